@@ -1,0 +1,326 @@
+// Core
+#include "core/app/SettingsStore.h"
+
+// Tests
+#include "core/RegistryFixture.h"
+
+// Standard library
+#include <cstring>
+#include <vector>
+
+namespace {
+
+const std::string kRoot = "Software\\Norvane Software, Inc.\\Trailmark\\0.0.0.42";
+
+class SettingsStoreTest : public RegistryTest {
+protected:
+    std::unique_ptr<CSettingsStore> NewStore()
+    {
+        return std::make_unique<CSettingsStore>(Registry(), kTestVersion, WindowsNT());
+    }
+
+    std::vector<std::uint8_t> ReadRaw(const std::string& path, const char* name,
+                                      std::uint32_t* type = nullptr)
+    {
+        platform::RegHandle key = Open(path);
+        std::uint32_t size = 0;
+        std::uint32_t valueType = 0;
+        if (Registry().QueryValue(key, name, &valueType, nullptr, &size) != 0) return {};
+        std::vector<std::uint8_t> bytes(size);
+        Registry().QueryValue(key, name, &valueType, bytes.data(), &size);
+        if (type) *type = valueType;
+        return bytes;
+    }
+
+    static std::int32_t Word(const std::vector<std::uint8_t>& block, int index)
+    {
+        std::uint32_t w = 0;
+        for (int i = 3; i >= 0; --i) w = (w << 8) | block[static_cast<std::size_t>(index * 4 + i)];
+        return static_cast<std::int32_t>(w);
+    }
+
+    void WriteRaw(const std::string& path, const char* name, std::uint32_t type,
+                  const std::vector<std::uint8_t>& bytes)
+    {
+        platform::RegHandle key = platform::kNoKey;
+        Registry().CreateKey(platform::kHkeyCurrentUser, path.c_str(), &key);
+        Registry().SetValue(key, name, type, bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+        Registry().CloseKey(key);
+    }
+};
+
+TEST_P(SettingsStoreTest, FirstRunWritesDefaultsUnderTheVersionedRoot)
+{
+    EXPECT_TRUE(CSettingsStore::IsNewInstallation(Registry(), kTestVersion));
+    {
+        auto store = NewStore();
+        EXPECT_EQ(store->RootPath(), kRoot);
+        store->LoadGlobalValues();
+        store->OpenUserKeys("User1234");
+        store->LoadSystemValues();
+        EXPECT_TRUE(store->FontsMissing());
+        store->SaveSystemValues();
+    }
+    EXPECT_FALSE(CSettingsStore::IsNewInstallation(Registry(), kTestVersion));
+
+    const std::string system = kRoot + "\\User1234\\System";
+    std::uint32_t type = 99;
+    EXPECT_EQ(ReadRaw(system, "Startup Folder", &type), (std::vector<std::uint8_t>{'C', ':', '\\', 0}));
+    EXPECT_EQ(type, platform::kRegSz);
+    EXPECT_EQ(ReadRaw(system, "WallPaper"), (std::vector<std::uint8_t>{0}));
+    std::vector<std::uint8_t> block = ReadRaw(system, "Properties", &type);
+    ASSERT_EQ(block.size(), 800u);
+    EXPECT_EQ(type, platform::kRegBinary);
+    EXPECT_EQ(Word(block, Setting::ExplorerMode), 1);
+    EXPECT_EQ(Word(block, Setting::MaxWindows), 15);
+    EXPECT_EQ(Word(block, Setting::LastTip), -1);
+    EXPECT_EQ(Word(block, Setting::BackgroundColor), 0x408080);
+    EXPECT_EQ(Word(block, Setting::ColumnWidthFirst + 4), 150);
+    EXPECT_EQ(ReadRaw(system, "Tree Font").size(), kFontRecordSize);
+
+    // Global values: four raw bytes of value type 0.
+    EXPECT_EQ(ReadRaw(kRoot + "\\System", "Default User", &type), (std::vector<std::uint8_t>{0, 0, 0, 0}));
+    EXPECT_EQ(type, platform::kRegNone);
+    // The user's key stands beside "Users" and the global "System".
+    EXPECT_TRUE(Exists(kRoot + "\\Users"));
+    EXPECT_TRUE(Exists(kRoot + "\\User1234\\Rules"));
+    EXPECT_TRUE(Exists(kRoot + "\\User1234\\Personal Folders"));
+}
+
+TEST_P(SettingsStoreTest, GlobalIdsAddressTheGlobalValuesOnly)
+{
+    {
+        auto store = NewStore();
+        store->OpenUserKeys("User1");
+        store->SetSetting(Setting::DefaultUser, 7);
+        EXPECT_EQ(store->SetSetting(Setting::LastSelectedUser, 3), 3);
+        store->SetSetting(Setting::PromptForUser, 1);
+        EXPECT_EQ(store->GetSetting(Setting::DefaultUser), 7);
+        store->SaveSystemValues();
+    }
+    std::vector<std::uint8_t> block = ReadRaw(kRoot + "\\User1\\System", "Properties");
+    ASSERT_EQ(block.size(), 800u);
+    EXPECT_EQ(Word(block, 1), 1);  // untouched default, not 3 or 7
+    EXPECT_EQ(Word(block, 2), 0);
+    EXPECT_EQ(Word(block, 3), 0x408080);
+
+    auto store = NewStore();
+    EXPECT_EQ(store->GetSetting(Setting::LastSelectedUser), 0);
+    store->LoadGlobalValues();
+    EXPECT_EQ(store->GetSetting(Setting::DefaultUser), 7);
+    EXPECT_EQ(store->GetSetting(Setting::LastSelectedUser), 3);
+    EXPECT_EQ(store->GetSetting(Setting::PromptForUser), 1);
+}
+
+TEST_P(SettingsStoreTest, StoredValuesReadBackAndUnknownWordsSurvive)
+{
+    {
+        auto store = NewStore();
+        store->OpenUserKeys("User9");
+        store->SetSetting(Setting::ViewMode, 3);
+        store->SetSetting(150, 0x12345678);
+        store->SetSetting(Setting::BlockCount - 1, -5);
+        store->SetTextSetting(Setting::StartupFolder, "D:\\Work");
+        store->SetTextSetting(Setting::Wallpaper, "Clouds.bmp");
+        FontRecord font{};
+        font[0] = 0xF3;
+        font[59] = 0x7E;
+        store->CaptureFonts(font, 0x112233);
+        store->SaveSystemValues();
+    }
+    auto store = NewStore();
+    store->OpenUserKeys("User9");
+    store->LoadSystemValues();
+    EXPECT_FALSE(store->FontsMissing());
+    EXPECT_EQ(store->GetSetting(Setting::ViewMode), 3);
+    EXPECT_EQ(store->GetSetting(150), 0x12345678);
+    EXPECT_EQ(store->GetSetting(Setting::BlockCount - 1), -5);
+    EXPECT_EQ(store->GetSetting(Setting::FolderFontColor), 0x112233);
+    std::string text;
+    store->GetTextSetting(Setting::StartupFolder, text);
+    EXPECT_EQ(text, "D:\\Work");
+    store->GetTextSetting(Setting::Wallpaper, text);
+    EXPECT_EQ(text, "Clouds.bmp");
+    FontRecord font{};
+    store->GetFontSetting(Setting::OldFont, font);
+    EXPECT_EQ(font[0], 0xF3);
+    EXPECT_EQ(font[59], 0x7E);
+}
+
+TEST_P(SettingsStoreTest, ShortOrDamagedSystemValuesKeepTheirDefaults)
+{
+    const std::string system = kRoot + "\\User5\\System";
+    // Words 0 and 1 and the low half of word 2 only.
+    WriteRaw(system, "Properties", platform::kRegBinary, {0, 0, 0, 0, 9, 0, 0, 0, 0xAA, 0xBB});
+    WriteRaw(system, "Startup Folder", platform::kRegSz, std::vector<std::uint8_t>(400, 'x'));
+    WriteRaw(system, "WallPaper", platform::kRegBinary, {'a', 'b', 0});
+    WriteRaw(system, "Tree Font", platform::kRegBinary, std::vector<std::uint8_t>(59, 1));
+    WriteRaw(system, "Folder Font", platform::kRegBinary, std::vector<std::uint8_t>(61, 1));
+    WriteRaw(system, "Old Font", platform::kRegBinary, std::vector<std::uint8_t>(60, 1));
+
+    auto store = NewStore();
+    store->OpenUserKeys("User5");
+    store->LoadSystemValues();
+    EXPECT_EQ(store->GetSetting(Setting::SaveDesktop), 0);
+    EXPECT_EQ(store->GetSetting(Setting::OpenStartupFolder), 9);
+    EXPECT_EQ(store->GetSetting(Setting::OwnBackground), 0xBBAA);
+    EXPECT_EQ(store->GetSetting(Setting::BackgroundColor), 0x408080);
+    EXPECT_EQ(store->GetSetting(Setting::MaxWindows), 15);
+    std::string text;
+    store->GetTextSetting(Setting::StartupFolder, text);
+    EXPECT_EQ(text, "C:\\");
+    store->GetTextSetting(Setting::Wallpaper, text);
+    EXPECT_EQ(text, "");
+    EXPECT_TRUE(store->FontsMissing());
+    FontRecord font{};
+    store->GetFontSetting(Setting::OldFont, font);
+    EXPECT_EQ(font[59], 1);
+    store->GetFontSetting(Setting::TreeFont, font);
+    EXPECT_EQ(font[0], 0);
+
+    // A block longer than 800 bytes is refused whole.
+    WriteRaw(system, "Properties", platform::kRegBinary, std::vector<std::uint8_t>(801, 0xFF));
+    auto again = NewStore();
+    again->OpenUserKeys("User5");
+    again->LoadSystemValues();
+    EXPECT_EQ(again->GetSetting(Setting::ExplorerMode), 1);
+}
+
+TEST_P(SettingsStoreTest, AccessorsIgnoreIdsOutsideTheirRange)
+{
+    auto store = NewStore();
+    EXPECT_EQ(store->GetSetting(-1), 0);
+    EXPECT_EQ(store->GetSetting(Setting::BlockCount), 0);
+    EXPECT_EQ(store->SetSetting(500, 4), 4);
+    EXPECT_EQ(store->GetSetting(500), 0);
+    std::string text = "unchanged";
+    store->GetTextSetting(Setting::TreeFont, text);
+    EXPECT_EQ(text, "unchanged");
+    store->SetTextSetting(Setting::StartupFolder, std::string(300, 'd'));
+    store->GetTextSetting(Setting::StartupFolder, text);
+    EXPECT_EQ(text.size(), kMaxTextChars);
+    EXPECT_EQ(store->SectionKey(SectionId::Count), nullptr);
+    EXPECT_EQ(store->SectionKey(-1), nullptr);
+    ASSERT_NE(store->SectionKey(SectionId::Users), nullptr);
+    EXPECT_EQ(store->SectionKey(SectionId::Rules), nullptr);  // no user yet
+}
+
+TEST_P(SettingsStoreTest, ClearSectionRemovesTheWholeTreeAndTheKeyCanBeRecreated)
+{
+    auto store = NewStore();
+    store->OpenUserKeys("User1234");
+    CRegistryKey* rules = store->SectionKey(SectionId::Rules);
+    ASSERT_NE(rules, nullptr);
+    {
+        CRegistryKey object(Registry(), rules->Handle(), "Object0");
+        CRegistryKey deeper(Registry(), object.Handle(), "Criteria\\Object0");
+        ASSERT_TRUE(deeper.WriteText("Name", "x"));
+        CRegistryKey second(Registry(), rules->Handle(), "Object1");
+    }
+    store->ClearSection(SectionId::Rules);
+    EXPECT_FALSE(Exists(kRoot + "\\User1234\\Rules"));
+    EXPECT_TRUE(Exists(kRoot + "\\User1234\\Tools"));
+    EXPECT_FALSE(rules->WriteText("Name", "lost"));  // the key is gone until recreated
+    ASSERT_TRUE(rules->Recreate());
+    EXPECT_TRUE(rules->WriteText("Name", "kept"));
+    EXPECT_TRUE(Exists(kRoot + "\\User1234\\Rules"));
+
+    if (GetParam() == RegistryKind::MemoryNT) {
+        const std::string base = "HKEY_CURRENT_USER\\" + kRoot + "\\User1234\\Rules";
+        EXPECT_EQ(Memory()->DeletedKeys(),
+                  (std::vector<std::string>{base + "\\Object0\\Criteria\\Object0",
+                                            base + "\\Object0\\Criteria", base + "\\Object0",
+                                            base + "\\Object1", base}));
+    }
+}
+
+TEST_P(SettingsStoreTest, ClearingTheUsersSectionLeavesTheRootAlone)
+{
+    auto store = NewStore();
+    {
+        CRegistryKey user(Registry(), store->SectionKey(SectionId::Users)->Handle(), "Object0");
+        user.WriteText("Name", "Default User");
+    }
+    store->ClearSection(SectionId::Users);
+    EXPECT_FALSE(Exists(kRoot + "\\Users"));
+    EXPECT_TRUE(Exists(kRoot + "\\System"));
+}
+
+TEST_P(SettingsStoreTest, DeleteUserKeyDeletesOnlyThatUsersTree)
+{
+    auto store = NewStore();
+    store->OpenUserKeys("User77");
+    store->SaveSystemValues();
+    { CRegistryKey other(Registry(), platform::kHkeyCurrentUser, kRoot + "\\User78\\Rules"); }
+
+    EXPECT_FALSE(store->DeleteUserKey(""));
+    EXPECT_FALSE(store->DeleteUserKey("User78\\Rules"));
+    EXPECT_FALSE(store->DeleteUserKey("\\"));
+    EXPECT_TRUE(Exists(kRoot + "\\User77\\System"));
+    EXPECT_TRUE(Exists(kRoot + "\\User78\\Rules"));
+
+    EXPECT_TRUE(store->DeleteUserKey("User78"));
+    EXPECT_FALSE(Exists(kRoot + "\\User78"));
+    EXPECT_TRUE(Exists(kRoot + "\\User77\\System"));
+    EXPECT_TRUE(Exists(kRoot + "\\Users"));
+}
+
+TEST_P(SettingsStoreTest, AnEmptyDirectoryNameOpensNoUserKeys)
+{
+    auto store = NewStore();
+    store->OpenUserKeys("");
+    EXPECT_EQ(store->SectionKey(SectionId::Desktop), nullptr);
+    store->SetSetting(Setting::ViewMode, 2);
+    store->SaveSystemValues();
+    EXPECT_TRUE(ReadRaw(kRoot + "\\System", "Properties").empty());
+    EXPECT_FALSE(Exists(kRoot + "\\Rules"));
+}
+
+TEST_P(SettingsStoreTest, InstallInfoAndToolbarProfileName)
+{
+    CSettingsStore::WriteInstallInfo(Registry(), kTestVersion, "C:\\Program Files\\Trailmark");
+    platform::RegHandle key = platform::kNoKey;
+    ASSERT_EQ(Registry().OpenKey(platform::kHkeyLocalMachine, kRoot.c_str(), &key), 0);
+    char text[300] = {};
+    std::uint32_t size = sizeof(text);
+    std::uint32_t type = 0;
+    EXPECT_EQ(Registry().QueryValue(key, "Directory", &type, text, &size), 0);
+    EXPECT_STREQ(text, "C:\\Program Files\\Trailmark");
+    EXPECT_EQ(type, platform::kRegSz);
+    size = sizeof(text);
+    EXPECT_EQ(Registry().QueryValue(key, "Version", &type, text, &size), 0);
+    EXPECT_STREQ(text, kTestVersion);
+    Registry().CloseKey(key);
+    DeleteKeyTree(Registry(), platform::kHkeyLocalMachine, kRoot, true);
+
+    auto store = NewStore();
+    store->OpenUserKeys("User4172");
+    EXPECT_EQ(store->ToolbarProfileName(), "0.0.0.42\\User4172\\Toolbars\\");
+}
+
+TEST(SettingsStoreRoot, VersionNamesTheRootKey)
+{
+    platform::MemoryRegistry registry;
+    CSettingsStore store(registry, "1.0.0.0", true);
+    EXPECT_EQ(store.RootPath(), "Software\\Norvane Software, Inc.\\Trailmark\\1.0.0.0");
+    CSettingsStore unversioned(registry, "", true);
+    EXPECT_EQ(unversioned.RootPath(), "Software\\Norvane Software, Inc.\\Trailmark\\");
+}
+
+TEST(SettingsStoreRoot, ClosesEveryKeyItOpened)
+{
+    platform::MemoryRegistry registry;
+    {
+        CSettingsStore store(registry, "1.0.0.0", true);
+        store.OpenUserKeys("User1");
+        store.LoadSystemValues();
+        store.SaveSystemValues();
+        EXPECT_GT(registry.OpenHandleCount(), 10u);
+    }
+    EXPECT_EQ(registry.OpenHandleCount(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Registries, SettingsStoreTest, testing::ValuesIn(AllRegistryKinds()),
+                         RegistryKindName);
+
+}  // namespace
