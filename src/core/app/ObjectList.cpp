@@ -65,6 +65,20 @@ bool SameNameNoCase(const std::string& a, const std::string& b)
            });
 }
 
+// The registry returns sub-keys sorted without regard to case, so Object10
+// comes before Object2. Loading in that order would shuffle every list of more
+// than ten objects at its next save; the records are put back in the order of
+// their numbers, and keys of other names follow in the registry's order.
+void OrderRecordNames(std::vector<std::string>& names)
+{
+    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        std::optional<unsigned> na = RecordNumber(a);
+        std::optional<unsigned> nb = RecordNumber(b);
+        if (na && nb) return *na < *nb;
+        return na.has_value() && !nb.has_value();
+    });
+}
+
 CObjectList::CObjectList(CSettingsStore& store, ObjectFactory factory, int sectionId,
                          std::int32_t capacity)
     : m_sectionId(sectionId), m_factory(std::move(factory)), m_capacity(capacity), m_store(&store)
@@ -100,10 +114,6 @@ void CObjectList::LoadAll()
 
 void CObjectList::DeleteAll() { m_objects.clear(); }
 
-// The registry returns sub-keys sorted without regard to case, so Object10
-// comes before Object2. Loading in that order would shuffle every list of more
-// than ten objects at its next save; the records are put back in the order of
-// their numbers, and keys of other names follow in the registry's order.
 std::vector<std::string> CObjectList::EnumerateRecordNames() const
 {
     std::vector<std::string> names;
@@ -116,12 +126,7 @@ std::vector<std::string> CObjectList::EnumerateRecordNames() const
         // the list from reading the section key itself as a record.
         if (!name->empty()) names.push_back(std::move(*name));
     }
-    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        std::optional<unsigned> na = RecordNumber(a);
-        std::optional<unsigned> nb = RecordNumber(b);
-        if (na && nb) return *na < *nb;
-        return na.has_value() && !nb.has_value();
-    });
+    OrderRecordNames(names);
     return names;
 }
 

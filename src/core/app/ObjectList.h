@@ -24,6 +24,10 @@ using ObjectFactory = std::function<std::unique_ptr<CBaseObj>()>;
 std::string TrimName(const std::string& name);
 bool SameNameNoCase(const std::string& a, const std::string& b);
 
+// Puts sub-key names "Object<n>" in the order of n (the registry enumerates
+// them sorted as text); other names follow in their given order.
+void OrderRecordNames(std::vector<std::string>& names);
+
 class CObjectList {
 public:
     // Sub-key names are read with a buffer of 10 characters, which holds the

@@ -1,0 +1,138 @@
+// Core
+#include "core/app/Favorite.h"
+#include "core/app/ObjectList.h"
+#include "core/app/Tool.h"
+
+// Tests
+#include "core/app/RecordingRegistry.h"
+#include "core/app/StoreFixture.h"
+
+namespace {
+
+class FavoriteToolTest : public StoreTest {};
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes Text(const std::string& text)
+{
+    Bytes bytes(text.begin(), text.end());
+    bytes.push_back(0);
+    return bytes;
+}
+
+TEST_P(FavoriteToolTest, AFavoriteAlwaysUsesTheFavoritesSection)
+{
+    CFavorite favorite;
+    favorite.SetName("Docs");
+    favorite.SetCommand("C:\\Docs");
+    favorite.SetOpenModeByte(0);
+    favorite.SaveTo(Store(), "Object0", SectionId::Tools);
+    EXPECT_FALSE(Exists(SectionPath("Tools") + "\\Object0"));
+    const std::string record = SectionPath("Favorites") + "\\Object0";
+    std::uint32_t type = 99;
+    EXPECT_EQ(ReadRaw(record, "Name", &type), Text("Docs"));
+    EXPECT_EQ(type, platform::kRegSz);
+    EXPECT_EQ(ReadRaw(record, "Command"), Text("C:\\Docs"));
+    EXPECT_EQ(ReadRaw(record, "Open Mode", &type), Bytes{0});
+    EXPECT_EQ(type, platform::kRegNone);
+
+    CFavorite loaded;
+    EXPECT_TRUE(loaded.OpensInTrailmark());
+    loaded.LoadFrom(Store(), "Object0", SectionId::Tools);
+    EXPECT_EQ(loaded.Name(), "Docs");
+    EXPECT_EQ(loaded.Command(), "C:\\Docs");
+    EXPECT_EQ(loaded.OpenModeByte(), 0);
+}
+
+TEST_P(FavoriteToolTest, AToolUsesTheSectionItIsGiven)
+{
+    CTool tool;
+    tool.SetName("Notepad");
+    tool.SetCommand("C:\\Windows\\Notepad.exe");
+    tool.SetOpenModeByte(0);
+    tool.SetDirectory("C:\\Temp");
+    tool.SetArguments("readme.txt");
+    tool.SetPromptForArguments(true);
+    tool.SaveTo(Store(), "Object3", SectionId::Runs);
+    const std::string record = SectionPath("Runs") + "\\Object3";
+    EXPECT_FALSE(Exists(SectionPath("Favorites") + "\\Object3"));
+    EXPECT_EQ(ReadRaw(record, "Dir"), Text("C:\\Temp"));
+    EXPECT_EQ(ReadRaw(record, "Args"), Text("readme.txt"));
+    EXPECT_EQ(ReadRaw(record, "Prompt"), Bytes{1});
+    EXPECT_EQ(ReadRaw(record, "Open Mode"), Bytes{0});
+
+    CTool loaded;
+    loaded.LoadFrom(Store(), "Object3", SectionId::Runs);
+    EXPECT_EQ(loaded.Name(), "Notepad");
+    EXPECT_EQ(loaded.Command(), "C:\\Windows\\Notepad.exe");
+    EXPECT_EQ(loaded.OpenModeByte(), 0);
+    EXPECT_EQ(loaded.Directory(), "C:\\Temp");
+    EXPECT_EQ(loaded.Arguments(), "readme.txt");
+    EXPECT_TRUE(loaded.PromptForArguments());
+}
+
+TEST_P(FavoriteToolTest, RecordsAreWrittenInTheDocumentedOrder)
+{
+    RecordingRegistry recording(Registry());
+    CSettingsStore store(recording, kTestVersion, WindowsNT());
+    store.OpenUserKeys(kUserDir);
+    recording.written.clear();
+    CFavorite favorite;
+    favorite.SaveTo(store, "Object0", SectionId::Favorites);
+    EXPECT_EQ(recording.written, (std::vector<std::string>{"Name", "Command", "Open Mode"}));
+    recording.written.clear();
+    CTool tool;
+    tool.SaveTo(store, "Object0", SectionId::Tools);
+    EXPECT_EQ(recording.written, (std::vector<std::string>{"Name", "Command", "Open Mode", "Dir",
+                                                           "Args", "Prompt"}));
+}
+
+TEST_P(FavoriteToolTest, MissingOrDamagedValuesKeepTheDefaults)
+{
+    const std::string record = SectionPath("Tools") + "\\Object0";
+    WriteRaw(record, "Name", platform::kRegNone, {'X', 0});
+    WriteRaw(record, "Open Mode", platform::kRegNone, {0, 0, 0, 0});
+    WriteRaw(record, "Prompt", platform::kRegNone, {});
+    WriteRaw(record, "Dir", platform::kRegBinary, {'D', 0});
+    WriteRawText(record, "Args", "-x");
+    CTool tool;
+    tool.LoadFrom(Store(), "Object0", SectionId::Tools);
+    EXPECT_EQ(tool.Name(), "");
+    EXPECT_EQ(tool.Command(), "");
+    EXPECT_EQ(tool.OpenModeByte(), 1);
+    EXPECT_EQ(tool.Directory(), "");
+    EXPECT_EQ(tool.Arguments(), "-x");
+    EXPECT_FALSE(tool.PromptForArguments());
+
+    // A record that is not there, or a key name that would leave the section.
+    CTool absent;
+    absent.LoadFrom(Store(), "Object9", SectionId::Tools);
+    EXPECT_EQ(absent.OpenModeByte(), 1);
+    absent.SaveTo(Store(), "", SectionId::Tools);
+    absent.SaveTo(Store(), "Object0\\Deeper", SectionId::Tools);
+    EXPECT_FALSE(HasValue(SectionPath("Tools"), "Name"));
+    EXPECT_FALSE(Exists(record + "\\Deeper"));
+}
+
+TEST_P(FavoriteToolTest, AToolListRoundTripsThroughTheRegistry)
+{
+    auto factory = [] { return std::make_unique<CTool>(); };
+    {
+        CObjectList tools(Store(), factory, SectionId::Tools, 30);
+        for (const char* name : {"Notepad", "CdPlayer", "Regedit"}) {
+            auto tool = std::make_unique<CTool>();
+            tool->SetName(name);
+            tool->SetCommand(std::string("C:\\Windows\\") + name + ".exe");
+            tools.Add(std::move(tool));
+        }
+    }
+    CObjectList tools(Store(), factory, SectionId::Tools, 30);
+    ASSERT_EQ(tools.Count(), 3);
+    EXPECT_EQ(tools.At(1)->Name(), "CdPlayer");
+    EXPECT_EQ(static_cast<CTool*>(tools.At(2))->Command(), "C:\\Windows\\Regedit.exe");
+}
+
+INSTANTIATE_TEST_SUITE_P(Registries, FavoriteToolTest, testing::ValuesIn(AllRegistryKinds()),
+                         RegistryKindName);
+
+}  // namespace
