@@ -1,0 +1,18 @@
+#include "core/app/Random.h"
+
+// Standard library
+#include <cstdint>
+
+namespace {
+std::uint32_t g_state = 1;
+}  // namespace
+
+void SeedRandom(unsigned seed) { g_state = seed; }
+
+// The linear congruence of the Microsoft C library, so that a seed gives the
+// same names the original program would have drawn.
+int NextRandom()
+{
+    g_state = g_state * 214013u + 2531011u;
+    return static_cast<int>((g_state >> 16) & kRandomMax);
+}

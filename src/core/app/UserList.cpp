@@ -1,0 +1,49 @@
+#include "core/app/UserList.h"
+
+// Core
+#include "core/app/Settings.h"
+
+// Platform
+#include "platform/System.h"
+
+CUserList::CUserList(CSettingsStore& store)
+    : CObjectList(store, [] { return std::make_unique<CUser>(); }, SectionId::Users, kNoCapacity)
+{
+}
+
+void CUserList::LoadAll()
+{
+    const int current = CurrentIndex();
+    CObjectList::LoadAll();
+    if (CUser* user = UserAt(current)) user->SetCurrent(true);
+}
+
+bool CUserList::SetCurrentUser(int index)
+{
+    return SetCurrentUser(index, platform::ProgramDirectory());
+}
+
+bool CUserList::SetCurrentUser(int index, const std::string& programDirectory)
+{
+    CUser* user = UserAt(index);
+    if (!user) return false;
+    if (user->IsFreshUser(programDirectory)) {
+        // A directory that cannot be made leaves the user fresh until the next start.
+        if (user->CreateUserDirectory(programDirectory)) SaveAll();
+    }
+    user->SetCurrent(true);
+    return true;
+}
+
+CUser* CUserList::GetCurrentUser() const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (UserAt(i)->IsCurrent()) return UserAt(i);
+    return nullptr;
+}
+
+int CUserList::CurrentIndex() const
+{
+    CUser* user = GetCurrentUser();
+    return user ? IndexOf(user) : 0;
+}

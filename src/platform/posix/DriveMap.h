@@ -1,0 +1,17 @@
+#pragma once
+// Native builds only: how Windows paths reach the host's file system. A path
+// that starts with a drive letter ("X:" or "X:\...") is looked up in a map set
+// by tests (an unmapped drive does not exist); every other path is taken as a
+// host path. Backslashes become slashes.
+
+// Standard library
+#include <string>
+
+namespace platform {
+
+void MapDrive(char letter, const std::string& hostFolder);
+void UnmapAllDrives();
+// The host path, or "" for a drive that is not mapped.
+std::string HostPath(const std::string& windowsPath);
+
+}  // namespace platform
