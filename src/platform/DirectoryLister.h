@@ -1,0 +1,176 @@
+#pragma once
+// The directory-listing seam: FindFirstFileA-style listing of "folder\pattern",
+// drive types and the folder check. The pattern rules of the platform's own
+// matching are here too, so that a caller that lists a folder once with "*.*"
+// can pick the entries each pattern would have found.
+
+// Standard library
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace platform {
+
+// The platform's file attribute bits.
+inline constexpr std::uint32_t kAttrReadOnly = 0x01;
+inline constexpr std::uint32_t kAttrHidden = 0x02;
+inline constexpr std::uint32_t kAttrSystem = 0x04;
+inline constexpr std::uint32_t kAttrDirectory = 0x10;
+inline constexpr std::uint32_t kAttrArchive = 0x20;
+inline constexpr std::uint32_t kAttrNormal = 0x80;
+
+// GetDriveTypeA's answers.
+enum class DriveType { Unknown = 0, NoRootDir = 1, Removable = 2, Fixed = 3, Remote = 4,
+                       CdRom = 5, RamDisk = 6 };
+
+// One directory entry as FindFirstFileA gives it. Times are seconds since
+// 1970 (UTC); 0 when unknown.
+struct FindEntry {
+    std::string name;
+    std::string shortName;  // 8.3 alias; empty when the long name is one already
+    std::uint32_t attributes = 0;
+    std::uint64_t size = 0;
+    std::int64_t created = 0;
+    std::int64_t accessed = 0;
+    std::int64_t modified = 0;
+};
+
+// Called per entry; false ends the listing early.
+using FindVisitor = std::function<bool(const FindEntry&)>;
+
+class DirectoryLister {
+public:
+    virtual ~DirectoryLister() = default;
+
+    // Lists the entries that match `spec` ("folder\pattern") in the order the
+    // file system returns them, "." and ".." included where the platform gives
+    // them. False when nothing matches or the folder cannot be read.
+    virtual bool List(const std::string& spec, const FindVisitor& visit) = 0;
+
+    // The type of a drive root such as "C:\".
+    virtual DriveType GetDriveType(const std::string& root) = 0;
+
+    // Whether the folder can be made the current directory; the previous one is
+    // restored. An empty text fails.
+    virtual bool CanEnterFolder(const std::string& folder) = 0;
+};
+
+// The lister of the running system: FindFirstFileA on Windows; elsewhere a
+// lister of host folders reached through a drive-letter map.
+DirectoryLister& SystemDirectoryLister();
+
+// --- The platform's pattern rules -------------------------------------------
+// Windows' rules, as its file systems apply them: before matching, "." before
+// "*" or "?" becomes a dot that may also match the end of the name, and "?"
+// becomes a character that may also match nothing at a dot or at the end.
+
+// True when `pattern` is a bare name pattern with "*" or "?" (no folder part,
+// no DOS wildcard characters, no trailing dot or blank, plain ASCII) whose
+// matching FindMask reproduces. Other patterns must be handed to the lister.
+inline bool IsPlainFindPattern(const std::string& pattern)
+{
+    if (pattern.empty() || pattern.back() == '.' || pattern.back() == ' ') return false;
+    bool wildcard = false;
+    for (char c : pattern) {
+        if (c < ' ' || c > '~') return false;
+        switch (c) {
+        case '\\': case '/': case ':': case '<': case '>': case '"': case '|': return false;
+        case '*': case '?': wildcard = true; break;
+        default: break;
+        }
+    }
+    return wildcard;
+}
+
+// One plain pattern, prepared once and tested against many names.
+class FindMask {
+public:
+    explicit FindMask(const std::string& pattern) : m_mask(pattern)
+    {
+        for (std::size_t i = 0; i < m_mask.size(); ++i) {
+            const bool jokerNext = i + 1 < m_mask.size() &&
+                                   (m_mask[i + 1] == '*' || m_mask[i + 1] == '?');
+            if (m_mask[i] == '.' && jokerNext) m_mask[i] = kDosDot;
+            else if (m_mask[i] == '?') m_mask[i] = kDosAny;
+        }
+    }
+
+    // Whether a listing with the pattern gives an entry with these names.
+    bool Matches(const std::string& name, const std::string& shortName) const
+    {
+        return MatchesName(name) || (!shortName.empty() && MatchesName(shortName));
+    }
+
+private:
+    static constexpr char kDosDot = '"';  // a dot, or nothing at the end
+    static constexpr char kDosAny = '>';  // one character, or nothing at a dot or the end
+    static constexpr std::size_t kStackCells = 4096;
+
+    bool MatchesName(const std::string& name) const
+    {
+        // ".." is matched as "." (the platform does the same).
+        const std::size_t length = name == ".." ? 1 : name.size();
+        const std::size_t cells = (length + 1) * (m_mask.size() + 1);
+        char stackMemo[kStackCells];
+        std::string heapMemo;
+        char* memo = stackMemo;
+        if (cells > kStackCells) {
+            heapMemo.assign(cells, 0);
+            memo = &heapMemo[0];
+        } else {
+            std::fill(memo, memo + cells, 0);
+        }
+        return Match(name.data(), length, 0, 0, memo);
+    }
+
+    static char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+    static bool Skippable(char c) { return c == '*' || c == kDosDot || c == kDosAny; }
+
+    // Memoised so that many stars cannot make the test exponential; memo cells
+    // hold 0 unknown, 1 no, 2 yes.
+    bool Match(const char* name, std::size_t length, std::size_t i, std::size_t j,
+               char* memo) const
+    {
+        char& cell = memo[i * (m_mask.size() + 1) + j];
+        if (cell == 0) cell = MatchUncached(name, length, i, j, memo) ? 2 : 1;
+        return cell == 2;
+    }
+
+    bool MatchUncached(const char* name, std::size_t length, std::size_t i, std::size_t j,
+                       char* memo) const
+    {
+        const std::size_t end = m_mask.size();
+        if (i == length || j == end) {
+            while (j < end && Skippable(m_mask[j])) ++j;
+            return i == length && j == end;
+        }
+        const char m = m_mask[j];
+        if (m == '*') {
+            while (j < end && m_mask[j] == '*') ++j;
+            if (j == end) return true;
+            for (std::size_t k = i; k <= length; ++k)
+                if (Match(name, length, k, j, memo)) return true;
+            return false;
+        }
+        if (m == kDosAny) {
+            if (name[i] != '.') return Match(name, length, i + 1, j + 1, memo);
+            std::size_t next = j;
+            while (next < end && m_mask[next] == kDosAny) ++next;
+            return next == end ? i + 1 == length : Match(name, length, i, next, memo);
+        }
+        const char literal = m == kDosDot ? '.' : m;
+        return Upper(literal) == Upper(name[i]) && Match(name, length, i + 1, j + 1, memo);
+    }
+
+    std::string m_mask;
+};
+
+inline bool FindPatternMatches(const std::string& pattern, const std::string& name,
+                               const std::string& shortName)
+{
+    return FindMask(pattern).Matches(name, shortName);
+}
+
+}  // namespace platform

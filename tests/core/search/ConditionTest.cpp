@@ -1,0 +1,376 @@
+// Core
+#include "core/search/Condition.h"
+#include "core/search/ConditionList.h"
+#include "core/search/FindTypeList.h"
+
+// Tests
+#include "core/app/StoreFixture.h"
+
+// Standard library
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::uint64_t kMB = 1048576;
+constexpr std::uint64_t kGiB = 1073741824;
+
+struct SizeCase {
+    std::uint32_t kind;
+    std::uint32_t unit;
+    std::uint32_t low;
+    std::uint32_t high;
+    std::uint64_t size;
+    bool passes;
+};
+
+TEST(SizeCondition, BoundsAreInclusiveAndSixtyFourBitWide)
+{
+    const SizeCase cases[] = {
+        {SizeKind::None, 0, 0, 1, 12345, true},
+        {SizeKind::Greater, SizeUnit::Megabytes, 2, 1, 2097152, true},  // "Big Files"
+        {SizeKind::Greater, SizeUnit::Megabytes, 2, 1, 2097151, false},
+        {SizeKind::Greater, SizeUnit::Megabytes, 2, 1, 5 * kGiB, true},  // past 4 GB
+        {SizeKind::Equal, SizeUnit::Kilobytes, 0, 1, 0, true},           // "Zero Sized Files"
+        {SizeKind::Equal, SizeUnit::Kilobytes, 0, 1, 1, false},
+        {SizeKind::Equal, SizeUnit::Kilobytes, 0, 1, 4 * kGiB, false},   // low bits are 0
+        {SizeKind::Greater, SizeUnit::Kilobytes, 0, 1, 0, true},
+        {SizeKind::Smaller, SizeUnit::Kilobytes, 0, 1, 1024, true},
+        {SizeKind::Smaller, SizeUnit::Kilobytes, 0, 1, 1025, false},
+        {SizeKind::Smaller, SizeUnit::Megabytes, 0, 4095, 4095 * kMB, true},
+        {SizeKind::Smaller, SizeUnit::Megabytes, 0, 4095, 5 * kGiB, false},
+        {SizeKind::Smaller, SizeUnit::Megabytes, 0, 4096, 3 * kGiB, true},  // no wrap to 0
+        {SizeKind::Between, SizeUnit::Megabytes, 5, 3, 4 * kMB, false},
+        {SizeKind::Between, SizeUnit::Megabytes, 5, 3, 3 * kMB, false},
+        {SizeKind::Between, SizeUnit::Megabytes, 5, 3, 5 * kMB, false},
+        {SizeKind::Between, SizeUnit::Kilobytes, 1, 2, 1024, true},
+        {SizeKind::Between, SizeUnit::Kilobytes, 1, 2, 2048, true},
+        {SizeKind::Between, SizeUnit::Kilobytes, 1, 2, 2049, false},
+        {SizeKind::Equal, 7, 1, 1, 1024, true},  // an unknown unit counts as kilobytes
+        {9, SizeUnit::Kilobytes, 0, 1, 0, false},
+    };
+    for (const SizeCase& c : cases) {
+        CSizeCondition size(c.kind);
+        size.unit = c.unit;
+        size.low = c.low;
+        size.high = c.high;
+        EXPECT_EQ(size.Matches(c.size), c.passes)
+            << "kind " << c.kind << " unit " << c.unit << " " << c.low << ".." << c.high
+            << " size " << c.size;
+    }
+}
+
+CAttributeCondition Attributes(bool all, bool readOnly, bool archive, bool hidden, bool system,
+                               bool directory)
+{
+    CAttributeCondition a;
+    a.allFiles = all;
+    a.readOnly = readOnly;
+    a.archive = archive;
+    a.hidden = hidden;
+    a.system = system;
+    a.directory = directory;
+    a.RecomputeMask();
+    return a;
+}
+
+TEST(AttributeCondition, MaskAndBothFormsPassAnyTickedAttribute)
+{
+    EXPECT_EQ(CAttributeCondition().Mask(), 0x80u);
+    EXPECT_EQ(Attributes(true, true, true, true, true, true).Mask(), 0xB7u);
+    EXPECT_EQ(Attributes(false, false, false, false, false, false).Mask(), 0u);
+
+    const CAttributeCondition hiddenOnly = Attributes(false, false, false, true, false, false);
+    EXPECT_TRUE(hiddenOnly.MatchesAttributes(platform::kAttrHidden | platform::kAttrReadOnly));
+    EXPECT_FALSE(hiddenOnly.MatchesAttributes(platform::kAttrReadOnly));
+    EXPECT_TRUE(hiddenOnly.MatchesListed("rh", false));
+    EXPECT_FALSE(hiddenOnly.MatchesListed("R", false));
+
+    const CAttributeCondition none = Attributes(false, false, false, false, false, false);
+    EXPECT_FALSE(none.MatchesAttributes(0xFF));
+    EXPECT_FALSE(none.MatchesListed("RHSA", true));
+
+    const CAttributeCondition folders = Attributes(false, false, false, false, false, true);
+    EXPECT_TRUE(folders.MatchesAttributes(platform::kAttrDirectory));
+    EXPECT_TRUE(folders.MatchesListed("", true));
+    EXPECT_FALSE(folders.MatchesListed("A", false));
+
+    EXPECT_TRUE(CAttributeCondition().MatchesAttributes(0));
+    EXPECT_TRUE(CAttributeCondition().MatchesListed("", false));
+}
+
+TEST(DateCondition, WindowsIncludeTheirBounds)
+{
+    const std::int64_t day = CDateCondition::kSecondsPerDay;
+    const std::int64_t now = 1700000000;
+    CDateCondition date;
+    EXPECT_TRUE(date.Matches(0, 0, 0, now));  // always
+
+    date.always = 0;
+    date.window = DateWindow::Between;
+    date.lowDate = now - day;
+    date.highDate = now;
+    EXPECT_TRUE(date.Matches(now - day, 0, 0, now));
+    EXPECT_TRUE(date.Matches(now, 0, 0, now));
+    EXPECT_FALSE(date.Matches(now + 1, 0, 0, now));
+    date.whichDate = DateField::Created;
+    EXPECT_TRUE(date.Matches(0, now, 0, now));
+    EXPECT_FALSE(date.Matches(now, 0, now, now));
+    date.whichDate = DateField::Accessed;
+    EXPECT_TRUE(date.Matches(0, 0, now, now));
+
+    date.whichDate = DateField::Modified;
+    date.window = DateWindow::PreviousDays;
+    date.days = 3;
+    EXPECT_TRUE(date.Matches(now - 3 * day, 0, 0, now));
+    EXPECT_FALSE(date.Matches(now - 3 * day - 1, 0, 0, now));
+
+    date.window = 17;
+    EXPECT_TRUE(date.Matches(0, 0, 0, now));
+}
+
+TEST(DateCondition, MonthsCountBackCalendarMonths)
+{
+    // 2024-03-31 12:00:00 UTC.
+    const std::int64_t march31 = 1711886400;
+    EXPECT_EQ(CDateCondition::MonthsBefore(march31, 1), 1709208000);   // 2024-02-29 12:00
+    EXPECT_EQ(CDateCondition::MonthsBefore(march31, 13), 1677585600);  // 2023-02-28 12:00
+    EXPECT_EQ(CDateCondition::MonthsBefore(march31, 0), march31);
+    CDateCondition date;
+    date.always = 0;
+    date.window = DateWindow::PreviousMonths;
+    date.months = 1;
+    EXPECT_TRUE(date.Matches(1709208000, 0, 0, march31));
+    EXPECT_FALSE(date.Matches(1709207999, 0, 0, march31));
+}
+
+TEST(Condition, DefaultsAssignmentAndDescription)
+{
+    CCondition criteria("Mine");
+    EXPECT_EQ(criteria.Patterns(), "*.*");
+    EXPECT_EQ(criteria.Folder(), "");
+    EXPECT_TRUE(criteria.IncludeSubfolders());
+    EXPECT_FALSE(criteria.SearchLocalDrives());
+    EXPECT_FALSE(criteria.HasSizeTest());
+    for (std::uint32_t kind = 0; kind < SizeKind::Count; ++kind) {
+        EXPECT_EQ(criteria.Size(kind).kind, kind);
+        EXPECT_EQ(criteria.Size(kind).high, 1u);
+    }
+    EXPECT_EQ(criteria.Date().highDate - criteria.Date().lowDate, CDateCondition::kSecondsPerDay);
+    EXPECT_EQ(criteria.Description(), "Mine  And");
+
+    criteria.Date().always = 0;
+    criteria.Date().days = 42;
+    criteria.SetSizeSelector(SizeKind::Between);
+    CCondition copy;
+    copy = criteria;
+    EXPECT_EQ(copy.Name(), "Mine");
+    EXPECT_EQ(copy.Date().always, 0);
+    EXPECT_EQ(copy.Date().days, 42u);
+    EXPECT_EQ(copy.SizeSelector(), SizeKind::Between);
+
+    criteria.SetSizeSelector(12);  // a damaged record passes nothing rather than reading past
+    EXPECT_TRUE(criteria.HasSizeTest());
+    EXPECT_FALSE(criteria.SelectedSize().Matches(0));
+}
+
+platform::FindEntry Entry(std::uint32_t attributes, std::uint64_t size)
+{
+    platform::FindEntry entry;
+    entry.name = "x";
+    entry.attributes = attributes;
+    entry.size = size;
+    return entry;
+}
+
+TEST(Condition, FoundFoldersFailSizeTestsButListedFoldersAreMeasured)
+{
+    CCondition criteria;
+    const std::int64_t now = CDateCondition::Now();
+    EXPECT_TRUE(criteria.MatchesFound(Entry(platform::kAttrDirectory, 0), now));
+    criteria.SetSizeSelector(SizeKind::Greater);  // greater than 0 KB: everything
+    EXPECT_TRUE(criteria.MatchesFound(Entry(platform::kAttrArchive, 0), now));
+    EXPECT_FALSE(criteria.MatchesFound(Entry(platform::kAttrDirectory, 0), now));
+
+    FileItem folder;
+    folder.name = "Sub";
+    folder.isDirectory = true;
+    folder.sizeBytes = 0;
+    EXPECT_TRUE(criteria.MatchesListed(folder, false, now));
+    criteria.Size(SizeKind::Greater).low = 1;
+    EXPECT_FALSE(criteria.MatchesListed(folder, false, now));
+    folder.sizeBytes = 4096;
+    EXPECT_TRUE(criteria.MatchesListed(folder, false, now));
+}
+
+TEST(Condition, ListedItemsMatchAnyPatternUnlessFoldersAreAlwaysAdded)
+{
+    CCondition criteria;
+    criteria.SetPatterns(" *.txt , *.doc ");
+    const std::int64_t now = CDateCondition::Now();
+    FileItem item;
+    item.name = "Notes.DOC";
+    EXPECT_TRUE(criteria.MatchesListed(item, false, now));
+    item.name = "a.b.txt";
+    EXPECT_FALSE(criteria.MatchesListed(item, false, now));
+    item.name = "Folder";
+    item.isDirectory = true;
+    EXPECT_FALSE(criteria.MatchesListed(item, false, now));
+    EXPECT_TRUE(criteria.MatchesListed(item, true, now));
+    criteria.Attributes().allFiles = 0;
+    criteria.Attributes().hidden = 1;
+    criteria.Attributes().RecomputeMask();
+    EXPECT_FALSE(criteria.MatchesListed(item, true, now));  // the later tests still apply
+}
+
+class DriveTypeLister : public platform::DirectoryLister {
+public:
+    bool List(const std::string&, const platform::FindVisitor&) override { return false; }
+    platform::DriveType GetDriveType(const std::string& root) override
+    {
+        return root == "N:\\" ? platform::DriveType::Remote : platform::DriveType::Fixed;
+    }
+    bool CanEnterFolder(const std::string&) override { return true; }
+};
+
+TEST(Condition, IsRemoteForNetworkPathsAndDrives)
+{
+    DriveTypeLister lister;
+    CCondition criteria;
+    criteria.SetFolder("\\\\server\\share");
+    EXPECT_TRUE(criteria.IsRemote(lister));
+    criteria.SetFolder("N:\\data");
+    EXPECT_TRUE(criteria.IsRemote(lister));
+    criteria.SetSearchLocalDrives(true);
+    EXPECT_FALSE(criteria.IsRemote(lister));
+    criteria.SetSearchLocalDrives(false);
+    criteria.SetFolder("C:\\data");
+    EXPECT_FALSE(criteria.IsRemote(lister));
+}
+
+// --- Storage ----------------------------------------------------------------
+
+class ConditionStoreTest : public StoreTest {
+protected:
+    const std::string kCriteria = SectionPath("Criteria");
+};
+
+std::vector<std::uint8_t> Word(std::uint32_t value)
+{
+    return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+            static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+}
+
+TEST_P(ConditionStoreTest, RoundTripKeepsWidthsAndWritesOnlyOwnSizeValues)
+{
+    CCondition criteria("Logs");
+    criteria.SetPatterns("*.log,*.txt");
+    criteria.SetFolder("D:\\Logs");
+    criteria.SetIncludeSubfolders(false);
+    criteria.SetSearchLocalDrives(true);
+    criteria.SetSizeSelector(SizeKind::Between);
+    criteria.Size(SizeKind::Between).unit = SizeUnit::Megabytes;
+    criteria.Size(SizeKind::Between).low = 3;
+    criteria.Size(SizeKind::Between).high = 4000000000u;
+    criteria.Size(SizeKind::Smaller).high = 77;
+    criteria.Attributes().allFiles = 0;
+    criteria.Attributes().hidden = 1;
+    criteria.Attributes().directory = 1;
+    criteria.Date().always = 0;
+    criteria.SaveTo(Store(), "Object0", SectionId::Criteria);
+
+    const std::string key = kCriteria + "\\Object0";
+    EXPECT_EQ(ReadRawText(key, "Files To Search For"), std::string("*.log,*.txt") + '\0');
+    EXPECT_EQ(ReadRaw(key, "Current Size Condition"), Word(SizeKind::Between));
+    EXPECT_EQ(ReadRaw(key, "Between High"), Word(4000000000u));
+    EXPECT_EQ(ReadRaw(key, "Smaller Than"), Word(77));
+    EXPECT_EQ(ReadRaw(key, "Include Sub Directories"), std::vector<std::uint8_t>{0});
+    EXPECT_EQ(ReadRaw(key, "Hidden"), std::vector<std::uint8_t>{1});
+    EXPECT_FALSE(HasValue(key, "Smaller Than Low"));
+    EXPECT_FALSE(HasValue(key, "Equal Than"));
+    EXPECT_FALSE(HasValue(key, "Days"));  // the date part stays in memory
+
+    CCondition loaded;
+    loaded.LoadFrom(Store(), "Object0", SectionId::Criteria);
+    EXPECT_EQ(loaded.Name(), "Logs");
+    EXPECT_EQ(loaded.Patterns(), "*.log,*.txt");
+    EXPECT_EQ(loaded.Folder(), "D:\\Logs");
+    EXPECT_FALSE(loaded.IncludeSubfolders());
+    EXPECT_TRUE(loaded.SearchLocalDrives());
+    EXPECT_EQ(loaded.SizeSelector(), SizeKind::Between);
+    EXPECT_EQ(loaded.Size(SizeKind::Between).unit, SizeUnit::Megabytes);
+    EXPECT_EQ(loaded.Size(SizeKind::Between).low, 3u);
+    EXPECT_EQ(loaded.Size(SizeKind::Between).high, 4000000000u);
+    EXPECT_EQ(loaded.Size(SizeKind::Smaller).high, 77u);
+    EXPECT_EQ(loaded.Attributes().Mask(), platform::kAttrHidden | platform::kAttrDirectory);
+    EXPECT_EQ(loaded.Date().always, 1);
+}
+
+TEST_P(ConditionStoreTest, MissingValuesKeepDefaultsAndTheMaskFollowsLoadedFlags)
+{
+    const std::string key = kCriteria + "\\Object0";
+    WriteRawText(key, "Name", "Partial");
+    WriteRaw(key, "Attribute Condition All Files", platform::kRegNone, {0});
+    WriteRaw(key, "Read Only", platform::kRegNone, {1});
+    WriteRaw(key, "Greater Than", platform::kRegNone, {5, 0});  // short value: low bytes only
+    CCondition loaded;
+    loaded.LoadFrom(Store(), "Object0", SectionId::Criteria);
+    EXPECT_EQ(loaded.Name(), "Partial");
+    EXPECT_EQ(loaded.Patterns(), "*.*");
+    EXPECT_TRUE(loaded.IncludeSubfolders());
+    EXPECT_EQ(loaded.Size(SizeKind::Greater).low, 5u);
+    EXPECT_EQ(loaded.Size(SizeKind::Between).high, 1u);
+    EXPECT_EQ(loaded.Attributes().Mask(), platform::kAttrReadOnly);
+}
+
+TEST_P(ConditionStoreTest, StarterCriteriaAreSavedInOrderAndFindWhatTheySay)
+{
+    {
+        CConditionList list(Store());
+        list.CreateStarterCriteria();
+    }
+    CConditionList list(Store());
+    list.LoadAll();
+    ASSERT_EQ(list.Count(), 5);
+    const char* names[] = {"Big Files", "Text Files", "Bitmaps", "Executables",
+                           "Zero Sized Files"};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(list.ConditionAt(i)->Name(), names[i]);
+        EXPECT_EQ(list.ConditionAt(i)->Folder(), "C:\\");
+        EXPECT_TRUE(list.ConditionAt(i)->IncludeSubfolders());
+    }
+    EXPECT_EQ(list.ConditionAt(1)->Patterns(), "*.txt,*.doc,*.wri");
+    EXPECT_EQ(list.ConditionAt(3)->Patterns(), "*.exe,*.com,*.bat");
+    const std::int64_t now = CDateCondition::Now();
+    EXPECT_TRUE(list.ConditionAt(0)->MatchesFound(Entry(0x20, 2097152), now));
+    EXPECT_FALSE(list.ConditionAt(0)->MatchesFound(Entry(0x20, 2097151), now));
+    EXPECT_TRUE(list.ConditionAt(4)->MatchesFound(Entry(0x20, 0), now));
+    EXPECT_FALSE(list.ConditionAt(4)->MatchesFound(Entry(0x20, 1), now));
+    EXPECT_FALSE(list.ConditionAt(4)->MatchesFound(Entry(platform::kAttrDirectory, 0), now));
+    EXPECT_EQ(SubKeys(kCriteria), (std::vector<std::string>{"Object0", "Object1", "Object2",
+                                                            "Object3", "Object4"}));
+}
+
+TEST_P(ConditionStoreTest, FindTypesKeepTheNewestTwentyFiveWithoutCaseDuplicates)
+{
+    CFindTypeList types(Store());
+    for (int i = 0; i < 30; ++i) types.AddToFront("*.t" + std::to_string(i));
+    types.AddToFront("*.T20");
+    std::vector<std::string> texts = types.Texts();
+    ASSERT_EQ(texts.size(), 25u);
+    EXPECT_EQ(texts[0], "*.T20");
+    EXPECT_EQ(texts[1], "*.t29");
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "*.t20"), 0);
+    EXPECT_EQ(texts[24], "*.t5");  // the old *.t20 left a gap for it
+    types.SaveAll();
+
+    CFindTypeList loaded(Store());
+    loaded.LoadAll();
+    EXPECT_EQ(loaded.Texts(), texts);
+}
+
+INSTANTIATE_TEST_SUITE_P(Registries, ConditionStoreTest, testing::ValuesIn(AllRegistryKinds()),
+                         RegistryKindName);
+
+}  // namespace
