@@ -19,9 +19,14 @@ constexpr std::size_t kStateBytes = 4;
 // Ends an enumeration that a broken key would never end.
 constexpr std::uint32_t kMaxEnumeratedKeys = 100000;
 
+// Each step rounded to a double, as the target's compiler leaves the FPU: the
+// x87's longer intermediates would make 640 give 63 instead of 64.
 std::int32_t Margin(std::int32_t extent)
 {
-    return static_cast<std::int32_t>((extent - 0.8 * extent) * 0.5);
+    volatile double product = 0.8 * extent;
+    volatile double difference = extent - product;
+    volatile double half = difference * 0.5;
+    return static_cast<std::int32_t>(half);
 }
 
 std::int32_t Word(const std::uint8_t* bytes)
