@@ -1,8 +1,8 @@
 /* Resource numbers of Trailmark.
  *
  * Plain C preprocessor only: this file is read by windres for trailmark.rc and
- * included by the C++ sources. Numbers that other parts of the program, the
- * registry or saved toolbar layouts depend on must never change.
+ * included by the C++ sources. Saved toolbar layouts and the menu code rely
+ * on these numbers: never renumber one that is in use.
  * Some numbers are shared by resources of different kinds (a menu and a
  * bitmap, a button and a tree control); each such case is commented.
  */
