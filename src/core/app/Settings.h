@@ -111,5 +111,6 @@ inline constexpr int PersonalFolders = 8;
 inline constexpr int FindTypes = 9;
 inline constexpr int Toolbars = 10;
 inline constexpr int Count = 11;
+inline constexpr int None = -1;  // lists that are never stored
 
 }  // namespace SectionId

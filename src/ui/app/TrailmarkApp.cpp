@@ -1,0 +1,285 @@
+#include "ui/app/TrailmarkApp.h"
+
+// Core
+#include "core/app/Favorite.h"
+#include "core/app/ObjectList.h"
+#include "core/app/Settings.h"
+#include "core/app/Tool.h"
+#include "core/app/UserList.h"
+
+// Platform
+#include "platform/Registry.h"
+#include "platform/System.h"
+
+// Framework
+#include "ui/framework/MessageBox.h"
+
+// Application
+#include "ui/app/CommonControlsCheck.h"
+#include "ui/app/SplashWindow.h"
+#include "ui/frame/MainFrame.h"
+
+// Resources
+#include "res/resource.h"
+
+// Standard library
+#include <cstdlib>
+
+// Windows
+#include <commctrl.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+namespace {
+
+// An overlapped window that adds the document's name to its title.
+constexpr DWORD kMainFrameStyle = 0x00CF8000;
+
+constexpr const char* kIconFileNames[] = {"Up.Exe", "App.Exe", "FShare.Exe", "OFShare.Exe",
+                                          "DShare.Exe"};
+
+constexpr std::int32_t kListCapacity = 30;
+// Programs offered as tools to a new profile when the system has them.
+constexpr const char* kStarterTools[] = {"Notepad", "CdPlayer", "Regedit"};
+
+constexpr int kMinRefreshMinutes = 5;
+constexpr int kMaxRefreshMinutes = 99;
+constexpr int kDefaultRefreshMinutes = 15;
+
+}  // namespace
+
+CTrailmarkApp::CTrailmarkApp()
+{
+    std::srand(platform::UtcMilliseconds());
+    m_isWindowsNT = platform::IsWindowsNT();
+    if (HMODULE kernel = ::GetModuleHandleA("kernel32.dll"))
+        m_getDiskFreeSpaceEx = reinterpret_cast<GetDiskFreeSpaceExProc>(
+            reinterpret_cast<void*>(::GetProcAddress(kernel, "GetDiskFreeSpaceExA")));
+    m_iconIndices.fill(-1);
+    m_programDirectory = platform::ProgramDirectory();
+}
+
+CTrailmarkApp::~CTrailmarkApp() = default;
+
+bool CTrailmarkApp::InitInstance()
+{
+    if (!CheckCommonControls(::GetModuleHandleA("comctl32.dll"), m_programDirectory)) return false;
+    if (!m_instanceGuard.Create(InstanceHandle(), ui::LoadString(IDS_APP_TITLE))) return false;
+
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    m_oleInitialized = SUCCEEDED(::OleInitialize(nullptr));
+
+    const std::string version = CSettingsStore::ProgramVersion();
+    m_newInstallation = CSettingsStore::IsNewInstallation(platform::SystemRegistry(), version);
+    ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
+
+    if (!OpenProfile()) return false;
+
+    m_mainFrame = std::make_unique<CMainFrame>(m_freshProfile);
+    if (!m_mainFrame->Create(m_instanceGuard.Name().c_str(), ui::LoadString(IDS_APP_TITLE).c_str(),
+                             kMainFrameStyle, IDR_MAINFRAME))
+        return false;
+    SetAccelerators(::LoadAcceleratorsA(InstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+
+    if (m_settings->GetSetting(Setting::ShowSplash)) {
+        m_splash = std::make_unique<CSplashWindow>();
+        if (!m_splash->Show(m_mainFrame->Handle())) m_splash.reset();
+    }
+    SetMainWindow(m_mainFrame->Handle());
+
+    PlaceMainFrame();
+    if (m_newInstallation)
+        CSettingsStore::WriteInstallInfo(platform::SystemRegistry(), version, m_programDirectory);
+    ApplyPerformanceDefaults();
+
+    m_mainFrame->SetStarting(false);
+    ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_NORMAL);
+    if (m_isWindowsNT) EnableBackupPrivilege();
+    return true;
+}
+
+bool CTrailmarkApp::OpenProfile()
+{
+    m_settings = std::make_unique<CSettingsStore>(platform::SystemRegistry(),
+                                                  CSettingsStore::ProgramVersion(), m_isWindowsNT);
+    m_users = std::make_unique<CUserList>(*m_settings);
+    m_settings->LoadGlobalValues();
+    // A damaged registry may hold no user at all: start over as a new installation would.
+    if (m_newInstallation || m_users->Count() == 0) {
+        AddDefaultUser(true);
+        m_settings->SetSetting(Setting::DefaultUser, 0);
+    }
+
+    const std::optional<int> chosen = ChooseUser();
+    if (!chosen) return false;
+    CUser* user = m_users->UserAt(*chosen);
+    m_freshProfile = user->IsFreshUser(m_programDirectory);
+    m_users->SetCurrentUser(*chosen, m_programDirectory);
+    m_settings->OpenUserKeys(user->DirName());
+    m_settings->LoadSystemValues();
+
+    CreateLists();
+    if (m_freshProfile) CreateStarterObjects();
+    m_bookmarks = std::make_unique<CObjectList>(*m_settings, nullptr, SectionId::None,
+                                                CObjectList::kNoCapacity);
+
+    TakeIconIndices();
+    TakeSystemImageLists();
+    ::SHGetMalloc(&m_shellAllocator);
+    return true;
+}
+
+std::optional<int> CTrailmarkApp::ChooseUser()
+{
+    // Settings from a damaged or older registry may point past the list.
+    int index = m_settings->GetSetting(Setting::DefaultUser);
+    if (index < 0 || index >= m_users->Count()) index = 0;
+    // A password is never skipped: until it can be typed, a protected profile
+    // is treated as a refused log-on.
+    if (m_users->UserAt(index)->UsesPassword()) {
+        const std::optional<int> created = OfferNewUser();
+        if (!created) return std::nullopt;
+        index = *created;
+    }
+    m_settings->SetSetting(Setting::LastSelectedUser, 0);
+    return index;
+}
+
+std::optional<int> CTrailmarkApp::OfferNewUser()
+{
+    const int answer = ui::ShowMessage(nullptr, IDS_CREATE_NEW_USER, MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+    if (answer == IDCANCEL) return std::nullopt;
+    if (answer == IDNO) {
+        ui::ShowMessage(nullptr, IDS_UNABLE_TO_CONTINUE, MB_OK | MB_ICONSTOP);
+        return std::nullopt;
+    }
+    return AddDefaultUser(false);
+}
+
+int CTrailmarkApp::AddDefaultUser(bool admin)
+{
+    std::unique_ptr<CUser> user = m_users->NewUser();
+    user->SetName(ui::LoadString(IDS_DEFAULT_USER));
+    user->SetAdmin(admin);
+    m_users->Add(std::move(user));
+    m_users->SaveAll();
+    return m_users->Count() - 1;
+}
+
+void CTrailmarkApp::CreateLists()
+{
+    CSettingsStore& store = *m_settings;
+    auto favorite = [] { return std::unique_ptr<CBaseObj>(std::make_unique<CFavorite>()); };
+    auto tool = [] { return std::unique_ptr<CBaseObj>(std::make_unique<CTool>()); };
+    m_favorites = std::make_unique<CObjectList>(store, favorite, SectionId::Favorites, kListCapacity);
+    m_runHistory = std::make_unique<CObjectList>(store, tool, SectionId::Runs, kListCapacity);
+    m_tools = std::make_unique<CObjectList>(store, tool, SectionId::Tools, kListCapacity);
+}
+
+void CTrailmarkApp::CreateStarterObjects()
+{
+    for (const char* name : kStarterTools) {
+        char path[MAX_PATH] = "";
+        if (!::SearchPathA(nullptr, name, ".exe", sizeof(path), path, nullptr)) continue;
+        auto tool = std::make_unique<CTool>();
+        tool->SetName(name);
+        tool->SetCommand(path);
+        tool->SetOpenModeByte(static_cast<std::uint8_t>(OpenMode::Shell));
+        m_tools->Add(std::move(tool));
+    }
+    m_tools->SaveAll();
+
+    std::string wallpaper;
+    m_settings->GetTextSetting(Setting::Wallpaper, wallpaper);
+    if (!wallpaper.empty())
+        m_settings->SetTextSetting(Setting::Wallpaper, m_programDirectory + "\\" + wallpaper);
+}
+
+void CTrailmarkApp::TakeIconIndices()
+{
+    for (std::size_t i = 0; i < m_iconIndices.size(); ++i) {
+        const std::string path = m_programDirectory + "\\" + kIconFileNames[i];
+        if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+        SHFILEINFOA info = {};
+        if (::SHGetFileInfoA(path.c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON))
+            m_iconIndices[i] = info.iIcon;
+    }
+}
+
+void CTrailmarkApp::TakeSystemImageLists()
+{
+    SHFILEINFOA info = {};
+    m_smallImages = reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(
+        "C:\\", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    m_largeImages = reinterpret_cast<HIMAGELIST>(
+        ::SHGetFileInfoA("C:\\", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_LARGEICON));
+}
+
+void CTrailmarkApp::ApplyPerformanceDefaults()
+{
+    CSettingsStore& settings = *m_settings;
+    const int minutes = settings.GetSetting(Setting::FolderListRefreshMinutes);
+    if (minutes < kMinRefreshMinutes || minutes > kMaxRefreshMinutes) {
+        settings.SetSetting(Setting::FastFind, 1);
+        settings.SetSetting(Setting::IdleWhenMinimized, 1);
+        settings.SetSetting(Setting::ReleaseMemoryWhenMinimized, 1);
+        settings.SetSetting(Setting::RefreshOnAttributeChange, 0);
+        settings.SetSetting(Setting::RefreshOnTimeChange, 0);
+        settings.SetSetting(Setting::FolderListRefreshMinutes, kDefaultRefreshMinutes);
+    }
+}
+
+void CTrailmarkApp::PlaceMainFrame()
+{
+    m_mainFrame->Place(ShowCommand());
+}
+
+void CTrailmarkApp::EnableBackupPrivilege()
+{
+    HANDLE token = nullptr;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+        return;
+    TOKEN_PRIVILEGES privileges = {};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    if (::LookupPrivilegeValueA(nullptr, "SeBackupPrivilege", &privileges.Privileges[0].Luid))
+        ::AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+    ::CloseHandle(token);
+}
+
+void CTrailmarkApp::OnSplashDone()
+{
+    if (m_splashDone) return;
+    m_splashDone = true;
+    m_splash.reset();
+}
+
+int CTrailmarkApp::ExitInstance()
+{
+    if (m_settings) m_settings->SaveSystemValues();
+    // The system's image lists are only borrowed.
+    m_smallImages = nullptr;
+    m_largeImages = nullptr;
+    DestroyLists();
+    if (m_shellAllocator) {
+        m_shellAllocator->Release();
+        m_shellAllocator = nullptr;
+    }
+    m_mainFrame.reset();
+    if (m_oleInitialized) ::OleUninitialize();
+    const int exitCode = ui::Application::ExitInstance();
+    if (m_terminateAtExit) ::TerminateProcess(::GetCurrentProcess(), static_cast<UINT>(exitCode));
+    return exitCode;
+}
+
+// Each stored list saves itself as it goes.
+void CTrailmarkApp::DestroyLists()
+{
+    m_bookmarks.reset();
+    m_users.reset();
+    m_tools.reset();
+    m_favorites.reset();
+    m_runHistory.reset();
+    m_settings.reset();
+}

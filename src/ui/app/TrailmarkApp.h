@@ -1,0 +1,122 @@
+#pragma once
+// The application object: platform checks, single instance, the profile and the
+// process-wide lists at start-up, the commands that belong to no window, and
+// the orderly shutdown that writes everything back.
+
+// Core
+#include "core/app/SettingsStore.h"
+
+// Framework
+#include "ui/framework/Application.h"
+
+// Application
+#include "ui/app/SingleInstanceGuard.h"
+
+// Standard library
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
+// Windows
+#include <windows.h>
+#include <commctrl.h>
+#include <objidl.h>
+
+class CMainFrame;
+class CSplashWindow;
+class CObjectList;
+class CUserList;
+
+using GetDiskFreeSpaceExProc = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER,
+                                             PULARGE_INTEGER);
+
+// The icon files beside the program whose icons the lists show.
+enum class IconFile { Up, App, FolderShare, OpenFolderShare, DriveShare, Count };
+
+class CTrailmarkApp : public ui::Application {
+public:
+    CTrailmarkApp();
+    ~CTrailmarkApp() override;
+
+    static CTrailmarkApp* Instance() { return static_cast<CTrailmarkApp*>(ui::Application::Instance()); }
+
+    bool InitInstance() override;
+    int ExitInstance() override;
+    // Ends the splash phase; runs once per process.
+    void OnSplashDone();
+
+    bool OnCommand(UINT id) override;
+    bool OnUpdateCommand(UINT id, ui::CommandState& state) override;
+
+    CSettingsStore& Settings() const { return *m_settings; }
+    CUserList* Users() const { return m_users.get(); }
+    CObjectList* Favorites() const { return m_favorites.get(); }
+    CObjectList* RunHistory() const { return m_runHistory.get(); }
+    CObjectList* Tools() const { return m_tools.get(); }
+    CObjectList* Bookmarks() const { return m_bookmarks.get(); }
+    bool HasSettings() const { return m_settings != nullptr; }
+    CMainFrame* MainFrame() const { return m_mainFrame.get(); }
+    bool IsWindowsNT() const { return m_isWindowsNT; }
+    bool FreshProfile() const { return m_freshProfile; }
+    bool NewInstallation() const { return m_newInstallation; }
+    GetDiskFreeSpaceExProc DiskFreeSpaceEx() const { return m_getDiskFreeSpaceEx; }
+    HIMAGELIST SmallImages() const { return m_smallImages; }
+    HIMAGELIST LargeImages() const { return m_largeImages; }
+    int IconIndex(IconFile file) const { return m_iconIndices[static_cast<std::size_t>(file)]; }
+    IMalloc* ShellAllocator() const { return m_shellAllocator; }
+    const std::string& ProgramDirectory() const { return m_programDirectory; }
+    bool TerminateAtExit() const { return m_terminateAtExit; }
+
+    // For tests: the guard before InitInstance runs.
+    SingleInstanceGuard& InstanceGuard() { return m_instanceGuard; }
+
+private:
+    bool OpenProfile();
+    // The index of the user to run as, or none when start-up must end.
+    std::optional<int> ChooseUser();
+    std::optional<int> OfferNewUser();
+    int AddDefaultUser(bool admin);
+    void CreateLists();
+    void CreateStarterObjects();
+    void TakeIconIndices();
+    void TakeSystemImageLists();
+    void ApplyPerformanceDefaults();
+    void PlaceMainFrame();
+    void EnableBackupPrivilege();
+    void DestroyLists();
+
+    void RunShellFile(const char* fileName);
+    void OpenAddress(const std::string& address);
+    void RunControlPanel(const char* arguments);
+    void CommandPromptHere();
+    void ChooseFont(int fontId, int colorSetting, UINT titleId);
+    void RestoreDefaultFonts();
+
+    // Fields of the application object, in order.
+    std::unique_ptr<CSplashWindow> m_splash;
+    SingleInstanceGuard m_instanceGuard;
+    bool m_freshProfile = false;
+
+    // Process-wide values.
+    bool m_isWindowsNT = false;
+    bool m_newInstallation = false;
+    bool m_splashDone = false;
+    bool m_terminateAtExit = false;
+    bool m_oleInitialized = false;
+    GetDiskFreeSpaceExProc m_getDiskFreeSpaceEx = nullptr;
+    HIMAGELIST m_smallImages = nullptr;
+    HIMAGELIST m_largeImages = nullptr;
+    std::array<int, static_cast<std::size_t>(IconFile::Count)> m_iconIndices;
+    IMalloc* m_shellAllocator = nullptr;
+    std::string m_programDirectory;
+
+    // Process-wide objects, destroyed in the shutdown order.
+    std::unique_ptr<CSettingsStore> m_settings;
+    std::unique_ptr<CUserList> m_users;
+    std::unique_ptr<CObjectList> m_favorites;
+    std::unique_ptr<CObjectList> m_runHistory;
+    std::unique_ptr<CObjectList> m_tools;
+    std::unique_ptr<CObjectList> m_bookmarks;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+};

@@ -1,0 +1,217 @@
+// The commands that belong to no window.
+#include "ui/app/TrailmarkApp.h"
+
+// Core
+#include "core/app/Settings.h"
+
+// Framework
+#include "ui/framework/Dialog.h"
+#include "ui/framework/MessageBox.h"
+
+// Application
+#include "ui/frame/MainFrame.h"
+
+// Resources
+#include "res/resource.h"
+
+// Standard library
+#include <cstring>
+
+// Windows
+#include <commdlg.h>
+#include <shellapi.h>
+
+namespace {
+
+constexpr char kHelpStartup[] = "Trailmark.htm";
+constexpr char kHelpMenus[] = "Menus.htm";
+constexpr char kHelpOptions[] = "Options.htm";
+constexpr char kBugAddress[] = "mailto:bugs@norvane.example";
+constexpr char kInfoAddress[] = "mailto:info@norvane.example";
+constexpr char kSupportPage[] = "http://www.norvane.example/support/";
+constexpr char kHomePage[] = "http://www.norvane.example/";
+constexpr char kAddRemovePrograms[] = " shell32.dll,Control_RunDLL appwiz.cpl,,1";
+constexpr char kStartupDisk[] = " shell32.dll,Control_RunDLL appwiz.cpl,,3";
+constexpr char kRescueDiskNT[] = "Rdisk.Exe";
+constexpr char kDefaultFolder[] = "C:\\";
+
+// The arrangement setting of each Arrange-by command, in menu order.
+constexpr struct {
+    UINT command;
+    int arrangement;
+} kArrangements[] = {
+    {ID_VIEW_ARRANGE_BYNAME, 0},      {ID_VIEW_ARRANGE_BYFOLDER, 1},
+    {ID_VIEW_ARRANGE_BYEXTENSION, 2}, {ID_VIEW_ARRANGE_BYSIZE, 3},
+    {ID_VIEW_ARRANGE_BYTYPE, 4},      {ID_VIEW_ARRANGE_BYDATE, 5},
+    {ID_VIEW_ARRANGE_BYTIME, 6},      {ID_VIEW_ARRANGE_BYATTRIBUTES, 7},
+};
+
+class CAboutDlg : public ui::Dialog {
+public:
+    CAboutDlg() : ui::Dialog(IDD_ABOUTBOX) {}
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        const std::string version = CSettingsStore::ProgramVersion();
+        if (!version.empty()) SetItemText(IDC_ABOUT_VERSION, "Version " + version);
+        return TRUE;
+    }
+};
+
+// Puts the title on the font dialog, which has no field for one.
+UINT_PTR CALLBACK FontDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        const auto* choose = reinterpret_cast<const CHOOSEFONTA*>(lParam);
+        ::SetWindowTextA(dialog, reinterpret_cast<const char*>(choose->lCustData));
+    }
+    return 0;  // the dialog's own procedure goes on
+}
+
+}  // namespace
+
+bool CTrailmarkApp::OnCommand(UINT id)
+{
+    if (id >= ID_VIEW_LARGE_ICONS && id <= ID_VIEW_DETAILS) {
+        m_settings->SetSetting(Setting::ViewMode, static_cast<int>(id - ID_VIEW_LARGE_ICONS));
+        return true;
+    }
+    for (const auto& entry : kArrangements) {
+        if (entry.command != id) continue;
+        m_settings->SetSetting(Setting::Arrangement, entry.arrangement);
+        return true;
+    }
+    switch (id) {
+    case ID_APP_ABOUT: {
+        CAboutDlg about;
+        about.DoModal(MainWindow());
+        return true;
+    }
+    case ID_HELP_STARTUP: RunShellFile(kHelpStartup); return true;
+    case ID_HELP_MENUS: RunShellFile(kHelpMenus); return true;
+    case ID_HELP_OPTIONS: RunShellFile(kHelpOptions); return true;
+    case ID_HELP_REPORT_BUG: ::ShellExecuteA(MainWindow(), "open", kBugAddress, nullptr, nullptr, SW_SHOWNORMAL); return true;
+    case ID_HELP_REQUEST_INFO: ::ShellExecuteA(MainWindow(), "open", kInfoAddress, nullptr, nullptr, SW_SHOWNORMAL); return true;
+    case ID_HELP_TECH_SUPPORT: OpenAddress(kSupportPage); return true;
+    case ID_HELP_WEB_SITE: OpenAddress(kHomePage); return true;
+    case ID_TOOLS_ADD_REMOVE_PROGRAMS: RunControlPanel(kAddRemovePrograms); return true;
+    case ID_DISK_RESCUE:
+        if (m_isWindowsNT)
+            ::ShellExecuteA(MainWindow(), "open", kRescueDiskNT, nullptr, nullptr, SW_SHOWNORMAL);
+        else
+            RunControlPanel(kStartupDisk);
+        return true;
+    case ID_FILE_COMMAND_PROMPT: CommandPromptHere(); return true;
+    case ID_VIEW_ADDRESS_BAR:
+        m_settings->SetSetting(Setting::ShowAddressBar, !m_settings->GetSetting(Setting::ShowAddressBar));
+        return true;
+    case ID_VIEW_REFRESH_ALL: return true;  // no folder window or tree shows anything yet
+    case ID_VIEW_FONT_TREE: ChooseFont(Setting::TreeFont, Setting::TreeFontColor, IDS_SET_TREE_VIEW_FONT); return true;
+    case ID_VIEW_FONT_FILES: ChooseFont(Setting::FolderFont, Setting::FolderFontColor, IDS_SET_FILES_VIEW_FONT); return true;
+    case ID_VIEW_FONT_RESTORE: RestoreDefaultFonts(); return true;
+    default: return false;
+    }
+}
+
+bool CTrailmarkApp::OnUpdateCommand(UINT id, ui::CommandState& state)
+{
+    if (id >= ID_VIEW_LARGE_ICONS && id <= ID_VIEW_DETAILS) {
+        state.radio = true;
+        state.checked = m_settings->GetSetting(Setting::ViewMode) == static_cast<int>(id - ID_VIEW_LARGE_ICONS);
+        return true;
+    }
+    for (const auto& entry : kArrangements) {
+        if (entry.command != id) continue;
+        state.radio = true;
+        state.checked = m_settings->GetSetting(Setting::Arrangement) == entry.arrangement;
+        return true;
+    }
+    switch (id) {
+    case ID_VIEW_ADDRESS_BAR:
+        state.checked = m_settings->GetSetting(Setting::ShowAddressBar) != 0;
+        return true;
+    case ID_APP_ABOUT: case ID_HELP_STARTUP: case ID_HELP_MENUS: case ID_HELP_OPTIONS:
+    case ID_HELP_REPORT_BUG: case ID_HELP_REQUEST_INFO: case ID_HELP_TECH_SUPPORT:
+    case ID_HELP_WEB_SITE: case ID_TOOLS_ADD_REMOVE_PROGRAMS: case ID_DISK_RESCUE:
+    case ID_FILE_COMMAND_PROMPT: case ID_VIEW_REFRESH_ALL: case ID_VIEW_FONT_TREE:
+    case ID_VIEW_FONT_FILES: case ID_VIEW_FONT_RESTORE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CTrailmarkApp::RunShellFile(const char* fileName)
+{
+    const std::string path = m_programDirectory + "\\" + fileName;
+    ::ShellExecuteA(MainWindow(), "open", path.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+}
+
+void CTrailmarkApp::OpenAddress(const std::string& address)
+{
+    // The browser is the program that opens web pages on this machine.
+    char browser[MAX_PATH] = "";
+    const std::string probe = m_programDirectory + "\\" + kHelpStartup;
+    if (reinterpret_cast<INT_PTR>(::FindExecutableA(probe.c_str(), nullptr, browser)) <= 32 ||
+        !browser[0]) {
+        if (reinterpret_cast<INT_PTR>(::ShellExecuteA(MainWindow(), "open", address.c_str(), nullptr,
+                                                      nullptr, SW_SHOWNORMAL)) > 32)
+            return;
+        ui::ShowMessage(MainWindow(), IDS_BROWSER_NOT_FOUND, MB_OK | MB_ICONSTOP);
+        return;
+    }
+    if (reinterpret_cast<INT_PTR>(::ShellExecuteA(MainWindow(), "open", browser, address.c_str(),
+                                                  nullptr, SW_SHOWNORMAL)) <= 32)
+        ui::ShowMessage(MainWindow(), IDS_BROWSER_FAILED, MB_OK | MB_ICONSTOP);
+}
+
+void CTrailmarkApp::RunControlPanel(const char* arguments)
+{
+    const std::string command = std::string("rundll32") + arguments;
+    ::WinExec(command.c_str(), SW_SHOW);
+}
+
+void CTrailmarkApp::CommandPromptHere()
+{
+    char shell[MAX_PATH] = "";
+    if (!::GetEnvironmentVariableA("ComSpec", shell, sizeof(shell)) || !shell[0])
+        std::strcpy(shell, m_isWindowsNT ? "Cmd" : "Command");
+    // Without a focused folder the prompt opens in the root of drive C.
+    ::ShellExecuteA(MainWindow(), "Open", shell, nullptr, kDefaultFolder, SW_SHOWNORMAL);
+}
+
+void CTrailmarkApp::ChooseFont(int fontId, int colorSetting, UINT titleId)
+{
+    FontRecord stored{};
+    m_settings->GetFontSetting(fontId, stored);
+    LOGFONTA font = {};
+    static_assert(sizeof(font) == kFontRecordSize, "a stored font is a LOGFONTA");
+    std::memcpy(&font, stored.data(), sizeof(font));
+    const std::string title = ui::LoadString(titleId);
+
+    CHOOSEFONTA choose = {};
+    choose.lStructSize = sizeof(choose);
+    choose.hwndOwner = MainWindow();
+    choose.lpLogFont = &font;
+    choose.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT | CF_ENABLEHOOK;
+    choose.rgbColors = static_cast<COLORREF>(m_settings->GetSetting(colorSetting));
+    choose.lCustData = reinterpret_cast<LPARAM>(title.c_str());
+    choose.lpfnHook = FontDialogHook;
+    if (!::ChooseFontA(&choose)) return;
+
+    std::memcpy(stored.data(), &font, sizeof(font));
+    m_settings->SetFontSetting(fontId, stored);
+    m_settings->SetSetting(colorSetting, static_cast<std::int32_t>(choose.rgbColors));
+}
+
+void CTrailmarkApp::RestoreDefaultFonts()
+{
+    FontRecord old{};
+    m_settings->GetFontSetting(Setting::OldFont, old);
+    m_settings->SetFontSetting(Setting::TreeFont, old);
+    m_settings->SetFontSetting(Setting::FolderFont, old);
+    const std::int32_t color = m_settings->GetSetting(Setting::OldFontColor);
+    m_settings->SetSetting(Setting::TreeFontColor, color);
+    m_settings->SetSetting(Setting::FolderFontColor, color);
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The program's top-level window: the multiple-document frame with its menu
+// bar, document area and status bar.
+
+// Framework
+#include "ui/framework/MdiFrame.h"
+
+// Standard library
+#include <string>
+
+// Timers of the frame.
+// The notification-area icon of a frame minimized to the tray.
+inline constexpr UINT kTrayIconId = 1000;
+
+inline constexpr UINT_PTR kClockTimerId = 1002;
+inline constexpr UINT_PTR kStatusTimerId = 1003;
+inline constexpr UINT_PTR kSplashTimerId = 1004;
+inline constexpr UINT kClockPeriodMs = 1000;
+inline constexpr UINT kStatusPeriodMs = 100;
+inline constexpr UINT kSplashDelayMs = 3500;
+
+class CMainFrame : public ui::MdiFrame {
+public:
+    explicit CMainFrame(bool freshProfile);
+
+    bool IsStarting() const { return m_starting; }
+    void SetStarting(bool starting) { m_starting = starting; }
+    bool IsClosing() const { return m_closing; }
+    bool FreshProfile() const { return m_freshProfile; }
+
+    // Places the frame with its saved or default rectangle and show state; a
+    // program started minimized without activation stays so.
+    void Place(int startShowCommand);
+
+    ui::CommandTarget* NextCommandTarget() override;
+    bool OnCommand(UINT id) override;
+    bool OnUpdateCommand(UINT id, ui::CommandState& state) override;
+
+protected:
+    bool OnCreate() override;
+    void OnClose() override;
+    void OnTimer(UINT_PTR id) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void LayoutStatusPanes();
+    void UpdateClock();
+    void CaptureFontsAtFirstUse();
+
+    bool m_freshProfile;
+    bool m_starting = true;
+    bool m_closing = false;
+    // The status bar's date and time panes.
+    int m_datePane = 2;
+    int m_timePane = 3;
+};

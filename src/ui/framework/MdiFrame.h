@@ -1,0 +1,47 @@
+#pragma once
+// A multiple-document frame on the native MDICLIENT, with a status bar and
+// command routing through its menus.
+
+// Framework
+#include "ui/framework/Command.h"
+#include "ui/framework/StatusBar.h"
+#include "ui/framework/Window.h"
+
+// Windows
+#include <windows.h>
+
+namespace ui {
+
+class MdiFrame : public Window, public CommandTarget {
+public:
+    // Creates the frame hidden, with the class (already registered with
+    // StaticWindowProc) and the menu resource given.
+    bool Create(const char* className, const char* title, DWORD style, UINT menuId);
+
+    HWND MdiClient() const { return m_mdiClient; }
+    StatusBar& Status() { return m_statusBar; }
+    // The active document window, or null; `maximized` tells whether it is.
+    HWND ActiveDocument(bool* maximized = nullptr) const;
+    // The first target of the command chain: the active document's, else the frame.
+    virtual CommandTarget* FirstCommandTarget() { return this; }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    virtual bool OnCreate();
+    // The frame's own close request; the default destroys the window.
+    virtual void OnClose();
+    virtual void OnDestroy();
+    virtual void OnTimer(UINT_PTR id) { (void)id; }
+    // Lays out the bars and gives the rest to the MDI client.
+    virtual void RecalcLayout();
+    // The text shown while a menu item is highlighted (the string of its id).
+    virtual void ShowMenuPrompt(UINT id, UINT flags);
+
+    bool InitMenuPopup(HMENU menu);
+
+private:
+    HWND m_mdiClient = nullptr;
+    StatusBar m_statusBar;
+};
+
+}  // namespace ui

@@ -1,0 +1,67 @@
+#include "ui/framework/Window.h"
+
+namespace ui {
+namespace {
+constexpr char kObjectProperty[] = "Trailmark.Window";
+}
+
+Window::~Window()
+{
+    // Detach first so that no message of the destruction reaches a half-destroyed object.
+    if (HWND hwnd = Detach()) ::DestroyWindow(hwnd);
+}
+
+Window* Window::FromHandle(HWND hwnd)
+{
+    return static_cast<Window*>(::GetPropA(hwnd, kObjectProperty));
+}
+
+void Window::Attach(HWND hwnd)
+{
+    m_hwnd = hwnd;
+    ::SetPropA(hwnd, kObjectProperty, this);
+}
+
+HWND Window::Detach()
+{
+    HWND hwnd = m_hwnd;
+    if (hwnd) {
+        ::RemovePropA(hwnd, kObjectProperty);
+        // A subclassed window gets its own procedure back.
+        if (m_defaultProc != ::DefWindowProcA &&
+            reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC)) == StaticWindowProc)
+            ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_defaultProc));
+    }
+    m_hwnd = nullptr;
+    return hwnd;
+}
+
+LRESULT CALLBACK Window::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Window* window = FromHandle(hwnd);
+    if (!window && message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        window = static_cast<Window*>(create->lpCreateParams);
+        if (window) window->Attach(hwnd);
+    }
+    if (!window) return ::DefWindowProcA(hwnd, message, wParam, lParam);
+
+    LRESULT result = window->WindowProc(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        window->Detach();
+        window->OnFinalMessage();
+    }
+    return result;
+}
+
+LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefaultProc(message, wParam, lParam);
+}
+
+LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ::CallWindowProcA(m_defaultProc, m_hwnd, message, wParam, lParam);
+}
+
+}  // namespace ui

@@ -1,0 +1,42 @@
+#pragma once
+// The base of every window object: owns its HWND and receives its messages
+// through one static window procedure.
+
+// Windows
+#include <windows.h>
+
+namespace ui {
+
+class Window {
+public:
+    Window() = default;
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND Handle() const { return m_hwnd; }
+    operator HWND() const { return m_hwnd; }
+
+    // The object behind a window created through StaticWindowProc, or null.
+    static Window* FromHandle(HWND hwnd);
+    // Window procedure for classes whose windows are made by Window objects:
+    // pass `this` as the creation parameter of CreateWindowEx.
+    static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Lets the object take over a window made elsewhere (a control or a dialog).
+    void Attach(HWND hwnd);
+    HWND Detach();
+
+protected:
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Called after the last message; the object may delete itself here.
+    virtual void OnFinalMessage() {}
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+    void SetDefaultProc(WNDPROC proc) { m_defaultProc = proc; }
+
+private:
+    HWND m_hwnd = nullptr;
+    WNDPROC m_defaultProc = ::DefWindowProcA;
+};
+
+}  // namespace ui

@@ -1,0 +1,244 @@
+// Core
+#include "core/app/Settings.h"
+
+// Application
+#include "ui/app/TrailmarkApp.h"
+#include "ui/frame/MainFrame.h"
+
+// Resources
+#include "res/resource.h"
+
+// Tests
+#include "ui/UiTestSupport.h"
+
+// Standard library
+#include <cstring>
+
+// Gtest
+#include <gtest/gtest.h>
+
+namespace {
+
+using uitest::ReadValue;
+using uitest::RootPath;
+
+std::int32_t Word(const std::vector<unsigned char>& block, int index)
+{
+    std::int32_t word = 0;
+    std::memcpy(&word, &block[static_cast<std::size_t>(index) * 4], 4);
+    return word;
+}
+
+// The keys under the root other than the shared "Users" and "System": the users'.
+std::vector<std::string> UserKeys()
+{
+    platform::Registry& registry = platform::SystemRegistry();
+    platform::RegHandle root = platform::kNoKey;
+    std::vector<std::string> names;
+    if (registry.OpenKey(platform::kHkeyCurrentUser, RootPath().c_str(), &root) != 0) return names;
+    char name[300];
+    for (std::uint32_t i = 0;; ++i) {
+        std::uint32_t length = sizeof(name);
+        if (registry.EnumKey(root, i, name, &length) != 0) break;
+        const std::string key(name, length);
+        if (key != "Users" && key != "System") names.push_back(key);
+    }
+    registry.CloseKey(root);
+    return names;
+}
+
+std::vector<std::string> TopMenuTexts(HWND frame)
+{
+    std::vector<std::string> texts;
+    HMENU menu = ::GetMenu(frame);
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        char text[64] = "";
+        ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof(text), MF_BYPOSITION);
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+// The popup that holds the command as one of its own items.
+HMENU PopupHolding(HMENU menu, UINT id)
+{
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        if (::GetMenuItemID(menu, i) == id) return menu;
+        if (HMENU sub = ::GetSubMenu(menu, i))
+            if (HMENU found = PopupHolding(sub, id)) return found;
+    }
+    return nullptr;
+}
+
+// Closes the frame the way the user does and runs the shutdown.
+void CloseThroughTheFrame(CTrailmarkApp& app)
+{
+    HWND frame = app.MainWindow();
+    ::PostMessageA(frame, WM_CLOSE, 0, 0);
+    app.RunMessageLoop();
+    EXPECT_FALSE(::IsWindow(frame));
+    app.ExitInstance();
+}
+
+class AppLifecycle : public testing::Test {
+protected:
+    void SetUp() override { uitest::WipeProgramKeys(); }
+    void TearDown() override { uitest::WipeProgramKeys(); }
+    uitest::MessageRecorder m_messages;
+};
+
+TEST_F(AppLifecycle, FirstStartWritesTheLayoutAndTheNextStartReadsItBack)
+{
+    {
+        CTrailmarkApp app;
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_TRUE(app.NewInstallation());
+        EXPECT_TRUE(app.FreshProfile());
+        HWND frame = app.MainWindow();
+        char className[64] = "";
+        ::GetClassNameA(frame, className, sizeof(className));
+        EXPECT_STREQ(className, "Trailmark Class");
+        EXPECT_TRUE(::IsWindowVisible(frame));
+        EXPECT_TRUE(app.MainFrame()->MdiClient() != nullptr);
+        EXPECT_FALSE(app.MainFrame()->IsStarting());
+        const std::vector<std::string> menus = TopMenuTexts(frame);
+        ASSERT_GE(menus.size(), 9u);
+        EXPECT_EQ(menus.back(), "&Help");
+        app.Settings().SetSetting(Setting::ViewMode, 3);
+        app.Settings().SetSetting(Setting::DefaultUser, 0);
+        CloseThroughTheFrame(app);
+    }
+
+    EXPECT_EQ(RootPath(), "Software\\Norvane Software, Inc.\\Trailmark\\1.0.0.0");
+    const std::vector<std::string> users = UserKeys();
+    ASSERT_EQ(users.size(), 1u);
+    const std::string system = RootPath() + "\\" + users[0] + "\\System";
+    std::uint32_t type = 0;
+    EXPECT_EQ(ReadValue(platform::kHkeyCurrentUser, system, "Startup Folder", &type),
+              (std::vector<unsigned char>{'C', ':', '\\', 0}));
+    EXPECT_EQ(type, platform::kRegSz);
+    EXPECT_EQ(ReadValue(platform::kHkeyCurrentUser, system, "WallPaper"), (std::vector<unsigned char>{0}));
+    const std::vector<unsigned char> block = ReadValue(platform::kHkeyCurrentUser, system, "Properties", &type);
+    ASSERT_EQ(block.size(), 800u);
+    EXPECT_EQ(type, platform::kRegBinary);
+    EXPECT_EQ(Word(block, Setting::ExplorerMode), 1);
+    EXPECT_EQ(Word(block, Setting::MaxWindows), 15);
+    EXPECT_EQ(Word(block, Setting::ViewMode), 3);
+    for (const char* font : {"Tree Font", "Folder Font", "Old Font"}) {
+        const std::vector<unsigned char> bytes = ReadValue(platform::kHkeyCurrentUser, system, font, &type);
+        ASSERT_EQ(bytes.size(), 60u) << font;
+        EXPECT_EQ(type, platform::kRegBinary);
+        EXPECT_NE(bytes[28], 0) << font << ": the captured font has a face name";
+    }
+    EXPECT_EQ(ReadValue(platform::kHkeyCurrentUser, RootPath() + "\\System", "Default User", &type),
+              (std::vector<unsigned char>{0, 0, 0, 0}));
+    EXPECT_EQ(type, platform::kRegNone);
+    EXPECT_TRUE(uitest::KeyExists(platform::kHkeyCurrentUser, RootPath() + "\\Users"));
+    for (const char* section : {"Rules", "Desktop", "Criteria", "Tools", "Reports", "Favorites",
+                                "Runs", "Find Types", "Toolbars", "Personal Folders"})
+        EXPECT_TRUE(uitest::KeyExists(platform::kHkeyCurrentUser, RootPath() + "\\" + users[0] + "\\" + section))
+            << section;
+    const std::vector<unsigned char> version =
+        ReadValue(platform::kHkeyLocalMachine, RootPath(), "Version", &type);
+    EXPECT_EQ(std::string(version.begin(), version.end()), std::string("1.0.0.0", 8));
+    EXPECT_FALSE(ReadValue(platform::kHkeyLocalMachine, RootPath(), "Directory").empty());
+
+    {
+        CTrailmarkApp app;
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_FALSE(app.NewInstallation());
+        EXPECT_FALSE(app.FreshProfile());
+        EXPECT_EQ(app.Settings().GetSetting(Setting::ViewMode), 3);
+        EXPECT_FALSE(app.Settings().FontsMissing());
+        CloseThroughTheFrame(app);
+    }
+    EXPECT_EQ(UserKeys().size(), 1u);
+    EXPECT_TRUE(m_messages.texts.empty());
+}
+
+TEST_F(AppLifecycle, OutOfRangeRefreshPeriodResetsThePerformanceSettings)
+{
+    {
+        CTrailmarkApp app;
+        ASSERT_TRUE(app.InitInstance());
+        app.Settings().SetSetting(Setting::FolderListRefreshMinutes, 100);
+        app.Settings().SetSetting(Setting::IdleWhenMinimized, 0);
+        app.Settings().SetSetting(Setting::RefreshOnAttributeChange, 1);
+        app.Settings().SetSetting(Setting::RefreshOnTimeChange, 1);
+        CloseThroughTheFrame(app);
+    }
+    CTrailmarkApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CSettingsStore& settings = app.Settings();
+    EXPECT_EQ(settings.GetSetting(Setting::FolderListRefreshMinutes), 15);
+    EXPECT_EQ(settings.GetSetting(Setting::IdleWhenMinimized), 1);
+    EXPECT_EQ(settings.GetSetting(Setting::ReleaseMemoryWhenMinimized), 1);
+    EXPECT_EQ(settings.GetSetting(Setting::RefreshOnAttributeChange), 0);
+    EXPECT_EQ(settings.GetSetting(Setting::RefreshOnTimeChange), 0);
+    EXPECT_EQ(settings.GetSetting(Setting::FastFind), 0);
+    CloseThroughTheFrame(app);
+}
+
+TEST_F(AppLifecycle, StartedMinimizedWithoutActivationTheFrameStaysMinimized)
+{
+    CTrailmarkApp app;
+    app.SetShowCommand(SW_SHOWMINNOACTIVE);
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_TRUE(::IsIconic(app.MainWindow()));
+    CloseThroughTheFrame(app);
+
+    CTrailmarkApp normal;
+    ASSERT_TRUE(normal.InitInstance());
+    EXPECT_FALSE(::IsIconic(normal.MainWindow()));
+    EXPECT_TRUE(::IsZoomed(normal.MainWindow()));
+    CloseThroughTheFrame(normal);
+}
+
+TEST_F(AppLifecycle, TheSplashEndsOnceOnItsTimer)
+{
+    {
+        CTrailmarkApp app;
+        ASSERT_TRUE(app.InitInstance());
+        app.Settings().SetSetting(Setting::ShowSplash, 1);
+        CloseThroughTheFrame(app);
+    }
+    CTrailmarkApp app;
+    ASSERT_TRUE(app.InitInstance());
+    HWND splash = ::FindWindowExA(nullptr, nullptr, MAKEINTATOM(32770), nullptr);
+    bool found = false;
+    for (; splash; splash = ::FindWindowExA(nullptr, splash, MAKEINTATOM(32770), nullptr))
+        if (::GetWindow(splash, GW_OWNER) == app.MainWindow()) found = true;
+    EXPECT_TRUE(found);
+    // The timer ends the splash; a click afterwards changes nothing.
+    ::SendMessageA(app.MainWindow(), WM_TIMER, kSplashTimerId, 0);
+    app.OnSplashDone();
+    bool stillThere = false;
+    for (splash = ::FindWindowExA(nullptr, nullptr, MAKEINTATOM(32770), nullptr); splash;
+         splash = ::FindWindowExA(nullptr, splash, MAKEINTATOM(32770), nullptr))
+        if (::GetWindow(splash, GW_OWNER) == app.MainWindow()) stillThere = true;
+    EXPECT_FALSE(stillThere);
+    CloseThroughTheFrame(app);
+}
+
+TEST_F(AppLifecycle, ViewCommandsSetTheirSettingsAndCheckTheirItems)
+{
+    CTrailmarkApp app;
+    ASSERT_TRUE(app.InitInstance());
+    ::SendMessageA(app.MainWindow(), WM_COMMAND, ID_VIEW_LIST, 0);
+    EXPECT_EQ(app.Settings().GetSetting(Setting::ViewMode), 2);
+    ::SendMessageA(app.MainWindow(), WM_COMMAND, ID_VIEW_ARRANGE_BYDATE, 0);
+    EXPECT_EQ(app.Settings().GetSetting(Setting::Arrangement), 5);
+    const int addressBar = app.Settings().GetSetting(Setting::ShowAddressBar);
+    ::SendMessageA(app.MainWindow(), WM_COMMAND, ID_VIEW_ADDRESS_BAR, 0);
+    EXPECT_EQ(app.Settings().GetSetting(Setting::ShowAddressBar), !addressBar);
+
+    // Opening the menu that holds the view modes checks the current one.
+    HMENU viewMenu = PopupHolding(::GetMenu(app.MainWindow()), ID_VIEW_LIST);
+    ASSERT_NE(viewMenu, nullptr);
+    ::SendMessageA(app.MainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(viewMenu), 0);
+    EXPECT_TRUE(::GetMenuState(viewMenu, ID_VIEW_LIST, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(::GetMenuState(viewMenu, ID_VIEW_DETAILS, MF_BYCOMMAND) & MF_CHECKED);
+    CloseThroughTheFrame(app);
+}
+
+}  // namespace

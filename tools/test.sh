@@ -1,0 +1,36 @@
+#!/bin/sh
+# Builds and runs every test: the core natively under sanitizers, then the core,
+# Win32 and UI tests under Wine in a throwaway prefix on a virtual display.
+# Ends with one line "N passed, N failed" and fails when anything failed.
+set -u
+cd "$(dirname "$0")/.."
+ROOT=$PWD
+RESULTS="$ROOT/build/test-results"
+rm -rf "$RESULTS"
+mkdir -p "$RESULTS/native" "$RESULTS/win32"
+BUILD_FAILURES=0
+
+if cmake --preset native >/dev/null && cmake --build build/native -j2; then
+    GTEST_OUTPUT="xml:$RESULTS/native/" ctest --test-dir build/native --output-on-failure
+else
+    echo "test: the native build failed" >&2
+    BUILD_FAILURES=$((BUILD_FAILURES + 1))
+fi
+
+if cmake --preset win32 >/dev/null && cmake --build build/win32 -j2; then
+    . tools/wine-env.sh
+    export WINEPREFIX="$ROOT/build/wineprefix-test"
+    wineserver -k 2>/dev/null
+    rm -rf "$WINEPREFIX"
+    wine_prefix_ready
+    display_ready
+    WIN_RESULTS="Z:$(echo "$RESULTS/win32/" | tr '/' '\\')"
+    GTEST_OUTPUT="xml:$WIN_RESULTS" ctest --test-dir build/win32 --output-on-failure
+    wineserver -k 2>/dev/null
+    display_done
+else
+    echo "test: the Windows build failed" >&2
+    BUILD_FAILURES=$((BUILD_FAILURES + 1))
+fi
+
+python3 tools/test_summary.py "$RESULTS" build/native build/win32 "$BUILD_FAILURES"
