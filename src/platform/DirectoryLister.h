@@ -49,8 +49,8 @@ public:
     // them. False when nothing matches or the folder cannot be read.
     virtual bool List(const std::string& spec, const FindVisitor& visit) = 0;
 
-    // The type of a drive root such as "C:\".
-    virtual DriveType GetDriveType(const std::string& root) = 0;
+    // The type of a drive root such as "C:\" (GetDriveTypeA).
+    virtual DriveType QueryDriveType(const std::string& root) = 0;
 
     // Whether the folder can be made the current directory; the previous one is
     // restored. An empty text fails.

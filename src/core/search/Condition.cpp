@@ -123,7 +123,7 @@ bool CCondition::IsRemote(platform::DirectoryLister& lister) const
     if (m_folder.size() < 2 || m_folder[1] != ':') return false;
     const std::string root = m_folder.substr(0, 2) + "\\";
     return root.size() == kDriveRootLength &&
-           lister.GetDriveType(root) == platform::DriveType::Remote;
+           lister.QueryDriveType(root) == platform::DriveType::Remote;
 }
 
 CSizeCondition CCondition::SelectedSize() const

@@ -55,6 +55,47 @@ void FillFromStat(const struct stat& status, const std::string& name, FindEntry&
     entry.created = entry.modified;
 }
 
+bool SameNoCase(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) !=
+            std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+// Windows file systems find names without regard to case: each component
+// below the drive's folder that does not exist as written is looked up.
+std::string MatchCase(const std::string& driveFolder, const std::string& host)
+{
+    std::string resolved = driveFolder;
+    std::size_t start = driveFolder.size();
+    while (start < host.size()) {
+        if (host[start] == '/') {
+            ++start;
+            continue;
+        }
+        std::size_t end = host.find('/', start);
+        if (end == std::string::npos) end = host.size();
+        std::string component = host.substr(start, end - start);
+        if (!resolved.empty() && resolved.back() != '/') resolved += '/';
+        struct stat status {};
+        if (::stat((resolved + component).c_str(), &status) != 0) {
+            if (DirHandle dir{::opendir(resolved.empty() ? "/" : resolved.c_str())})
+                while (const dirent* item = ::readdir(dir.get()))
+                    if (SameNoCase(item->d_name, component)) {
+                        component = item->d_name;
+                        break;
+                    }
+        }
+        resolved += component;
+        start = end;
+    }
+    if (!host.empty() && host.back() == '/' && resolved.back() != '/') resolved += '/';
+    return resolved;
+}
+
 }  // namespace
 
 PosixDirectoryLister::PosixDirectoryLister()
@@ -92,7 +133,9 @@ std::optional<std::string> PosixDirectoryLister::HostPath(const std::string& pat
         if (c == '/' && !host.empty() && host.back() == '/') continue;
         host += c;
     }
-    return host;
+    struct stat status {};
+    if (::stat(host.c_str(), &status) == 0) return host;
+    return MatchCase(drive->hostFolder, host);
 }
 
 bool PosixDirectoryLister::List(const std::string& spec, const FindVisitor& visit)
@@ -127,7 +170,7 @@ bool PosixDirectoryLister::List(const std::string& spec, const FindVisitor& visi
     return found;
 }
 
-DriveType PosixDirectoryLister::GetDriveType(const std::string& root)
+DriveType PosixDirectoryLister::QueryDriveType(const std::string& root)
 {
     if (root.size() < 2 || root[1] != ':') return DriveType::NoRootDir;
     const std::optional<Drive> drive = DriveOf(root[0]);

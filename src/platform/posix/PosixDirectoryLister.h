@@ -23,7 +23,7 @@ public:
     void MapDrive(char letter, const std::string& hostFolder, DriveType type);
 
     bool List(const std::string& spec, const FindVisitor& visit) override;
-    DriveType GetDriveType(const std::string& root) override;
+    DriveType QueryDriveType(const std::string& root) override;
     bool CanEnterFolder(const std::string& folder) override;
 
     // The host path of a program path, or none when its drive is not mapped.

@@ -62,7 +62,7 @@ public:
         return true;
     }
 
-    DriveType GetDriveType(const std::string& root) override
+    DriveType QueryDriveType(const std::string& root) override
     {
         return static_cast<DriveType>(::GetDriveTypeA(root.c_str()));
     }

@@ -227,7 +227,7 @@ TEST(Condition, ListedItemsMatchAnyPatternUnlessFoldersAreAlwaysAdded)
 class DriveTypeLister : public platform::DirectoryLister {
 public:
     bool List(const std::string&, const platform::FindVisitor&) override { return false; }
-    platform::DriveType GetDriveType(const std::string& root) override
+    platform::DriveType QueryDriveType(const std::string& root) override
     {
         return root == "N:\\" ? platform::DriveType::Remote : platform::DriveType::Fixed;
     }

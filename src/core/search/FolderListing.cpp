@@ -1,0 +1,126 @@
+#include "core/search/FolderListing.h"
+
+// Core
+#include "core/search/PatternMatch.h"
+#include "core/search/SearchSink.h"
+
+namespace {
+
+bool IsDotEntry(const std::string& name) { return name == "." || name == ".."; }
+
+}  // namespace
+
+FolderListing::FolderListing(platform::DirectoryLister& lister, const std::atomic<int>& state)
+    : m_lister(lister), m_state(state)
+{
+}
+
+FolderListing::~FolderListing()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_quit = true;
+    }
+    m_changed.notify_all();
+    if (m_helper.joinable()) m_helper.join();
+}
+
+std::unique_ptr<FolderNode> FolderListing::MakeNode(const std::string& folder)
+{
+    auto node = std::make_unique<FolderNode>();
+    node->path = folder;
+    if (node->path.empty() || node->path.back() != '\\') node->path += '\\';
+    return node;
+}
+
+void FolderListing::StartHelperOnTree(FolderNode* root)
+{
+    m_helper = std::thread([this, root] { HelperLoop({root}, true); });
+}
+
+void FolderListing::StartHelperOnList(const std::vector<FolderNode*>& folders)
+{
+    m_helper = std::thread([this, folders] { HelperLoop(folders, false); });
+}
+
+void FolderListing::ListInto(FolderNode& node)
+{
+    std::vector<platform::FindEntry> entries;
+    node.listed = m_lister.List(node.path + kAllFilesPattern, [&](const platform::FindEntry& e) {
+        entries.push_back(e);
+        return true;
+    });
+    std::vector<std::unique_ptr<FolderNode>> children;
+    for (const platform::FindEntry& entry : entries)
+        if ((entry.attributes & platform::kAttrDirectory) && !IsDotEntry(entry.name))
+            children.push_back(MakeNode(node.path + entry.name));
+    node.entries = std::move(entries);
+    node.children = std::move(children);
+}
+
+bool FolderListing::ShouldQuit() const
+{
+    return m_quit || m_state.load(std::memory_order_relaxed) != WorkState::Running;
+}
+
+void FolderListing::Acquire(FolderNode& node)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    if (node.state == FolderNode::State::Unclaimed) {
+        node.state = FolderNode::State::Claimed;
+        lock.unlock();
+        ListInto(node);
+        lock.lock();
+        node.state = FolderNode::State::Ready;
+        lock.unlock();
+        m_changed.notify_all();
+        return;
+    }
+    m_changed.wait(lock, [&] { return node.state == FolderNode::State::Ready; });
+}
+
+void FolderListing::Release(FolderNode& node)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (node.countedAhead) {
+        m_entriesAhead -= node.entries.size();
+        node.countedAhead = false;
+        m_changed.notify_all();
+    }
+    node.entries.clear();
+    node.entries.shrink_to_fit();
+}
+
+// Pops from the back: on a tree the children are pushed in order, so the last
+// sub-folder is taken first (the reverse of the search's order); on a list the
+// last folder comes first.
+void FolderListing::HelperLoop(std::vector<FolderNode*> stack, bool descend)
+{
+    while (!stack.empty()) {
+        FolderNode* node = stack.back();
+        stack.pop_back();
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [&] { return ShouldQuit() || m_entriesAhead < kMaxEntriesAhead; });
+        if (ShouldQuit()) return;
+        if (node->state == FolderNode::State::Unclaimed) {
+            node->state = FolderNode::State::Claimed;
+            lock.unlock();
+            ListInto(*node);
+            lock.lock();
+            node->state = FolderNode::State::Ready;
+            node->countedAhead = true;
+            m_entriesAhead += node->entries.size();
+            lock.unlock();
+            m_changed.notify_all();
+        } else {
+            // The search holds it: wait for its children, then go on below it.
+            m_changed.wait(lock, [&] {
+                return ShouldQuit() || node->state == FolderNode::State::Ready;
+            });
+            if (ShouldQuit()) return;
+            lock.unlock();
+        }
+        if (descend)
+            for (const auto& child : node->children) stack.push_back(child.get());
+    }
+}

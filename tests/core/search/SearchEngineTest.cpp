@@ -1,0 +1,408 @@
+// Core
+#include "core/search/FolderListWalk.h"
+#include "core/search/PatternMatch.h"
+#include "core/search/SearchEngine.h"
+
+// Tests
+#include "core/search/SearchTestSupport.h"
+
+// Standard library
+#include <algorithm>
+#include <set>
+
+namespace {
+
+using searchtest::RecordingSink;
+using searchtest::RemappingLister;
+using searchtest::SyntheticLister;
+using searchtest::TempTree;
+
+constexpr std::uint64_t kMB = 1048576;
+
+class SearchEngineTest : public testing::Test {
+protected:
+    SearchOutcome Search(const std::vector<const CCondition*>& criteria,
+                         SearchOptions options = {})
+    {
+        return Search(platform::SystemDirectoryLister(), criteria, options);
+    }
+    SearchOutcome Search(platform::DirectoryLister& lister,
+                         const std::vector<const CCondition*>& criteria,
+                         SearchOptions options = {})
+    {
+        CSearchEngine engine(lister, sink, state);
+        return engine.Run(criteria, options);
+    }
+    CCondition In(const std::string& folder, const std::string& patterns)
+    {
+        CCondition criteria;
+        criteria.SetFolder(folder);
+        criteria.SetPatterns(patterns);
+        return criteria;
+    }
+    std::set<std::string> Found() const { return {sink.paths.begin(), sink.paths.end()}; }
+
+    TempTree tree;
+    RecordingSink sink;
+    std::atomic<int> state{WorkState::Running};
+};
+
+TEST_F(SearchEngineTest, SizeTestsFindTheStarterFilesAndNeverFolders)
+{
+    tree.File("empty.txt", 0);
+    tree.File("one.txt", 1);
+    tree.File("sub/exact.bin", 2 * kMB);
+    tree.File("sub/below.bin", 2 * kMB - 1);
+    tree.File("sub/huge.bin", 5ULL * 1024 * kMB);  // sparse, past 4 GB
+    tree.Dir("sub/emptydir");
+
+    CCondition zero = In(tree.Folder(), "*.*");
+    zero.SetSizeSelector(SizeKind::Equal);
+    EXPECT_EQ(Search({&zero}), SearchOutcome::Completed);
+    EXPECT_EQ(Found(), (std::set<std::string>{tree.Path("empty.txt")}));
+
+    CCondition big = In(tree.Folder(), "*.*");
+    big.SetSizeSelector(SizeKind::Greater);
+    big.Size(SizeKind::Greater).unit = SizeUnit::Megabytes;
+    big.Size(SizeKind::Greater).low = 2;
+    sink = RecordingSink();
+    Search({&big});
+    EXPECT_EQ(Found(), (std::set<std::string>{tree.Path("sub/exact.bin"), tree.Path("sub/huge.bin")}));
+
+    CCondition small = In(tree.Folder(), "*.bin");
+    small.SetSizeSelector(SizeKind::Smaller);
+    small.Size(SizeKind::Smaller).unit = SizeUnit::Megabytes;
+    small.Size(SizeKind::Smaller).high = 4095;
+    sink = RecordingSink();
+    Search({&small});
+    EXPECT_EQ(Found(), (std::set<std::string>{tree.Path("sub/exact.bin"), tree.Path("sub/below.bin")}));
+
+    CCondition noTests = In(tree.Folder(), "*.*");
+    sink = RecordingSink();
+    Search({&noTests});
+    EXPECT_EQ(Found().count(tree.Path("sub")), 1u);
+    EXPECT_EQ(Found().count(tree.Path("sub\\emptydir")), 1u);
+    EXPECT_EQ(sink.paths.size(), 7u);
+}
+
+TEST_F(SearchEngineTest, ResultsCarryTheEntryAndOrderFollowsPatternsThenSubfolders)
+{
+    tree.File("b.doc", 3000);
+    tree.File("a.txt", 10);
+    tree.File("deeper/c.txt", 0);
+    tree.File("deeper/x.bmp", 0);
+    CCondition criteria = In(tree.Folder(), " *.txt , *.doc ");
+    Search({&criteria});
+    EXPECT_EQ(sink.paths, (std::vector<std::string>{tree.Path("a.txt"), tree.Path("b.doc"),
+                                                    tree.Path("deeper\\c.txt")}));
+    ASSERT_EQ(sink.items.size(), 3u);
+    const FileItem& doc = *sink.items[1];
+    EXPECT_EQ(doc.name, "b.doc");
+    EXPECT_EQ(doc.folderPath, tree.Folder());
+    EXPECT_EQ(doc.sizeBytes, 3000u);
+    EXPECT_EQ(doc.sizeKB, 2);
+    EXPECT_EQ(doc.extension, "doc");
+    EXPECT_EQ(sink.items[0]->sizeKB, 1);
+    EXPECT_EQ(sink.items[2]->sizeKB, 0);
+    EXPECT_GT(doc.modified, 0);
+    // Two statuses per folder (one per pattern), then the end.
+    const std::vector<std::string> statuses(sink.statuses.begin(), sink.statuses.end());
+    EXPECT_EQ(statuses, (std::vector<std::string>{tree.Folder(), tree.Folder(),
+                                                  tree.Folder("deeper"), tree.Folder("deeper"),
+                                                  kAddingResultsText}));
+    EXPECT_EQ(sink.log.front(), "started 0");
+    EXPECT_EQ(sink.log.back(), "changed");
+}
+
+TEST_F(SearchEngineTest, PlatformRulesDecideNamesAndAllFilesReplacesTheList)
+{
+    tree.File("a.b.txt");
+    tree.File("README");
+    tree.File("x.TXT");
+    CCondition criteria = In(tree.Folder(), "*.txt");
+    Search({&criteria});
+    EXPECT_EQ(Found(), (std::set<std::string>{tree.Path("a.b.txt"), tree.Path("x.TXT")}));
+
+    CCondition mixed = In(tree.Folder(), "*.txt,*.*,*.doc");
+    sink = RecordingSink();
+    Search({&mixed});
+    EXPECT_EQ(sink.paths.size(), 3u);
+    EXPECT_EQ(std::count(sink.statuses.begin(), sink.statuses.end(), tree.Folder()), 1);
+}
+
+TEST_F(SearchEngineTest, OverlappingCriteriaListAFileOnce)
+{
+    tree.File("one.txt");
+    tree.File("two.doc");
+    CCondition first = In(tree.Folder(), "*.txt,o*");
+    CCondition second = In(tree.Folder(), "*.*");
+    Search({&first, &second});
+    EXPECT_EQ(sink.paths, (std::vector<std::string>{tree.Path("one.txt"), tree.Path("two.doc")}));
+}
+
+TEST_F(SearchEngineTest, HiddenOnlyMaskOnDisk)
+{
+    tree.File(".secret");  // hidden, as on the platform
+    tree.File("plain.txt");
+    tree.ReadOnly(".secret");
+    tree.ReadOnly("plain.txt");
+    CCondition criteria = In(tree.Folder(), "*.*");
+    criteria.Attributes().allFiles = 0;
+    criteria.Attributes().hidden = 1;
+    criteria.Attributes().RecomputeMask();
+    Search({&criteria});
+    EXPECT_EQ(sink.paths, (std::vector<std::string>{tree.Path(".secret")}));
+}
+
+TEST_F(SearchEngineTest, RulesListOnlyTheTopFolderForAllFilesWithoutTests)
+{
+    tree.File("top.txt");
+    tree.File("sub/inner.txt");
+    CCondition criteria = In(tree.Folder(), "*.*");
+    SearchOptions rule;
+    rule.singleLevel = true;
+    Search({&criteria}, rule);
+    EXPECT_EQ(Found(), (std::set<std::string>{tree.Path("top.txt"), tree.Path("sub")}));
+
+    sink = RecordingSink();
+    Search({&criteria});
+    EXPECT_EQ(Found().count(tree.Path("sub\\inner.txt")), 1u);
+
+    criteria.SetSizeSelector(SizeKind::Greater);  // a test: the rule walks again
+    sink = RecordingSink();
+    Search({&criteria}, rule);
+    EXPECT_EQ(Found(), (std::set<std::string>{tree.Path("top.txt"), tree.Path("sub\\inner.txt")}));
+}
+
+TEST_F(SearchEngineTest, WithoutSubfoldersEachPatternListsTheFolderOnly)
+{
+    tree.File("top.txt");
+    tree.File("sub/inner.txt");
+    CCondition criteria = In(tree.Folder(), "*.txt");
+    criteria.SetIncludeSubfolders(false);
+    Search({&criteria});
+    EXPECT_EQ(sink.paths, (std::vector<std::string>{tree.Path("top.txt")}));
+}
+
+TEST_F(SearchEngineTest, LocalDrivesAreTheFixedOnesInLetterOrder)
+{
+    tree.File("c/on-c.txt");
+    tree.File("d/on-d.txt");
+    tree.File("e/on-e.txt");
+    RemappingLister lister(platform::SystemDirectoryLister());
+    lister.Drive('C', tree.Path("c\\"), platform::DriveType::Fixed);
+    lister.Drive('D', tree.Path("d\\"), platform::DriveType::CdRom);
+    lister.Drive('E', tree.Path("e\\"), platform::DriveType::Fixed);
+    CCondition criteria = In("ignored", "*.txt");
+    criteria.SetSearchLocalDrives(true);
+    EXPECT_EQ(Search(lister, {&criteria}), SearchOutcome::Completed);
+    EXPECT_EQ(sink.paths, (std::vector<std::string>{"C:\\on-c.txt", "E:\\on-e.txt"}));
+    EXPECT_EQ(sink.statuses.front(), "C:\\");
+}
+
+TEST_F(SearchEngineTest, AFolderThatCannotBeEnteredStopsTheSearchBeforeItBegins)
+{
+    tree.File("a.txt");
+    CCondition good = In(tree.Folder(), "*.*");
+    CCondition empty = In("", "*.*");
+    EXPECT_EQ(Search({&good, &empty}), SearchOutcome::FolderCheckFailed);
+    EXPECT_EQ(sink.messages, (std::vector<std::string>{kFolderCheckMessage}));
+    EXPECT_EQ(sink.icons, (std::vector<MessageIcon>{MessageIcon::Stop}));
+    EXPECT_FALSE(sink.delivered);
+    EXPECT_EQ(sink.changed, 0);
+}
+
+TEST_F(SearchEngineTest, AStopKeepsTheResultsFoundSoFar)
+{
+    for (int i = 0; i < 10; ++i) tree.File("f" + std::to_string(i) + ".txt");
+    CCondition criteria = In(tree.Folder(), "*.txt");
+    sink.stopAfter = 3;
+    sink.state = &state;
+    EXPECT_EQ(Search({&criteria}), SearchOutcome::Stopped);
+    EXPECT_EQ(sink.paths.size(), 3u);
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_EQ(sink.changed, 2);  // at the stop, and at the end
+}
+
+TEST_F(SearchEngineTest, StateBeforeTheStartDecidesWhatTheWindowHears)
+{
+    tree.File("a.txt");
+    CCondition criteria = In(tree.Folder(), "*.*");
+    state = WorkState::Finished;
+    EXPECT_EQ(Search({&criteria}), SearchOutcome::NotStarted);
+    EXPECT_TRUE(sink.log.empty());
+    state = WorkState::StopForRestart;
+    EXPECT_EQ(Search({&criteria}), SearchOutcome::NotStarted);
+    EXPECT_EQ(sink.log, (std::vector<std::string>{"changed"}));
+}
+
+TEST_F(SearchEngineTest, DroppedResultsAreLeftOutSilently)
+{
+    tree.File("keep.txt");
+    tree.File("drop.txt");
+    CCondition criteria = In(tree.Folder(), "*.txt");
+    sink.dropName = "drop.txt";
+    Search({&criteria});
+    EXPECT_EQ(sink.paths, (std::vector<std::string>{tree.Path("keep.txt")}));
+}
+
+struct LimitCase {
+    int files;
+    bool sizeTest;
+    bool limited;
+};
+
+TEST_F(SearchEngineTest, TheLimitStopsAtTheNextEntryLookedAt)
+{
+    const LimitCase cases[] = {
+        {15000, false, false},  // runs out of entries right after the last result
+        {15001, false, true},
+        {15000, true, true},    // the next entry is a folder that would fail anyway
+    };
+    for (const LimitCase& c : cases) {
+        SyntheticLister lister(c.files, c.sizeTest ? 1 : 0);
+        CCondition criteria = In("S:\\", "*.*");
+        criteria.SetIncludeSubfolders(false);
+        if (c.sizeTest) criteria.SetSizeSelector(SizeKind::Equal);
+        sink = RecordingSink();
+        state = WorkState::Running;
+        const SearchOutcome outcome = Search(lister, {&criteria});
+        EXPECT_EQ(sink.paths.size(), 15000u) << c.files;
+        EXPECT_EQ(outcome, c.limited ? SearchOutcome::Stopped : SearchOutcome::Completed);
+        EXPECT_EQ(sink.messages, c.limited ? std::vector<std::string>{kLimitMessage}
+                                           : std::vector<std::string>{});
+    }
+}
+
+TEST_F(SearchEngineTest, FastFindListsTheTableFoldersAndReportsItsSteps)
+{
+    tree.File("a.txt");
+    tree.File("one/b.txt");
+    tree.File("one/two/c.txt");
+    tree.File("late/d.txt");
+    RemappingLister lister(platform::SystemDirectoryLister());
+    lister.Drive('C', tree.Path(), platform::DriveType::Fixed);
+    CFolderTable table;
+    table.Fill({"c:\\", "C:\\one", "C:\\ONE\\TWO\\", "D:\\other\\"});
+    table.MarkReady();
+    CCondition criteria = In("C:\\", "*.txt,*.doc");
+    SearchOptions fast;
+    fast.fastFind = true;
+    fast.folderTable = &table;
+    Search(lister, {&criteria}, fast);
+    EXPECT_EQ(sink.startedSteps, (std::vector<std::uint32_t>{6}));
+    // The table's folders, upper-cased; "late" is unknown to it.
+    EXPECT_EQ(sink.paths, (std::vector<std::string>{"C:\\a.txt", "C:\\ONE\\b.txt",
+                                                    "C:\\ONE\\TWO\\c.txt"}));
+    EXPECT_EQ(std::count(sink.statuses.begin(), sink.statuses.end(), "C:\\ONE"), 2);
+
+    table.MarkNotReady();  // the disk is walked instead
+    sink = RecordingSink();
+    Search(lister, {&criteria}, fast);
+    EXPECT_EQ(Found(), (std::set<std::string>{"C:\\a.txt", "C:\\one\\b.txt",
+                                              "C:\\one\\two\\c.txt", "C:\\late\\d.txt"}));
+    EXPECT_EQ(sink.startedSteps, (std::vector<std::uint32_t>{8}));
+}
+
+// Names that catch a matcher that differs from the platform's: no extension,
+// several dots, leading dots, long extensions, upper case.
+void MakeTrickyTree(const TempTree& tree)
+{
+    const char* names[] = {"plain.txt", "UPPER.TXT", "x.txtx", "x.txt2", "a.b.txt",
+                           "noext", ".txt", ".hidden.txt", "page.htmlx", "page.htm",
+                           "long name with spaces.txt", "t.xt", "txt", "a.t", "abc.tx",
+                           "readme.", "v1.2.3", "Mixed.Txt.Bak", "x.doc", "y.DOC~"};
+    const char* folders[] = {"", "sub/", "sub/deeper/", "Other.Dir/", ".dotdir/",
+                             "sub/two.dots.here/"};
+    for (const char* folder : folders)
+        for (const char* name : names) {
+            if (std::string(name) == "readme.") continue;  // not a name the platform keeps
+            tree.File(std::string(folder) + name, 1);
+        }
+}
+
+TEST_F(SearchEngineTest, OneListingPerFolderGivesWhatPerPatternListingGives)
+{
+    MakeTrickyTree(tree);
+    RemappingLister counting(platform::SystemDirectoryLister());
+    const char* patternTexts[] = {"*.txt", "*.htm,*.txt", "*.t?t,x*", "*.*", "*.?", "*",
+                                  "*.tx?", "t*", "*.doc"};
+    for (const char* patterns : patternTexts) {
+        CCondition criteria = In(tree.Folder(), patterns);
+        std::vector<std::string> expected;
+        std::map<std::string, bool> seen;
+        searchtest::ReferenceWalk(platform::SystemDirectoryLister(), tree.Path(),
+                                  SplitSearchPatterns(patterns), criteria, expected, seen);
+        ASSERT_FALSE(expected.empty()) << patterns;
+        for (bool secondThread : {false, true}) {
+            SearchOptions options;
+            options.secondThread = secondThread;
+            sink = RecordingSink();
+            counting.listings = 0;
+            Search(counting, {&criteria}, options);
+            EXPECT_EQ(sink.paths, expected) << patterns << (secondThread ? " (two threads)" : "");
+            EXPECT_EQ(counting.listings, 6) << "one listing per folder";
+        }
+        SearchOptions fast;
+        fast.fastFind = true;
+        CFolderTable notReady;
+        fast.folderTable = &notReady;
+        sink = RecordingSink();
+        Search({&criteria}, fast);
+        EXPECT_EQ(Found(), std::set<std::string>(expected.begin(), expected.end())) << patterns;
+    }
+}
+
+TEST(FolderTable, StoresUpperCasedFoldersAndAnswersOnlyWhenReady)
+{
+    CFolderTable table;
+    table.Fill({"c:\\a", "C:\\A\\b\\", "c:\\ab", "D:\\a"});
+    EXPECT_FALSE(table.Query("C:\\A").has_value());
+    table.MarkReady();
+    EXPECT_EQ(*table.Query("c:\\a"), (std::vector<std::string>{"C:\\A\\", "C:\\A\\B\\"}));
+    EXPECT_TRUE(table.Query("C:\\none")->empty());
+    EXPECT_EQ(table.Count(), 4u);
+    EXPECT_EQ(table.Capacity(), 4u + CFolderTable::kGrowth);
+    table.Fill({"C:\\"});
+    EXPECT_EQ(table.Capacity(), 4u + CFolderTable::kGrowth);
+}
+
+TEST(FolderListWalk, WalksFixedDrivesDepthFirstUpToTheBound)
+{
+    TempTree tree;
+    tree.Dir("c/one/deep");
+    tree.Dir("c/two");
+    tree.Dir("e/three");
+    RemappingLister lister(platform::SystemDirectoryLister());
+    lister.Drive('A', tree.Path("c\\"), platform::DriveType::Fixed);  // below C: — not walked
+    lister.Drive('C', tree.Path("c\\"), platform::DriveType::Fixed);
+    lister.Drive('D', tree.Path("e\\"), platform::DriveType::Remote);
+    lister.Drive('E', tree.Path("e\\"), platform::DriveType::Fixed);
+    std::atomic<int> state{WorkState::Running};
+    CFolderTable table;
+    ASSERT_TRUE(FolderListWalk::Run(lister, state, table));
+    ASSERT_TRUE(table.IsReady());
+    std::vector<std::string> all = *table.Query("C:\\");
+    const std::vector<std::string> e = *table.Query("E:\\");
+    all.insert(all.end(), e.begin(), e.end());
+    ASSERT_EQ(all.size(), 6u);
+    EXPECT_EQ(all[0], "C:\\");
+    // Depth first: a folder's sub-folders follow it directly.
+    const auto one = std::find(all.begin(), all.end(), "C:\\ONE\\");
+    ASSERT_NE(one, all.end());
+    EXPECT_EQ(*(one + 1), "C:\\ONE\\DEEP\\");
+    EXPECT_EQ(all[4], "E:\\");
+
+    SyntheticLister wide(0, 30000);
+    const std::optional<std::vector<std::string>> many = FolderListWalk::Collect(wide, state);
+    ASSERT_TRUE(many.has_value());
+    EXPECT_EQ(many->size(), FolderListWalk::kMaxFolders);
+
+    state = WorkState::Stop;
+    EXPECT_FALSE(FolderListWalk::Collect(lister, state).has_value());
+    table.MarkNotReady();
+    EXPECT_FALSE(FolderListWalk::Run(lister, state, table));
+    EXPECT_FALSE(table.IsReady());
+}
+
+}  // namespace

@@ -1,0 +1,262 @@
+#pragma once
+// Helpers of the search tests: a real folder tree in the temporary directory,
+// a sink that records what the search tells its window, and listers at the
+// seam (drive remapping, synthetic folders).
+
+// Core
+#include "core/search/SearchEngine.h"
+
+// Platform
+#include "platform/DirectoryLister.h"
+#ifndef _WIN32
+#include "platform/posix/PosixDirectoryLister.h"
+#endif
+
+// Standard library
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+// Gtest
+#include <gtest/gtest.h>
+
+namespace searchtest {
+
+namespace fs = std::filesystem;
+
+// A folder tree made for one test and removed after it. Natively it is reached
+// as drive T:, under Windows by its real path.
+class TempTree {
+public:
+    TempTree()
+    {
+        std::random_device seed;
+        m_host = fs::temp_directory_path() /
+                 ("tm-search-" + std::to_string(seed()) + std::to_string(seed()));
+        fs::create_directories(m_host);
+#ifdef _WIN32
+        m_root = m_host.string() + "\\";
+#else
+        platform::SystemPosixLister().MapDrive('T', m_host.string(), platform::DriveType::Fixed);
+        m_root = "T:\\";
+#endif
+    }
+    ~TempTree()
+    {
+        std::error_code ignored;
+        fs::permissions(m_host, fs::perms::owner_all, fs::perm_options::add, ignored);
+        for (auto it = fs::recursive_directory_iterator(m_host, ignored);
+             it != fs::recursive_directory_iterator(); it.increment(ignored))
+            fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ignored);
+        fs::remove_all(m_host, ignored);
+    }
+    TempTree(const TempTree&) = delete;
+    TempTree& operator=(const TempTree&) = delete;
+
+    // The program's path of a relative path ("a/b.txt").
+    std::string Path(const std::string& relative = "") const
+    {
+        std::string path = m_root + relative;
+        for (char& c : path)
+            if (c == '/') c = '\\';
+        return path;
+    }
+    // The folder text a criteria names (no final "\").
+    std::string Folder(const std::string& relative = "") const
+    {
+        return StatusFolderText(Path(relative));
+    }
+
+    void File(const std::string& relative, std::uint64_t size = 0) const
+    {
+        const fs::path path = m_host / relative;
+        fs::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary).put('x');
+        fs::resize_file(path, size);
+    }
+    void Dir(const std::string& relative) const { fs::create_directories(m_host / relative); }
+    void ReadOnly(const std::string& relative) const
+    {
+        fs::permissions(m_host / relative,
+                        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                        fs::perm_options::remove);
+    }
+    const fs::path& Host() const { return m_host; }
+
+private:
+    fs::path m_host;
+    std::string m_root;
+};
+
+// Records every sink call in order.
+class RecordingSink : public SearchSink {
+public:
+    void SearchStarted(std::uint32_t steps) override
+    {
+        startedSteps.push_back(steps);
+        log.push_back("started " + std::to_string(steps));
+    }
+    void StatusText(const std::string& text, bool asIs) override
+    {
+        statuses.push_back(text);
+        log.push_back((asIs ? "text " : "searching ") + text);
+    }
+    void ResultsChanged() override
+    {
+        ++changed;
+        log.push_back("changed");
+    }
+    void ShowMessage(const std::string& text, MessageIcon icon) override
+    {
+        messages.push_back(text);
+        icons.push_back(icon);
+        log.push_back("message");
+    }
+    bool AdoptResult(FileItem& item) override
+    {
+        ++adopted;
+        if (stopAfter && adopted >= stopAfter && state) state->store(WorkState::Stop);
+        return dropName.empty() || item.name != dropName;
+    }
+    void DeliverResults(SearchResults results) override
+    {
+        delivered = true;
+        for (auto& item : results) paths.push_back(item->path);
+        items = std::move(results);
+        log.push_back("deliver");
+    }
+
+    std::vector<std::uint32_t> startedSteps;
+    std::vector<std::string> statuses;
+    std::vector<std::string> messages;
+    std::vector<MessageIcon> icons;
+    std::vector<std::string> log;
+    std::vector<std::string> paths;
+    SearchResults items;
+    int changed = 0;
+    bool delivered = false;
+    // Test hooks: set the state word to Stop after this many results; drop a name.
+    int adopted = 0;
+    int stopAfter = 0;
+    std::atomic<int>* state = nullptr;
+    std::string dropName;
+};
+
+// Passes listings to another lister, counting them; drive roots named in the
+// map are redirected to folders of the other lister and typed as given.
+class RemappingLister : public platform::DirectoryLister {
+public:
+    explicit RemappingLister(platform::DirectoryLister& inner) : m_inner(inner) {}
+
+    void Drive(char letter, const std::string& target, platform::DriveType type)
+    {
+        m_drives[letter] = {target, type};
+    }
+    bool List(const std::string& spec, const platform::FindVisitor& visit) override
+    {
+        ++listings;
+        return m_inner.List(Map(spec), visit);
+    }
+    platform::DriveType QueryDriveType(const std::string& root) override
+    {
+        auto it = m_drives.find(root.empty() ? '?' : root[0]);
+        if (it != m_drives.end()) return it->second.type;
+        return m_remapOnly ? platform::DriveType::NoRootDir : m_inner.QueryDriveType(root);
+    }
+    bool CanEnterFolder(const std::string& folder) override
+    {
+        return m_inner.CanEnterFolder(Map(folder));
+    }
+    int listings = 0;
+
+private:
+    struct Target {
+        std::string folder;  // ends with "\"
+        platform::DriveType type;
+    };
+    std::string Map(const std::string& path) const
+    {
+        auto it = m_drives.find(path.empty() ? '?' : path[0]);
+        if (it == m_drives.end() || path.size() < 2 || path[1] != ':') return path;
+        const std::size_t skip = path.size() > 2 && path[2] == '\\' ? 3 : 2;
+        return it->second.folder + path.substr(skip);
+    }
+    platform::DirectoryLister& m_inner;
+    std::map<char, Target> m_drives;
+    bool m_remapOnly = true;
+};
+
+// Drive S: holds `files` empty files named f0, f1, … and `folders` empty
+// sub-folders named d0, d1, …; every sub-folder is empty.
+class SyntheticLister : public platform::DirectoryLister {
+public:
+    SyntheticLister(int files, int folders) : m_files(files), m_folders(folders) {}
+    bool List(const std::string& spec, const platform::FindVisitor& visit) override
+    {
+        const std::size_t slash = spec.rfind('\\');
+        const platform::FindMask mask(spec.substr(slash + 1));
+        const bool root = slash == 2;
+        bool found = false;
+        platform::FindEntry entry;
+        auto offer = [&](const std::string& name, bool directory) {
+            if (!mask.Matches(name, "")) return true;
+            found = true;
+            entry.name = name;
+            entry.attributes = directory ? platform::kAttrDirectory : platform::kAttrArchive;
+            return visit(entry);
+        };
+        if (!root) {
+            if (offer(".", true)) offer("..", true);
+            return found;
+        }
+        for (int i = 0; i < m_files; ++i)
+            if (!offer("f" + std::to_string(i), false)) return true;
+        for (int i = 0; i < m_folders; ++i)
+            if (!offer("d" + std::to_string(i), true)) return true;
+        return found;
+    }
+    platform::DriveType QueryDriveType(const std::string& root) override
+    {
+        return root == "S:\\" ? platform::DriveType::Fixed : platform::DriveType::NoRootDir;
+    }
+    bool CanEnterFolder(const std::string& folder) override { return !folder.empty(); }
+
+private:
+    int m_files;
+    int m_folders;
+};
+
+// The search as the platform's FindFirstFileA does it: each pattern listed on
+// its own, then "*.*" for the sub-folders. The engine must give the same
+// results in the same order.
+inline void ReferenceWalk(platform::DirectoryLister& lister, const std::string& folder,
+                          const std::vector<std::string>& patterns, const CCondition& criteria,
+                          std::vector<std::string>& out, std::map<std::string, bool>& seen)
+{
+    const std::int64_t now = CDateCondition::Now();
+    for (const std::string& pattern : patterns)
+        lister.List(folder + pattern, [&](const platform::FindEntry& entry) {
+            const std::string path = folder + entry.name;
+            if (entry.name != "." && entry.name != ".." && !seen[path] &&
+                criteria.MatchesFound(entry, now)) {
+                seen[path] = true;
+                out.push_back(path);
+            }
+            return true;
+        });
+    std::vector<std::string> children;
+    lister.List(folder + "*.*", [&](const platform::FindEntry& entry) {
+        if ((entry.attributes & platform::kAttrDirectory) && entry.name != "." &&
+            entry.name != "..")
+            children.push_back(folder + entry.name + "\\");
+        return true;
+    });
+    for (const std::string& child : children)
+        ReferenceWalk(lister, child, patterns, criteria, out, seen);
+}
+
+}  // namespace searchtest
