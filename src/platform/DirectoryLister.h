@@ -65,23 +65,64 @@ DirectoryLister& SystemDirectoryLister();
 // Windows' rules, as its file systems apply them: before matching, "." before
 // "*" or "?" becomes a dot that may also match the end of the name, and "?"
 // becomes a character that may also match nothing at a dot or at the end.
+// Wine's matcher differs from them in places ("?" always takes a character;
+// "*" followed by a text that overlaps itself, such as "*aa", can miss), so
+// the program picks entries itself only for the shapes on which every
+// platform agrees, "prefix*suffix", and hands any other pattern to the lister.
 
-// True when `pattern` is a bare name pattern with "*" or "?" (no folder part,
-// no DOS wildcard characters, no trailing dot or blank, plain ASCII) whose
-// matching FindMask reproduces. Other patterns must be handed to the lister.
-inline bool IsPlainFindPattern(const std::string& pattern)
+namespace detail {
+
+inline char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+
+inline bool SameAscii(const char* a, const char* b, std::size_t length)
 {
-    if (pattern.empty() || pattern.back() == '.' || pattern.back() == ' ') return false;
-    bool wildcard = false;
+    for (std::size_t i = 0; i < length; ++i)
+        if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
+    return true;
+}
+
+// A text that begins with its own end (such as "aa" or "abab") can be found
+// overlapping itself, which is where matchers differ.
+inline bool OverlapsItself(const std::string& text)
+{
+    for (std::size_t length = 1; length < text.size(); ++length)
+        if (SameAscii(text.data(), text.data() + text.size() - length, length)) return true;
+    return false;
+}
+
+// Splits a pattern of the shape "prefix*suffix" ("X*.*" counts as "X*").
+inline bool SplitPlain(const std::string& pattern, std::string& prefix, std::string& suffix)
+{
+    if (pattern.empty() || pattern.back() == '.' || pattern.back() == ' ' ||
+        pattern.find("..") != std::string::npos)
+        return false;
     for (char c : pattern) {
         if (c < ' ' || c > '~') return false;
         switch (c) {
-        case '\\': case '/': case ':': case '<': case '>': case '"': case '|': return false;
-        case '*': case '?': wildcard = true; break;
+        case '\\': case '/': case ':': case '<': case '>': case '"': case '|': case '?':
+            return false;
         default: break;
         }
     }
-    return wildcard;
+    std::string shape = pattern;
+    if (shape.size() >= 3 && shape.compare(shape.size() - 3, 3, "*.*") == 0)
+        shape.resize(shape.size() - 2);
+    const std::size_t star = shape.find('*');
+    if (star == std::string::npos || shape.find('*', star + 1) != std::string::npos) return false;
+    prefix = shape.substr(0, star);
+    suffix = shape.substr(star + 1);
+    return !OverlapsItself(suffix);
+}
+
+}  // namespace detail
+
+// True when the program may pick this pattern's entries from a "*.*" listing
+// with FindMask: a bare name pattern "prefix*suffix" (no folder part, no "?",
+// no DOS wildcard characters, no trailing dot or blank, plain ASCII).
+inline bool IsPlainFindPattern(const std::string& pattern)
+{
+    std::string prefix, suffix;
+    return detail::SplitPlain(pattern, prefix, suffix);
 }
 
 // One plain pattern, prepared once and tested against many names.
@@ -89,6 +130,7 @@ class FindMask {
 public:
     explicit FindMask(const std::string& pattern) : m_mask(pattern)
     {
+        m_plain = detail::SplitPlain(pattern, m_prefix, m_suffix);
         for (std::size_t i = 0; i < m_mask.size(); ++i) {
             const bool jokerNext = i + 1 < m_mask.size() &&
                                    (m_mask[i + 1] == '*' || m_mask[i + 1] == '?');
@@ -110,6 +152,7 @@ private:
 
     bool MatchesName(const std::string& name) const
     {
+        if (m_plain) return MatchesPlain(name);
         // ".." is matched as "." (the platform does the same).
         const std::size_t length = name == ".." ? 1 : name.size();
         const std::size_t cells = (length + 1) * (m_mask.size() + 1);
@@ -125,7 +168,15 @@ private:
         return Match(name.data(), length, 0, 0, memo);
     }
 
-    static char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+    bool MatchesPlain(const std::string& name) const
+    {
+        if (name.size() < m_prefix.size() + m_suffix.size()) return false;
+        return detail::SameAscii(name.data(), m_prefix.data(), m_prefix.size()) &&
+               detail::SameAscii(name.data() + name.size() - m_suffix.size(), m_suffix.data(),
+                                 m_suffix.size());
+    }
+
+    static char Upper(char c) { return detail::UpperAscii(c); }
     static bool Skippable(char c) { return c == '*' || c == kDosDot || c == kDosAny; }
 
     // Memoised so that many stars cannot make the test exponential; memo cells
@@ -165,6 +216,9 @@ private:
     }
 
     std::string m_mask;
+    std::string m_prefix;
+    std::string m_suffix;
+    bool m_plain = false;
 };
 
 inline bool FindPatternMatches(const std::string& pattern, const std::string& name,

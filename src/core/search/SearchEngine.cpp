@@ -167,8 +167,9 @@ bool CSearchEngine::RunWalking(const std::vector<Plan>& plans)
 
 bool CSearchEngine::SearchFolder(const Plan& plan, const std::string& folder)
 {
-    FolderListing listing(m_lister, m_state);
+    // The nodes outlive the listing, whose helper thread may still read them.
     std::unique_ptr<FolderNode> root = FolderListing::MakeNode(folder);
+    FolderListing listing(m_lister, m_state);
     if (Walks(plan)) {
         if (m_options.secondThread) listing.StartHelperOnTree(root.get());
         return WalkTree(plan, *root, listing);
@@ -213,13 +214,13 @@ bool CSearchEngine::RunFastFind(const std::vector<Plan>& plans)
     for (const Spec& spec : specs) steps += static_cast<std::uint32_t>(plans[spec.plan].patterns.size());
     m_sink.SearchStarted(steps);
 
-    FolderListing listing(m_lister, m_state);
     std::vector<std::unique_ptr<FolderNode>> nodes;
     std::vector<FolderNode*> order;
     for (const Spec& spec : specs) {
         nodes.push_back(FolderListing::MakeNode(spec.folder));
         order.push_back(nodes.back().get());
     }
+    FolderListing listing(m_lister, m_state);
     if (m_options.secondThread && !order.empty()) listing.StartHelperOnList(order);
     for (std::size_t i = 0; i < specs.size(); ++i) {
         const Plan& plan = plans[specs[i].plan];

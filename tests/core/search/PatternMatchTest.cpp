@@ -155,15 +155,32 @@ TEST(FindMask, FollowsThePlatformRules)
             << "'" << c.name << "' against '" << c.pattern << "'";
 }
 
-TEST(FindMask, PlainPatternsAreThoseItCanMatch)
+TEST(FindMask, PlainPatternsAreTheShapesEveryPlatformMatchesAlike)
 {
-    EXPECT_TRUE(platform::IsPlainFindPattern("*.txt"));
-    EXPECT_TRUE(platform::IsPlainFindPattern("a?c*"));
-    EXPECT_FALSE(platform::IsPlainFindPattern("readme.txt"));  // names one file
-    EXPECT_FALSE(platform::IsPlainFindPattern("sub\\*.txt"));
-    EXPECT_FALSE(platform::IsPlainFindPattern("*."));
-    EXPECT_FALSE(platform::IsPlainFindPattern("*<"));
-    EXPECT_FALSE(platform::IsPlainFindPattern(""));
+    const char* plain[] = {"*.txt", "*", "*.*", "abc*", "abc*.*", "a*.txt", ".*", "*.tar.gz"};
+    for (const char* pattern : plain) EXPECT_TRUE(platform::IsPlainFindPattern(pattern)) << pattern;
+    const char* other[] = {"readme.txt",  // names one file
+                           "a?c*", "*.?", "sub\\*.txt", "*.", "*<", "", "a*b*c",
+                           "*aa",        // overlaps itself: matchers differ
+                           "*abab", "x..*", "*.txt "};
+    for (const char* pattern : other) EXPECT_FALSE(platform::IsPlainFindPattern(pattern)) << pattern;
+}
+
+TEST(FindMask, PlainShapesMatchPrefixAndSuffixWithoutCase)
+{
+    const platform::FindMask txt("*.TXT");
+    EXPECT_TRUE(txt.Matches("a.b.txt", ""));
+    EXPECT_TRUE(txt.Matches(".txt", ""));
+    EXPECT_FALSE(txt.Matches("txt", ""));
+    EXPECT_FALSE(txt.Matches("x.txtx", ""));
+    EXPECT_TRUE(txt.Matches("x.txtx", "X~1.TXT"));
+    const platform::FindMask prefixed("Ab*.*");
+    EXPECT_TRUE(prefixed.Matches("abc", ""));
+    EXPECT_TRUE(prefixed.Matches("AB", ""));
+    EXPECT_FALSE(prefixed.Matches("a", ""));
+    const platform::FindMask both("ab*ba");
+    EXPECT_FALSE(both.Matches("aba", ""));
+    EXPECT_TRUE(both.Matches("abba", ""));
 }
 
 // A slow, obviously right version of MatchWildcard's documented rules, for the
