@@ -8,7 +8,7 @@ have_cmd() { command -v "$1" >/dev/null 2>&1; }
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
 for p in cmake make g++ mingw-w64 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 \
-         wine wine32:i386 xvfb xauth imagemagick x11-utils ccache googletest; do
+         wine wine32:i386 fonts-wine xvfb xauth imagemagick x11-utils ccache googletest; do
     have_pkg "$p" || need="$need $p"
 done
 

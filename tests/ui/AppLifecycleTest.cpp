@@ -181,11 +181,13 @@ TEST_F(AppLifecycle, OutOfRangeRefreshPeriodResetsThePerformanceSettings)
 
 TEST_F(AppLifecycle, StartedMinimizedWithoutActivationTheFrameStaysMinimized)
 {
-    CTrailmarkApp app;
-    app.SetShowCommand(SW_SHOWMINNOACTIVE);
-    ASSERT_TRUE(app.InitInstance());
-    EXPECT_TRUE(::IsIconic(app.MainWindow()));
-    CloseThroughTheFrame(app);
+    {
+        CTrailmarkApp app;
+        app.SetShowCommand(SW_SHOWMINNOACTIVE);
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_TRUE(::IsIconic(app.MainWindow()));
+        CloseThroughTheFrame(app);
+    }
 
     CTrailmarkApp normal;
     ASSERT_TRUE(normal.InitInstance());

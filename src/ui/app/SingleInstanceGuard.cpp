@@ -25,8 +25,9 @@ bool SingleInstanceGuard::Create(HINSTANCE instance, const std::string& appTitle
     m_mutex = ::CreateMutexA(nullptr, TRUE, m_name.c_str());
     if (m_mutex && ::GetLastError() != ERROR_ALREADY_EXISTS) return RegisterFrameClass(instance);
 
-    // Another copy owns the name. The handle is dropped, not released: the
-    // mutex is not ours.
+    // Another copy owns the name. The handle is closed, never released: the
+    // mutex is not ours, and an open handle would keep it alive after that copy ends.
+    if (m_mutex) ::CloseHandle(m_mutex);
     m_mutex = nullptr;
     HWND first = ::FindWindowA(m_name.c_str(), nullptr);
     if (!first) return false;

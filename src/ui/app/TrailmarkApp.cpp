@@ -220,8 +220,10 @@ void CTrailmarkApp::ApplyPerformanceDefaults()
 {
     CSettingsStore& settings = *m_settings;
     const int minutes = settings.GetSetting(Setting::FolderListRefreshMinutes);
+    // A period out of range means the Performance page's values are damaged:
+    // all six go back to their defaults, Fast Find off among them.
     if (minutes < kMinRefreshMinutes || minutes > kMaxRefreshMinutes) {
-        settings.SetSetting(Setting::FastFind, 1);
+        settings.SetSetting(Setting::FastFind, 0);
         settings.SetSetting(Setting::IdleWhenMinimized, 1);
         settings.SetSetting(Setting::ReleaseMemoryWhenMinimized, 1);
         settings.SetSetting(Setting::RefreshOnAttributeChange, 0);

@@ -48,13 +48,26 @@ bool StatusBar::IsSimple() const
 
 int StatusBar::TextWidth(const std::string& text) const
 {
+    // Without a font of its own the bar draws with the system's status font.
+    HFONT font = reinterpret_cast<HFONT>(::SendMessageA(m_hwnd, WM_GETFONT, 0, 0));
+    HFONT statusFont = nullptr;
+    if (!font) {
+        NONCLIENTMETRICSA metrics = {};
+        metrics.cbSize = sizeof(metrics);
+        if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+            font = statusFont = ::CreateFontIndirectA(&metrics.lfStatusFont);
+    }
     HDC dc = ::GetDC(m_hwnd);
-    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(m_hwnd, WM_GETFONT, 0, 0)));
+    HGDIOBJ old = font ? ::SelectObject(dc, font) : nullptr;
     SIZE size = {};
     ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    ::SelectObject(dc, old);
+    if (old) ::SelectObject(dc, old);
     ::ReleaseDC(m_hwnd, dc);
-    return size.cx;
+    if (statusFont) ::DeleteObject(statusFont);
+    // A pane's edges and inner margins come on top of its text.
+    int borders[3] = {};
+    ::SendMessageA(m_hwnd, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+    return size.cx + 2 * borders[0] + 2 * borders[2] + 2 * ::GetSystemMetrics(SM_CXEDGE);
 }
 
 }  // namespace ui
