@@ -134,6 +134,12 @@ TEST_F(AppLifecycle, FirstStartWritesTheLayoutAndTheNextStartReadsItBack)
               (std::vector<unsigned char>{0, 0, 0, 0}));
     EXPECT_EQ(type, platform::kRegNone);
     EXPECT_TRUE(uitest::KeyExists(platform::kHkeyCurrentUser, RootPath() + "\\Users"));
+    const std::string desktop = RootPath() + "\\" + users[0] + "\\Desktop";
+    EXPECT_EQ(ReadValue(platform::kHkeyCurrentUser, desktop, "State", &type),
+              (std::vector<unsigned char>{SW_SHOWMAXIMIZED, 0, 0, 0}));
+    EXPECT_EQ(type, platform::kRegNone);
+    EXPECT_EQ(ReadValue(platform::kHkeyCurrentUser, desktop, "Rect", &type).size(), 16u);
+    EXPECT_EQ(type, platform::kRegBinary);
     for (const char* section : {"Rules", "Desktop", "Criteria", "Tools", "Reports", "Favorites",
                                 "Runs", "Find Types", "Toolbars", "Personal Folders"})
         EXPECT_TRUE(uitest::KeyExists(platform::kHkeyCurrentUser, RootPath() + "\\" + users[0] + "\\" + section))
@@ -194,6 +200,29 @@ TEST_F(AppLifecycle, StartedMinimizedWithoutActivationTheFrameStaysMinimized)
     EXPECT_FALSE(::IsIconic(normal.MainWindow()));
     EXPECT_TRUE(::IsZoomed(normal.MainWindow()));
     CloseThroughTheFrame(normal);
+}
+
+TEST_F(AppLifecycle, TheFrameComesBackWhereItWasLeft)
+{
+    RECT placed = {};
+    {
+        CTrailmarkApp app;
+        ASSERT_TRUE(app.InitInstance());
+        ::ShowWindow(app.MainWindow(), SW_RESTORE);
+        ::MoveWindow(app.MainWindow(), 40, 30, 500, 400, TRUE);
+        ::GetWindowRect(app.MainWindow(), &placed);
+        CloseThroughTheFrame(app);
+    }
+    CTrailmarkApp app;
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_FALSE(::IsZoomed(app.MainWindow()));
+    RECT now = {};
+    ::GetWindowRect(app.MainWindow(), &now);
+    EXPECT_EQ(now.left, placed.left);
+    EXPECT_EQ(now.top, placed.top);
+    EXPECT_EQ(now.right - now.left, 500);
+    EXPECT_EQ(now.bottom - now.top, 400);
+    CloseThroughTheFrame(app);
 }
 
 TEST_F(AppLifecycle, TheSplashEndsOnceOnItsTimer)

@@ -62,16 +62,34 @@ void CMainFrame::Place(int startShowCommand)
 {
     RECT workArea = {};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
-    // A tenth of the work area on every side.
-    const int marginX = static_cast<int>((workArea.right - workArea.right * 0.8) * 0.5);
-    const int marginY = static_cast<int>((workArea.bottom - workArea.bottom * 0.8) * 0.5);
+    m_frameState = DefaultFrameState({workArea.left, workArea.top, workArea.right, workArea.bottom});
+    LoadFrameState(CTrailmarkApp::Instance()->Settings(), m_frameState);
+
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof(placement);
-    placement.rcNormalPosition = {marginX, marginY, workArea.right - marginX,
-                                  workArea.bottom - marginY};
-    placement.showCmd = startShowCommand == SW_SHOWMINNOACTIVE ? SW_SHOWMINNOACTIVE : SW_SHOWMAXIMIZED;
+    placement.rcNormalPosition = {m_frameState.rect.left, m_frameState.rect.top,
+                                  m_frameState.rect.right, m_frameState.rect.bottom};
+    placement.showCmd = startShowCommand == SW_SHOWMINNOACTIVE
+                            ? SW_SHOWMINNOACTIVE
+                            : static_cast<UINT>(m_frameState.showState);
+    // A hidden or damaged state would leave the program without a window.
+    if (placement.showCmd == SW_HIDE || placement.showCmd > SW_MAX) placement.showCmd = SW_SHOWNORMAL;
     ::SetWindowPlacement(Handle(), &placement);
     ::UpdateWindow(Handle());
+}
+
+void CMainFrame::SaveDesktop()
+{
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof(placement);
+    if (!::GetWindowPlacement(Handle(), &placement)) return;
+    const RECT& normal = placement.rcNormalPosition;
+    m_frameState.rect = {normal.left, normal.top, normal.right, normal.bottom};
+    // A frame closed while minimized comes back in the state it was minimized from.
+    if (!::IsIconic(Handle())) m_frameState.showState = static_cast<std::int32_t>(placement.showCmd);
+    CSettingsStore& settings = CTrailmarkApp::Instance()->Settings();
+    ClearDesktop(settings);
+    SaveFrameState(settings, m_frameState);
 }
 
 void CMainFrame::LayoutStatusPanes()
@@ -113,6 +131,7 @@ void CMainFrame::OnTimer(UINT_PTR id)
 
 void CMainFrame::OnClose()
 {
+    SaveDesktop();
     m_closing = true;
     ::KillTimer(Handle(), kClockTimerId);
     ::KillTimer(Handle(), kStatusTimerId);
@@ -138,6 +157,9 @@ bool CMainFrame::OnUpdateCommand(UINT id, ui::CommandState& state)
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_SIZE) {
+        // Placing the frame at start-up passes through states the user never chose.
+        if (!m_starting && wParam == SIZE_MAXIMIZED) m_frameState.showState = SW_SHOWMAXIMIZED;
+        if (!m_starting && wParam == SIZE_RESTORED) m_frameState.showState = SW_SHOWNORMAL;
         LRESULT result = ui::MdiFrame::WindowProc(message, wParam, lParam);
         LayoutStatusPanes();
         return result;

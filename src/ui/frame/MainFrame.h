@@ -2,6 +2,9 @@
 // The program's top-level window: the multiple-document frame with its menu
 // bar, document area and status bar.
 
+// Core
+#include "core/app/WindowState.h"
+
 // Framework
 #include "ui/framework/MdiFrame.h"
 
@@ -46,8 +49,12 @@ private:
     void LayoutStatusPanes();
     void UpdateClock();
     void CaptureFontsAtFirstUse();
+    // Writes the frame's placement to the "Desktop" section.
+    void SaveDesktop();
 
     bool m_freshProfile;
+    // The frame's own record: rectangle and show state, saved and restored.
+    WindowState m_frameState;
     bool m_starting = true;
     bool m_closing = false;
     // The status bar's date and time panes.
