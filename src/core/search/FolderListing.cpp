@@ -46,7 +46,8 @@ void FolderListing::StartHelperOnList(const std::vector<FolderNode*>& folders)
 void FolderListing::ListInto(FolderNode& node)
 {
     std::vector<platform::FindEntry> entries;
-    node.listed = m_lister.List(node.path + kAllFilesPattern, [&](const platform::FindEntry& e) {
+    const std::string& where = node.listPath.empty() ? node.path : node.listPath;
+    node.listed = m_lister.List(where + kAllFilesPattern, [&](const platform::FindEntry& e) {
         entries.push_back(e);
         return true;
     });

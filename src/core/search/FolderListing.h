@@ -20,7 +20,8 @@
 #include <vector>
 
 struct FolderNode {
-    std::string path;  // ends with "\"
+    std::string path;      // ends with "\"; the folder part of result paths
+    std::string listPath;  // where to list it, when it differs from path
     bool listed = false;  // the listing found at least "." or one entry
     std::vector<platform::FindEntry> entries;
     // Sub-folders, in listing order; filled with the listing.

@@ -26,11 +26,17 @@ void CFolderTable::MarkNotReady()
 void CFolderTable::Fill(const std::vector<std::string>& paths)
 {
     std::vector<std::string> normal;
+    std::vector<std::string> originals;
     normal.reserve(paths.size());
-    for (const std::string& path : paths) normal.push_back(Normalize(path));
+    originals.reserve(paths.size());
+    for (const std::string& path : paths) {
+        normal.push_back(Normalize(path));
+        originals.push_back(path.empty() || path.back() != '\\' ? path + '\\' : path);
+    }
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_capacity < normal.size()) m_capacity = normal.size() + kGrowth;
     m_paths = std::move(normal);
+    m_originals = std::move(originals);
 }
 
 void CFolderTable::MarkReady()
@@ -55,6 +61,19 @@ std::optional<std::vector<std::string>> CFolderTable::Query(const std::string& f
     std::vector<std::string> found;
     for (const std::string& path : m_paths)
         if (path.compare(0, wanted.size(), wanted) == 0) found.push_back(path);
+    return found;
+}
+
+std::optional<std::vector<CFolderTable::Folder>> CFolderTable::QueryFolders(
+    const std::string& folder) const
+{
+    const std::string wanted = Normalize(folder);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_ready) return std::nullopt;
+    std::vector<Folder> found;
+    for (std::size_t i = 0; i < m_paths.size(); ++i)
+        if (m_paths[i].compare(0, wanted.size(), wanted) == 0)
+            found.push_back({m_paths[i], m_originals[i]});
     return found;
 }
 

@@ -25,6 +25,15 @@ public:
     // Every stored folder at or below `folder`; none when the table is not ready.
     [[nodiscard]] std::optional<std::vector<std::string>> Query(const std::string& folder) const;
 
+    // The same folders, each with the path as it was filled in. Listing a folder
+    // by its stored case spares the file system a search for each upper-cased
+    // name; the upper-cased path is still the one results carry.
+    struct Folder {
+        std::string path;      // upper-cased, ending with ""
+        std::string original;  // as filled in, ending with ""
+    };
+    [[nodiscard]] std::optional<std::vector<Folder>> QueryFolders(const std::string& folder) const;
+
     std::size_t Count() const;
     std::size_t Capacity() const;
 
@@ -34,6 +43,7 @@ public:
 private:
     mutable std::mutex m_mutex;
     std::vector<std::string> m_paths;
+    std::vector<std::string> m_originals;
     std::size_t m_capacity = 0;
     bool m_ready = false;
 };

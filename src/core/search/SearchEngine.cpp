@@ -218,6 +218,7 @@ bool CSearchEngine::RunFastFind(const std::vector<Plan>& plans)
     std::vector<FolderNode*> order;
     for (const Spec& spec : specs) {
         nodes.push_back(FolderListing::MakeNode(spec.folder));
+        nodes.back()->listPath = spec.listFolder;
         order.push_back(nodes.back().get());
     }
     FolderListing listing(m_lister, m_state);
@@ -243,15 +244,19 @@ std::vector<CSearchEngine::Spec> CSearchEngine::BuildSpecs(const std::vector<Pla
     for (std::size_t i = 0; i < plans.size(); ++i) {
         for (const std::string& folder : plans[i].folders) {
             if (!Walks(plans[i])) {
-                specs.push_back({i, folder});
+                specs.push_back({i, folder, {}});
+                continue;
+            }
+            std::optional<std::vector<CFolderTable::Folder>> known;
+            if (DriveTypeOf(folder) == platform::DriveType::Fixed) known = table.QueryFolders(folder);
+            if (known) {
+                for (CFolderTable::Folder& found : *known)
+                    specs.push_back({i, std::move(found.path), std::move(found.original)});
                 continue;
             }
             std::vector<std::string> folders;
-            std::optional<std::vector<std::string>> known;
-            if (DriveTypeOf(folder) == platform::DriveType::Fixed) known = table.Query(folder);
-            if (known) folders = std::move(*known);
-            else CollectFolders(folder, folders);
-            for (std::string& found : folders) specs.push_back({i, std::move(found)});
+            CollectFolders(folder, folders);
+            for (std::string& found : folders) specs.push_back({i, std::move(found), {}});
         }
     }
     return specs;

@@ -54,6 +54,7 @@ private:
     struct Spec {
         std::size_t plan;
         std::string folder;
+        std::string listFolder;  // empty: list `folder` itself
     };
     // What listing one spec gave.
     struct SpecResult {

@@ -366,6 +366,10 @@ TEST(FolderTable, StoresUpperCasedFoldersAndAnswersOnlyWhenReady)
     table.MarkReady();
     EXPECT_EQ(*table.Query("c:\\a"), (std::vector<std::string>{"C:\\A\\", "C:\\A\\B\\"}));
     EXPECT_TRUE(table.Query("C:\\none")->empty());
+    const std::vector<CFolderTable::Folder> folders = *table.QueryFolders("C:\\A\\");
+    ASSERT_EQ(folders.size(), 2u);
+    EXPECT_EQ(folders[1].path, "C:\\A\\B\\");
+    EXPECT_EQ(folders[1].original, "C:\\A\\b\\");
     EXPECT_EQ(table.Count(), 4u);
     EXPECT_EQ(table.Capacity(), 4u + CFolderTable::kGrowth);
     table.Fill({"C:\\"});

@@ -14,6 +14,7 @@
 
 // Standard library
 #include <atomic>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -163,7 +164,7 @@ public:
     }
     platform::DriveType QueryDriveType(const std::string& root) override
     {
-        auto it = m_drives.find(root.empty() ? '?' : root[0]);
+        auto it = m_drives.find(Letter(root));
         if (it != m_drives.end()) return it->second.type;
         return m_remapOnly ? platform::DriveType::NoRootDir : m_inner.QueryDriveType(root);
     }
@@ -180,10 +181,14 @@ private:
     };
     std::string Map(const std::string& path) const
     {
-        auto it = m_drives.find(path.empty() ? '?' : path[0]);
+        auto it = m_drives.find(Letter(path));
         if (it == m_drives.end() || path.size() < 2 || path[1] != ':') return path;
         const std::size_t skip = path.size() > 2 && path[2] == '\\' ? 3 : 2;
         return it->second.folder + path.substr(skip);
+    }
+    static char Letter(const std::string& path)
+    {
+        return path.empty() ? '?' : static_cast<char>(std::toupper(static_cast<unsigned char>(path[0])));
     }
     platform::DirectoryLister& m_inner;
     std::map<char, Target> m_drives;
