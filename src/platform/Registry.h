@@ -51,6 +51,9 @@ public:
     virtual long EnumKey(RegHandle key, std::uint32_t index, char* name,
                          std::uint32_t* nameSize) = 0;
 
+    // As RegDeleteValueA.
+    virtual long DeleteValue(RegHandle key, const char* name) = 0;
+
     // As RegDeleteKeyA. Windows NT refuses a key that has sub-keys; Windows 95
     // deletes the whole tree.
     virtual long DeleteKey(RegHandle parent, const char* subKey) = 0;

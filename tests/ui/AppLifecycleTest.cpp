@@ -225,6 +225,35 @@ TEST_F(AppLifecycle, TheFrameComesBackWhereItWasLeft)
     CloseThroughTheFrame(app);
 }
 
+TEST_F(AppLifecycle, TheFileMenuListsTheRecentFoldersUpToTheSetCount)
+{
+    {
+        CRegistryKey recent(platform::SystemRegistry(), platform::kHkeyCurrentUser,
+                            CSettingsStore::AppKeyPath() + "\\Recent File List");
+        for (int i = 1; i <= 6; ++i)
+            recent.WriteText(("File" + std::to_string(i)).c_str(), "C:\\Folder" + std::to_string(i));
+    }
+    CTrailmarkApp app;
+    ASSERT_TRUE(app.InitInstance());
+    HMENU fileMenu = ::GetSubMenu(::GetMenu(app.MainWindow()), 0);
+    ::SendMessageA(app.MainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(fileMenu), 0);
+    std::vector<std::string> entries;
+    for (int i = 0; i < ::GetMenuItemCount(fileMenu); ++i) {
+        const UINT id = ::GetMenuItemID(fileMenu, i);
+        if (id < ID_FILE_MRU_FILE1 || id > ID_FILE_MRU_LAST) continue;
+        char text[MAX_PATH] = "";
+        ::GetMenuStringA(fileMenu, static_cast<UINT>(i), text, sizeof(text), MF_BYPOSITION);
+        entries.push_back(text);
+    }
+    // Four entries by default.
+    EXPECT_EQ(entries, (std::vector<std::string>{"&1 C:\\Folder1", "&2 C:\\Folder2",
+                                                 "&3 C:\\Folder3", "&4 C:\\Folder4"}));
+    CloseThroughTheFrame(app);
+    // What was not shown is not kept either.
+    EXPECT_TRUE(ReadValue(platform::kHkeyCurrentUser,
+                          CSettingsStore::AppKeyPath() + "\\Recent File List", "File5").empty());
+}
+
 TEST_F(AppLifecycle, TheSplashEndsOnceOnItsTimer)
 {
     {

@@ -47,6 +47,11 @@ bool CRegistryKey::WriteBlock(const char* name, const void* data, std::size_t si
                                 static_cast<std::uint32_t>(size)) == platform::kErrorSuccess;
 }
 
+bool CRegistryKey::DeleteValue(const char* name)
+{
+    return m_registry->DeleteValue(m_key, name) == platform::kErrorSuccess;
+}
+
 std::string CRegistryKey::ReadText(const char* name, const std::string& fallback) const
 {
     char buffer[kMaxTextChars + 1];

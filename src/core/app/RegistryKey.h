@@ -33,6 +33,7 @@ public:
     // Writes the lowest `width` bytes (1 or 4) of value, little-endian, type 0.
     bool WriteNumber(const char* name, std::uint32_t value, int width);
     bool WriteBlock(const char* name, const void* data, std::size_t size);
+    bool DeleteValue(const char* name);
 
     // A text of at most kMaxTextChars characters; fallback when the value is
     // missing, too long or not a text.

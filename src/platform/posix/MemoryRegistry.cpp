@@ -176,6 +176,13 @@ long MemoryRegistry::EnumKey(RegHandle key, std::uint32_t index, char* name,
     return kErrorSuccess;
 }
 
+long MemoryRegistry::DeleteValue(RegHandle key, const char* name)
+{
+    std::shared_ptr<Node> node;
+    if (long rc = Resolve(key, &node); rc != kErrorSuccess) return rc;
+    return node->values.erase(name ? name : "") ? kErrorSuccess : kErrorFileNotFound;
+}
+
 long MemoryRegistry::DeleteKey(RegHandle parent, const char* subKey)
 {
     std::shared_ptr<Node> node;

@@ -31,6 +31,7 @@ public:
                   std::uint32_t size) override;
     long EnumKey(RegHandle key, std::uint32_t index, char* name,
                  std::uint32_t* nameSize) override;
+    long DeleteValue(RegHandle key, const char* name) override;
     long DeleteKey(RegHandle parent, const char* subKey) override;
 
     void SetDeleteSemantics(DeleteSemantics semantics) { m_semantics = semantics; }

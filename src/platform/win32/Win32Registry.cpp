@@ -63,6 +63,11 @@ public:
         return rc;
     }
 
+    long DeleteValue(RegHandle key, const char* name) override
+    {
+        return ::RegDeleteValueA(ToHkey(key), name);
+    }
+
     long DeleteKey(RegHandle parent, const char* subKey) override
     {
         return ::RegDeleteKeyA(ToHkey(parent), subKey);

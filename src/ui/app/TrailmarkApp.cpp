@@ -3,6 +3,7 @@
 // Core
 #include "core/app/Favorite.h"
 #include "core/app/ObjectList.h"
+#include "core/app/RecentFileList.h"
 #include "core/app/Settings.h"
 #include "core/app/Tool.h"
 #include "core/app/UserList.h"
@@ -75,6 +76,7 @@ bool CTrailmarkApp::InitInstance()
     ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
 
     if (!OpenProfile()) return false;
+    LoadRecentFiles();
 
     m_mainFrame = std::make_unique<CMainFrame>(m_freshProfile);
     if (!m_mainFrame->Create(m_instanceGuard.Name().c_str(), ui::LoadString(IDS_APP_TITLE).c_str(),
@@ -257,8 +259,25 @@ void CTrailmarkApp::OnSplashDone()
     m_splash.reset();
 }
 
+void CTrailmarkApp::LoadRecentFiles()
+{
+    m_recentFiles = std::make_unique<CRecentFileList>(m_settings->GetSetting(Setting::RecentFileCount));
+    CRegistryKey key(platform::SystemRegistry(), platform::kHkeyCurrentUser,
+                     CSettingsStore::AppKeyPath() + "\\" + CRecentFileList::kSectionName);
+    m_recentFiles->Load(key);
+}
+
+void CTrailmarkApp::SaveRecentFiles()
+{
+    if (!m_recentFiles) return;
+    CRegistryKey key(platform::SystemRegistry(), platform::kHkeyCurrentUser,
+                     CSettingsStore::AppKeyPath() + "\\" + CRecentFileList::kSectionName);
+    m_recentFiles->Save(key);
+}
+
 int CTrailmarkApp::ExitInstance()
 {
+    SaveRecentFiles();
     if (m_settings) m_settings->SaveSystemValues();
     // The system's image lists are only borrowed.
     m_smallImages = nullptr;

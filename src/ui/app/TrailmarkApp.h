@@ -27,6 +27,7 @@ class CMainFrame;
 class CSplashWindow;
 class CObjectList;
 class CUserList;
+class CRecentFileList;
 
 using GetDiskFreeSpaceExProc = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER,
                                              PULARGE_INTEGER);
@@ -55,6 +56,7 @@ public:
     CObjectList* RunHistory() const { return m_runHistory.get(); }
     CObjectList* Tools() const { return m_tools.get(); }
     CObjectList* Bookmarks() const { return m_bookmarks.get(); }
+    CRecentFileList& RecentFiles() const { return *m_recentFiles; }
     bool HasSettings() const { return m_settings != nullptr; }
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }
     bool IsWindowsNT() const { return m_isWindowsNT; }
@@ -79,6 +81,8 @@ private:
     int AddDefaultUser(bool admin);
     void CreateLists();
     void CreateStarterObjects();
+    void LoadRecentFiles();
+    void SaveRecentFiles();
     void TakeIconIndices();
     void TakeSystemImageLists();
     void ApplyPerformanceDefaults();
@@ -118,5 +122,6 @@ private:
     std::unique_ptr<CObjectList> m_runHistory;
     std::unique_ptr<CObjectList> m_tools;
     std::unique_ptr<CObjectList> m_bookmarks;
+    std::unique_ptr<CRecentFileList> m_recentFiles;
     std::unique_ptr<CMainFrame> m_mainFrame;
 };

@@ -1,6 +1,7 @@
 #include "ui/frame/MainFrame.h"
 
 // Core
+#include "core/app/RecentFileList.h"
 #include "core/app/Settings.h"
 
 // Application
@@ -137,6 +138,42 @@ void CMainFrame::OnClose()
     ::KillTimer(Handle(), kStatusTimerId);
     ::KillTimer(Handle(), kSplashTimerId);
     ui::MdiFrame::OnClose();
+}
+
+bool CMainFrame::InitMenuPopup(HMENU menu)
+{
+    FillRecentFiles(menu);
+    return ui::MdiFrame::InitMenuPopup(menu);
+}
+
+void CMainFrame::FillRecentFiles(HMENU menu)
+{
+    int position = -1;
+    char placeholder[64] = "";
+    for (int i = ::GetMenuItemCount(menu) - 1; i >= 0; --i) {
+        const UINT id = ::GetMenuItemID(menu, i);
+        if (id < ID_FILE_MRU_FILE1 || id > ID_FILE_MRU_LAST) continue;
+        // The first time, the item is the resource's place holder: keep its text.
+        if (id == ID_FILE_MRU_FILE1 && m_recentPlaceholder.empty()) {
+            ::GetMenuStringA(menu, static_cast<UINT>(i), placeholder, sizeof(placeholder), MF_BYPOSITION);
+            m_recentPlaceholder = placeholder;
+        }
+        ::DeleteMenu(menu, static_cast<UINT>(i), MF_BYPOSITION);
+        position = i;
+    }
+    if (position < 0) return;  // not the menu with the recent folders
+
+    const CRecentFileList& recent = CTrailmarkApp::Instance()->RecentFiles();
+    const int count = static_cast<int>(recent.Entries().size());
+    if (count == 0) {
+        // The empty list keeps a disabled place holder, as the resource has it.
+        ::InsertMenuA(menu, static_cast<UINT>(position), MF_BYPOSITION | MF_STRING | MF_GRAYED,
+                      ID_FILE_MRU_FILE1, m_recentPlaceholder.c_str());
+        return;
+    }
+    for (int i = 0; i < count; ++i)
+        ::InsertMenuA(menu, static_cast<UINT>(position + i), MF_BYPOSITION | MF_STRING,
+                      ID_FILE_MRU_FILE1 + static_cast<UINT>(i), recent.MenuText(i).c_str());
 }
 
 bool CMainFrame::OnCommand(UINT id)

@@ -44,8 +44,11 @@ protected:
     void OnClose() override;
     void OnTimer(UINT_PTR id) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool InitMenuPopup(HMENU menu) override;
 
 private:
+    // Puts the recent folders in place of the menu's recent-folder items.
+    void FillRecentFiles(HMENU menu);
     void LayoutStatusPanes();
     void UpdateClock();
     void CaptureFontsAtFirstUse();
@@ -55,6 +58,8 @@ private:
     bool m_freshProfile;
     // The frame's own record: rectangle and show state, saved and restored.
     WindowState m_frameState;
+    // The text of the recent-folder item while the list is empty.
+    std::string m_recentPlaceholder;
     bool m_starting = true;
     bool m_closing = false;
     // The status bar's date and time panes.

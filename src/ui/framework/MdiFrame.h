@@ -37,7 +37,8 @@ protected:
     // The text shown while a menu item is highlighted (the string of its id).
     virtual void ShowMenuPrompt(UINT id, UINT flags);
 
-    bool InitMenuPopup(HMENU menu);
+    // A menu is about to open: fills and updates its items.
+    virtual bool InitMenuPopup(HMENU menu);
 
 private:
     HWND m_mdiClient = nullptr;

@@ -40,6 +40,10 @@ public:
     {
         return m_inner.EnumKey(key, index, name, nameSize);
     }
+    long DeleteValue(platform::RegHandle key, const char* name) override
+    {
+        return m_inner.DeleteValue(key, name);
+    }
     long DeleteKey(platform::RegHandle parent, const char* subKey) override
     {
         return m_inner.DeleteKey(parent, subKey);
