@@ -12,6 +12,7 @@
 #include "ui/UiTestSupport.h"
 
 // Standard library
+#include <cctype>
 #include <cstring>
 
 // Gtest
@@ -144,6 +145,26 @@ TEST_F(AppLifecycle, FirstStartWritesTheLayoutAndTheNextStartReadsItBack)
                                 "Runs", "Find Types", "Toolbars", "Personal Folders"})
         EXPECT_TRUE(uitest::KeyExists(platform::kHkeyCurrentUser, RootPath() + "\\" + users[0] + "\\" + section))
             << section;
+    // The starter objects of a fresh profile: five criteria, and the tools the
+    // system has (Wine has Notepad and Regedit, no CD player).
+    const std::string profile = RootPath() + "\\" + users[0];
+    const std::vector<unsigned char> firstCriteria =
+        ReadValue(platform::kHkeyCurrentUser, profile + "\\Criteria\\Object0", "Name");
+    EXPECT_EQ(std::string(firstCriteria.begin(), firstCriteria.end()), std::string("Big Files", 10));
+    EXPECT_TRUE(uitest::KeyExists(platform::kHkeyCurrentUser, profile + "\\Criteria\\Object4"));
+    EXPECT_FALSE(uitest::KeyExists(platform::kHkeyCurrentUser, profile + "\\Criteria\\Object5"));
+    const std::vector<unsigned char> tool0 = ReadValue(platform::kHkeyCurrentUser, profile + "\\Tools\\Object0", "Name");
+    const std::vector<unsigned char> tool1 = ReadValue(platform::kHkeyCurrentUser, profile + "\\Tools\\Object1", "Name");
+    EXPECT_EQ(std::string(tool0.begin(), tool0.end()), std::string("Notepad", 8));
+    EXPECT_EQ(std::string(tool1.begin(), tool1.end()), std::string("Regedit", 8));
+    EXPECT_FALSE(uitest::KeyExists(platform::kHkeyCurrentUser, profile + "\\Tools\\Object2"));
+    EXPECT_EQ(ReadValue(platform::kHkeyCurrentUser, profile + "\\Tools\\Object0", "Open Mode"),
+              (std::vector<unsigned char>{0}));
+    const std::vector<unsigned char> command = ReadValue(platform::kHkeyCurrentUser, profile + "\\Tools\\Object0", "Command");
+    std::string commandText(command.begin(), command.end());
+    for (char& c : commandText) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_NE(commandText.find("\\notepad.exe"), std::string::npos) << commandText;
+
     const std::vector<unsigned char> version =
         ReadValue(platform::kHkeyLocalMachine, RootPath(), "Version", &type);
     EXPECT_EQ(std::string(version.begin(), version.end()), std::string("1.0.0.0", 8));

@@ -7,6 +7,8 @@
 #include "core/app/Settings.h"
 #include "core/app/Tool.h"
 #include "core/app/UserList.h"
+#include "core/search/ConditionList.h"
+#include "core/search/FindTypeList.h"
 
 // Platform
 #include "platform/Registry.h"
@@ -176,11 +178,16 @@ void CTrailmarkApp::CreateLists()
     auto tool = [] { return std::unique_ptr<CBaseObj>(std::make_unique<CTool>()); };
     m_favorites = std::make_unique<CObjectList>(store, favorite, SectionId::Favorites, kListCapacity);
     m_runHistory = std::make_unique<CObjectList>(store, tool, SectionId::Runs, kListCapacity);
+    m_criteria = std::make_unique<CConditionList>(store);
+    m_criteria->LoadAll();
+    m_findTypes = std::make_unique<CFindTypeList>(store);
+    m_findTypes->LoadAll();
     m_tools = std::make_unique<CObjectList>(store, tool, SectionId::Tools, kListCapacity);
 }
 
 void CTrailmarkApp::CreateStarterObjects()
 {
+    m_criteria->CreateStarterCriteria();
     for (const char* name : kStarterTools) {
         char path[MAX_PATH] = "";
         if (!::SearchPathA(nullptr, name, ".exe", sizeof(path), path, nullptr)) continue;
@@ -297,10 +304,12 @@ int CTrailmarkApp::ExitInstance()
 // Each stored list saves itself as it goes.
 void CTrailmarkApp::DestroyLists()
 {
+    m_criteria.reset();
     m_bookmarks.reset();
     m_users.reset();
     m_tools.reset();
     m_favorites.reset();
     m_runHistory.reset();
+    m_findTypes.reset();
     m_settings.reset();
 }

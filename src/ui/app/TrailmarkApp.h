@@ -28,6 +28,8 @@ class CSplashWindow;
 class CObjectList;
 class CUserList;
 class CRecentFileList;
+class CConditionList;
+class CFindTypeList;
 
 using GetDiskFreeSpaceExProc = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER,
                                              PULARGE_INTEGER);
@@ -55,6 +57,8 @@ public:
     CObjectList* Favorites() const { return m_favorites.get(); }
     CObjectList* RunHistory() const { return m_runHistory.get(); }
     CObjectList* Tools() const { return m_tools.get(); }
+    CConditionList* Criteria() const { return m_criteria.get(); }
+    CFindTypeList* FindTypes() const { return m_findTypes.get(); }
     CObjectList* Bookmarks() const { return m_bookmarks.get(); }
     CRecentFileList& RecentFiles() const { return *m_recentFiles; }
     bool HasSettings() const { return m_settings != nullptr; }
@@ -120,6 +124,8 @@ private:
     std::unique_ptr<CUserList> m_users;
     std::unique_ptr<CObjectList> m_favorites;
     std::unique_ptr<CObjectList> m_runHistory;
+    std::unique_ptr<CConditionList> m_criteria;
+    std::unique_ptr<CFindTypeList> m_findTypes;
     std::unique_ptr<CObjectList> m_tools;
     std::unique_ptr<CObjectList> m_bookmarks;
     std::unique_ptr<CRecentFileList> m_recentFiles;
