@@ -21,6 +21,11 @@ struct FileItem {
     std::int64_t accessed = 0;
     std::int64_t created = 0;
     bool isDirectory = false;
+    // What a listing adds: the shell's type description and whether the row is shown.
+    std::string typeName;
+    bool hiddenOrSystem = false;  // hidden or system attribute, or ghosted in the shell
+    bool visible = true;          // shown in lists (see ItemVisible)
+    bool detailsPending = true;   // size, times, attributes and type not read yet
 };
 
 // Whole kilobytes, but 1 for any size from 1 to 1023 bytes.

@@ -1,0 +1,98 @@
+#include "core/folders/FileDetails.h"
+
+// Standard library
+#include <cctype>
+
+namespace {
+
+constexpr char kDriveMarks[][3] = {":)", ":\\"};
+constexpr char kFileTypeWord[] = "File";
+
+}  // namespace
+
+std::string AttributesText(std::uint32_t attributes)
+{
+    std::string text;
+    if (attributes & platform::kAttrReadOnly) text += 'R';
+    if (attributes & platform::kAttrHidden) text += 'H';
+    if (attributes & platform::kAttrSystem) text += 'S';
+    if (attributes & platform::kAttrArchive) text += 'A';
+    return text;
+}
+
+std::string ExtensionOf(const std::string& name)
+{
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos) return {};
+    std::string extension = name.substr(dot + 1);
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
+}
+
+std::string FolderPartOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('\\');
+    if (slash == std::string::npos) return {};
+    std::string folder = path.substr(0, slash);
+    if (folder.size() == 2 && folder[1] == ':') folder += '\\';
+    return folder;
+}
+
+bool IsDriveDisplayName(const std::string& name)
+{
+    for (const char* mark : kDriveMarks)
+        if (name.find(mark) != std::string::npos) return true;
+    return false;
+}
+
+std::string TypeNameFromExtension(const std::string& extension)
+{
+    if (extension.empty()) return kFileTypeWord;
+    std::string upper = extension;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return upper + " " + kFileTypeWord;
+}
+
+void ApplyFindEntry(FileItem& item, const platform::FindEntry& entry)
+{
+    item.extension = ExtensionOf(item.name);
+    item.folderPath = FolderPartOf(item.path);
+    item.attributes = entry.attributes;
+    item.sizeBytes = entry.size;
+    item.sizeKB = SizeInKB(entry.size);
+    item.modified = entry.modified;
+    item.accessed = entry.accessed;
+    item.created = entry.created;
+    item.hiddenOrSystem = (entry.attributes & (platform::kAttrHidden | platform::kAttrSystem)) != 0;
+    item.attributesText = AttributesText(entry.attributes);
+    item.isDirectory = (entry.attributes & platform::kAttrDirectory) != 0;
+}
+
+DetailsOutcome LoadFileDetails(FileItem& item, platform::DirectoryLister& lister,
+                               const DetailsRequest& request)
+{
+    item.detailsPending = false;
+    platform::FindEntry status;
+    bool found = false;
+    // An item's path is never a pattern: the one entry listed is the item itself.
+    if (!IsDriveDisplayName(item.name) && !item.path.empty() &&
+        item.path.find_first_of("*?") == std::string::npos)
+        lister.List(item.path, [&](const platform::FindEntry& entry) {
+            status = entry;
+            found = true;
+            return false;
+        });
+    if (!found) {
+        item.sizeKB = 0;
+        item.sizeBytes = 0;
+        item.modified = item.accessed = item.created = 0;
+        item.typeName.clear();
+        item.attributesText.clear();
+        return DetailsOutcome::Virtual;
+    }
+    item.typeName = request.shellTypeName.empty() ? TypeNameFromExtension(ExtensionOf(item.name))
+                                                  : request.shellTypeName;
+    ApplyFindEntry(item, status);
+    if (request.computeVisibility) item.visible = ItemVisible(request.showHidden, item.hiddenOrSystem);
+    return DetailsOutcome::Loaded;
+}

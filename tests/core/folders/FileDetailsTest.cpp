@@ -1,0 +1,150 @@
+// Core
+#include "core/folders/FileDetails.h"
+
+// Tests
+#include "core/search/SearchTestSupport.h"
+
+// Gtest
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FileDetails, AttributeLettersComeInTheirFixedOrder)
+{
+    struct Case {
+        std::uint32_t attributes;
+        const char* text;
+    } const cases[] = {
+        {0, ""},
+        {platform::kAttrArchive | platform::kAttrReadOnly, "RA"},
+        {platform::kAttrSystem | platform::kAttrHidden, "HS"},
+        {platform::kAttrArchive | platform::kAttrSystem | platform::kAttrHidden | platform::kAttrReadOnly, "RHSA"},
+        {platform::kAttrDirectory | platform::kAttrNormal, ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(AttributesText(c.attributes), c.text) << c.attributes;
+}
+
+TEST(FileDetails, ExtensionAndFolderPartFollowTheLastSeparator)
+{
+    EXPECT_EQ(ExtensionOf("Report.Final.TXT"), "txt");
+    EXPECT_EQ(ExtensionOf("Makefile"), "");
+    EXPECT_EQ(ExtensionOf("trailing."), "");
+    EXPECT_EQ(ExtensionOf(".profile"), "profile");
+
+    EXPECT_EQ(FolderPartOf("C:\\a\\b.txt"), "C:\\a");
+    EXPECT_EQ(FolderPartOf("C:\\b.txt"), "C:\\");
+    EXPECT_EQ(FolderPartOf("C:\\"), "C:\\");
+    EXPECT_EQ(FolderPartOf("\\\\server\\share"), "\\\\server");
+    EXPECT_EQ(FolderPartOf("Desktop"), "");
+}
+
+TEST(FileDetails, VisibilityFollowsTheShowHiddenSetting)
+{
+    EXPECT_TRUE(ItemVisible(false, false));
+    EXPECT_FALSE(ItemVisible(false, true));
+    EXPECT_TRUE(ItemVisible(true, true));
+}
+
+TEST(FileDetails, TypeNameFallsBackToTheExtension)
+{
+    EXPECT_EQ(TypeNameFromExtension("txt"), "TXT File");
+    EXPECT_EQ(TypeNameFromExtension(""), "File");
+}
+
+class LoadFileDetailsTest : public testing::Test {
+protected:
+    FileItem ItemFor(const std::string& relative)
+    {
+        FileItem item;
+        item.path = m_tree.Path(relative);
+        item.name = item.path.substr(item.path.rfind('\\') + 1);
+        return item;
+    }
+    searchtest::TempTree m_tree;
+    platform::DirectoryLister& m_lister = platform::SystemDirectoryLister();
+};
+
+TEST_F(LoadFileDetailsTest, AFileGetsItsStatusAndVisibility)
+{
+    m_tree.File("Notes.Text", 3000);
+    FileItem item = ItemFor("Notes.Text");
+    ASSERT_TRUE(item.detailsPending);
+    DetailsRequest request;
+    request.shellTypeName = "Text Document";
+    request.computeVisibility = true;
+    EXPECT_EQ(LoadFileDetails(item, m_lister, request), DetailsOutcome::Loaded);
+    EXPECT_FALSE(item.detailsPending);
+    EXPECT_EQ(item.sizeBytes, 3000u);
+    EXPECT_EQ(item.sizeKB, 2);
+    EXPECT_EQ(item.typeName, "Text Document");
+    EXPECT_EQ(item.extension, "text");
+    EXPECT_EQ(item.folderPath, m_tree.Folder());
+    EXPECT_NE(item.modified, 0);
+    EXPECT_FALSE(item.isDirectory);
+    EXPECT_TRUE(item.visible);
+}
+
+TEST_F(LoadFileDetailsTest, SmallFilesCountOneKilobyteAndEmptyOnesNone)
+{
+    m_tree.File("one.bin", 1);
+    m_tree.File("empty.bin", 0);
+    m_tree.File("exact.bin", 1024);
+    const struct {
+        const char* name;
+        std::int64_t kb;
+    } cases[] = {{"one.bin", 1}, {"empty.bin", 0}, {"exact.bin", 1}};
+    for (const auto& c : cases) {
+        FileItem item = ItemFor(c.name);
+        LoadFileDetails(item, m_lister, {});
+        EXPECT_EQ(item.sizeKB, c.kb) << c.name;
+        EXPECT_EQ(item.typeName, "BIN File") << "no shell name: derived from the extension";
+    }
+}
+
+TEST_F(LoadFileDetailsTest, AFolderIsADirectoryWithItsTimes)
+{
+    m_tree.Dir("Sub");
+    FileItem item = ItemFor("Sub");
+    EXPECT_EQ(LoadFileDetails(item, m_lister, {}), DetailsOutcome::Loaded);
+    EXPECT_TRUE(item.isDirectory);
+    EXPECT_NE(item.modified, 0);
+}
+
+TEST_F(LoadFileDetailsTest, DrivesAndMissingFilesAreVirtual)
+{
+    m_tree.File("real.txt", 10);
+    FileItem drive = ItemFor("real.txt");
+    drive.name = "Local Disk (C:)";
+    FileItem gone = ItemFor("gone.txt");
+    gone.sizeKB = 5;
+    gone.modified = 77;
+    gone.attributesText = "A";
+    for (FileItem* item : {&drive, &gone}) {
+        DetailsRequest request;
+        request.shellTypeName = "Something";
+        EXPECT_EQ(LoadFileDetails(*item, m_lister, request), DetailsOutcome::Virtual) << item->name;
+        EXPECT_EQ(item->sizeKB, 0);
+        EXPECT_EQ(item->sizeBytes, 0u);
+        EXPECT_EQ(item->modified, 0);
+        EXPECT_TRUE(item->typeName.empty());
+        EXPECT_TRUE(item->attributesText.empty());
+        EXPECT_FALSE(item->detailsPending);
+    }
+}
+
+TEST(FileDetails, AHiddenEntryIsHiddenOrSystem)
+{
+    FileItem item;
+    item.name = "x.sys";
+    item.path = "C:\\x.sys";
+    platform::FindEntry entry;
+    entry.attributes = platform::kAttrSystem | platform::kAttrReadOnly;
+    entry.size = 5000000000ull;
+    ApplyFindEntry(item, entry);
+    EXPECT_TRUE(item.hiddenOrSystem);
+    EXPECT_EQ(item.attributesText, "RS");
+    EXPECT_EQ(item.sizeBytes, 5000000000ull) << "sizes past 4 GB are kept whole";
+    EXPECT_EQ(item.sizeKB, 4882812);
+}
+
+}  // namespace
