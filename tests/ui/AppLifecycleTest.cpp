@@ -319,6 +319,17 @@ TEST_F(AppLifecycle, ViewCommandsSetTheirSettingsAndCheckTheirItems)
     ::SendMessageA(app.MainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(viewMenu), 0);
     EXPECT_TRUE(::GetMenuState(viewMenu, ID_VIEW_LIST, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_FALSE(::GetMenuState(viewMenu, ID_VIEW_DETAILS, MF_BYCOMMAND) & MF_CHECKED);
+
+    // The status bar can be hidden and shown again; its item says which.
+    HWND statusBar = app.MainFrame()->Status();
+    HMENU statusMenu = PopupHolding(::GetMenu(app.MainWindow()), ID_VIEW_STATUS_BAR);
+    ASSERT_NE(statusMenu, nullptr);
+    ::SendMessageA(app.MainWindow(), WM_COMMAND, ID_VIEW_STATUS_BAR, 0);
+    EXPECT_FALSE(::IsWindowVisible(statusBar));
+    ::SendMessageA(app.MainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(statusMenu), 0);
+    EXPECT_FALSE(::GetMenuState(statusMenu, ID_VIEW_STATUS_BAR, MF_BYCOMMAND) & MF_CHECKED);
+    ::SendMessageA(app.MainWindow(), WM_COMMAND, ID_VIEW_STATUS_BAR, 0);
+    EXPECT_TRUE(::IsWindowVisible(statusBar));
     CloseThroughTheFrame(app);
 }
 

@@ -178,17 +178,30 @@ void CMainFrame::FillRecentFiles(HMENU menu)
 
 bool CMainFrame::OnCommand(UINT id)
 {
-    if (id == ID_APP_EXIT) {
+    switch (id) {
+    case ID_APP_EXIT:
         ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
         return true;
+    case ID_VIEW_STATUS_BAR:
+        ::ShowWindow(Status(), ::IsWindowVisible(Status()) ? SW_HIDE : SW_SHOWNA);
+        RecalcLayout();
+        return true;
+    default:
+        return false;
     }
-    return false;
 }
 
 bool CMainFrame::OnUpdateCommand(UINT id, ui::CommandState& state)
 {
-    (void)state;
-    return id == ID_APP_EXIT;
+    switch (id) {
+    case ID_APP_EXIT:
+        return true;
+    case ID_VIEW_STATUS_BAR:
+        state.checked = ::IsWindowVisible(Status()) != FALSE;
+        return true;
+    default:
+        return false;
+    }
 }
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
