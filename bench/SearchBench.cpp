@@ -42,15 +42,22 @@ constexpr int kDefaultRuns = 3;
 // Names that make a matcher work: no extension, several dots, leading dots,
 // long extensions, upper case. Even leaves hold the one real "*.txt" file of
 // their row and the one big file, so that both timed searches find 10,000
-// files (below the result limit) and still walk the whole tree.
+// files (below the result limit) and still walk the whole tree. Long
+// extensions that begin with "txt" are also found through their 8.3 names
+// where the platform makes them, so they sit in every 25th leaf only.
 const char* const kEvenNames[kFilesPerLeaf] = {"notes.txt", "README", "archive.tar.gz",
-                                               ".hidden.text", "page.txt2", "index.htmlx",
-                                               "REPORT.TXTX", "a.b.c.d", "photo.jpeg",
-                                               "data.txtx"};
+                                               ".hidden.text", "page.tx2", "index.htmlx",
+                                               "REPORT.TXX", "a.b.c.d", "photo.jpeg",
+                                               "data.tix"};
 const char* const kOddNames[kFilesPerLeaf] = {"notes.text", "README", "archive.tar.gz",
-                                              ".hidden", "page.txt2", "index.htmlx",
-                                              "REPORT.TXTX", "a.b.c.d", "photo.jpeg",
-                                              "data.txtx"};
+                                              ".hidden", "page.tx2", "index.htmlx",
+                                              "REPORT.TXX", "a.b.c.d", "photo.jpeg",
+                                              "data.tix"};
+const char* const kTxtLookalikes[kFilesPerLeaf] = {"notes.text", "README", "archive.tar.gz",
+                                                   ".hidden", "page.txt2", "index.htmlx",
+                                                   "REPORT.TXTX", "a.b.c.d", "photo.jpeg",
+                                                   "data.txtx"};
+constexpr int kLookalikeEvery = 25;
 constexpr int kBigFile = 2;
 constexpr std::uintmax_t kBigSize = 65536;  // sparse; "greater than 48 KB" finds these
 constexpr std::uint32_t kSizeTestKB = 48;
@@ -67,8 +74,11 @@ int Generate(const std::filesystem::path& root)
                                         ("leaf" + std::to_string(leaf));
                 fs::create_directories(folder);
                 const bool even = leaf % 2 == 0;
+                const char* const* names = even ? kEvenNames
+                                           : leaf % kLookalikeEvery == 1 ? kTxtLookalikes
+                                                                         : kOddNames;
                 for (int i = 0; i < kFilesPerLeaf; ++i) {
-                    const fs::path file = folder / (std::to_string(i) + (even ? kEvenNames[i] : kOddNames[i]));
+                    const fs::path file = folder / (std::to_string(i) + names[i]);
                     std::ofstream(file, std::ios::binary) << std::string(static_cast<std::size_t>(i * 97), 'x');
                     if (even && i == kBigFile) fs::resize_file(file, kBigSize);
                     ++files;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -48,6 +49,15 @@ public:
     // file system returns them, "." and ".." included where the platform gives
     // them. False when nothing matches or the folder cannot be read.
     virtual bool List(const std::string& spec, const FindVisitor& visit) = 0;
+
+    // The whole listing of `spec` appended to `out`; false as for List.
+    virtual bool ListAll(const std::string& spec, std::vector<FindEntry>& out)
+    {
+        return List(spec, [&out](const FindEntry& entry) {
+            out.push_back(entry);
+            return true;
+        });
+    }
 
     // The type of a drive root such as "C:\" (GetDriveTypeA).
     virtual DriveType QueryDriveType(const std::string& root) = 0;

@@ -47,10 +47,7 @@ void FolderListing::ListInto(FolderNode& node)
 {
     std::vector<platform::FindEntry> entries;
     const std::string& where = node.listPath.empty() ? node.path : node.listPath;
-    node.listed = m_lister.List(where + kAllFilesPattern, [&](const platform::FindEntry& e) {
-        entries.push_back(e);
-        return true;
-    });
+    node.listed = m_lister.ListAll(where + kAllFilesPattern, entries);
     std::vector<std::unique_ptr<FolderNode>> children;
     for (const platform::FindEntry& entry : entries)
         if ((entry.attributes & platform::kAttrDirectory) && !IsDotEntry(entry.name))
@@ -113,6 +110,8 @@ void FolderListing::HelperLoop(std::vector<FolderNode*> stack, bool descend)
             m_entriesAhead += node->entries.size();
             lock.unlock();
             m_changed.notify_all();
+        } else if (!descend) {
+            return;  // met the search: everything before this is its own
         } else {
             // The search holds it: wait for its children, then go on below it.
             m_changed.wait(lock, [&] {

@@ -37,7 +37,7 @@ private:
 class FolderListing {
 public:
     // Entries held ahead of the search before the helper waits.
-    static constexpr std::size_t kMaxEntriesAhead = 400000;
+    static constexpr std::size_t kMaxEntriesAhead = 100000;
 
     FolderListing(platform::DirectoryLister& lister, const std::atomic<int>& state);
     ~FolderListing();  // stops and joins the helper

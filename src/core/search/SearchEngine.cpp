@@ -5,6 +5,7 @@
 #include "core/search/PatternMatch.h"
 
 // Standard library
+#include <algorithm>
 #include <cctype>
 #include <memory>
 #include <utility>
@@ -174,7 +175,8 @@ bool CSearchEngine::SearchFolder(const Plan& plan, const std::string& folder)
         if (m_options.secondThread) listing.StartHelperOnTree(root.get());
         return WalkTree(plan, *root, listing);
     }
-    listing.Acquire(*root);
+    if (std::any_of(plan.patterns.begin(), plan.patterns.end(), platform::IsPlainFindPattern))
+        listing.Acquire(*root);
     for (const std::string& pattern : plan.patterns)
         if (ListSpec(*plan.criteria, *root, pattern).stop) return false;
     return true;

@@ -62,6 +62,19 @@ public:
         return true;
     }
 
+    // Fills the records in place: a search lists every folder this way.
+    bool ListAll(const std::string& spec, std::vector<FindEntry>& out) override
+    {
+        WIN32_FIND_DATAA data;
+        FindHandle find(::FindFirstFileA(spec.c_str(), &data));
+        if (!find.IsValid()) return false;
+        do {
+            out.emplace_back();
+            Fill(data, out.back());
+        } while (::FindNextFileA(find.Get(), &data));
+        return true;
+    }
+
     DriveType QueryDriveType(const std::string& root) override
     {
         return static_cast<DriveType>(::GetDriveTypeA(root.c_str()));

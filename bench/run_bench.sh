@@ -1,0 +1,29 @@
+#!/bin/sh
+# Reproduces bench/BENCHMARKS.md: the engine natively and under Wine beside
+# find(1) and Wine's "cmd /c dir /s /b", over one generated tree.
+#   bench/run_bench.sh NATIVE_BUILD_DIR WIN32_BUILD_DIR [RUNS]
+set -e
+native=${1:?native build dir}
+win32=${2:?win32 build dir}
+runs=${3:-3}
+tree=/tmp/tm-bench-tree
+export WINEPREFIX=${WINEPREFIX:-$PWD/build/wineprefix-search} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+[ -d "$tree" ] || "$native/bench/search_bench" generate "$tree"
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+timed() { # runs "$@" $runs times, prints the median wall time in seconds
+    i=0
+    while [ $i -lt "$runs" ]; do
+        start=$(date +%s.%N); "$@" >/dev/null 2>&1; end=$(date +%s.%N)
+        echo "$end - $start" | bc; i=$((i + 1))
+    done | median
+}
+# Warm the cache and the Wine server.
+find "$tree" >/dev/null; wine cmd /c exit >/dev/null 2>&1 || true
+
+echo "== native =="
+echo "find -iname '*.txt': $(timed find "$tree" -iname '*.txt') s"
+"$native/bench/search_bench" run "$tree" "$runs"
+echo "== wine =="
+echo "cmd /c dir /s /b: $(timed wine cmd /c dir /s /b 'Z:\tmp\tm-bench-tree') s"
+wine "$win32/bin/search_bench.exe" run 'Z:\tmp\tm-bench-tree' "$runs"
