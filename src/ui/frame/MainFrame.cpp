@@ -37,6 +37,7 @@ ui::CommandTarget* CMainFrame::NextCommandTarget() { return CTrailmarkApp::Insta
 bool CMainFrame::OnCreate()
 {
     if (!ui::MdiFrame::OnCreate()) return false;
+    m_documentArea.Subclass(MdiClient());
     ::SetTimer(Handle(), kClockTimerId, kClockPeriodMs, nullptr);
     ::SetTimer(Handle(), kStatusTimerId, kStatusPeriodMs, nullptr);
     if (CTrailmarkApp::Instance()->Settings().GetSetting(Setting::ShowSplash))

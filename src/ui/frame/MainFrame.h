@@ -8,6 +8,9 @@
 // Framework
 #include "ui/framework/MdiFrame.h"
 
+// Frame
+#include "ui/frame/SubClassFrameWnd.h"
+
 // Standard library
 #include <string>
 
@@ -30,6 +33,7 @@ public:
     void SetStarting(bool starting) { m_starting = starting; }
     bool IsClosing() const { return m_closing; }
     bool FreshProfile() const { return m_freshProfile; }
+    CSubClassFrameWnd& DocumentArea() { return m_documentArea; }
 
     // Places the frame with its saved or default rectangle and show state; a
     // program started minimized without activation stays so.
@@ -55,6 +59,8 @@ private:
     // Writes the frame's placement to the "Desktop" section.
     void SaveDesktop();
 
+    // The document area with its own background; first of the frame's parts.
+    CSubClassFrameWnd m_documentArea;
     bool m_freshProfile;
     // The frame's own record: rectangle and show state, saved and restored.
     WindowState m_frameState;
