@@ -96,3 +96,17 @@ DetailsOutcome LoadFileDetails(FileItem& item, platform::DirectoryLister& lister
     if (request.computeVisibility) item.visible = ItemVisible(request.showHidden, item.hiddenOrSystem);
     return DetailsOutcome::Loaded;
 }
+
+void StoreItemNames(const FileItem& item, const StringWriter& write)
+{
+    write(item.path);
+    write(item.name);
+}
+
+bool LoadItemNames(FileItem& item, const StringReader& read)
+{
+    if (!read(item.path) || !read(item.name)) return false;
+    item.extension = ExtensionOf(item.name);
+    item.folderPath = FolderPartOf(item.path);
+    return true;
+}

@@ -11,6 +11,7 @@
 
 // Standard library
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // "R", "H", "S", "A" for read-only, hidden, system and archive, in this order.
@@ -53,3 +54,12 @@ DetailsOutcome LoadFileDetails(FileItem& item, platform::DirectoryLister& lister
 // Fills the item from one directory entry, as LoadFileDetails does once it
 // has the entry; the path must already be set.
 void ApplyFindEntry(FileItem& item, const platform::FindEntry& entry);
+
+// The stored form of an item in a personal folder's results: its path, then
+// its name, each as one string of the caller's archive.
+using StringWriter = std::function<void(const std::string&)>;
+using StringReader = std::function<bool(std::string&)>;
+void StoreItemNames(const FileItem& item, const StringWriter& write);
+// Reads path and name and derives the extension and folder part; false when
+// the archive ends early (the item keeps what was read).
+bool LoadItemNames(FileItem& item, const StringReader& read);

@@ -148,3 +148,36 @@ TEST(FileDetails, AHiddenEntryIsHiddenOrSystem)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FileDetails, NamesRoundTripAndAShortArchiveStopsTheLoad)
+{
+    FileItem stored;
+    stored.path = "C:\\Docs\\Plan.DOC";
+    stored.name = "Plan.DOC";
+    std::vector<std::string> archive;
+    StoreItemNames(stored, [&](const std::string& text) { archive.push_back(text); });
+    EXPECT_EQ(archive, (std::vector<std::string>{"C:\\Docs\\Plan.DOC", "Plan.DOC"}));
+
+    std::size_t next = 0;
+    auto reader = [&](std::string& text) {
+        if (next == archive.size()) return false;
+        text = archive[next++];
+        return true;
+    };
+    FileItem loaded;
+    ASSERT_TRUE(LoadItemNames(loaded, reader));
+    EXPECT_EQ(loaded.name, "Plan.DOC");
+    EXPECT_EQ(loaded.extension, "doc");
+    EXPECT_EQ(loaded.folderPath, "C:\\Docs");
+
+    archive.pop_back();
+    next = 0;
+    FileItem truncated;
+    EXPECT_FALSE(LoadItemNames(truncated, reader));
+    EXPECT_EQ(truncated.path, "C:\\Docs\\Plan.DOC");
+    EXPECT_TRUE(truncated.name.empty());
+}
+
+}  // namespace
