@@ -3,6 +3,7 @@
 // Core
 #include "core/app/RecentFileList.h"
 #include "core/app/Settings.h"
+#include "core/frame/MenuPrompts.h"
 
 // Application
 #include "ui/app/TrailmarkApp.h"
@@ -133,6 +134,7 @@ void CMainFrame::OnTimer(UINT_PTR id)
 
 void CMainFrame::OnClose()
 {
+    RemoveTrayIcon();
     SaveDesktop();
     m_closing = true;
     ::KillTimer(Handle(), kClockTimerId);
@@ -205,9 +207,34 @@ bool CMainFrame::OnUpdateCommand(UINT id, ui::CommandState& state)
     }
 }
 
+void CMainFrame::ShowMenuPrompt(UINT id, UINT flags)
+{
+    ui::MdiFrame::ShowMenuPrompt(PromptStringFor(id), flags);
+}
+
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    switch (message) {
+    case WM_STATUS_PROMPT_MODE:
+        Status().SetSimple(wParam == 0);
+        return 0;
+    case WM_TRAY_NOTIFY:
+        OnTrayNotify(lParam);
+        return 0;
+    case WM_ACTIVATEAPP:
+        OnActivateApp(wParam != FALSE);
+        break;
+    default:
+        break;
+    }
     if (message == WM_SIZE) {
+        if (wParam == SIZE_MINIMIZED && !m_minimized) {
+            m_minimized = true;
+            OnMinimize();
+        } else if (wParam != SIZE_MINIMIZED && m_minimized) {
+            m_minimized = false;
+            OnRestoredFromMinimized();
+        }
         // Placing the frame at start-up passes through states the user never chose.
         if (!m_starting && wParam == SIZE_MAXIMIZED) m_frameState.showState = SW_SHOWMAXIMIZED;
         if (!m_starting && wParam == SIZE_RESTORED) m_frameState.showState = SW_SHOWNORMAL;

@@ -25,6 +25,10 @@ inline constexpr UINT kClockPeriodMs = 1000;
 inline constexpr UINT kStatusPeriodMs = 100;
 inline constexpr UINT kSplashDelayMs = 3500;
 
+// Messages the frame takes.
+inline constexpr UINT WM_STATUS_PROMPT_MODE = WM_USER + 1047;  // wParam 0 on, 1 off
+inline constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1112;         // the tray icon's callback
+
 class CMainFrame : public ui::MdiFrame {
 public:
     explicit CMainFrame(bool freshProfile);
@@ -49,8 +53,18 @@ protected:
     void OnTimer(UINT_PTR id) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool InitMenuPopup(HMENU menu) override;
+    void ShowMenuPrompt(UINT id, UINT flags) override;
 
 private:
+    // Minimizing: into the notification area with setting 52, at idle
+    // priority with setting 74, with the working set released with 75.
+    void OnMinimize();
+    void OnRestoredFromMinimized();
+    void OnTrayNotify(LPARAM mouseMessage);
+    void OnActivateApp(bool active);
+    bool AddTrayIcon();
+    void RemoveTrayIcon();
+
     // Puts the recent folders in place of the menu's recent-folder items.
     void FillRecentFiles(HMENU menu);
     void LayoutStatusPanes();
@@ -71,4 +85,6 @@ private:
     // The status bar's date and time panes.
     int m_datePane = 2;
     int m_timePane = 3;
+    bool m_inTray = false;
+    bool m_minimized = false;
 };

@@ -28,6 +28,8 @@ void StatusBar::SetText(int pane, const std::string& text)
 
 std::string StatusBar::Text(int pane) const
 {
+    // Wine: the simple pane's text is read as pane 0 while the bar is simple.
+    if (pane == kSimplePane) pane = 0;
     const LRESULT info = ::SendMessageA(m_hwnd, SB_GETTEXTLENGTHA, static_cast<WPARAM>(pane), 0);
     std::string text(LOWORD(info) + 1, '\0');
     ::SendMessageA(m_hwnd, SB_GETTEXTA, static_cast<WPARAM>(pane),
