@@ -105,6 +105,10 @@ TEST_F(AppLifecycle, FirstStartWritesTheLayoutAndTheNextStartReadsItBack)
         const std::vector<std::string> menus = TopMenuTexts(frame);
         ASSERT_GE(menus.size(), 9u);
         EXPECT_EQ(menus.back(), "&Help");
+        // No help file beside the program: no help index, and no separator left on top.
+        HMENU help = ::GetSubMenu(::GetMenu(frame), static_cast<int>(menus.size()) - 1);
+        EXPECT_EQ(::GetMenuState(help, ID_HELP_FINDER, MF_BYCOMMAND), static_cast<UINT>(-1));
+        EXPECT_FALSE(::GetMenuState(help, 0, MF_BYPOSITION) & MF_SEPARATOR);
         app.Settings().SetSetting(Setting::ViewMode, 3);
         app.Settings().SetSetting(Setting::DefaultUser, 0);
         CloseThroughTheFrame(app);

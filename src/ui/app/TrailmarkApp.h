@@ -74,6 +74,9 @@ public:
     const std::string& ProgramDirectory() const { return m_programDirectory; }
     bool TerminateAtExit() const { return m_terminateAtExit; }
 
+    // Runs "rundll32" followed directly by the argument text (which starts with a blank).
+    static void RunRundll32(const char* arguments);
+
     // For tests: the guard before InitInstance runs.
     SingleInstanceGuard& InstanceGuard() { return m_instanceGuard; }
 
@@ -96,7 +99,6 @@ private:
 
     void RunShellFile(const char* fileName);
     void OpenAddress(const std::string& address);
-    void RunControlPanel(const char* arguments);
     void CommandPromptHere();
     void ChooseFont(int fontId, int colorSetting, UINT titleId);
     void RestoreDefaultFonts();

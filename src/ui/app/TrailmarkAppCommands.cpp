@@ -9,6 +9,7 @@
 #include "ui/framework/MessageBox.h"
 
 // Application
+#include "ui/app/UserCommands.h"
 #include "ui/frame/MainFrame.h"
 
 // Resources
@@ -95,14 +96,18 @@ bool CTrailmarkApp::OnCommand(UINT id)
     case ID_HELP_REQUEST_INFO: ::ShellExecuteA(MainWindow(), "open", kInfoAddress, nullptr, nullptr, SW_SHOWNORMAL); return true;
     case ID_HELP_TECH_SUPPORT: OpenAddress(kSupportPage); return true;
     case ID_HELP_WEB_SITE: OpenAddress(kHomePage); return true;
-    case ID_TOOLS_ADD_REMOVE_PROGRAMS: RunControlPanel(kAddRemovePrograms); return true;
+    case ID_TOOLS_ADD_REMOVE_PROGRAMS: RunRundll32(kAddRemovePrograms); return true;
     case ID_DISK_RESCUE:
         if (m_isWindowsNT)
             ::ShellExecuteA(MainWindow(), "open", kRescueDiskNT, nullptr, nullptr, SW_SHOWNORMAL);
         else
-            RunControlPanel(kStartupDisk);
+            RunRundll32(kStartupDisk);
         return true;
     case ID_FILE_COMMAND_PROMPT: CommandPromptHere(); return true;
+    case ID_TOOLS_USER_MANAGER:
+        RunUserManagerCommand(MainWindow(), *m_users, *m_settings, m_programDirectory);
+        return true;
+    case ID_TOOLS_ADD_USER: RunAddUserCommand(MainWindow(), *m_users); return true;
     case ID_VIEW_ADDRESS_BAR:
         m_settings->SetSetting(Setting::ShowAddressBar, !m_settings->GetSetting(Setting::ShowAddressBar));
         return true;
@@ -135,6 +140,7 @@ bool CTrailmarkApp::OnUpdateCommand(UINT id, ui::CommandState& state)
     case ID_HELP_REPORT_BUG: case ID_HELP_REQUEST_INFO: case ID_HELP_TECH_SUPPORT:
     case ID_HELP_WEB_SITE: case ID_TOOLS_ADD_REMOVE_PROGRAMS: case ID_DISK_RESCUE:
     case ID_FILE_COMMAND_PROMPT: case ID_VIEW_REFRESH_ALL: case ID_VIEW_FONT_TREE:
+    case ID_TOOLS_USER_MANAGER: case ID_TOOLS_ADD_USER:
     case ID_VIEW_FONT_FILES: case ID_VIEW_FONT_RESTORE:
         return true;
     default:
@@ -166,7 +172,7 @@ void CTrailmarkApp::OpenAddress(const std::string& address)
         ui::ShowMessage(MainWindow(), IDS_BROWSER_FAILED, MB_OK | MB_ICONSTOP);
 }
 
-void CTrailmarkApp::RunControlPanel(const char* arguments)
+void CTrailmarkApp::RunRundll32(const char* arguments)
 {
     const std::string command = std::string("rundll32") + arguments;
     ::WinExec(command.c_str(), SW_SHOW);

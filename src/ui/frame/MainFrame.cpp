@@ -19,6 +19,11 @@
 namespace {
 
 constexpr int kPaneWidth = 250;
+constexpr char kHelpFile[] = "Trailmark.hlp";
+constexpr char kInstallMonitor[] = " sysdm.cpl,InstallDevice_Rundll monitor";
+constexpr char kInstallPrinter[] = " sysdm.cpl,InstallDevice_Rundll printer";
+constexpr char kInstallModem[] = " sysdm.cpl,InstallDevice_Rundll modem";
+
 constexpr int kPanePadding = 2;
 
 std::string FormatNow(const char* format)
@@ -39,6 +44,7 @@ bool CMainFrame::OnCreate()
 {
     if (!ui::MdiFrame::OnCreate()) return false;
     m_documentArea.Subclass(MdiClient());
+    RemoveMissingHelpIndex();
     ::SetTimer(Handle(), kClockTimerId, kClockPeriodMs, nullptr);
     ::SetTimer(Handle(), kStatusTimerId, kStatusPeriodMs, nullptr);
     if (CTrailmarkApp::Instance()->Settings().GetSetting(Setting::ShowSplash))
@@ -189,15 +195,59 @@ bool CMainFrame::OnCommand(UINT id)
         ::ShowWindow(Status(), ::IsWindowVisible(Status()) ? SW_HIDE : SW_SHOWNA);
         RecalcLayout();
         return true;
+    case ID_FAVORITES_ADD_MONITOR:
+        CTrailmarkApp::RunRundll32(kInstallMonitor);
+        return true;
+    case ID_FAVORITES_ADD_PRINTER:
+        CTrailmarkApp::RunRundll32(kInstallPrinter);
+        return true;
+    case ID_FAVORITES_ADD_MODEM:
+        CTrailmarkApp::RunRundll32(kInstallModem);
+        return true;
+    case ID_HELP_FINDER:
+        ::WinHelpA(Handle(), HelpFilePath().c_str(), HELP_FINDER, 0);
+        return true;
     default:
         return false;
     }
+}
+
+std::string CMainFrame::HelpFilePath()
+{
+    return CTrailmarkApp::Instance()->ProgramDirectory() + "\\" + kHelpFile;
+}
+
+void CMainFrame::RemoveMissingHelpIndex()
+{
+    if (::GetFileAttributesA(HelpFilePath().c_str()) != INVALID_FILE_ATTRIBUTES) return;
+    HMENU bar = ::GetMenu(Handle());
+    ::DeleteMenu(bar, ID_HELP_FINDER, MF_BYCOMMAND);
+    // The separator that followed the item would now head the menu.
+    const int helpPosition = ::GetMenuItemCount(bar) - 1;
+    HMENU help = ::GetSubMenu(bar, helpPosition);
+    if (help && ::GetMenuItemCount(help) > 0 && ::GetMenuItemID(help, 0) == 0 &&
+        (::GetMenuState(help, 0, MF_BYPOSITION) & MF_SEPARATOR))
+        ::DeleteMenu(help, 0, MF_BYPOSITION);
+}
+
+void CMainFrame::OnContextMenu(HWND window, POINT point)
+{
+    if (window != Status().Handle()) return;
+    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_STATUSBAR_CONTEXT_MENU));
+    if (!menu) return;
+    ::TrackPopupMenu(::GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0,
+                     Handle(), nullptr);
+    ::DestroyMenu(menu);
 }
 
 bool CMainFrame::OnUpdateCommand(UINT id, ui::CommandState& state)
 {
     switch (id) {
     case ID_APP_EXIT:
+    case ID_FAVORITES_ADD_MONITOR:
+    case ID_FAVORITES_ADD_PRINTER:
+    case ID_FAVORITES_ADD_MODEM:
+    case ID_HELP_FINDER:
         return true;
     case ID_VIEW_STATUS_BAR:
         state.checked = ::IsWindowVisible(Status()) != FALSE;
@@ -224,6 +274,10 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATEAPP:
         OnActivateApp(wParam != FALSE);
         break;
+    case WM_CONTEXTMENU:
+        OnContextMenu(reinterpret_cast<HWND>(wParam),
+                      {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        return 0;
     default:
         break;
     }

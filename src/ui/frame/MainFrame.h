@@ -65,6 +65,11 @@ private:
     bool AddTrayIcon();
     void RemoveTrayIcon();
 
+    static std::string HelpFilePath();
+    // The help index has nothing to show without the help file.
+    void RemoveMissingHelpIndex();
+    void OnContextMenu(HWND window, POINT point);
+
     // Puts the recent folders in place of the menu's recent-folder items.
     void FillRecentFiles(HMENU menu);
     void LayoutStatusPanes();
