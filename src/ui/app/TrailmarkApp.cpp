@@ -7,6 +7,7 @@
 #include "core/app/Settings.h"
 #include "core/app/Tool.h"
 #include "core/app/UserList.h"
+#include "core/dialogs/UserProfileRules.h"
 #include "core/search/ConditionList.h"
 #include "core/search/FindTypeList.h"
 
@@ -21,6 +22,10 @@
 #include "ui/app/CommonControlsCheck.h"
 #include "ui/app/SplashWindow.h"
 #include "ui/frame/MainFrame.h"
+
+// Dialogs
+#include "ui/dialogs/ChooseUserDlg.h"
+#include "ui/dialogs/LogonDlg.h"
 
 // Resources
 #include "res/resource.h"
@@ -136,15 +141,21 @@ bool CTrailmarkApp::OpenProfile()
 
 std::optional<int> CTrailmarkApp::ChooseUser()
 {
+    if (m_settings->GetSetting(Setting::PromptForUser)) {
+        CChooseUserDlg choose(*m_users, *m_settings);
+        if (choose.DoModal(nullptr) == IDOK) return choose.ChosenIndex();
+        return OfferNewUser();
+    }
     // Settings from a damaged or older registry may point past the list.
-    int index = m_settings->GetSetting(Setting::DefaultUser);
-    if (index < 0 || index >= m_users->Count()) index = 0;
-    // A password is never skipped: until it can be typed, a protected profile
-    // is treated as a refused log-on.
-    if (m_users->UserAt(index)->UsesPassword()) {
-        const std::optional<int> created = OfferNewUser();
-        if (!created) return std::nullopt;
-        index = *created;
+    int index = UserIndexOrFirst(m_settings->GetSetting(Setting::DefaultUser), m_users->Count());
+    const CUser& user = *m_users->UserAt(index);
+    if (user.UsesPassword()) {
+        CLogonDlg logon(user);
+        if (logon.DoModal(nullptr) != IDOK) {
+            const std::optional<int> created = OfferNewUser();
+            if (!created) return std::nullopt;
+            index = *created;
+        }
     }
     m_settings->SetSetting(Setting::LastSelectedUser, 0);
     return index;
