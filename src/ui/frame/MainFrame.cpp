@@ -3,10 +3,12 @@
 // Core
 #include "core/app/RecentFileList.h"
 #include "core/app/Settings.h"
+#include "core/app/UserList.h"
 #include "core/frame/MenuPrompts.h"
 
 // Application
 #include "ui/app/TrailmarkApp.h"
+#include "ui/app/UserCommands.h"
 
 // Resources
 #include "res/resource.h"
@@ -45,6 +47,7 @@ bool CMainFrame::OnCreate()
     if (!ui::MdiFrame::OnCreate()) return false;
     m_documentArea.Subclass(MdiClient());
     RemoveMissingHelpIndex();
+    AdjustUserMenu(::GetMenu(Handle()), CTrailmarkApp::Instance()->Users()->GetCurrentUser());
     ::SetTimer(Handle(), kClockTimerId, kClockPeriodMs, nullptr);
     ::SetTimer(Handle(), kStatusTimerId, kStatusPeriodMs, nullptr);
     if (CTrailmarkApp::Instance()->Settings().GetSetting(Setting::ShowSplash))
