@@ -6,11 +6,11 @@
 // Platform
 #include "platform/posix/MemoryRegistry.h"
 
-// Gtest
-#include <gtest/gtest.h>
-
 // Standard library
 #include <tuple>
+
+// Gtest
+#include <gtest/gtest.h>
 
 namespace {
 
