@@ -1,0 +1,315 @@
+// Core
+#include "core/app/Settings.h"
+#include "core/app/UserList.h"
+
+// Application
+#include "ui/app/TrailmarkApp.h"
+
+// Dialogs
+#include "ui/dialogs/ManagerMessages.h"
+
+// Resources
+#include "res/resource.h"
+
+// Tests
+#include "ui/UiTestSupport.h"
+#include "ui/UserDialogDriver.h"
+#include "ui/UserTestSupport.h"
+
+// Gtest
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace uitest;
+
+class UserManager : public testing::Test {
+protected:
+    void SetUp() override { WipeProgramKeys(); }
+    void TearDown() override
+    {
+        RemoveUserDirectories(m_dirs);
+        WipeProgramKeys();
+    }
+
+    // Starts as the first planted user, who must have no password.
+    void Start(const std::vector<PlantedUser>& users, StartChoice choice = {})
+    {
+        m_dirs = PlantUsers(users, choice);
+        m_app = std::make_unique<CTrailmarkApp>();
+        ASSERT_TRUE(m_app->InitInstance());
+    }
+
+    void Close()
+    {
+        CloseApp(*m_app);
+        m_app.reset();
+    }
+
+    std::vector<std::string> m_dirs;
+    std::unique_ptr<CTrailmarkApp> m_app;
+};
+
+int EntryCount(HWND dialog) { return static_cast<int>(::SendMessageA(FindControl(dialog, IDC_MGR_LIST), LB_GETCOUNT, 0, 0)); }
+
+TEST_F(UserManager, DeletingAskedTwiceForUsedProfilesAndNoKeepsTheDirectory)
+{
+    Start({{"Anna", "", true, true}, {"Bert", "", false, true}, {"Carl", "", false, true}});
+    ASSERT_EQ(m_dirs.size(), 3u);
+    const std::string bert = m_dirs[1];
+    const std::string carl = m_dirs[2];
+    ASSERT_TRUE(KeyExists(platform::kHkeyCurrentUser, UserKeyPath(bert) + "\\System"));
+
+    MessageRecorder messages;
+    messages.answers = {IDYES, IDNO, IDYES, IDYES};
+    DialogScript script;
+    script.Then(IDC_MGR_LIST, [](HWND dialog) {
+        EXPECT_EQ(WindowText(dialog), "User Manager");
+        EXPECT_EQ(EntryCount(dialog), 3);
+        EXPECT_FALSE(ControlEnabled(dialog, IDC_MGR_DELETE)) << "Anna is the current user";
+        EXPECT_TRUE(ControlEnabled(dialog, IDC_MGR_EDIT));
+        SelectEntries(dialog, IDC_MGR_LIST, {0, 2}, true);
+        EXPECT_FALSE(ControlEnabled(dialog, IDC_MGR_DELETE));
+        EXPECT_FALSE(ControlEnabled(dialog, IDC_MGR_EDIT));
+        SelectEntries(dialog, IDC_MGR_LIST, {1, 2}, true);
+        EXPECT_TRUE(ControlEnabled(dialog, IDC_MGR_DELETE));
+        Click(dialog, IDC_MGR_DELETE);
+    });
+    script.Then(IDC_MGR_LIST, [&](HWND dialog) {
+        ASSERT_EQ(EntryCount(dialog), 1);
+        // Saved as soon as the deletion ended, before OK.
+        EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna"}));
+        EXPECT_TRUE(DirectoryExists(bert)) << "No keeps Bert's files";
+        EXPECT_FALSE(KeyExists(platform::kHkeyCurrentUser, UserKeyPath(bert)));
+        EXPECT_FALSE(DirectoryExists(carl));
+        EXPECT_FALSE(KeyExists(platform::kHkeyCurrentUser, UserKeyPath(carl)));
+        Click(dialog, IDCANCEL);
+    });
+    m_app->OnCommand(ID_TOOLS_USER_MANAGER);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_FALSE(script.GaveUp());
+    EXPECT_EQ(messages.texts, (std::vector<std::string>{
+                                  "Are you sure you want to delete Bert?",
+                                  "Do you want to remove all user files from your hard disk?",
+                                  "Are you sure you want to delete Carl?",
+                                  "Do you want to remove all user files from your hard disk?"}));
+    // Files and keys are gone for good: Cancel cannot bring the users back.
+    ASSERT_EQ(m_app->Users()->Count(), 1);
+    EXPECT_TRUE(m_app->Users()->UserAt(0)->IsCurrent());
+    Close();
+}
+
+TEST_F(UserManager, CancelAtTheFilesQuestionKeepsTheUser)
+{
+    Start({{"Anna", "", true, true}, {"Bert", "", false, true}});
+    MessageRecorder messages;
+    messages.answers = {IDYES, IDCANCEL};
+    DialogScript script;
+    script.Then(IDC_MGR_LIST, [](HWND dialog) {
+        SelectEntries(dialog, IDC_MGR_LIST, {1}, true);
+        // The Delete key asks as the button does.
+        ::SendMessageA(FindControl(dialog, IDC_MGR_LIST), WM_KEYDOWN, VK_DELETE, 0);
+        EXPECT_EQ(EntryCount(dialog), 2);
+        Click(dialog, IDOK);
+    });
+    m_app->OnCommand(ID_TOOLS_USER_MANAGER);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(messages.texts.size(), 2u);
+    EXPECT_TRUE(DirectoryExists(m_dirs[1]));
+    EXPECT_TRUE(KeyExists(platform::kHkeyCurrentUser, UserKeyPath(m_dirs[1])));
+    EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Bert"}));
+    Close();
+}
+
+TEST_F(UserManager, TheDefaultAndLastSelectedMarksFollowTheirEntry)
+{
+    // Carl is default and last selected; a fresh Bert before him is deleted.
+    Start({{"Anna", "", true, true}, {"Bert", "", false, false}, {"Carl", "", false, false}}, {0, 0, 0});
+    m_app->Settings().SetSetting(Setting::DefaultUser, 2);
+    m_app->Settings().SetSetting(Setting::LastSelectedUser, 2);
+    MessageRecorder messages(IDYES);
+    DialogScript script;
+    script.Then(IDC_MGR_LIST, [](HWND dialog) {
+        EXPECT_EQ(::SendMessageA(dialog, UWM_MGR_ISDEFAULTENTRY, 2, 0), TRUE) << "Carl is drawn as default";
+        EXPECT_EQ(::SendMessageA(dialog, UWM_MGR_ISDEFAULTENTRY, 0, 0), FALSE);
+        SelectEntries(dialog, IDC_MGR_LIST, {1}, true);
+        Click(dialog, IDC_MGR_DELETE);
+    });
+    script.Then(IDC_MGR_LIST, [](HWND dialog) {
+        EXPECT_EQ(EntryCount(dialog), 2);
+        EXPECT_EQ(::SendMessageA(dialog, UWM_MGR_ISDEFAULTENTRY, 1, 0), TRUE);
+        Click(dialog, IDOK);
+    });
+    m_app->OnCommand(ID_TOOLS_USER_MANAGER);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(messages.texts, (std::vector<std::string>{"Are you sure you want to delete Bert?"}));
+    EXPECT_EQ(m_app->Settings().GetSetting(Setting::DefaultUser), 1);
+    EXPECT_EQ(m_app->Settings().GetSetting(Setting::LastSelectedUser), 1);
+    Close();
+    EXPECT_EQ(GlobalNumber("Default User"), 1);
+    EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Carl"}));
+}
+
+TEST_F(UserManager, DeletingTheDefaultUserMakesTheFirstOneDefault)
+{
+    Start({{"Anna", "", true, true}, {"Bert", "", false, false}});
+    m_app->Settings().SetSetting(Setting::DefaultUser, 1);
+    MessageRecorder messages(IDYES);
+    DialogScript script;
+    script.Then(IDC_MGR_LIST, [](HWND dialog) {
+        SelectEntries(dialog, IDC_MGR_LIST, {1}, true);
+        Click(dialog, IDC_MGR_DELETE);
+    });
+    script.Then(IDC_MGR_LIST, [](HWND dialog) { Click(dialog, IDCANCEL); });
+    m_app->OnCommand(ID_TOOLS_USER_MANAGER);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(m_app->Settings().GetSetting(Setting::DefaultUser), 0);
+    EXPECT_EQ(m_app->Settings().GetSetting(Setting::LastSelectedUser), 0);
+    Close();
+}
+
+class UserProfileSheet : public UserManager {};
+
+TEST_F(UserProfileSheet, AddUserChecksTheNameAndTheNewPasswordBeforeItCloses)
+{
+    Start({{"Anna", "", true, true}});
+    MessageRecorder messages;
+    DialogScript script;
+    script.Then(IDC_USE_PASSWORD, [](HWND sheet) {
+        EXPECT_EQ(WindowText(sheet), "Add User Profile");
+        EXPECT_EQ(WindowText(FindControl(sheet, IDC_NAME)), "User0");
+        EXPECT_TRUE(ControlEnabled(sheet, IDOK));
+        EXPECT_TRUE(ControlEnabled(sheet, IDC_ADMIN));
+        EXPECT_TRUE(ControlEnabled(sheet, IDC_USE_PASSWORD)) << "a new user has no old password";
+        EXPECT_FALSE(ControlEnabled(sheet, IDC_OLD_PASSWORD));
+        EXPECT_FALSE(ControlEnabled(sheet, IDC_NEW_PASSWORD));
+        Type(sheet, IDC_NAME, "   ");
+        EXPECT_FALSE(ControlEnabled(sheet, IDOK));
+        Type(sheet, IDC_NAME, " anna ");
+        EXPECT_TRUE(ControlEnabled(sheet, IDOK));
+        Click(sheet, IDOK);
+    });
+    script.Then(IDC_USE_PASSWORD, [&messages](HWND sheet) {
+        EXPECT_EQ(messages.texts, (std::vector<std::string>{"Name already exists!"}));
+        Type(sheet, IDC_NAME, " Carl ");
+        ::SendMessageA(FindControl(sheet, IDC_USE_PASSWORD), BM_CLICK, 0, 0);
+        EXPECT_TRUE(ControlEnabled(sheet, IDC_NEW_PASSWORD));
+        EXPECT_TRUE(ControlEnabled(sheet, IDC_RETYPE_PASSWORD));
+        Type(sheet, IDC_NEW_PASSWORD, "one");
+        Type(sheet, IDC_RETYPE_PASSWORD, "One");
+        Click(sheet, IDOK);
+    });
+    script.Then(IDC_USE_PASSWORD, [&messages](HWND sheet) {
+        EXPECT_EQ(messages.texts.back(), "Invalid password! Please re-enter password");
+        Type(sheet, IDC_NEW_PASSWORD, "");
+        Click(sheet, IDOK);
+    });
+    script.Then(IDC_USE_PASSWORD, [&messages](HWND sheet) {
+        EXPECT_EQ(messages.texts.back(), "Please enter a new password");
+        Type(sheet, IDC_NEW_PASSWORD, "one");
+        Type(sheet, IDC_RETYPE_PASSWORD, "one");
+        ::SendMessageA(FindControl(sheet, IDC_ADMIN), BM_CLICK, 0, 0);
+        Click(sheet, IDOK);
+    });
+    m_app->OnCommand(ID_TOOLS_ADD_USER);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_FALSE(script.GaveUp());
+    EXPECT_EQ(messages.texts.size(), 3u);
+    ASSERT_EQ(m_app->Users()->Count(), 2);
+    const CUser* carl = m_app->Users()->UserAt(1);
+    EXPECT_EQ(carl->Name(), "Carl");
+    EXPECT_TRUE(carl->UsesPassword());
+    EXPECT_TRUE(carl->CheckPassword("one"));
+    EXPECT_TRUE(carl->IsAdmin());
+    EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Carl"})) << "saved on OK";
+    Close();
+}
+
+TEST_F(UserProfileSheet, CancelAddsNobody)
+{
+    Start({{"Anna", "", true, true}});
+    DialogScript script;
+    script.Then(IDC_USE_PASSWORD, [](HWND sheet) {
+        Type(sheet, IDC_NAME, "Carl");
+        Click(sheet, IDCANCEL);
+    });
+    m_app->OnCommand(ID_TOOLS_ADD_USER);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(m_app->Users()->Count(), 1);
+    EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna"}));
+    Close();
+}
+
+TEST_F(UserProfileSheet, AUserWithoutAdminEditsOnlyHisOwnProfileAfterTheOldPassword)
+{
+    Start({{"Dora", "", false, true}, {"Anna", "", true, true}});
+    HMENU menu = ::GetMenu(m_app->MainWindow());
+    EXPECT_EQ(::GetMenuState(menu, ID_TOOLS_ADD_USER, MF_BYCOMMAND), static_cast<UINT>(-1));
+    char text[64] = "";
+    ::GetMenuStringA(menu, ID_TOOLS_USER_MANAGER, text, sizeof(text), MF_BYCOMMAND);
+    EXPECT_STREQ(text, "U&ser Profile...");
+    // Her password was set by someone else while she was logged on.
+    m_app->Users()->UserAt(0)->SetUsesPassword(true);
+    m_app->Users()->UserAt(0)->SetPassword("old");
+
+    MessageRecorder messages;
+    DialogScript script;
+    script.Then(IDC_USE_PASSWORD, [](HWND sheet) {
+        EXPECT_EQ(WindowText(sheet), "Edit User Profile");
+        EXPECT_EQ(WindowText(FindControl(sheet, IDC_NAME)), "Dora");
+        EXPECT_FALSE(ControlEnabled(sheet, IDC_ADMIN)) << "her own Admin flag";
+        EXPECT_FALSE(ControlEnabled(sheet, IDC_USE_PASSWORD));
+        EXPECT_TRUE(ControlEnabled(sheet, IDC_OLD_PASSWORD));
+        EXPECT_FALSE(ControlEnabled(sheet, IDC_NEW_PASSWORD));
+        Type(sheet, IDC_OLD_PASSWORD, "ol");
+        EXPECT_FALSE(ControlEnabled(sheet, IDC_NEW_PASSWORD));
+        Type(sheet, IDC_OLD_PASSWORD, "old");
+        EXPECT_FALSE(ControlEnabled(sheet, IDC_OLD_PASSWORD));
+        EXPECT_TRUE(ControlEnabled(sheet, IDC_NEW_PASSWORD));
+        EXPECT_TRUE(ControlEnabled(sheet, IDC_USE_PASSWORD));
+        EXPECT_EQ(::GetFocus(), FindControl(sheet, IDC_NEW_PASSWORD));
+        ::SendMessageA(FindControl(sheet, IDC_USE_PASSWORD), BM_CLICK, 0, 0);
+        EXPECT_FALSE(ControlEnabled(sheet, IDC_NEW_PASSWORD));
+        Click(sheet, IDOK);
+    });
+    m_app->OnCommand(ID_TOOLS_USER_MANAGER);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_TRUE(messages.texts.empty());
+    const CUser* dora = m_app->Users()->UserAt(0);
+    EXPECT_FALSE(dora->UsesPassword());
+    EXPECT_EQ(dora->GetPlainPassword(), "");
+    EXPECT_FALSE(dora->IsAdmin());
+    m_app->OnCommand(ID_TOOLS_ADD_USER);
+    EXPECT_EQ(m_app->Users()->Count(), 2) << "no Add User without Admin";
+    Close();
+}
+
+TEST_F(UserProfileSheet, EditFromTheManagerRewritesTheEntry)
+{
+    Start({{"Anna", "", true, true}, {"Bert", "", false, false}});
+    DialogScript script;
+    script.Then(IDC_MGR_LIST, [](HWND dialog) {
+        SelectEntries(dialog, IDC_MGR_LIST, {1}, true);
+        Click(dialog, IDC_MGR_EDIT);
+    });
+    script.Then(IDC_USE_PASSWORD, [](HWND sheet) {
+        EXPECT_EQ(WindowText(sheet), "Edit User Profile");
+        EXPECT_TRUE(ControlEnabled(sheet, IDC_ADMIN));
+        Type(sheet, IDC_NAME, "Berta");
+        Click(sheet, IDOK);
+    });
+    script.Then(IDC_MGR_LIST, [](HWND dialog) {
+        HWND list = FindControl(dialog, IDC_MGR_LIST);
+        char text[32] = "";
+        ::SendMessageA(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text));
+        EXPECT_STREQ(text, "Berta");
+        EXPECT_GT(::SendMessageA(list, LB_GETSEL, 1, 0), 0);
+        Click(dialog, IDOK);
+    });
+    m_app->OnCommand(ID_TOOLS_USER_MANAGER);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Berta"}));
+    Close();
+}
+
+}  // namespace

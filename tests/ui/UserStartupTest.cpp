@@ -1,0 +1,166 @@
+// Core
+#include "core/app/Settings.h"
+#include "core/app/UserList.h"
+
+// Application
+#include "ui/app/TrailmarkApp.h"
+
+// Resources
+#include "res/resource.h"
+
+// Tests
+#include "ui/UiTestSupport.h"
+#include "ui/UserDialogDriver.h"
+#include "ui/UserTestSupport.h"
+
+// Gtest
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace uitest;
+
+class UserStartup : public testing::Test {
+protected:
+    void SetUp() override { WipeProgramKeys(); }
+    void TearDown() override
+    {
+        RemoveUserDirectories(m_dirs);
+        WipeProgramKeys();
+    }
+
+    std::vector<std::string> m_dirs;
+};
+
+TEST_F(UserStartup, AFirstStartCreatesOneAdministratorAsTheDefaultUser)
+{
+    MessageRecorder messages;
+    {
+        CTrailmarkApp app;
+        ASSERT_TRUE(app.InitInstance());
+        ASSERT_EQ(app.Users()->Count(), 1);
+        const CUser* user = app.Users()->GetCurrentUser();
+        ASSERT_EQ(user, app.Users()->UserAt(0));
+        EXPECT_EQ(user->Name(), "Default User");
+        EXPECT_TRUE(user->IsAdmin());
+        EXPECT_FALSE(user->UsesPassword());
+        EXPECT_TRUE(DirectoryExists(user->DirName()));
+        CloseApp(app);
+    }
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Default User"}));
+    EXPECT_EQ(ReadValue(platform::kHkeyCurrentUser, RootPath() + "\\Users\\Object0", "Admin"),
+              (std::vector<unsigned char>{1}));
+    EXPECT_EQ(GlobalNumber("Default User"), 0);
+    EXPECT_EQ(GlobalNumber("Last Selected User"), 0);
+}
+
+TEST_F(UserStartup, ChooseUserKeepsOkDisabledUntilTheRightPasswordIsTyped)
+{
+    PlantUsers({{"Anna", "", true, false}, {"Bert", "Secret", false, false}}, {1, 0, 0});
+    MessageRecorder messages;
+    DialogScript script;
+    script.Then(IDC_USER_LIST, [](HWND dialog) {
+        EXPECT_EQ(WindowText(dialog), "Choose User");
+        HWND list = FindControl(dialog, IDC_USER_LIST);
+        EXPECT_EQ(::SendMessageA(list, LB_GETCOUNT, 0, 0), 2);
+        EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), 0) << "the last selected user";
+        EXPECT_FALSE(ControlEnabled(dialog, IDC_PASSWORD)) << "Anna has no password";
+        EXPECT_TRUE(ControlEnabled(dialog, IDOK));
+
+        SelectEntries(dialog, IDC_USER_LIST, {1}, false);
+        EXPECT_TRUE(ControlEnabled(dialog, IDC_PASSWORD));
+        EXPECT_FALSE(ControlEnabled(dialog, IDOK));
+        Type(dialog, IDC_PASSWORD, "secret");
+        EXPECT_FALSE(ControlEnabled(dialog, IDOK)) << "passwords are case-sensitive";
+        // Enter sends OK even to a disabled button: it must not let Bert in.
+        ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(::IsWindowVisible(dialog));
+
+        SelectEntries(dialog, IDC_USER_LIST, {0}, false);
+        SelectEntries(dialog, IDC_USER_LIST, {1}, false);
+        EXPECT_EQ(WindowText(FindControl(dialog, IDC_PASSWORD)), "") << "a new selection clears it";
+        Type(dialog, IDC_PASSWORD, "Secret");
+        EXPECT_TRUE(ControlEnabled(dialog, IDOK));
+        Click(dialog, IDOK);
+    });
+
+    CTrailmarkApp app;
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_TRUE(script.Finished());
+    EXPECT_FALSE(script.GaveUp());
+    EXPECT_EQ(app.Users()->CurrentIndex(), 1);
+    EXPECT_EQ(app.Settings().GetSetting(Setting::DefaultUser), 1);
+    EXPECT_EQ(app.Settings().GetSetting(Setting::LastSelectedUser), 1);
+    EXPECT_TRUE(messages.texts.empty());
+    CloseApp(app);
+}
+
+TEST_F(UserStartup, CancellingChooseUserOffersANewUserWithoutAdmin)
+{
+    PlantUsers({{"Anna", "", true, false}}, {1, 0, 0});
+    MessageRecorder messages(IDYES);
+    DialogScript script;
+    script.Then(IDC_USER_LIST, [](HWND dialog) { Click(dialog, IDCANCEL); });
+
+    CTrailmarkApp app;
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(messages.texts, (std::vector<std::string>{"Do you want to create a new user?"}));
+    ASSERT_EQ(app.Users()->Count(), 2);
+    EXPECT_EQ(app.Users()->CurrentIndex(), 1);
+    EXPECT_EQ(app.Users()->UserAt(1)->Name(), "Default User");
+    EXPECT_FALSE(app.Users()->UserAt(1)->IsAdmin());
+    EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Default User"}));
+    CloseApp(app);
+}
+
+TEST_F(UserStartup, TheDefaultUserWithAPasswordLogsOnThroughTheLogonDialog)
+{
+    PlantUsers({{"Anna", "", true, false}, {"Bert", "Secret", false, false}}, {0, 1, 1});
+    {
+        MessageRecorder messages(IDNO);
+        DialogScript script;
+        script.Then(IDC_NAME, [](HWND dialog) {
+            EXPECT_EQ(WindowText(dialog), "Logon");
+            EXPECT_EQ(WindowText(FindControl(dialog, IDC_NAME)), "Bert");
+            EXPECT_FALSE(ControlEnabled(dialog, IDOK));
+            Type(dialog, IDC_PASSWORD, "Secre");
+            EXPECT_FALSE(ControlEnabled(dialog, IDOK));
+            ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+            EXPECT_TRUE(::IsWindowVisible(dialog)) << "Enter with a wrong password";
+            Click(dialog, IDCANCEL);
+        });
+        CTrailmarkApp app;
+        EXPECT_FALSE(app.InitInstance()) << "no new user: the program ends";
+        EXPECT_TRUE(script.Finished());
+        EXPECT_EQ(messages.texts,
+                  (std::vector<std::string>{"Do you want to create a new user?", "Unable to continue!"}));
+    }
+    EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Bert"}));
+
+    DialogScript script;
+    script.Then(IDC_NAME, [](HWND dialog) {
+        Type(dialog, IDC_PASSWORD, "Secret");
+        EXPECT_TRUE(ControlEnabled(dialog, IDOK));
+        Click(dialog, IDOK);
+    });
+    CTrailmarkApp app;
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(app.Users()->CurrentIndex(), 1);
+    EXPECT_EQ(app.Settings().GetSetting(Setting::LastSelectedUser), 0);
+    EXPECT_EQ(app.Settings().GetSetting(Setting::DefaultUser), 1);
+    CloseApp(app);
+}
+
+TEST_F(UserStartup, ADefaultUserPastTheListMeansTheFirst)
+{
+    PlantUsers({{"Anna", "", true, false}, {"Bert", "", false, false}}, {0, 7, 3});
+    CTrailmarkApp app;
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(app.Users()->CurrentIndex(), 0);
+    CloseApp(app);
+}
+
+}  // namespace
