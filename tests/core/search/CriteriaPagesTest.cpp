@@ -1,0 +1,494 @@
+// Core
+#include "core/app/SettingsStore.h"
+#include "core/search/CriteriaPages.h"
+#include "core/search/FindTypeList.h"
+
+// Platform
+#include "platform/DirectoryLister.h"
+#include "platform/posix/MemoryRegistry.h"
+
+// Resources
+#include "res/resource.h"
+
+// Tests
+#include "core/app/TempFolder.h"
+
+// Standard library
+#include <set>
+#include <string>
+#include <vector>
+
+// Gtest
+#include <gtest/gtest.h>
+
+namespace {
+
+// Answers the folder check from a set of folders and records what was asked.
+class FolderSetLister : public platform::DirectoryLister {
+public:
+    explicit FolderSetLister(std::set<std::string> folders) : m_folders(std::move(folders)) {}
+    bool List(const std::string&, const platform::FindVisitor&) override { return false; }
+    platform::DriveType QueryDriveType(const std::string&) override { return platform::DriveType::Fixed; }
+    bool CanEnterFolder(const std::string& folder) override
+    {
+        asked.push_back(folder);
+        return m_folders.count(folder) != 0;
+    }
+    std::vector<std::string> asked;
+
+private:
+    std::set<std::string> m_folders;
+};
+
+class CriteriaPagesHistory : public testing::Test {
+protected:
+    CriteriaPagesHistory()
+        : m_registry(platform::DeleteSemantics::WindowsNT), m_store(m_registry, "0.0.0.42", true),
+          m_history(m_store)
+    {
+    }
+    platform::MemoryRegistry m_registry;
+    CSettingsStore m_store;
+    CFindTypeList m_history;
+};
+
+TEST(CriteriaPagesFileTypes, OpeningFillsEmptyTextsAndCutsLongOnes)
+{
+    struct Case {
+        std::string patterns, folder;
+        std::vector<std::string> history;
+        std::string shownPatterns, shownFolder;
+    };
+    const std::string longText(300, 'x');
+    const Case cases[] = {
+        {"*.txt", "D:\\docs", {"*.cpp"}, "*.txt", "D:\\docs"},
+        {"", "", {"*.cpp", "*.h"}, "*.cpp", "C:\\"},
+        {"", "", {}, "*.*", "C:\\"},
+        {longText, longText, {}, std::string(kCriteriaTextLimit, 'x'), std::string(kCriteriaTextLimit, 'x')},
+        {"", "", {longText}, std::string(kCriteriaTextLimit, 'x'), "C:\\"},
+    };
+    for (const Case& c : cases) {
+        CCondition criteria(std::string(60, 'n'));
+        criteria.SetPatterns(c.patterns);
+        criteria.SetFolder(c.folder);
+        criteria.SetIncludeSubfolders(false);
+        criteria.SetSearchLocalDrives(true);
+        const FileTypesFields fields = OpenFileTypesPage(criteria, c.history);
+        EXPECT_EQ(fields.patterns, c.shownPatterns) << c.patterns;
+        EXPECT_EQ(fields.folder, c.shownFolder) << c.folder;
+        EXPECT_EQ(fields.name, std::string(kCriteriaNameLimit, 'n'));
+        EXPECT_FALSE(fields.includeSubfolders);
+        EXPECT_TRUE(fields.localDrives);
+    }
+}
+
+TEST(CriteriaPagesFileTypes, LeavingTrimsTheFolderAndRefusesOneThatCannotBeEntered)
+{
+    struct Case {
+        std::string typed;
+        bool localDrives;
+        std::string folder;  // after leaving
+        bool asked;
+        bool passes;
+    };
+    const Case cases[] = {
+        {"  D:\\docs \t", false, "D:\\docs", true, true},
+        {"", false, "C:\\", true, true},
+        {"   ", false, "C:\\", true, true},
+        {"D:\\gone", false, "D:\\gone", true, false},
+        // All local drives: the folder is not the one searched, so it is not checked.
+        {"D:\\gone", true, "D:\\gone", false, true},
+    };
+    for (const Case& c : cases) {
+        FolderSetLister lister({"C:\\", "D:\\docs"});
+        FileTypesFields fields;
+        fields.folder = c.typed;
+        fields.localDrives = c.localDrives;
+        const PageCheck check = LeaveFileTypesPage(fields, lister);
+        EXPECT_EQ(fields.folder, c.folder) << c.typed;
+        EXPECT_EQ(!lister.asked.empty(), c.asked) << c.typed;
+        if (c.asked) {
+            EXPECT_EQ(lister.asked.back(), c.folder);
+        }
+        EXPECT_EQ(check.Passed(), c.passes) << c.typed;
+        if (!c.passes) {
+            EXPECT_EQ(check.messageId, static_cast<unsigned>(IDS_FOLDER_INVALID));
+            EXPECT_EQ(check.field, PageField::Folder);
+        }
+    }
+}
+
+// The temporary folder as the program names it: natively through drive Z:,
+// which the native lister maps to the host's root.
+std::string ProgramPathOf(const TempFolder& temp)
+{
+#ifdef _WIN32
+    return temp.Name();
+#else
+    std::string path = "Z:" + temp.Name();
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+#endif
+}
+
+TEST(CriteriaPagesFileTypes, FolderCheckEntersRealFolders)
+{
+    TempFolder temp;
+    const std::string folder = ProgramPathOf(temp);
+    platform::DirectoryLister& lister = platform::SystemDirectoryLister();
+    FileTypesFields fields;
+    fields.folder = " " + folder + " ";
+    EXPECT_TRUE(LeaveFileTypesPage(fields, lister).Passed());
+    EXPECT_EQ(fields.folder, folder);
+    fields.folder = folder + "\\no such folder";
+    EXPECT_EQ(LeaveFileTypesPage(fields, lister).messageId, static_cast<unsigned>(IDS_FOLDER_INVALID));
+}
+
+TEST_F(CriteriaPagesHistory, OkStoresTrimmedTextsAndPutsThePatternsFirstInTheHistory)
+{
+    m_history.AddToFront("*.doc");
+    m_history.AddToFront("*.TXT");
+    struct Case {
+        std::string typed, stored;
+        std::vector<std::string> history;
+    };
+    const Case cases[] = {
+        {" *.txt , *.wri ", "*.txt , *.wri", {"*.txt , *.wri", "*.TXT", "*.doc"}},
+        {"*.doc", "*.doc", {"*.doc", "*.txt , *.wri", "*.TXT"}},
+        {" \t", "*.*", {"*.*", "*.doc", "*.txt , *.wri", "*.TXT"}},
+        {"*.txt", "*.txt", {"*.txt", "*.*", "*.doc", "*.txt , *.wri"}},  // the same text in any case goes
+    };
+    for (const Case& c : cases) {
+        CCondition criteria("Old");
+        FileTypesFields fields;
+        fields.name = "  Letters \t";
+        fields.patterns = c.typed;
+        fields.folder = "D:\\docs";
+        fields.includeSubfolders = false;
+        fields.localDrives = true;
+        ApplyFileTypesPage(fields, true, criteria, &m_history);
+        EXPECT_EQ(criteria.Patterns(), c.stored);
+        EXPECT_EQ(m_history.Texts(), c.history) << c.typed;
+        EXPECT_EQ(criteria.Name(), "Letters");
+        EXPECT_EQ(criteria.Folder(), "D:\\docs");
+        EXPECT_FALSE(criteria.IncludeSubfolders());
+        EXPECT_TRUE(criteria.SearchLocalDrives());
+    }
+}
+
+TEST_F(CriteriaPagesHistory, FolderTypesKeepTheHistoryAndPagesWithoutANameKeepTheName)
+{
+    m_history.AddToFront("*.doc");
+    CCondition criteria("Keep me");
+    FileTypesFields fields = OpenFileTypesPage(criteria, {});
+    fields.name = "Other";
+    fields.patterns = "";
+    ApplyFileTypesPage(fields, false, criteria, nullptr);
+    EXPECT_EQ(criteria.Name(), "Keep me");
+    EXPECT_EQ(criteria.Patterns(), "*.*");
+    EXPECT_EQ(criteria.Folder(), "C:\\");
+    EXPECT_EQ(m_history.Texts(), std::vector<std::string>{"*.doc"});
+}
+
+TEST(CriteriaPagesFileTypes, OnlyANameThatIsMoreThanBlanksAllowsOk)
+{
+    EXPECT_FALSE(IsUsableCriteriaName(""));
+    EXPECT_FALSE(IsUsableCriteriaName(" \t "));
+    EXPECT_TRUE(IsUsableCriteriaName(" a "));
+}
+
+TEST(CriteriaPagesLookIn, TheLocalDrivesEntrySetsTheFlagAndEverythingElseClearsIt)
+{
+    const LookInList list = MakeLookInList({"A:\\", "C:\\", "D:\\"}, "Local hard drives");
+    ASSERT_EQ(list.entries.size(), 4u);
+    EXPECT_EQ(list.entries.back(), "Local hard drives");
+    EXPECT_EQ(list.localDrivesIndex, 3u);
+
+    FileTypesFields fields;
+    fields.folder = "C:\\Windows";
+    EXPECT_EQ(LookInSelection(fields, list), -1);
+    EXPECT_EQ(LookInText(fields, list), "C:\\Windows");
+
+    ChooseLookInEntry(fields, list, list.localDrivesIndex);
+    EXPECT_TRUE(fields.localDrives);
+    EXPECT_EQ(fields.folder, "C:\\Windows");  // kept for when a folder is chosen again
+    EXPECT_EQ(LookInText(fields, list), "Local hard drives");
+    EXPECT_EQ(LookInSelection(fields, list), 3);
+
+    ChooseLookInEntry(fields, list, 2);
+    EXPECT_FALSE(fields.localDrives);
+    EXPECT_EQ(fields.folder, "D:\\");
+    EXPECT_EQ(LookInSelection(fields, list), 2);
+
+    TypeLookIn(fields, list, " LOCAL hard drives ");
+    EXPECT_TRUE(fields.localDrives);
+    EXPECT_EQ(fields.folder, "D:\\");
+    TypeLookIn(fields, list, "c:\\");
+    EXPECT_FALSE(fields.localDrives);
+    EXPECT_EQ(LookInSelection(fields, list), 1);
+
+    ChooseLookInEntry(fields, list, list.localDrivesIndex);
+    BrowsedLookIn(fields, "E:\\Music");
+    EXPECT_FALSE(fields.localDrives);
+    EXPECT_EQ(fields.folder, "E:\\Music");
+
+    ChooseLookInEntry(fields, list, 9);  // no such entry
+    EXPECT_EQ(fields.folder, "E:\\Music");
+}
+
+TEST(CriteriaPagesNumbers, TypedCountsReadDigitsUpToTheLimit)
+{
+    struct Case {
+        const char* text;
+        std::uint32_t max;
+        std::uint32_t value;
+    };
+    const Case cases[] = {
+        {"", 99, 0},         {"abc", 99, 0},       {"  12", 99, 12},          {"12abc", 99, 12},
+        {"100", 99, 99},     {"99", 99, 99},       {"0007", 99, 7},           {"-5", 99, 0},
+        {"4294967296", kMaxSizeValue, kMaxSizeValue},
+        {"99999999999999999999999", kMaxSizeValue, kMaxSizeValue},
+        {"2147483646", kMaxSizeValue, 2147483646u},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ParseCount(c.text, c.max), c.value) << c.text;
+}
+
+TEST(CriteriaPagesSize, LeavingMendsSmallerThanZeroAndRefusesAnEmptyBetween)
+{
+    struct Case {
+        std::uint32_t selector;
+        std::uint32_t smaller, low, high;
+        std::uint32_t smallerAfter;
+        bool passes;
+    };
+    const Case cases[] = {
+        {SizeKind::Smaller, 0, 0, 1, 1, true},
+        {SizeKind::Equal, 0, 0, 1, 1, true},
+        {SizeKind::Smaller, 7, 0, 1, 7, true},
+        {SizeKind::Between, 7, 5, 5, 7, false},
+        {SizeKind::Between, 7, 6, 5, 7, false},
+        {SizeKind::Between, 7, 4, 5, 7, true},
+        {SizeKind::Greater, 7, 5, 5, 7, true},  // a between test not chosen is not checked
+    };
+    for (const Case& c : cases) {
+        SizeFields fields;
+        fields.selector = c.selector;
+        fields.tests[SizeKind::Smaller].high = c.smaller;
+        fields.tests[SizeKind::Between].low = c.low;
+        fields.tests[SizeKind::Between].high = c.high;
+        const PageCheck check = LeaveSizePage(fields);
+        EXPECT_EQ(fields.tests[SizeKind::Smaller].high, c.smallerAfter);
+        EXPECT_EQ(check.Passed(), c.passes) << c.selector << " " << c.low << ".." << c.high;
+        if (!c.passes) {
+            EXPECT_EQ(check.messageId, static_cast<unsigned>(IDS_BETWEEN_INVALID));
+            EXPECT_EQ(check.field, PageField::BetweenLow);
+        }
+    }
+}
+
+TEST(CriteriaPagesSize, OkWritesEachTestsOwnValuesAndKeepsTheOthers)
+{
+    CCondition criteria;
+    for (std::uint32_t kind = SizeKind::Equal; kind < SizeKind::Count; ++kind) {
+        criteria.Size(kind).low = 100 + kind;
+        criteria.Size(kind).high = 200 + kind;
+    }
+    SizeFields fields = OpenSizePage(criteria);
+    for (std::uint32_t kind = SizeKind::Equal; kind < SizeKind::Count; ++kind) {
+        fields.tests[kind].unit = SizeUnit::Megabytes;
+        fields.tests[kind].low = 10 + kind;
+        fields.tests[kind].high = 20 + kind;
+    }
+    fields.selector = SizeKind::Between;
+    ApplySizePage(fields, criteria);
+    EXPECT_EQ(criteria.SizeSelector(), SizeKind::Between);
+    struct Expected {
+        std::uint32_t kind, low, high;
+    };
+    const Expected expected[] = {
+        {SizeKind::Equal, 11, 201}, {SizeKind::Greater, 12, 202},
+        {SizeKind::Smaller, 103, 23}, {SizeKind::Between, 14, 24},
+    };
+    for (const Expected& e : expected) {
+        EXPECT_EQ(criteria.Size(e.kind).kind, e.kind);
+        EXPECT_EQ(criteria.Size(e.kind).unit, SizeUnit::Megabytes) << e.kind;
+        EXPECT_EQ(criteria.Size(e.kind).low, e.low) << e.kind;
+        EXPECT_EQ(criteria.Size(e.kind).high, e.high) << e.kind;
+    }
+    // The stored test now passes what the page showed: 14 MB to 24 MB.
+    EXPECT_TRUE(criteria.SelectedSize().Matches(14ull * 1048576));
+    EXPECT_FALSE(criteria.SelectedSize().Matches(24ull * 1048576 + 1));
+}
+
+TEST(CriteriaPagesSize, DamagedValuesOpenAsThePageCanShowThem)
+{
+    CCondition criteria;
+    criteria.SetSizeSelector(9);
+    criteria.Size(SizeKind::Equal).unit = 5;
+    criteria.Size(SizeKind::Greater).low = 4000000000u;
+    const SizeFields fields = OpenSizePage(criteria);
+    EXPECT_EQ(fields.selector, SizeKind::None);
+    EXPECT_EQ(fields.tests[SizeKind::Equal].unit, SizeUnit::Kilobytes);
+    EXPECT_EQ(fields.tests[SizeKind::Greater].low, kMaxSizeValue);
+}
+
+TEST(CriteriaPagesDate, ControlsFollowTheChoices)
+{
+    struct Case {
+        bool always;
+        std::uint32_t window;
+        DateEnabling e;
+    };
+    const Case cases[] = {
+        {true, DateWindow::Between, {false, false, false, false}},
+        {true, DateWindow::PreviousDays, {false, false, false, false}},
+        {false, DateWindow::Between, {true, true, false, false}},
+        {false, DateWindow::PreviousMonths, {true, false, true, false}},
+        {false, DateWindow::PreviousDays, {true, false, false, true}},
+    };
+    for (const Case& c : cases) {
+        const DateEnabling e = ComputeDateEnabling(c.always, c.window);
+        EXPECT_EQ(e.whichDate, c.e.whichDate) << c.always << c.window;
+        EXPECT_EQ(e.pickers, c.e.pickers) << c.always << c.window;
+        EXPECT_EQ(e.months, c.e.months) << c.always << c.window;
+        EXPECT_EQ(e.days, c.e.days) << c.always << c.window;
+    }
+}
+
+TEST(CriteriaPagesDate, DaysAndMidnightsConvertBothWays)
+{
+    struct Case {
+        std::int64_t seconds;
+        CalendarDay day;
+        std::int64_t midnight;
+    };
+    const Case cases[] = {
+        {0, {1970, 1, 1}, 0},
+        {86399, {1970, 1, 1}, 0},
+        {1709164800 + 45296, {2024, 2, 29}, 1709164800},
+        {951782400 + 1, {2000, 2, 29}, 951782400},
+        {-1, {1969, 12, 31}, -86400},
+        {4102444800 + 86399, {2100, 1, 1}, 4102444800},
+    };
+    for (const Case& c : cases) {
+        const CalendarDay day = DayOfTime(c.seconds);
+        EXPECT_EQ(day.year, c.day.year) << c.seconds;
+        EXPECT_EQ(day.month, c.day.month) << c.seconds;
+        EXPECT_EQ(day.day, c.day.day) << c.seconds;
+        EXPECT_EQ(MidnightOf(day), c.midnight) << c.seconds;
+    }
+}
+
+TEST(CriteriaPagesDate, LeavingRefusesAFirstDateAfterTheSecondOnly)
+{
+    struct Case {
+        bool always;
+        std::uint32_t window;
+        CalendarDay low, high;
+        bool passes;
+    };
+    const Case cases[] = {
+        {false, DateWindow::Between, {2024, 5, 7}, {2024, 5, 7}, true},
+        {false, DateWindow::Between, {2024, 5, 6}, {2024, 5, 7}, true},
+        {false, DateWindow::Between, {2024, 5, 8}, {2024, 5, 7}, false},
+        {false, DateWindow::Between, {2024, 6, 1}, {2024, 5, 31}, false},
+        {false, DateWindow::Between, {2025, 1, 1}, {2024, 12, 31}, false},
+        {true, DateWindow::Between, {2024, 5, 8}, {2024, 5, 7}, true},
+        {false, DateWindow::PreviousDays, {2024, 5, 8}, {2024, 5, 7}, true},
+    };
+    for (const Case& c : cases) {
+        DateFields fields;
+        fields.always = c.always;
+        fields.window = c.window;
+        fields.low = c.low;
+        fields.high = c.high;
+        const PageCheck check = LeaveDatePage(fields);
+        EXPECT_EQ(check.Passed(), c.passes) << c.low.year << "-" << c.low.month << "-" << c.low.day;
+        if (!c.passes) {
+            EXPECT_EQ(check.messageId, static_cast<unsigned>(IDS_DATES_REVERSED));
+            EXPECT_EQ(check.field, PageField::LowDate);
+        }
+    }
+}
+
+TEST(CriteriaPagesDate, OkStoresMidnightsSoTheSecondDayEndsAtItsStart)
+{
+    CCondition criteria;
+    DateFields fields = OpenDatePage(criteria);
+    EXPECT_TRUE(fields.always);
+    fields.always = false;
+    fields.whichDate = DateField::Created;
+    fields.window = DateWindow::Between;
+    fields.low = {2024, 5, 7};
+    fields.high = {2024, 5, 7};
+    fields.months = 3;
+    fields.days = 12;
+    ASSERT_TRUE(LeaveDatePage(fields).Passed());
+    ApplyDatePage(fields, criteria);
+    const CDateCondition& date = criteria.Date();
+    EXPECT_EQ(date.always, 0);
+    EXPECT_EQ(date.whichDate, DateField::Created);
+    EXPECT_EQ(date.window, DateWindow::Between);
+    EXPECT_EQ(date.months, 3u);
+    EXPECT_EQ(date.days, 12u);
+    const std::int64_t midnight = 1715040000;  // 2024-05-07 00:00:00
+    EXPECT_EQ(date.lowDate, midnight);
+    EXPECT_EQ(date.highDate, midnight);
+    EXPECT_TRUE(date.Matches(0, midnight, 0, midnight));
+    EXPECT_FALSE(date.Matches(0, midnight + 1, 0, midnight));  // later that day
+    EXPECT_FALSE(date.Matches(midnight, midnight - 1, midnight, midnight));
+
+    const DateFields reopened = OpenDatePage(criteria);
+    EXPECT_FALSE(reopened.always);
+    EXPECT_EQ(reopened.low.day, 7u);
+    EXPECT_EQ(reopened.high.month, 5u);
+}
+
+TEST(CriteriaPagesDate, ValuesThePageCannotShowOpenAsItsFirstChoiceOrLimit)
+{
+    CCondition criteria;
+    criteria.Date().whichDate = 7;
+    criteria.Date().window = 5;
+    criteria.Date().months = 150;
+    criteria.Date().days = 100;
+    const DateFields fields = OpenDatePage(criteria);
+    EXPECT_EQ(fields.whichDate, DateField::Modified);
+    EXPECT_EQ(fields.window, DateWindow::Between);
+    EXPECT_EQ(fields.months, kMaxDateCount);
+    EXPECT_EQ(fields.days, kMaxDateCount);
+}
+
+TEST(CriteriaPagesAttributes, OkStoresTheFlagsAndTheMaskFollows)
+{
+    struct Case {
+        AttributeFields fields;
+        std::uint32_t mask;
+    };
+    const Case cases[] = {
+        {{true, false, false, false, false, false}, 0x80},
+        {{false, false, false, false, true, false}, 0x02},
+        {{false, true, true, true, true, true}, 0x37},
+        {{false, false, false, false, false, false}, 0x00},
+        {{true, true, false, false, false, true}, 0x91},
+    };
+    for (const Case& c : cases) {
+        CCondition criteria;
+        ApplyAttributesPage(c.fields, criteria);
+        EXPECT_EQ(criteria.Attributes().Mask(), c.mask);
+        const AttributeFields back = OpenAttributesPage(criteria);
+        EXPECT_EQ(back.allFiles, c.fields.allFiles);
+        EXPECT_EQ(back.readOnly, c.fields.readOnly);
+        EXPECT_EQ(back.archive, c.fields.archive);
+        EXPECT_EQ(back.system, c.fields.system);
+        EXPECT_EQ(back.hidden, c.fields.hidden);
+        EXPECT_EQ(back.directory, c.fields.directory);
+    }
+    // Only "Hidden": a hidden read-only file passes, a plain read-only one does not.
+    CCondition hiddenOnly;
+    ApplyAttributesPage({false, false, false, false, true, false}, hiddenOnly);
+    EXPECT_TRUE(hiddenOnly.Attributes().MatchesAttributes(platform::kAttrHidden | platform::kAttrReadOnly));
+    EXPECT_FALSE(hiddenOnly.Attributes().MatchesAttributes(platform::kAttrReadOnly));
+}
+
+}  // namespace
