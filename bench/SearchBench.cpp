@@ -141,6 +141,26 @@ std::size_t BareWalk(platform::DirectoryLister& lister, const std::string& folde
     return entries;
 }
 
+// The search as the platform alone would do it: the pattern listed in each
+// folder, then "*.*" for the sub-folders (two listings per folder).
+std::size_t PerPatternWalk(platform::DirectoryLister& lister, const std::string& folder,
+                           const std::string& pattern)
+{
+    std::size_t found = 0;
+    lister.List(folder + pattern, [&](const platform::FindEntry& entry) {
+        found += entry.name != "." && entry.name != "..";
+        return true;
+    });
+    std::vector<std::string> children;
+    lister.List(folder + "*.*", [&](const platform::FindEntry& entry) {
+        if ((entry.attributes & platform::kAttrDirectory) && entry.name != "." && entry.name != "..")
+            children.push_back(folder + entry.name + "\\");
+        return true;
+    });
+    for (const std::string& child : children) found += PerPatternWalk(lister, child, pattern);
+    return found;
+}
+
 int Run(const std::string& hostFolder, int runs)
 {
     platform::DirectoryLister& lister = platform::SystemDirectoryLister();
@@ -187,6 +207,7 @@ int Run(const std::string& hostFolder, int runs)
     };
     const Mode modes[] = {
         {"bare walk, *.* listing only", [&] { return BareWalk(lister, folder, nullptr); }},
+        {"per-pattern listing walk *.txt", [&] { return PerPatternWalk(lister, folder, "*.txt"); }},
         {"walk *.txt, 1 thread", search(text, false, false)},
         {"walk *.txt, 2 threads", search(text, false, true)},
         {"walk size > 48 KB, 1 thread", search(size, false, false)},
