@@ -107,6 +107,14 @@
 #define IDD_CHOOSE_DRIVE                347
 #define IDD_SPLASH                      423
 #define IDD_OPTIONS_PERFORMANCE         424
+/* Pages of the criteria sheet */
+#define IDD_CRITERIA_FILE_TYPES         140
+#define IDD_CRITERIA_NAMED_TYPES        141     /* the File Types page with "&Name:" */
+#define IDD_CRITERIA_FOLDER_TYPES       142
+#define IDD_CRITERIA_FILTER_TYPES       143     /* the File Types page with "Always Add Fo&lders" */
+#define IDD_CRITERIA_SIZE               144
+#define IDD_CRITERIA_DATE               145
+#define IDD_CRITERIA_ATTRIBUTES         146
 
 /* ------------------------------------------------------------------------
  * Controls
@@ -154,6 +162,51 @@
 #define IDC_OPEN_INSIDE                 1426    /* "&Open using Trailmark" */
 #define IDC_MGR_LIST                    1522
 #define IDC_OPEN_FOLDER_TABS            1561
+/* Criteria sheet pages */
+#define IDC_CRITERIA_NAME               1600
+#define IDC_CRITERIA_PATTERNS           1601
+#define IDC_CRITERIA_LOOK_IN            1602
+#define IDC_CRITERIA_SUBFOLDERS         1603
+#define IDC_CRITERIA_BROWSE             1604
+#define IDC_CRITERIA_ALWAYS_FOLDERS     1605
+#define IDC_SIZE_ALL                    1610
+#define IDC_SIZE_EQUAL                  1611
+#define IDC_SIZE_GREATER                1612
+#define IDC_SIZE_SMALLER                1613
+#define IDC_SIZE_BETWEEN                1614
+#define IDC_SIZE_EQUAL_VALUE            1615
+#define IDC_SIZE_EQUAL_SPIN             1616
+#define IDC_SIZE_EQUAL_UNIT             1617
+#define IDC_SIZE_GREATER_VALUE          1618
+#define IDC_SIZE_GREATER_SPIN           1619
+#define IDC_SIZE_GREATER_UNIT           1620
+#define IDC_SIZE_SMALLER_VALUE          1621
+#define IDC_SIZE_SMALLER_SPIN           1622
+#define IDC_SIZE_SMALLER_UNIT           1623
+#define IDC_SIZE_BETWEEN_LOW            1624
+#define IDC_SIZE_BETWEEN_LOW_SPIN       1625
+#define IDC_SIZE_BETWEEN_HIGH           1626
+#define IDC_SIZE_BETWEEN_HIGH_SPIN      1627
+#define IDC_SIZE_BETWEEN_UNIT           1628
+#define IDC_DATE_ALL                    1630
+#define IDC_DATE_FIND                   1631
+#define IDC_DATE_WHICH                  1632
+#define IDC_DATE_BETWEEN                1633
+#define IDC_DATE_LOW                    1634
+#define IDC_DATE_HIGH                   1635
+#define IDC_DATE_MONTHS_CHOICE          1636
+#define IDC_DATE_MONTHS                 1637
+#define IDC_DATE_MONTHS_SPIN            1638
+#define IDC_DATE_DAYS_CHOICE            1639
+#define IDC_DATE_DAYS                   1640
+#define IDC_DATE_DAYS_SPIN              1641
+#define IDC_ATTR_ALL                    1650
+#define IDC_ATTR_TYPED                  1651
+#define IDC_ATTR_READ_ONLY              1652
+#define IDC_ATTR_ARCHIVE                1653
+#define IDC_ATTR_SYSTEM                 1654
+#define IDC_ATTR_HIDDEN                 1655
+#define IDC_ATTR_DIRECTORY              1656
 #define IDC_QUICK_FIND_BOX              33232   /* combo box over the main toolbar's button of that number */
 
 /* Notification area icon; not a resource */
