@@ -177,6 +177,7 @@ TEST_F(UserProfileSheet, AddUserChecksTheNameAndTheNewPasswordBeforeItCloses)
     DialogScript script;
     script.Then(IDC_USE_PASSWORD, [](HWND sheet) {
         EXPECT_EQ(WindowText(sheet), "Add User Profile");
+        EXPECT_TRUE(::GetWindowLongA(sheet, GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
         EXPECT_EQ(WindowText(FindControl(sheet, IDC_NAME)), "User0");
         EXPECT_TRUE(ControlEnabled(sheet, IDOK));
         EXPECT_TRUE(ControlEnabled(sheet, IDC_ADMIN));

@@ -49,9 +49,9 @@ bool CUserPropPage::OnCommand(int id, int code)
 void CUserPropPage::UpdateEnabling()
 {
     const UserPageEnabling enabling = ComputeUserPageEnabling(IsChecked(IDC_USE_PASSWORD), m_verified);
-    ::EnableWindow(Item(IDC_OLD_PASSWORD), enabling.oldPassword);
-    ::EnableWindow(Item(IDC_NEW_PASSWORD), enabling.newPasswords);
-    ::EnableWindow(Item(IDC_RETYPE_PASSWORD), enabling.newPasswords);
+    EnableWithLabel(IDC_OLD_PASSWORD, enabling.oldPassword);
+    EnableWithLabel(IDC_NEW_PASSWORD, enabling.newPasswords);
+    EnableWithLabel(IDC_RETYPE_PASSWORD, enabling.newPasswords);
     ::EnableWindow(Item(IDC_USE_PASSWORD), enabling.usePassword);
 }
 
@@ -102,6 +102,18 @@ bool CUserPropPage::OnPageOK()
     fields.newPassword = ItemText(IDC_NEW_PASSWORD);
     ApplyUserPage(m_user, fields);
     return true;
+}
+
+// The label before an edit in the template greys with it: a disabled edit
+// alone hardly shows on a page.
+void CUserPropPage::EnableWithLabel(int id, bool enabled)
+{
+    HWND edit = Item(id);
+    ::EnableWindow(edit, enabled);
+    HWND label = ::GetWindow(edit, GW_HWNDPREV);
+    char className[16] = "";
+    if (label && ::GetClassNameA(label, className, sizeof(className)) && lstrcmpiA(className, "Static") == 0)
+        ::EnableWindow(label, enabled);
 }
 
 bool CUserPropPage::IsChecked(int id) const

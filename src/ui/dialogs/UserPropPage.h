@@ -24,6 +24,7 @@ protected:
 
 private:
     void UpdateEnabling();
+    void EnableWithLabel(int id, bool enabled);
     void OnOldPasswordChanged();
     void OnUsePasswordClicked();
     bool IsChecked(int id) const;

@@ -3,6 +3,9 @@
 // Framework
 #include "ui/framework/Application.h"
 
+// Standard library
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -145,6 +148,34 @@ void PropertySheet::AddContextHelpStyle(void* dialogTemplate) const
         extended->exStyle |= WS_EX_CONTEXTHELP;
     else
         static_cast<DLGTEMPLATE*>(dialogTemplate)->dwExtendedStyle |= WS_EX_CONTEXTHELP;
+}
+
+LRESULT PropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The sheet would open at its owner's corner, over a maximized frame's menu.
+    if (message == WM_SHOWWINDOW && wParam && !m_placed) {
+        m_placed = true;
+        CenterOverOwner();
+    }
+    return Window::WindowProc(message, wParam, lParam);
+}
+
+void PropertySheet::CenterOverOwner()
+{
+    RECT area = {};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    RECT around = area;
+    if (HWND owner = ::GetWindow(Handle(), GW_OWNER))
+        if (::IsWindowVisible(owner) && !::IsIconic(owner)) ::GetWindowRect(owner, &around);
+    RECT sheet = {};
+    ::GetWindowRect(Handle(), &sheet);
+    const int width = sheet.right - sheet.left;
+    const int height = sheet.bottom - sheet.top;
+    int left = around.left + (around.right - around.left - width) / 2;
+    int top = around.top + (around.bottom - around.top - height) / 2;
+    left = std::max<int>(area.left, std::min<int>(left, area.right - width));
+    top = std::max<int>(area.top, std::min<int>(top, area.bottom - height));
+    ::SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void PropertySheet::Subclass(HWND hwnd)

@@ -70,16 +70,21 @@ public:
     void EnableOK(bool enable);
     const std::string& Title() const { return m_title; }
 
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     friend class PropertyPage;
     static int CALLBACK SheetCallback(HWND hwnd, UINT message, LPARAM lParam);
     void Subclass(HWND hwnd);
     void AddContextHelpStyle(void* dialogTemplate) const;
+    void CenterOverOwner();
 
     std::string m_title;
     std::vector<PropertyPage*> m_pages;
     bool m_applyButton = false;
     bool m_contextHelp = false;
+    bool m_placed = false;
     // The outcome of the pages' last OK: every page accepted it.
     bool m_accepted = false;
 };
