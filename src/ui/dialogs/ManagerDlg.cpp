@@ -24,6 +24,9 @@ constexpr int kTextIndent = 2;
 constexpr COLORREF kMarkBackground = RGB(192, 192, 192);
 constexpr int kEnabledImage = 0;
 constexpr int kDisabledImage = 1;
+constexpr int kUpImage = 0;
+constexpr int kDownImage = 1;
+constexpr int kFocusInset = 3;
 
 HINSTANCE Instance() { return ui::Application::Instance()->InstanceHandle(); }
 
@@ -72,20 +75,42 @@ void CManagerDlg::LoadMarks()
     }
 }
 
+// The arrows are drawn by the dialog: a bitmap button greys a disabled image
+// into a solid block, where a masked image embosses properly.
 void CManagerDlg::LoadArrows()
 {
-    // The silver of the images becomes the button face.
-    auto load = [](UINT id) {
-        return static_cast<HBITMAP>(
-            ::LoadImageA(Instance(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
-    };
-    m_moveUpBitmap.Reset(load(IDB_MOVE_UP));
-    m_moveDownBitmap.Reset(load(IDB_MOVE_DOWN));
-    for (auto [button, bitmap] : {std::pair{m_moveUpButton, m_moveUpBitmap.Get()},
-                                  std::pair{m_moveDownButton, m_moveDownBitmap.Get()}}) {
+    m_arrows.Reset(::ImageList_Create(kMarkSize, kMarkSize, ILC_COLOR24 | ILC_MASK, 2, 0));
+    for (UINT id : {IDB_MOVE_UP, IDB_MOVE_DOWN}) {
+        ui::GdiObject<HBITMAP> bitmap(::LoadBitmapA(Instance(), MAKEINTRESOURCEA(id)));
+        if (bitmap) ::ImageList_AddMasked(m_arrows.Get(), bitmap.Get(), kMarkBackground);
+    }
+    for (HWND button : {m_moveUpButton, m_moveDownButton}) {
         if (!button) continue;
-        ::SetWindowLongPtrA(button, GWL_STYLE, ::GetWindowLongPtrA(button, GWL_STYLE) | BS_BITMAP);
-        ::SendMessageA(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+        const LONG_PTR style = ::GetWindowLongPtrA(button, GWL_STYLE);
+        ::SetWindowLongPtrA(button, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
+        ::InvalidateRect(button, nullptr, TRUE);
+    }
+}
+
+void CManagerDlg::DrawArrow(const DRAWITEMSTRUCT& item)
+{
+    const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    RECT face = item.rcItem;
+    ::DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+    const int image = item.CtlID == IDC_MOVE_UP ? kUpImage : kDownImage;
+    const int shift = pushed ? 1 : 0;
+    const int x = (item.rcItem.left + item.rcItem.right - kMarkSize) / 2 + shift;
+    const int y = (item.rcItem.top + item.rcItem.bottom - kMarkSize) / 2 + shift;
+    if (HICON icon = ::ImageList_GetIcon(m_arrows.Get(), image, ILD_NORMAL)) {
+        ::DrawStateA(item.hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, x, y, kMarkSize,
+                     kMarkSize, DST_ICON | (disabled ? DSS_DISABLED : DSS_NORMAL));
+        ::DestroyIcon(icon);
+    }
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = item.rcItem;
+        ::InflateRect(&focus, -kFocusInset, -kFocusInset);
+        ::DrawFocusRect(item.hDC, &focus);
     }
 }
 
@@ -153,8 +178,12 @@ INT_PTR CManagerDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam)
     const int index = static_cast<int>(wParam);
     switch (message) {
     case WM_DRAWITEM:
-        if (wParam != IDC_MGR_LIST) return FALSE;
-        DrawEntry(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        if (wParam == IDC_MGR_LIST)
+            DrawEntry(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        else if ((wParam == IDC_MOVE_UP || wParam == IDC_MOVE_DOWN) && m_arrows)
+            DrawArrow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        else
+            return FALSE;
         return TRUE;
     case UWM_MGR_EDIT:
         if (SelectedEntries().size() == 1) OnEdit();

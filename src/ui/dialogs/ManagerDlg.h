@@ -82,6 +82,7 @@ private:
     void Move(MoveDirection direction, bool fromButton);
     void SelectAll();
     void DrawEntry(const DRAWITEMSTRUCT& item);
+    void DrawArrow(const DRAWITEMSTRUCT& item);
     void FocusAwayFromDisabled();
 
     CObjectList* m_list;
@@ -93,8 +94,7 @@ private:
     CManagerListBox m_listBox;
     HWND m_moveUpButton = nullptr;
     HWND m_moveDownButton = nullptr;
-    ui::GdiObject<HBITMAP> m_moveUpBitmap;
-    ui::GdiObject<HBITMAP> m_moveDownBitmap;
+    ui::ImageList m_arrows;
     ui::ImageList m_marks;
     ui::GdiObject<HFONT> m_defaultFont;
 };
