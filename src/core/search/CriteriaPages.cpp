@@ -123,7 +123,9 @@ void ApplyFileTypesPage(const FileTypesFields& fields, bool withName, CCondition
     if (patterns.empty()) patterns = kDefaultPatterns;
     if (history) history->AddToFront(patterns);
     criteria.SetPatterns(patterns);
-    criteria.SetFolder(fields.folder);
+    // A page that was not left before OK has not trimmed its folder yet.
+    std::string folder = TrimName(fields.folder);
+    criteria.SetFolder(folder.empty() ? kDefaultLookIn : folder);
     criteria.SetIncludeSubfolders(fields.includeSubfolders);
     criteria.SetSearchLocalDrives(fields.localDrives);
     if (withName) criteria.SetName(TrimName(LimitText(fields.name, kCriteriaNameLimit)));

@@ -95,8 +95,8 @@ bool IsUsableCriteriaName(const std::string& name);
 // searched, asks whether the folder can be entered.
 PageCheck LeaveFileTypesPage(FileTypesFields& fields, platform::DirectoryLister& lister);
 // OK: trimmed patterns ("" becomes "*.*") go to the criteria and to the head
-// of `history` when one is given; the folder and both flags; the trimmed name
-// when the page has one.
+// of `history` when one is given; the folder, trimmed ("" becomes "C:\"), and
+// both flags; the trimmed name when the page has one.
 void ApplyFileTypesPage(const FileTypesFields& fields, bool withName, CCondition& criteria,
                         CFindTypeList* history);
 

@@ -164,7 +164,7 @@ TEST_F(CriteriaPagesHistory, OkStoresTrimmedTextsAndPutsThePatternsFirstInTheHis
         FileTypesFields fields;
         fields.name = "  Letters \t";
         fields.patterns = c.typed;
-        fields.folder = "D:\\docs";
+        fields.folder = " D:\\docs ";
         fields.includeSubfolders = false;
         fields.localDrives = true;
         ApplyFileTypesPage(fields, true, criteria, &m_history);
@@ -184,6 +184,7 @@ TEST_F(CriteriaPagesHistory, FolderTypesKeepTheHistoryAndPagesWithoutANameKeepTh
     FileTypesFields fields = OpenFileTypesPage(criteria, {});
     fields.name = "Other";
     fields.patterns = "";
+    fields.folder = " ";
     ApplyFileTypesPage(fields, false, criteria, nullptr);
     EXPECT_EQ(criteria.Name(), "Keep me");
     EXPECT_EQ(criteria.Patterns(), "*.*");
