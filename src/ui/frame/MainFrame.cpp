@@ -9,6 +9,8 @@
 // Application
 #include "ui/app/TrailmarkApp.h"
 #include "ui/app/UserCommands.h"
+#include "ui/frame/FolderWindow.h"
+#include "ui/frame/WindowList.h"
 
 // Resources
 #include "res/resource.h"
@@ -47,6 +49,7 @@ bool CMainFrame::OnCreate()
     if (!ui::MdiFrame::OnCreate()) return false;
     m_documentArea.Subclass(MdiClient());
     RemoveMissingHelpIndex();
+    FindRunTimeMenus();
     AdjustUserMenu(::GetMenu(Handle()), CTrailmarkApp::Instance()->Users()->GetCurrentUser());
     ::SetTimer(Handle(), kClockTimerId, kClockPeriodMs, nullptr);
     ::SetTimer(Handle(), kStatusTimerId, kStatusPeriodMs, nullptr);
@@ -132,6 +135,9 @@ void CMainFrame::OnTimer(UINT_PTR id)
     case kClockTimerId:
         UpdateClock();
         break;
+    case kStatusTimerId:
+        UpdateFolderStatusPanes();
+        break;
     case kSplashTimerId:
         ::KillTimer(Handle(), kSplashTimerId);
         CTrailmarkApp::Instance()->OnSplashDone();
@@ -154,6 +160,7 @@ void CMainFrame::OnClose()
 
 bool CMainFrame::InitMenuPopup(HMENU menu)
 {
+    FillRunTimeMenu(menu);
     FillRecentFiles(menu);
     return ui::MdiFrame::InitMenuPopup(menu);
 }
@@ -277,6 +284,18 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATEAPP:
         OnActivateApp(wParam != FALSE);
         break;
+    case WM_MEASUREITEM:
+        if (m_menuPainter.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+        break;
+    case WM_DRAWITEM:
+        if (m_menuPainter.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+        break;
+    case WM_MENUCHAR: {
+        LRESULT result = 0;
+        if (m_menuPainter.MenuChar(reinterpret_cast<HMENU>(lParam), static_cast<char>(LOWORD(wParam)), result))
+            return result;
+        break;
+    }
     case WM_CONTEXTMENU:
         OnContextMenu(reinterpret_cast<HWND>(wParam),
                       {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
@@ -300,4 +319,24 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     }
     return ui::MdiFrame::WindowProc(message, wParam, lParam);
+}
+
+// --- Folder windows: command routing and status texts -----------------------
+
+ui::CommandTarget* CMainFrame::FirstCommandTarget()
+{
+    if (CBasicWindow* active = CWindowList::Instance().Active()) return active->FirstCommandTarget();
+    return this;
+}
+
+void CMainFrame::UpdateFolderStatusPanes()
+{
+    ui::StatusBar& bar = Status();
+    if (!bar.Handle() || bar.IsSimple()) return;
+    FolderStatus texts;
+    if (auto* window = dynamic_cast<CFolderWindow*>(CWindowList::Instance().Active()))
+        texts = window->UpdateStatusTexts();
+    // Only a changed text is set again, so that the panes do not flicker.
+    if (bar.Text(0) != texts.countText) bar.SetText(0, texts.countText);
+    if (bar.Text(1) != texts.sizeText) bar.SetText(1, texts.sizeText);
 }

@@ -8,7 +8,11 @@
 // Framework
 #include "ui/framework/MdiFrame.h"
 
+// Folders
+#include "ui/folders/RunningThreads.h"
+
 // Frame
+#include "ui/frame/MenuPainter.h"
 #include "ui/frame/SubClassFrameWnd.h"
 
 // Standard library
@@ -44,6 +48,11 @@ public:
     void Place(int startShowCommand);
 
     ui::CommandTarget* NextCommandTarget() override;
+    // Commands go to the active document window's view first.
+    ui::CommandTarget* FirstCommandTarget() override;
+    // The running operation threads (file operations, folder deletion, the
+    // folder list, personal-folder updates).
+    const RunningThreadsPtr& RunningThreadList() const { return m_runningThreads; }
     bool OnCommand(UINT id) override;
     bool OnUpdateCommand(UINT id, ui::CommandState& state) override;
 
@@ -53,6 +62,7 @@ protected:
     void OnTimer(UINT_PTR id) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool InitMenuPopup(HMENU menu) override;
+    CMenuPainter& MenuPainter() { return m_menuPainter; }
     void ShowMenuPrompt(UINT id, UINT flags) override;
 
 private:
@@ -69,6 +79,14 @@ private:
     // The help index has nothing to show without the help file.
     void RemoveMissingHelpIndex();
     void OnContextMenu(HWND window, POINT point);
+
+    // The menus rebuilt each time they open.
+    void FindRunTimeMenus();
+    void FillRunTimeMenu(HMENU menu);
+    void FillGoMenu();
+    void FillFavoritesMenu();
+    void AppendControlPanel(bool drawn);
+    void TrimDiskMenu();
 
     // Puts the recent folders in place of the menu's recent-folder items.
     void FillRecentFiles(HMENU menu);
@@ -91,5 +109,15 @@ private:
     int m_datePane = 2;
     int m_timePane = 3;
     bool m_inTray = false;
+    CMenuPainter m_menuPainter;
+    HMENU m_diskMenu = nullptr;
+    HMENU m_goMenu = nullptr;
+    HMENU m_favoritesMenu = nullptr;
+    int m_goFixedCount = 0;
+    bool m_diskMenuTrimmed = false;
     bool m_minimized = false;
+
+    // Panes 0 and 1 show the active folder window's texts.
+    void UpdateFolderStatusPanes();
+    RunningThreadsPtr m_runningThreads = std::make_shared<RunningThreads>();
 };
