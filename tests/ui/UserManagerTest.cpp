@@ -285,13 +285,20 @@ TEST_F(UserProfileSheet, AUserWithoutAdminEditsOnlyHisOwnProfileAfterTheOldPassw
     Close();
 }
 
-TEST_F(UserProfileSheet, EditFromTheManagerRewritesTheEntry)
+TEST_F(UserProfileSheet, DoubleClickEditsAndInsertAddsInTheManager)
 {
     Start({{"Anna", "", true, true}, {"Bert", "", false, false}});
     DialogScript script;
     script.Then(IDC_MGR_LIST, [](HWND dialog) {
-        SelectEntries(dialog, IDC_MGR_LIST, {1}, true);
-        Click(dialog, IDC_MGR_EDIT);
+        // A double-click on Bert edits him.
+        HWND list = FindControl(dialog, IDC_MGR_LIST);
+        RECT entry = {};
+        ::SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&entry));
+        const LPARAM at = MAKELPARAM((entry.left + entry.right) / 2, (entry.top + entry.bottom) / 2);
+        ::PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ::PostMessageA(list, WM_LBUTTONUP, 0, at);
+        ::PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        ::PostMessageA(list, WM_LBUTTONUP, 0, at);
     });
     script.Then(IDC_USE_PASSWORD, [](HWND sheet) {
         EXPECT_EQ(WindowText(sheet), "Edit User Profile");
@@ -305,11 +312,22 @@ TEST_F(UserProfileSheet, EditFromTheManagerRewritesTheEntry)
         ::SendMessageA(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text));
         EXPECT_STREQ(text, "Berta");
         EXPECT_GT(::SendMessageA(list, LB_GETSEL, 1, 0), 0);
+        // Insert adds.
+        ::PostMessageA(list, WM_KEYDOWN, VK_INSERT, 0);
+    });
+    script.Then(IDC_USE_PASSWORD, [](HWND sheet) {
+        EXPECT_EQ(WindowText(sheet), "Add User Profile");
+        Type(sheet, IDC_NAME, "Carl");
+        Click(sheet, IDOK);
+    });
+    script.Then(IDC_MGR_LIST, [](HWND dialog) {
+        EXPECT_EQ(EntryCount(dialog), 3);
+        EXPECT_GT(::SendMessageA(FindControl(dialog, IDC_MGR_LIST), LB_GETSEL, 2, 0), 0) << "the new entry";
         Click(dialog, IDOK);
     });
     m_app->OnCommand(ID_TOOLS_USER_MANAGER);
     EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Berta"}));
+    EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Berta", "Carl"}));
     Close();
 }
 
