@@ -1,0 +1,394 @@
+// Core
+#include "core/search/Condition.h"
+#include "core/search/FindTypeList.h"
+
+// Framework
+#include "ui/framework/MessageBox.h"
+
+// Application
+#include "ui/app/TrailmarkApp.h"
+
+// Search
+#include "ui/search/CriteriaSheet.h"
+
+// Resources
+#include "res/resource.h"
+
+// Tests
+#include "ui/UiTestSupport.h"
+#include "ui/UserDialogDriver.h"
+#include "ui/UserTestSupport.h"
+
+// Standard library
+#include <memory>
+#include <string>
+#include <vector>
+
+// Windows
+#include <commctrl.h>
+
+// Gtest
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace uitest;
+
+struct ShownMessage {
+    std::string text;
+    UINT flags;
+};
+
+std::vector<std::string> TabTexts(HWND sheet)
+{
+    HWND tabs = PropSheet_GetTabControl(sheet);
+    std::vector<std::string> texts;
+    for (int i = 0; i < TabCtrl_GetItemCount(tabs); ++i) {
+        char text[64] = "";
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof(text);
+        ::SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+int CurrentPage(HWND sheet) { return TabCtrl_GetCurSel(PropSheet_GetTabControl(sheet)); }
+
+std::string Text(HWND sheet, int id) { return WindowText(FindControl(sheet, id)); }
+
+bool Checked(HWND sheet, int id)
+{
+    return ::SendMessageA(FindControl(sheet, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// A click on a radio button or check box, with its notification, at once.
+void ClickNow(HWND sheet, int id) { ::SendMessageA(FindControl(sheet, id), BM_CLICK, 0, 0); }
+
+void PickDay(HWND sheet, int id, WORD year, WORD month, WORD day)
+{
+    SYSTEMTIME time = {};
+    time.wYear = year;
+    time.wMonth = month;
+    time.wDay = day;
+    ::SendMessageA(FindControl(sheet, id), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+}
+
+// Chooses a look-in entry as the user does from the drop-down list.
+void ChooseLookIn(HWND sheet, int index)
+{
+    HWND box = FindControl(sheet, IDC_CRITERIA_LOOK_IN);
+    ::SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageA(::GetParent(box), WM_COMMAND, MAKEWPARAM(IDC_CRITERIA_LOOK_IN, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(box));
+}
+
+class CriteriaSheet : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        WipeProgramKeys();
+        ui::SetMessageHook([this](const std::string& text, UINT flags) {
+            m_messages.push_back({text, flags});
+            return IDOK;
+        });
+        m_app = std::make_unique<CTrailmarkApp>();
+        ASSERT_TRUE(m_app->InitInstance());
+        m_messages.clear();
+    }
+
+    void TearDown() override
+    {
+        if (m_app) CloseApp(*m_app);
+        m_app.reset();
+        ui::SetMessageHook(nullptr);
+        RemoveUserDirectories({});
+        WipeProgramKeys();
+    }
+
+    // Runs the sheet with the script's steps; gives EditCriteria's answer.
+    bool Run(DialogScript& script, CriteriaSheetVariant variant, CCondition& criteria,
+             const std::string& presetFolder = std::string(), bool* alwaysAddFolders = nullptr)
+    {
+        const bool ok = EditCriteria(m_app->MainWindow(), variant, criteria, presetFolder, alwaysAddFolders);
+        EXPECT_TRUE(script.Finished());
+        EXPECT_FALSE(script.GaveUp());
+        return ok;
+    }
+
+    void ExpectOneMessage(const char* text)
+    {
+        ASSERT_EQ(m_messages.size(), 1u);
+        EXPECT_EQ(m_messages[0].text, text);
+        EXPECT_EQ(m_messages[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+        m_messages.clear();
+    }
+
+    std::unique_ptr<CTrailmarkApp> m_app;
+    std::vector<ShownMessage> m_messages;
+};
+
+TEST_F(CriteriaSheet, AddingStoresDefaultsForEmptyTextsAndKeepsThePatternsInTheHistory)
+{
+    m_app->FindTypes()->AddToFront("*.doc");
+    CCondition criteria;
+    criteria.SetPatterns("");
+    DialogScript script;
+    script.Then(IDOK, [&](HWND sheet) {
+        EXPECT_EQ(WindowText(sheet), "Add Criteria");
+        EXPECT_EQ(TabTexts(sheet), (std::vector<std::string>{"File Types", "Size", "Date", "Attributes"}));
+        // An empty criteria opens with the newest history entry and drive C:.
+        EXPECT_EQ(Text(sheet, IDC_CRITERIA_PATTERNS), "*.doc");
+        EXPECT_EQ(Text(sheet, IDC_CRITERIA_LOOK_IN), "C:\\");
+        EXPECT_TRUE(Checked(sheet, IDC_CRITERIA_SUBFOLDERS));
+        EXPECT_FALSE(ControlEnabled(sheet, IDOK));  // no name yet
+        Type(sheet, IDC_CRITERIA_NAME, " \t ");
+        EXPECT_FALSE(ControlEnabled(sheet, IDOK));
+        Type(sheet, IDC_CRITERIA_NAME, "  Letters  ");
+        EXPECT_TRUE(ControlEnabled(sheet, IDOK));
+        Type(sheet, IDC_CRITERIA_PATTERNS, "  ");
+        Type(sheet, IDC_CRITERIA_LOOK_IN, "   ");
+        ClickNow(sheet, IDC_CRITERIA_SUBFOLDERS);
+        Click(sheet, IDOK);
+    });
+    ASSERT_TRUE(Run(script, CriteriaSheetVariant::AddCriteria, criteria));
+    EXPECT_EQ(criteria.Name(), "Letters");
+    EXPECT_EQ(criteria.Patterns(), "*.*");
+    EXPECT_EQ(criteria.Folder(), "C:\\");
+    EXPECT_FALSE(criteria.IncludeSubfolders());
+    EXPECT_FALSE(criteria.SearchLocalDrives());
+    EXPECT_TRUE(m_messages.empty());
+    EXPECT_EQ(m_app->FindTypes()->Texts(), (std::vector<std::string>{"*.*", "*.doc"}));
+    // The history is kept in its section at once.
+    CFindTypeList stored(m_app->Settings());
+    stored.LoadAll();
+    EXPECT_EQ(stored.Texts(), (std::vector<std::string>{"*.*", "*.doc"}));
+}
+
+TEST_F(CriteriaSheet, AFolderThatCannotBeEnteredKeepsThePageAndCancelKeepsTheCriteria)
+{
+    CCondition criteria("Docs");
+    criteria.SetPatterns("*.txt");
+    criteria.SetFolder("C:\\");
+    DialogScript script;
+    script
+        .Then(IDOK,
+              [&](HWND sheet) {
+                  EXPECT_EQ(WindowText(sheet), "Edit Criteria");
+                  EXPECT_EQ(Text(sheet, IDC_CRITERIA_NAME), "Docs");
+                  EXPECT_TRUE(ControlEnabled(sheet, IDOK));
+                  Type(sheet, IDC_CRITERIA_NAME, "Renamed");
+                  Type(sheet, IDC_CRITERIA_LOOK_IN, "C:\\no such folder");
+                  EXPECT_FALSE(PropSheet_SetCurSel(sheet, nullptr, 1));
+                  EXPECT_EQ(CurrentPage(sheet), 0);
+                  ExpectOneMessage("The chosen folder is invalid!");
+                  Click(sheet, IDOK);
+              })
+        .Then(IDOK, [&](HWND sheet) {
+            EXPECT_EQ(CurrentPage(sheet), 0);
+            ExpectOneMessage("The chosen folder is invalid!");
+            Click(sheet, IDCANCEL);
+        });
+    EXPECT_FALSE(Run(script, CriteriaSheetVariant::EditCriteria, criteria));
+    EXPECT_EQ(criteria.Name(), "Docs");
+    EXPECT_EQ(criteria.Folder(), "C:\\");
+    EXPECT_EQ(criteria.Patterns(), "*.txt");
+    EXPECT_TRUE(m_app->FindTypes()->Texts().empty());
+}
+
+TEST_F(CriteriaSheet, SizePageMendsSmallerThanZeroAndRefusesBetweenFiveAndFive)
+{
+    CCondition criteria("Sizes");
+    DialogScript script;
+    script
+        .Then(IDOK,
+              [&](HWND sheet) {
+                  ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 1));
+                  EXPECT_TRUE(Checked(sheet, IDC_SIZE_ALL));
+                  EXPECT_FALSE(ControlEnabled(sheet, IDC_SIZE_SMALLER_VALUE));
+                  ClickNow(sheet, IDC_SIZE_SMALLER);
+                  EXPECT_TRUE(ControlEnabled(sheet, IDC_SIZE_SMALLER_VALUE));
+                  EXPECT_TRUE(ControlEnabled(sheet, IDC_SIZE_SMALLER_UNIT));
+                  EXPECT_FALSE(ControlEnabled(sheet, IDC_SIZE_EQUAL_VALUE));
+                  EXPECT_FALSE(ControlEnabled(sheet, IDC_SIZE_BETWEEN_HIGH));
+                  Type(sheet, IDC_SIZE_SMALLER_VALUE, "0");
+                  ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 2));
+                  EXPECT_EQ(Text(sheet, IDC_SIZE_SMALLER_VALUE), "1");
+                  EXPECT_TRUE(m_messages.empty());
+
+                  ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 1));
+                  ClickNow(sheet, IDC_SIZE_BETWEEN);
+                  EXPECT_FALSE(ControlEnabled(sheet, IDC_SIZE_SMALLER_VALUE));
+                  EXPECT_TRUE(ControlEnabled(sheet, IDC_SIZE_BETWEEN_LOW));
+                  EXPECT_TRUE(ControlEnabled(sheet, IDC_SIZE_BETWEEN_HIGH));
+                  Type(sheet, IDC_SIZE_BETWEEN_LOW, "5");
+                  Type(sheet, IDC_SIZE_BETWEEN_HIGH, "5");
+                  ::SendMessageA(FindControl(sheet, IDC_SIZE_BETWEEN_UNIT), CB_SETCURSEL, SizeUnit::Megabytes, 0);
+                  EXPECT_FALSE(PropSheet_SetCurSel(sheet, nullptr, 3));
+                  EXPECT_EQ(CurrentPage(sheet), 1);
+                  ExpectOneMessage("The 'Between' edit boxes contain an invalid value!");
+                  Click(sheet, IDOK);
+              })
+        .Then(IDOK, [&](HWND sheet) {
+            EXPECT_EQ(CurrentPage(sheet), 1);
+            ExpectOneMessage("The 'Between' edit boxes contain an invalid value!");
+            Type(sheet, IDC_SIZE_BETWEEN_HIGH, "6");
+            Click(sheet, IDOK);
+        });
+    ASSERT_TRUE(Run(script, CriteriaSheetVariant::EditCriteria, criteria));
+    EXPECT_EQ(criteria.SizeSelector(), SizeKind::Between);
+    EXPECT_EQ(criteria.Size(SizeKind::Between).low, 5u);
+    EXPECT_EQ(criteria.Size(SizeKind::Between).high, 6u);
+    EXPECT_EQ(criteria.Size(SizeKind::Between).unit, SizeUnit::Megabytes);
+    EXPECT_EQ(criteria.Size(SizeKind::Smaller).high, 1u);
+    EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(CriteriaSheet, DatePageAcceptsTheSameDayTwiceAndRefusesReversedDays)
+{
+    CCondition criteria("Dates");
+    DialogScript script;
+    script.Then(IDOK, [&](HWND sheet) {
+        ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 2));
+        EXPECT_TRUE(Checked(sheet, IDC_DATE_ALL));
+        EXPECT_FALSE(ControlEnabled(sheet, IDC_DATE_WHICH));
+        EXPECT_FALSE(ControlEnabled(sheet, IDC_DATE_LOW));
+        ClickNow(sheet, IDC_DATE_FIND);
+        EXPECT_TRUE(ControlEnabled(sheet, IDC_DATE_WHICH));
+        EXPECT_TRUE(ControlEnabled(sheet, IDC_DATE_LOW));
+        EXPECT_FALSE(ControlEnabled(sheet, IDC_DATE_MONTHS));
+        ClickNow(sheet, IDC_DATE_DAYS_CHOICE);
+        EXPECT_FALSE(ControlEnabled(sheet, IDC_DATE_LOW));
+        EXPECT_TRUE(ControlEnabled(sheet, IDC_DATE_DAYS));
+        EXPECT_TRUE(ControlEnabled(sheet, IDC_DATE_DAYS_SPIN));
+        Type(sheet, IDC_DATE_DAYS, "12");
+        ClickNow(sheet, IDC_DATE_BETWEEN);
+        ::SendMessageA(FindControl(sheet, IDC_DATE_WHICH), CB_SETCURSEL, DateField::Created, 0);
+        PickDay(sheet, IDC_DATE_LOW, 2024, 5, 8);
+        PickDay(sheet, IDC_DATE_HIGH, 2024, 5, 7);
+        EXPECT_FALSE(PropSheet_SetCurSel(sheet, nullptr, 3));
+        EXPECT_EQ(CurrentPage(sheet), 2);
+        ExpectOneMessage("The first date entry must be before than the second!");
+        PickDay(sheet, IDC_DATE_LOW, 2024, 5, 7);
+        EXPECT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 3));
+        EXPECT_TRUE(m_messages.empty());
+        Click(sheet, IDOK);
+    });
+    ASSERT_TRUE(Run(script, CriteriaSheetVariant::EditCriteria, criteria));
+    const CDateCondition& date = criteria.Date();
+    EXPECT_EQ(date.always, 0);
+    EXPECT_EQ(date.window, DateWindow::Between);
+    EXPECT_EQ(date.whichDate, DateField::Created);
+    EXPECT_EQ(date.days, 12u);
+    const std::int64_t midnight = 1715040000;  // 2024-05-07 00:00:00
+    EXPECT_EQ(date.lowDate, midnight);
+    EXPECT_EQ(date.highDate, midnight);
+}
+
+TEST_F(CriteriaSheet, AttributesPageStoresTheTickedFlagsAndOpensWithThem)
+{
+    CCondition criteria("Hidden");
+    DialogScript script;
+    script.Then(IDOK, [&](HWND sheet) {
+        ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 3));
+        EXPECT_TRUE(Checked(sheet, IDC_ATTR_ALL));
+        EXPECT_FALSE(ControlEnabled(sheet, IDC_ATTR_HIDDEN));
+        ClickNow(sheet, IDC_ATTR_TYPED);
+        EXPECT_TRUE(ControlEnabled(sheet, IDC_ATTR_HIDDEN));
+        ClickNow(sheet, IDC_ATTR_HIDDEN);
+        ClickNow(sheet, IDC_ATTR_DIRECTORY);
+        Click(sheet, IDOK);
+    });
+    ASSERT_TRUE(Run(script, CriteriaSheetVariant::EditCriteria, criteria));
+    EXPECT_EQ(criteria.Attributes().allFiles, 0);
+    EXPECT_EQ(criteria.Attributes().Mask(), platform::kAttrHidden | platform::kAttrDirectory);
+
+    DialogScript again;
+    again.Then(IDOK, [&](HWND sheet) {
+        ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 3));
+        EXPECT_TRUE(Checked(sheet, IDC_ATTR_TYPED));
+        EXPECT_TRUE(Checked(sheet, IDC_ATTR_HIDDEN));
+        EXPECT_FALSE(Checked(sheet, IDC_ATTR_READ_ONLY));
+        Click(sheet, IDCANCEL);
+    });
+    EXPECT_FALSE(Run(again, CriteriaSheetVariant::EditCriteria, criteria));
+}
+
+TEST_F(CriteriaSheet, FolderModeHasOnlyFolderTypesWithThePresetFolderAndNoHistory)
+{
+    CCondition criteria;
+    criteria.SetFolder("D:\\elsewhere");
+    DialogScript script;
+    script.Then(IDOK, [&](HWND sheet) {
+        EXPECT_EQ(WindowText(sheet), "New Search");
+        EXPECT_EQ(TabTexts(sheet), std::vector<std::string>{"Folder Types"});
+        EXPECT_EQ(Text(sheet, IDC_CRITERIA_LOOK_IN), "C:\\windows");
+        EXPECT_EQ(FindControl(sheet, IDC_CRITERIA_NAME), nullptr);
+        Type(sheet, IDC_CRITERIA_PATTERNS, "sys*");
+        // The last entry of the look-in list stands for all local hard drives.
+        HWND box = FindControl(sheet, IDC_CRITERIA_LOOK_IN);
+        const int count = static_cast<int>(::SendMessageA(box, CB_GETCOUNT, 0, 0));
+        ASSERT_GE(count, 2);
+        ChooseLookIn(sheet, count - 1);
+        EXPECT_EQ(Text(sheet, IDC_CRITERIA_LOOK_IN), "Local hard drives");
+        Click(sheet, IDOK);
+    });
+    ASSERT_TRUE(Run(script, CriteriaSheetVariant::FolderNewSearch, criteria, "C:\\windows"));
+    EXPECT_EQ(criteria.Patterns(), "sys*");
+    EXPECT_TRUE(criteria.SearchLocalDrives());
+    EXPECT_EQ(criteria.Folder(), "C:\\windows");
+    EXPECT_TRUE(m_app->FindTypes()->Texts().empty());
+}
+
+TEST_F(CriteriaSheet, LocalDrivesSkipTheFolderCheckUntilADriveIsChosenAgain)
+{
+    CCondition criteria;
+    criteria.SetFolder("C:\\no such folder");
+    criteria.SetSearchLocalDrives(true);
+    DialogScript script;
+    script
+        .Then(IDOK,
+              [&](HWND sheet) {
+                  EXPECT_EQ(WindowText(sheet), "Properties");
+                  EXPECT_EQ(Text(sheet, IDC_CRITERIA_LOOK_IN), "Local hard drives");
+                  EXPECT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 1));
+                  EXPECT_TRUE(m_messages.empty());
+                  EXPECT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 0));
+                  Type(sheet, IDC_CRITERIA_LOOK_IN, "C:\\no such folder");
+                  Click(sheet, IDOK);
+              })
+        .Then(IDOK, [&](HWND sheet) {
+            ExpectOneMessage("The chosen folder is invalid!");
+            ChooseLookIn(sheet, 0);
+            const std::string drive = Text(sheet, IDC_CRITERIA_LOOK_IN);
+            EXPECT_EQ(drive.size(), 3u);
+            Type(sheet, IDC_CRITERIA_LOOK_IN, "C:\\");
+            Click(sheet, IDOK);
+        });
+    ASSERT_TRUE(Run(script, CriteriaSheetVariant::Properties, criteria));
+    EXPECT_FALSE(criteria.SearchLocalDrives());
+    EXPECT_EQ(criteria.Folder(), "C:\\");
+}
+
+TEST_F(CriteriaSheet, FilterPagesShowAndStoreAlwaysAddFolders)
+{
+    CCondition criteria;
+    bool alwaysAddFolders = true;
+    DialogScript script;
+    script.Then(IDOK, [&](HWND sheet) {
+        EXPECT_EQ(WindowText(sheet), "Filter Folder");
+        EXPECT_EQ(TabTexts(sheet).size(), 4u);
+        EXPECT_TRUE(Checked(sheet, IDC_CRITERIA_ALWAYS_FOLDERS));
+        ClickNow(sheet, IDC_CRITERIA_ALWAYS_FOLDERS);
+        Type(sheet, IDC_CRITERIA_PATTERNS, "*.bmp");
+        Click(sheet, IDOK);
+    });
+    ASSERT_TRUE(Run(script, CriteriaSheetVariant::FilterFolder, criteria, "C:\\", &alwaysAddFolders));
+    EXPECT_FALSE(alwaysAddFolders);
+    EXPECT_EQ(criteria.Patterns(), "*.bmp");
+    EXPECT_EQ(m_app->FindTypes()->Texts(), std::vector<std::string>{"*.bmp"});
+}
+
+}  // namespace
