@@ -2,6 +2,7 @@
 
 // Core
 #include "core/app/ObjectList.h"
+#include "core/app/PasswordTable.h"
 #include "core/app/User.h"
 
 int UserIndexOrFirst(int index, int count)
@@ -28,6 +29,9 @@ UserPageProblem ValidateUserPage(const CObjectList& users, const CUser* user,
     if (!usePassword) return UserPageProblem::None;
     if (newPassword.empty()) return UserPageProblem::NewPasswordEmpty;
     if (newPassword != retyped) return UserPageProblem::PasswordsDiffer;
+    // The fill word stands for "no password" in the stored record: taken as a
+    // password it would come back empty after a restart and let anyone in.
+    if (newPassword == kPasswordFillWord) return UserPageProblem::PasswordsDiffer;
     return UserPageProblem::None;
 }
 

@@ -85,6 +85,10 @@ TEST_F(UserPageChecks, AUsedPasswordMustBeNewAndTypedTwice)
     EXPECT_EQ(ValidateUserPage(m_users, Bert(), "Bert", true, "pass", "Pass"),
               UserPageProblem::PasswordsDiffer);
     EXPECT_EQ(ValidateUserPage(m_users, Bert(), "Bert", true, "pass", "pass"), UserPageProblem::None);
+    // The word that marks an empty password cannot be a password.
+    EXPECT_EQ(ValidateUserPage(m_users, Bert(), "Bert", true, "Malvora", "Malvora"),
+              UserPageProblem::PasswordsDiffer);
+    EXPECT_EQ(ValidateUserPage(m_users, Bert(), "Bert", true, "malvora", "malvora"), UserPageProblem::None);
 }
 
 TEST_F(UserPageChecks, OkWritesTheTrimmedNameFlagsAndPassword)
