@@ -33,6 +33,11 @@ public:
     {
         m_items.erase(std::remove(m_items.begin(), m_items.end(), item), m_items.end());
     }
+    template <typename Predicate>
+    void RemoveIf(Predicate predicate)
+    {
+        m_items.erase(std::remove_if(m_items.begin(), m_items.end(), predicate), m_items.end());
+    }
     void Clear() { m_items.clear(); }
 
     // Going to entry `index`: the current place goes to `other` unless it is

@@ -1,0 +1,48 @@
+#pragma once
+// CExplorerThread: lists one folder of the shell's name space for an explorer
+// view. It enumerates the folder (at most 15,000 items), gives the items
+// their first icons, collects shortcuts and shares for the overlays and
+// makes rows of the visible items; then it posts UWM_WORKDONE and ends.
+
+// Folders
+#include "ui/folders/BaseThread.h"
+
+// Standard library
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+// What the view tells the worker; the worker never reads the view itself.
+struct ExplorerListingRequest {
+    std::shared_ptr<CFileItem> folderItem;  // the folder record, bound to the folder itself
+    std::string folderPath;                 // the view's path of it
+    std::string mask;                       // only names matching this pattern; "" for all
+    HWND view = nullptr;                    // gets UWM_WORKDONE
+    HWND owner = nullptr;                   // owner of the shell's questions (the main frame)
+    bool onlyFiles = false;                 // setting 81
+    bool showHidden = false;                // setting 24
+    bool belowNetwork = false;
+    int appIcon = -1, driveShareIcon = -1, folderShareIcon = -1;
+};
+
+class CExplorerThread : public CFolderThread {
+public:
+    CExplorerThread(ExplorerListingRequest request, ListingJobPtr job);
+
+protected:
+    bool InitInstance() override;
+    bool DoWork() override;
+
+private:
+    bool Enumerate(const listing::FolderKind& kind);
+    std::unique_ptr<CFileItem> MakeItem(LPITEMIDLIST relative, bool virtualFolder) const;
+    void AssignIcons(const listing::FolderKind& kind);
+    void AssignItemIcon(CFileItem& item, listing::IconPlan plan, int exeIcon);
+    int ShareIcon(const CFileItem& item) const;
+    int ExtensionIcon(const std::string& extension);
+    bool MakeRows();
+
+    ExplorerListingRequest m_request;
+    // Icons by extension, asked once per listing.
+    std::unordered_map<std::string, int> m_extensionIcons;
+};

@@ -1,0 +1,112 @@
+#pragma once
+// CExplorerView: a files view that shows one folder of the shell's name
+// space. It lists the folder through CExplorerThread, refines icons through
+// CIconThread, shows the "up" row, opens items, builds the shell's context
+// menus and carries the commands that act on the folder or its selection.
+
+// Core
+#include "core/app/WindowState.h"
+#include "core/folders/ListingRules.h"
+
+// Framework
+#include "ui/framework/ComPtr.h"
+
+// Folders
+#include "ui/folders/FilesView.h"
+
+// Standard library
+#include <memory>
+#include <string>
+
+// Windows
+#include <shlobj.h>
+
+class CExplorerView : public CFilesView {
+public:
+    using FolderPtr = std::shared_ptr<CFileItem>;
+
+    // The folder window that holds the view: titles, "up" and navigation.
+    void SetOwnerWindow(HWND window) { m_ownerWindow = window; }
+    bool Create(HWND parent, UINT id) override;
+
+    // Lists the folder (a folder record bound to itself); a path holding a
+    // pattern ("C:\Data\*.txt") shows only the matching entries.
+    void Navigate(const std::string& path, FolderPtr folder);
+    // Lists the current folder again (not while a listing runs) and tells the
+    // window that sizes may have changed.
+    void Refresh();
+    void ListAgain() override;
+
+    const FolderPtr& FolderItem() const { return m_folderItem; }
+    const std::string& CurrentPath() const { return m_currentPath; }
+    std::string DisplayPath() const override;
+    bool MaskMode() const { return m_maskMode; }
+    bool NavigationPending() const { return m_navigationPending; }
+    const std::string& PendingPath() const { return m_pendingPath; }
+    listing::IconPlan LastIconPlan() const { return m_lastIconPlan; }
+    bool HasUpRow() const { return RowCount() > 0 && !ItemAt(0); }
+    void SelectAfterFill(const std::string& name) { m_selectAfterFill = name; }
+    void CancelWork() override;
+    bool AddressBarVisible() const;
+    std::string AddressText() const;
+
+    bool OnCommand(UINT id) override;
+    bool OnUpdateCommand(UINT id, ui::CommandState& state) override;
+
+    // The path of the first selected item when the list has the focus, else
+    // the folder shown (the text of Copy Path).
+    std::string CopyPathText() const;
+    // Opens the row as a double click does.
+    void OpenRow(int row) { OnOpen(row); }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Layout(int width, int height) override;
+    void OnOpen(int row) override;
+    void OnRowContextMenu(POINT screen) override;
+    void OnWorkDone() override;
+    void OnIconsDone() override;
+    void OnDestroy() override;
+    bool IsExplorer() const override { return true; }
+
+private:
+    void StartListing(const std::string& mask);
+    void FinishFill(ListingResult& result);
+    void NavigatePending();
+    bool OpenFolder(const std::string& path, LPCITEMIDLIST absolute);
+    void OpenFile(CFileItem& item);
+    bool OpenShortcut(CFileItem& item);
+    void ShowFolderFailed(const std::string& path);
+    ui::ComPtr<IContextMenu> ContextMenuOf(const std::vector<CFileItem*>& items) const;
+    ui::ComPtr<IContextMenu> ContextMenuIn(IShellFolder* folder, const std::vector<LPCITEMIDLIST>& ids) const;
+    // The menu of the selection, or of the folder itself without one.
+    ui::ComPtr<IContextMenu> SelectionOrFolderMenu() const;
+    bool InvokeVerb(IContextMenu* menu, const char* verb);
+    std::vector<CFileItem*> SelectedItems() const;
+    void Properties();
+    void CreateShortcut();
+    void OpenWith();
+    void ToggleAddressBar();
+    void CreateAddressBar();
+    void OnAddressEnter();
+    void CopyPath();
+    void CommandPrompt();
+    bool IsBelowNetwork() const;
+
+    HWND m_ownerWindow = nullptr;
+    FolderPtr m_folderItem;
+    HWND m_addressBar = nullptr;
+    int m_dropRow = -1;
+    std::string m_currentPath;
+    std::string m_pendingPath;
+    FolderPtr m_pendingFolder;
+    std::string m_selectAfterFill;
+    bool m_navigationPending = false;
+    bool m_listingStopped = false;
+    bool m_maskMode = false;
+    bool m_headerReady = false;
+    std::string m_maskFolder;
+    std::string m_maskPattern;
+    listing::IconPlan m_lastIconPlan = listing::IconPlan::PerItem;
+    IContextMenu2* m_contextMenu2 = nullptr;  // while a shell menu is tracked
+};

@@ -1,0 +1,179 @@
+// The commands of an explorer view and those of the application that act on
+// the folder it shows.
+#include "ui/folders/ExplorerView.h"
+
+// Core
+#include "core/app/Settings.h"
+
+// Framework
+#include "ui/framework/MessageBox.h"
+
+// Folders
+#include "ui/folders/FolderMessages.h"
+#include "ui/folders/Shell.h"
+
+// Application
+#include "ui/app/TrailmarkApp.h"
+
+// Resources
+#include "res/resource.h"
+
+// Standard library
+#include <cstring>
+
+// Windows
+#include <shellapi.h>
+
+namespace {
+
+constexpr char kDisplayProperties[] = "rundll32 shell32.dll,Control_RunDLL desk.cpl";
+constexpr char kPropertiesVerb[] = "properties";
+constexpr char kLinkVerb[] = "link";
+constexpr char kComSpec[] = "ComSpec";
+constexpr char kShellNT[] = "Cmd";
+constexpr char kShell95[] = "Command";
+constexpr char kDefaultFolder[] = "C:\\";
+constexpr UINT kFirstShellCommand = 1;
+constexpr UINT kLastShellCommand = 0x7000;
+constexpr BYTE kKeyDown = 0x80;
+
+CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
+
+}  // namespace
+
+bool CExplorerView::OnCommand(UINT id)
+{
+    switch (id) {
+    case ID_FILES_PROPERTIES:
+    case ID_FILE_PROPERTIES: Properties(); return true;
+    case ID_FILES_CREATE_SHORTCUT:
+    case ID_FILE_CREATE_SHORTCUT: CreateShortcut(); return true;
+    case ID_FILE_OPEN_WITH: OpenWith(); return true;
+    case ID_VIEW_ADDRESS_BAR: ToggleAddressBar(); return true;
+    case ID_VIEW_REFRESH: Refresh(); return true;
+    case ID_FILE_COPY_PATH: CopyPath(); return true;
+    case ID_FILE_COMMAND_PROMPT: CommandPrompt(); return true;
+    default: return CFilesView::OnCommand(id);
+    }
+}
+
+bool CExplorerView::OnUpdateCommand(UINT id, ui::CommandState& state)
+{
+    switch (id) {
+    case ID_FILES_PROPERTIES:
+    case ID_FILE_PROPERTIES:
+    case ID_VIEW_REFRESH:
+    case ID_FILE_COPY_PATH:
+    case ID_FILE_COMMAND_PROMPT:
+        return true;
+    case ID_FILES_CREATE_SHORTCUT:
+    case ID_FILE_CREATE_SHORTCUT:
+    case ID_FILE_OPEN_WITH:
+        state.enabled = !SelectedItems().empty();
+        return true;
+    case ID_VIEW_ADDRESS_BAR:
+        state.checked = AddressBarVisible();
+        return true;
+    default:
+        return CFilesView::OnUpdateCommand(id, state);
+    }
+}
+
+void CExplorerView::Properties()
+{
+    ui::ComPtr<IContextMenu> menu = SelectionOrFolderMenu();
+    if (!InvokeVerb(menu.Get(), kPropertiesVerb)) ::WinExec(kDisplayProperties, SW_SHOWNORMAL);
+}
+
+void CExplorerView::CreateShortcut()
+{
+    ui::ComPtr<IContextMenu> menu = ContextMenuOf(SelectedItems());
+    if (!menu) return;
+    ::SendMessageA(m_ownerWindow, UWM_PAUSEWATCHERS, 0, 0);
+    InvokeVerb(menu.Get(), kLinkVerb);
+    ::SendMessageA(m_ownerWindow, UWM_RESUMEWATCHERS, 0, 0);
+    ListAgain();
+}
+
+void CExplorerView::OpenWith()
+{
+    const std::vector<CFileItem*> items = SelectedItems();
+    if (items.empty()) return;
+    ui::ComPtr<IContextMenu> menu = ContextMenuOf({items.front()});
+    if (!menu) return;
+    // With Shift held the shell offers its extended menu, which has "Open with".
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    const BYTE oldShift = keys[VK_SHIFT];
+    keys[VK_SHIFT] |= kKeyDown;
+    ::SetKeyboardState(keys);
+    HMENU popup = ::CreatePopupMenu();
+    menu->QueryContextMenu(popup, 0, kFirstShellCommand, kLastShellCommand, CMF_NORMAL | CMF_EXTENDEDVERBS);
+    const std::string wanted = ui::LoadString(IDS_OPEN_WITH_VERB);
+    for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
+        char text[MAX_PATH] = "";
+        ::GetMenuStringA(popup, static_cast<UINT>(i), text, sizeof(text), MF_BYPOSITION);
+        if (wanted != text) continue;
+        CMINVOKECOMMANDINFO invoke = {};
+        invoke.cbSize = sizeof(invoke);
+        invoke.hwnd = Handle();
+        invoke.lpVerb = MAKEINTRESOURCEA(::GetMenuItemID(popup, i) - kFirstShellCommand);
+        invoke.nShow = SW_SHOWNORMAL;
+        menu->InvokeCommand(&invoke);
+        break;
+    }
+    ::DestroyMenu(popup);
+    keys[VK_SHIFT] = oldShift;
+    ::SetKeyboardState(keys);
+}
+
+void CExplorerView::ToggleAddressBar()
+{
+    if (!m_addressBar) return;
+    const bool show = !AddressBarVisible();
+    ::ShowWindow(m_addressBar, show ? SW_SHOW : SW_HIDE);
+    Settings().SetSetting(Setting::ShowAddressBar, show ? 1 : 0);
+    RECT client;
+    ::GetClientRect(Handle(), &client);
+    Layout(client.right, client.bottom);
+}
+
+std::string CExplorerView::CopyPathText() const
+{
+    if (::GetFocus() == m_list.Handle()) {
+        const int row = m_list.NextSelected(-1);
+        if (const CFileItem* item = ItemAt(row)) return item->path;
+    }
+    return m_currentPath;
+}
+
+void CExplorerView::CopyPath()
+{
+    const std::string text = CopyPathText();
+    HWND main = CTrailmarkApp::Instance()->MainWindow();
+    if (!::OpenClipboard(main)) {
+        ui::ShowMessage(main, IDS_CLIPBOARD_OPEN_FAILED, MB_OK | MB_ICONSTOP);
+        return;
+    }
+    ::EmptyClipboard();
+    if (HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1)) {
+        if (void* bytes = ::GlobalLock(memory)) {
+            std::memcpy(bytes, text.c_str(), text.size() + 1);
+            ::GlobalUnlock(memory);
+            if (!::SetClipboardData(CF_TEXT, memory)) ::GlobalFree(memory);
+        } else {
+            ::GlobalFree(memory);
+        }
+    }
+    ::CloseClipboard();
+    if (text.empty()) ui::ShowMessage(main, IDS_CLIPBOARD_EMPTY_TEXT, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CExplorerView::CommandPrompt()
+{
+    char shell[MAX_PATH] = "";
+    if (!::GetEnvironmentVariableA(kComSpec, shell, sizeof(shell)) || !shell[0])
+        lstrcpynA(shell, CTrailmarkApp::Instance()->IsWindowsNT() ? kShellNT : kShell95, sizeof(shell));
+    const std::string folder = shell::IsFolderPath(m_currentPath) ? m_currentPath : kDefaultFolder;
+    ::ShellExecuteA(CTrailmarkApp::Instance()->MainWindow(), "Open", shell, nullptr, folder.c_str(), SW_SHOWNORMAL);
+}

@@ -1,0 +1,217 @@
+// Opening items of an explorer view and its shell context menus.
+#include "ui/folders/ExplorerView.h"
+
+// Core
+#include "core/app/Settings.h"
+
+// Framework
+#include "ui/framework/MessageBox.h"
+
+// Folders
+#include "ui/folders/FolderMessages.h"
+#include "ui/folders/Shell.h"
+
+// Application
+#include "ui/app/TrailmarkApp.h"
+#include "ui/frame/WindowList.h"
+
+// Resources
+#include "res/resource.h"
+
+// Windows
+#include <shellapi.h>
+
+namespace {
+
+// Commands of the shell's part of a context menu; the program's own lie above.
+constexpr UINT kFirstShellCommand = 1;
+constexpr UINT kLastShellCommand = 0x7000;
+constexpr char kShortcutExtension[] = "lnk";
+
+CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
+
+std::wstring Wide(const std::string& text)
+{
+    std::wstring wide(text.size() + 1, L'\0');
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? static_cast<std::size_t>(length - 1) : 0);
+    return wide;
+}
+
+}  // namespace
+
+std::vector<CFileItem*> CExplorerView::SelectedItems() const
+{
+    std::vector<CFileItem*> items;
+    for (int row = m_list.NextSelected(-1); row != -1; row = m_list.NextSelected(row))
+        if (CFileItem* item = ItemAt(row)) items.push_back(item);
+    return items;
+}
+
+ui::ComPtr<IContextMenu> CExplorerView::ContextMenuIn(IShellFolder* folder,
+                                                       const std::vector<LPCITEMIDLIST>& ids) const
+{
+    ui::ComPtr<IContextMenu> menu;
+    if (!folder || ids.empty()) return menu;
+    std::vector<LPCITEMIDLIST> list(ids);
+    if (FAILED(folder->GetUIObjectOf(Handle(), static_cast<UINT>(list.size()), list.data(), IID_IContextMenu,
+                                     nullptr, menu.OutVoid())))
+        menu.Reset();
+    return menu;
+}
+
+ui::ComPtr<IContextMenu> CExplorerView::ContextMenuOf(const std::vector<CFileItem*>& items) const
+{
+    std::vector<LPCITEMIDLIST> ids;
+    for (CFileItem* item : items)
+        if (item->relativeId) ids.push_back(item->relativeId);
+    return ContextMenuIn(items.empty() ? nullptr : items.front()->folder, ids);
+}
+
+ui::ComPtr<IContextMenu> CExplorerView::SelectionOrFolderMenu() const
+{
+    const std::vector<CFileItem*> items = SelectedItems();
+    if (!items.empty()) return ContextMenuOf(items);
+    if (!m_folderItem || !m_folderItem->relativeId) return {};
+    return ContextMenuIn(m_folderItem->parentFolder, {m_folderItem->relativeId});
+}
+
+bool CExplorerView::InvokeVerb(IContextMenu* menu, const char* verb)
+{
+    if (!menu) return false;
+    HMENU popup = ::CreatePopupMenu();
+    menu->QueryContextMenu(popup, 0, kFirstShellCommand, kLastShellCommand, CMF_NORMAL);
+    CMINVOKECOMMANDINFO invoke = {};
+    invoke.cbSize = sizeof(invoke);
+    invoke.hwnd = Handle();
+    invoke.lpVerb = verb;
+    invoke.nShow = SW_SHOWNORMAL;
+    const bool invoked = SUCCEEDED(menu->InvokeCommand(&invoke));
+    ::DestroyMenu(popup);
+    return invoked;
+}
+
+void CExplorerView::ShowFolderFailed(const std::string& path)
+{
+    ui::ShowMessage(CTrailmarkApp::Instance()->MainWindow(),
+                    ui::LoadString(IDS_OPEN_FOLDER_FAILED) + "'" + path + "'" +
+                        ui::LoadString(IDS_OPEN_FOLDER_FAILED_END),
+                    MB_OK | MB_ICONSTOP);
+}
+
+bool CExplorerView::OpenFolder(const std::string& path, LPCITEMIDLIST absolute)
+{
+    CSettingsStore& settings = Settings();
+    const bool explorerMode = settings.GetSetting(Setting::ExplorerMode) != 0;
+    if (!explorerMode && !settings.GetSetting(Setting::BrowseInSameWindow))
+        return CWindowList::Instance().OpenWindow(path, WindowKind::Folder, absolute, 0) != nullptr;
+    // Browsing in place: the window that holds the view goes there.
+    return ::SendMessageA(m_ownerWindow, UWM_NAVIGATE, reinterpret_cast<WPARAM>(path.c_str()),
+                          reinterpret_cast<LPARAM>(absolute)) != 0;
+}
+
+bool CExplorerView::OpenShortcut(CFileItem& item)
+{
+    ui::ComPtr<IShellLinkA> link;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                  link.OutVoid())))
+        return false;
+    ui::ComPtr<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.OutVoid()))) return false;
+    const std::wstring widePath = Wide(item.path);
+    if (FAILED(file->Load(widePath.c_str(), STGM_READ))) return false;
+    char target[MAX_PATH] = "";
+    if (FAILED(link->GetPath(target, sizeof(target), nullptr, 0)) || !shell::IsFolderPath(target))
+        return false;
+    if (!OpenFolder(target, nullptr)) ShowFolderFailed(target);
+    return true;
+}
+
+void CExplorerView::OpenFile(CFileItem& item)
+{
+    ui::ComPtr<IContextMenu> menu = ContextMenuOf({&item});
+    if (!menu) return;
+    HMENU popup = ::CreatePopupMenu();
+    menu->QueryContextMenu(popup, 0, kFirstShellCommand, kLastShellCommand, CMF_DEFAULTONLY);
+    const UINT command = ::GetMenuDefaultItem(popup, FALSE, 0);
+    if (command != static_cast<UINT>(-1)) {
+        char text[MAX_PATH] = "";
+        ::GetMenuStringA(popup, command, text, sizeof(text), MF_BYCOMMAND);
+        bool started = false;
+        // The plain "Open" starts the file in its own folder.
+        if (ui::LoadString(IDS_OPEN_VERB) == text && ::GetFileAttributesA(item.path.c_str()) != INVALID_FILE_ATTRIBUTES)
+            started = reinterpret_cast<INT_PTR>(::ShellExecuteA(Handle(), "open", item.path.c_str(), nullptr,
+                                                                item.folderPath.c_str(), SW_SHOWNORMAL)) > 32;
+        if (!started) {
+            CMINVOKECOMMANDINFO invoke = {};
+            invoke.cbSize = sizeof(invoke);
+            invoke.hwnd = Handle();
+            invoke.lpVerb = MAKEINTRESOURCEA(command - kFirstShellCommand);
+            invoke.nShow = SW_SHOWNORMAL;
+            menu->InvokeCommand(&invoke);
+        }
+    }
+    ::DestroyMenu(popup);
+}
+
+void CExplorerView::OnOpen(int row)
+{
+    if (row < 0 || row >= RowCount()) return;
+    CFileItem* item = ItemAt(row);
+    if (!item) {
+        ::SendMessageA(m_ownerWindow, WM_COMMAND, ID_GO_UP, 0);
+        return;
+    }
+    std::string path;
+    {
+        std::lock_guard<std::mutex> guard(m_store->lock);
+        path = item->path;
+    }
+    if (!shell::DriveReady(path)) return;
+    const bool isFolder = shell::Attributes(item->folder, item->relativeId, SFGAO_FOLDER) != 0 ||
+                          shell::IsFolderPath(path);
+    if (isFolder) {
+        OpenFolder(path, item->absoluteId);
+        return;
+    }
+    for (CFileItem* selected : SelectedItems()) {
+        if (selected->extension == kShortcutExtension && OpenShortcut(*selected)) continue;
+        OpenFile(*selected);
+    }
+}
+
+void CExplorerView::OnRowContextMenu(POINT screen)
+{
+    int first = m_list.NextSelected(-1);
+    if (first != -1 && !ItemAt(first)) m_list.SetState(first, 0, LVIS_SELECTED);
+    const std::vector<CFileItem*> items = SelectedItems();
+    if (items.empty()) {
+        ::SendMessageA(Handle(), UWM_BACKGROUNDMENU, 0, MAKELPARAM(screen.x, screen.y));
+        return;
+    }
+    ui::ComPtr<IContextMenu> menu = ContextMenuOf(items);
+    if (!menu) return;
+    HMENU popup = ::CreatePopupMenu();
+    menu->QueryContextMenu(popup, 0, kFirstShellCommand, kLastShellCommand, CMF_NORMAL | CMF_CANRENAME);
+    const bool folder = shell::Attributes(items.front()->folder, items.front()->relativeId, SFGAO_FOLDER) != 0;
+    if (folder) {
+        ::InsertMenuA(popup, 0, MF_BYPOSITION | MF_STRING, ID_FILE_EXPLORE, ui::LoadString(IDS_EXPLORE_ITEM).c_str());
+        ::InsertMenuA(popup, 1, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    }
+    ui::ComPtr<IContextMenu2> menu2;
+    if (SUCCEEDED(menu->QueryInterface(IID_IContextMenu2, menu2.OutVoid()))) m_contextMenu2 = menu2.Get();
+    const UINT command = static_cast<UINT>(::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                                                             screen.x, screen.y, 0, Handle(), nullptr));
+    m_contextMenu2 = nullptr;
+    if (command == ID_FILE_EXPLORE) {
+        if (!OpenFolder(items.front()->path, items.front()->absoluteId)) ShowFolderFailed(items.front()->path);
+    } else if (command >= kFirstShellCommand && command <= kLastShellCommand) {
+        CMINVOKECOMMANDINFO invoke = {};
+        invoke.cbSize = sizeof(invoke);
+        invoke.hwnd = Handle();
+        invoke.lpVerb = MAKEINTRESOURCEA(command - kFirstShellCommand);
+        invoke.nShow = SW_SHOWNORMAL;
+        menu->InvokeCommand(&invoke);
+    }
+    ::DestroyMenu(popup);
+}

@@ -1,0 +1,104 @@
+#include "ui/folders/FileItem.h"
+
+// Platform
+#include "platform/DirectoryLister.h"
+
+// Framework
+#include "ui/framework/ComPtr.h"
+#include "ui/framework/Pidl.h"
+
+// Folders
+#include "ui/folders/Shell.h"
+
+CFileItem::~CFileItem() { ReleaseShellReferences(); }
+
+void CFileItem::ReleaseShellReferences()
+{
+    // A list the item does not own may still be the same block as relativeId.
+    if (relativeId != absoluteId || ownsAbsoluteId) ui::PidlFree(relativeId);
+    if (ownsAbsoluteId && absoluteId != relativeId) ui::PidlFree(absoluteId);
+    relativeId = nullptr;
+    absoluteId = nullptr;
+    if (parentFolder && ownsParentRef) parentFolder->Release();
+    parentFolder = nullptr;
+    if (folder) folder->Release();
+    folder = nullptr;
+}
+
+CFileItem::Details CFileItem::ReadDetails(FileItem record, int iconIndex, LPCITEMIDLIST absoluteId,
+                                          bool computeVisibility, bool usePath, bool showHidden)
+{
+    Details details{std::move(record), iconIndex};
+    const std::string& path = details.record.path;
+    DetailsRequest request;
+    request.computeVisibility = computeVisibility;
+    request.showHidden = showHidden;
+    const bool byPath = usePath || !absoluteId;
+    request.shellTypeName = byPath ? shell::TypeNameOfPath(path) : shell::TypeNameOfPidl(absoluteId);
+    if (details.iconIndex == -1)
+        details.iconIndex = byPath ? shell::IconOfPath(path) : shell::IconOfPidl(absoluteId);
+    LoadFileDetails(details.record, platform::SystemDirectoryLister(), request);
+    return details;
+}
+
+void CFileItem::LoadDetails(bool computeVisibility, bool usePath, bool showHidden)
+{
+    Details details = ReadDetails(*this, iconIndex, ownsAbsoluteId ? absoluteId : nullptr,
+                                  computeVisibility, usePath, showHidden);
+    static_cast<FileItem&>(*this) = std::move(details.record);
+    iconIndex = details.iconIndex;
+}
+
+std::string CFileItem::PathQuery() const
+{
+    if (!folder) return {};
+    if (relativeId == absoluteId || !absoluteId) return path;
+    char full[MAX_PATH] = "";
+    if (::SHGetPathFromIDListA(absoluteId, full) && full[0]) return full;
+    return path;
+}
+
+void CFileItem::CopyFrom(const CFileItem& other)
+{
+    ReleaseShellReferences();
+    static_cast<FileItem&>(*this) = static_cast<const FileItem&>(other);
+    iconIndex = other.iconIndex;
+    folderIconIndex = other.folderIconIndex;
+    ownsParentRef = other.ownsParentRef;
+    ownsAbsoluteId = other.ownsAbsoluteId;
+}
+
+LPITEMIDLIST CFileItem::FindByEnumeration(const CFileItem& node, bool byName, HWND owner) const
+{
+    ui::ComPtr<IEnumIDList> enumerator;
+    const DWORD flags = SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | SHCONTF_INCLUDEHIDDEN;
+    if (node.folder->EnumObjects(owner, flags, enumerator.Out()) != S_OK || !enumerator) return nullptr;
+    LPITEMIDLIST child = nullptr;
+    ULONG fetched = 0;
+    while (enumerator->Next(1, &child, &fetched) == S_OK && fetched == 1) {
+        const DWORD nameFlags = byName ? SHGDN_INFOLDER : SHGDN_FORPARSING;
+        const std::string childName = shell::DisplayName(node.folder, child, nameFlags);
+        if (lstrcmpiA(childName.c_str(), (byName ? name : path).c_str()) == 0) return child;
+        ui::PidlFree(child);
+    }
+    return nullptr;
+}
+
+bool CFileItem::Bind(const CFileItem* node, bool byName, HWND owner)
+{
+    if (!node || !node->folder) return false;
+    ReleaseShellReferences();
+    node->folder->AddRef();
+    folder = node->folder;
+    node->folder->AddRef();
+    parentFolder = node->folder;
+    ownsParentRef = true;
+
+    if (shell::IsFolderPath(path) || ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        relativeId = shell::ParseInFolder(folder, name).Release();
+    if (!relativeId) relativeId = FindByEnumeration(*node, byName, owner);
+    if (!relativeId) return false;
+    absoluteId = ui::PidlAppend(node->absoluteId, relativeId);
+    ownsAbsoluteId = true;
+    return absoluteId != nullptr;
+}

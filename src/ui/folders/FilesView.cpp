@@ -1,0 +1,253 @@
+#include "ui/folders/FilesView.h"
+
+// Core
+#include "core/app/Settings.h"
+#include "core/search/SearchSink.h"
+
+// Framework
+#include "ui/framework/MessageBox.h"
+
+// Folders
+#include "ui/folders/FolderMessages.h"
+#include "ui/folders/IconThread.h"
+
+// Application
+#include "ui/app/TrailmarkApp.h"
+
+// Resources
+#include "res/resource.h"
+
+// Standard library
+#include <cstring>
+
+namespace {
+
+constexpr char kClassName[] = "TrailmarkFilesView";
+constexpr DWORD kModeStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
+constexpr int kModeCount = 4;
+constexpr int kListMode = 2;
+
+CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
+
+}  // namespace
+
+CFilesView::CFilesView()
+    : m_stopIconThread(std::make_shared<std::atomic<bool>>(false)),
+      m_viewMode(std::make_shared<std::atomic<int>>(0))
+{
+}
+
+CFilesView::~CFilesView() { DestroyImageLists(); }
+
+bool CFilesView::Create(HWND parent, UINT id)
+{
+    static const bool registered = [] {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = Window::StaticWindowProc;
+        windowClass.hInstance = ::GetModuleHandleA(nullptr);
+        windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = kClassName;
+        return ::RegisterClassA(&windowClass) != 0;
+    }();
+    if (!registered) return false;
+    int mode = Settings().GetSetting(Setting::ViewMode);
+    if (mode < 0 || mode >= kModeCount) mode = CFilesView::kDetailsMode;
+    m_viewMode->store(mode);
+    m_sortMode = Settings().GetSetting(Setting::Arrangement);
+    if (m_sortMode < 0 || m_sortMode >= static_cast<int>(ColumnKind::Count)) m_sortMode = 0;
+    m_autoArrange = Settings().GetSetting(Setting::AutoArrange) == 1;
+    HWND hwnd = ::CreateWindowExA(0, kClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                  0, 0, 0, 0, parent,
+                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                                  ::GetModuleHandleA(nullptr), this);
+    if (!hwnd || !m_list.Create(*this, kModeStyles[mode] | (m_autoArrange ? LVS_AUTOARRANGE : 0)))
+        return false;
+    m_list.isExplorer = IsExplorer();
+
+    DWORD extended = ListView_GetExtendedListViewStyle(m_list.Handle()) | LVS_EX_SUBITEMIMAGES;
+    CSettingsStore& settings = Settings();
+    if (settings.GetSetting(Setting::FlatScrollBars)) extended |= LVS_EX_FLATSB;
+    const bool oneClick = settings.GetSetting(Setting::SingleClickFiles) != 0;
+    if (oneClick && settings.GetSetting(Setting::UnderlineTitles)) extended |= LVS_EX_TRACKSELECT | LVS_EX_UNDERLINEHOT;
+    if (oneClick) extended |= LVS_EX_ONECLICKACTIVATE;
+    if (settings.GetSetting(Setting::FullRowSelect)) extended |= LVS_EX_FULLROWSELECT;
+    if (settings.GetSetting(Setting::DetailsGrid)) extended |= LVS_EX_GRIDLINES;
+    ListView_SetExtendedListViewStyle(m_list.Handle(), extended);
+    // Ghosted rows are drawn dimmed: the view answers for the cut state.
+    ListView_SetCallbackMask(m_list.Handle(), LVIS_CUT);
+    ListView_SetTextColor(m_list.Handle(), static_cast<COLORREF>(settings.GetSetting(Setting::FolderFontColor)));
+
+    FontRecord record{};
+    settings.GetFontSetting(Setting::FolderFont, record);
+    LOGFONTA font = {};
+    std::memcpy(&font, record.data(), sizeof(font));
+    if (font.lfFaceName[0]) {
+        m_font = ::CreateFontIndirectA(&font);
+        if (m_font) ::SendMessageA(m_list.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+    }
+    PrepareImageLists(false, true);
+    return true;
+}
+
+CFileItem* CFilesView::ItemAt(int row) const
+{
+    if (row < 0 || row >= RowCount()) return nullptr;
+    return m_rows[static_cast<std::size_t>(row)].item;
+}
+
+bool CFilesView::RowIsCut(int row) const
+{
+    return row >= 0 && row < RowCount() && m_rows[static_cast<std::size_t>(row)].cut;
+}
+
+int CFilesView::RowOfName(const std::string& name) const
+{
+    for (int row = 0; row < RowCount(); ++row) {
+        const CFileItem* item = m_rows[static_cast<std::size_t>(row)].item;
+        if (item && lstrcmpiA(item->name.c_str(), name.c_str()) == 0) return row;
+    }
+    return -1;
+}
+
+std::vector<CFileItem*> CFilesView::AllItems() const
+{
+    std::vector<CFileItem*> items;
+    if (!m_store) return items;
+    for (const auto& item : m_store->items) items.push_back(item.get());
+    return items;
+}
+
+ListingJobPtr CFilesView::BeginJob()
+{
+    ClearList();
+    m_job = std::make_shared<ListingJob>();
+    return m_job;
+}
+
+bool CFilesView::TakeJobResult(ListingResult& result)
+{
+    if (!m_job || !m_job->delivered.load()) return false;
+    result = std::move(m_job->result);
+    m_job.reset();
+    return true;
+}
+
+void CFilesView::SetRows(std::vector<ListRow> rows, ItemStorePtr store)
+{
+    m_rows = std::move(rows);
+    m_store = std::move(store);
+    m_list.SetCount(RowCount());
+}
+
+void CFilesView::InsertRow(int position, ListRow row)
+{
+    m_rows.insert(m_rows.begin() + position, row);
+    m_list.SetCount(RowCount());
+}
+
+void CFilesView::SetFocusRow(int row)
+{
+    if (row >= 0 && row < RowCount()) m_list.SetState(row, LVIS_FOCUSED, LVIS_FOCUSED);
+}
+
+void CFilesView::ClearList()
+{
+    m_list.SetState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    m_rows.clear();
+    m_list.SetCount(0);
+    if (m_ownsItems) m_store.reset();
+}
+
+void CFilesView::CancelWork()
+{
+    if (m_job) StopWork(m_job->state);
+    if (m_iconThreadRunning) RequestIconThreadStop();
+}
+
+bool CFilesView::StartIconThread()
+{
+    IconWork work;
+    work.store = m_store;
+    work.rows.reserve(m_rows.size());
+    for (const ListRow& row : m_rows) work.rows.push_back(row.item);
+    work.view = Handle();
+    work.list = m_list.Handle();
+    work.appIcon = CTrailmarkApp::Instance()->IconIndex(IconFile::App);
+    work.showHidden = Settings().GetSetting(Setting::ShowHiddenFiles) != 0;
+    work.stop = m_stopIconThread;
+    work.viewMode = m_viewMode;
+    ClearIconThreadStop();
+    auto* thread = new CIconThread(std::move(work));
+    if (!thread->CreateThread()) {
+        delete thread;
+        return false;
+    }
+    m_iconThreadRunning = true;
+    return true;
+}
+
+void CFilesView::SetViewMode(int mode)
+{
+    if (mode < 0 || mode >= kModeCount) return;
+    m_viewMode->store(mode);
+    m_list.SetStyle(kModeStyles[mode]);
+    if (m_resortOnModeChange) {
+        Sort();
+        m_resortOnModeChange = false;
+    }
+}
+
+void CFilesView::SelectAll(bool invert)
+{
+    if (!invert) {
+        m_list.SetState(-1, LVIS_SELECTED, LVIS_SELECTED);
+        return;
+    }
+    for (int row = 0; row < RowCount(); ++row)
+        m_list.SetState(row, m_list.IsSelected(row) ? 0 : LVIS_SELECTED, LVIS_SELECTED);
+}
+
+void CFilesView::OnDestroy()
+{
+    SaveColumnWidths();
+    CancelWork();
+    m_rows.clear();
+    if (m_font) ::DeleteObject(m_font);
+    m_font = nullptr;
+}
+
+void CFilesView::Layout(int width, int height)
+{
+    ::MoveWindow(m_list.Handle(), 0, 0, width, height, TRUE);
+}
+
+LRESULT CFilesView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SIZE:
+        Layout(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_NOTIFY:
+        return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
+    case WM_SETFOCUS:
+        ::SetFocus(m_list.Handle());
+        return 0;
+    case UWM_WORKDONE:
+        OnWorkDone();
+        return 0;
+    case UWM_ICONSDONE:
+        m_iconThreadRunning = false;
+        OnIconsDone();
+        return 0;
+    case UWM_REBUILDCOLUMNS:
+        BuildColumns(true);
+        return 0;
+    case WM_DESTROY:
+        OnDestroy();
+        break;
+    default:
+        break;
+    }
+    return DefaultProc(message, wParam, lParam);
+}

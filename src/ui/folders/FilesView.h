@@ -1,0 +1,152 @@
+#pragma once
+// CFilesView: the base of every pane that shows files. It owns the list
+// control and its rows, the image lists, the view and sort modes, the columns
+// and the texts of the cells, and keeps the running listing worker and icon
+// thread apart from the rows they work on.
+
+// Core
+#include "core/folders/StatusTexts.h"
+
+// Framework
+#include "ui/framework/Command.h"
+#include "ui/framework/Window.h"
+
+// Folders
+#include "ui/folders/FilesList.h"
+#include "ui/folders/Listing.h"
+
+// Standard library
+#include <atomic>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Windows
+#include <windows.h>
+#include <commctrl.h>
+
+enum class ColumnKind { Name = 0, InFolder, Ext, Size, Type, Modified, Time, Attr, Count };
+
+class CFilesView : public ui::Window, public ui::CommandTarget {
+public:
+    static constexpr int kDetailsMode = 3;
+
+    CFilesView();
+    ~CFilesView() override;
+
+    virtual bool Create(HWND parent, UINT id);
+    // The window that holds the view: next in the command chain.
+    void SetNextCommandTarget(ui::CommandTarget* next) { m_next = next; }
+    ui::CommandTarget* NextCommandTarget() override { return m_next; }
+    bool OnCommand(UINT id) override;
+    bool OnUpdateCommand(UINT id, ui::CommandState& state) override;
+
+    // Operations the view kinds override.
+    virtual void Sort();
+    virtual void ListAgain() {}
+    virtual void PrepareImageLists(bool needIconThread, bool noOverlays);
+    virtual void ClearList();
+    // Asks the running work to stop (the window is closing).
+    virtual void CancelWork();
+    // The path the view shows, for titles and status texts.
+    virtual std::string DisplayPath() const { return {}; }
+
+    bool HasWorker() const { return m_job != nullptr; }
+    bool HasIconThread() const { return m_iconThreadRunning; }
+    int ViewMode() const { return m_viewMode->load(); }
+    int SortMode() const { return m_sortMode; }
+    bool Ascending() const { return m_ascending; }
+    bool IsFiltered() const { return m_filtered; }
+    bool NeedIconThread() const { return m_needIconThread; }
+    bool UsesSystemImageLists() const { return m_usesSystemImageLists; }
+    double TotalSize() const { return m_totalSize; }
+    CFilesList& List() { return m_list; }
+    int RowCount() const { return static_cast<int>(m_rows.size()); }
+    // The row's item, null for the up row or a row out of range.
+    CFileItem* ItemAt(int row) const;
+    bool RowIsCut(int row) const;
+    int RowOfName(const std::string& name) const;
+    // The items of the store, shown or not (hidden items have no row).
+    std::vector<CFileItem*> AllItems() const;
+    std::vector<ColumnKind> Columns() const { return m_columns; }
+    // The text and image the list shows in a cell.
+    std::string CellText(int row, int column);
+    int CellImage(int row);
+    HIMAGELIST SmallImages() const { return m_smallImages; }
+
+    // Status texts of the folder window (panes 0 and 1).
+    FolderStatus Status(const std::string& freeSpace);
+
+    // For a platform on which the system image lists cannot take overlays.
+    void SetPrivateImageListsOnNT(bool privateLists) { m_privateListsOnNT = privateLists; }
+    // Gives the shortcut and share overlays to the items of the last fill.
+    void ApplyOverlays(const std::vector<CFileItem*>& links, const std::vector<CFileItem*>& shares);
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    virtual void Layout(int width, int height);
+    virtual LRESULT OnNotify(NMHDR& header);
+    virtual void OnOpen(int row) { (void)row; }
+    virtual void OnRowContextMenu(POINT screen) { (void)screen; }
+    virtual void OnWorkDone() {}
+    virtual void OnIconsDone() {}
+    virtual void OnDestroy();
+    virtual bool IsExplorer() const { return false; }
+
+    // Starts a listing: the list is emptied and the job remembered.
+    ListingJobPtr BeginJob();
+    // The result of the job, once the worker has delivered it; the rows and
+    // the items become the view's.
+    bool TakeJobResult(ListingResult& result);
+    void SetRows(std::vector<ListRow> rows, ItemStorePtr store);
+    void InsertRow(int position, ListRow row);
+    void SetFocusRow(int row);
+    bool StartIconThread();
+    void SetViewMode(int mode);
+    void BuildColumns(bool realFolder);
+    void SetTotalSize(double size) { m_totalSize = size; }
+    int UpImage();
+    bool StopIconThreadRequested() const { return m_stopIconThread->load(); }
+    void RequestIconThreadStop() { m_stopIconThread->store(true); }
+    void ClearIconThreadStop() { m_stopIconThread->store(false); }
+
+    CFilesList m_list;
+    ListingJobPtr m_job;           // the running listing, null when none
+    ItemStorePtr m_store;          // the items of the rows
+    std::vector<ListRow> m_rows;
+    bool m_iconThreadRunning = false;
+    bool m_needIconThread = false;
+    bool m_filtered = false;
+    bool m_ownsItems = true;
+    int m_sortMode = 0;
+    bool m_ascending = true;
+    bool m_resortOnModeChange = false;
+    double m_totalSize = 0;
+
+private:
+    void OnGetDispInfo(NMLVDISPINFOA& info);
+    void OnColumnClick(int column);
+    void OnSortCommand(int mode);
+    void SaveColumnWidths();
+    void AddColumn(ColumnKind kind);
+    void DestroyImageLists();
+    void SelectAll(bool invert);
+    std::string CellTextLocked(CFileItem& item, ColumnKind kind);
+    int CompareRows(const ListRow& a, const ListRow& b) const;
+
+    ui::CommandTarget* m_next = nullptr;
+    std::vector<ColumnKind> m_columns;
+    std::shared_ptr<std::atomic<bool>> m_stopIconThread;
+    std::shared_ptr<std::atomic<int>> m_viewMode;
+    HIMAGELIST m_smallImages = nullptr;
+    HIMAGELIST m_largeImages = nullptr;
+    bool m_usesSystemImageLists = true;
+    bool m_privateListsOnNT = false;
+    int m_upImage = -1;
+    bool m_autoArrange = false;
+    HFONT m_font = nullptr;
+};
+
+// The width setting of a column kind, and its width when the setting is 0.
+int ColumnWidthSetting(ColumnKind kind);
+int DefaultColumnWidth(ColumnKind kind);

@@ -1,0 +1,355 @@
+// The cells of a files view: texts and images asked by the list as it draws,
+// the columns, sorting and the image lists.
+#include "ui/folders/FilesView.h"
+
+// Core
+#include "core/app/Settings.h"
+
+// Framework
+#include "ui/framework/MessageBox.h"
+
+// Folders
+#include "ui/folders/Shell.h"
+
+// Application
+#include "ui/app/TrailmarkApp.h"
+
+// Resources
+#include "res/resource.h"
+
+// Standard library
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int kListMode = 2;
+constexpr std::int64_t kEpochOffsetSeconds = 11644473600LL;  // 1601 to 1970
+constexpr std::int64_t kFileTimeUnitsPerSecond = 10000000LL;
+constexpr int kSmallIconSize = 16;
+constexpr int kLargeIconSize = 32;
+constexpr int kColorBitsWithOverlays = 8;
+
+struct ColumnInfo {
+    ColumnKind kind;
+    UINT title;
+    int widthSetting;
+    int defaultWidth;
+    int format;
+    int showSetting;  // -1: always (Name) or never in explorer views (In Folder)
+};
+
+constexpr ColumnInfo kColumnInfo[] = {
+    {ColumnKind::Name, IDS_COLUMN_NAME, 59, 150, LVCFMT_LEFT, -1},
+    {ColumnKind::InFolder, IDS_COLUMN_IN_FOLDER, 63, 150, LVCFMT_LEFT, -1},
+    {ColumnKind::Ext, IDS_COLUMN_EXT, 60, 50, LVCFMT_LEFT, Setting::ShowColumnFirst},
+    {ColumnKind::Size, IDS_COLUMN_SIZE, 62, 40, LVCFMT_RIGHT, Setting::ShowColumnFirst + 1},
+    {ColumnKind::Type, IDS_COLUMN_TYPE, 61, 70, LVCFMT_LEFT, Setting::ShowColumnFirst + 2},
+    {ColumnKind::Modified, IDS_COLUMN_MODIFIED, 64, 70, LVCFMT_CENTER, Setting::ShowColumnFirst + 3},
+    {ColumnKind::Time, IDS_COLUMN_TIME, 65, 100, LVCFMT_CENTER, Setting::ShowColumnFirst + 4},
+    {ColumnKind::Attr, IDS_COLUMN_ATTR, 66, 50, LVCFMT_CENTER, Setting::ShowColumnFirst + 5},
+};
+
+const ColumnInfo& InfoOf(ColumnKind kind) { return kColumnInfo[static_cast<int>(kind)]; }
+
+CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
+
+bool LocalTime(std::int64_t seconds, SYSTEMTIME& local)
+{
+    const std::int64_t units = (seconds + kEpochOffsetSeconds) * kFileTimeUnitsPerSecond;
+    FILETIME utc = {static_cast<DWORD>(units & 0xFFFFFFFF), static_cast<DWORD>(units >> 32)};
+    FILETIME localFile = {};
+    return ::FileTimeToLocalFileTime(&utc, &localFile) && ::FileTimeToSystemTime(&localFile, &local);
+}
+
+std::string DateText(std::int64_t seconds, bool time)
+{
+    SYSTEMTIME local = {};
+    if (seconds == 0 || !LocalTime(seconds, local)) return {};
+    char text[64] = "";
+    if (time) ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &local, nullptr, text, sizeof(text));
+    else ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &local, nullptr, text, sizeof(text));
+    return text;
+}
+
+// A copy of a system image list that the view may add composites to.
+HIMAGELIST CopyImageList(HIMAGELIST source, int size)
+{
+    HIMAGELIST copy = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, ImageList_GetImageCount(source), 16);
+    if (!copy) return nullptr;
+    ImageList_SetBkColor(copy, CLR_NONE);
+    for (int i = 0; i < ImageList_GetImageCount(source); ++i) {
+        HICON icon = ImageList_GetIcon(source, i, ILD_TRANSPARENT);
+        ImageList_ReplaceIcon(copy, -1, icon);
+        if (icon) ::DestroyIcon(icon);
+    }
+    return copy;
+}
+
+// Adds image `index` of list with `overlay` drawn over it; -1 on failure.
+int AddComposite(HIMAGELIST list, int index, HICON overlay, int size)
+{
+    HIMAGELIST overlayList = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 0);
+    if (!overlayList) return -1;
+    ImageList_ReplaceIcon(overlayList, -1, overlay);
+    int added = -1;
+    if (HIMAGELIST merged = ImageList_Merge(list, index, overlayList, 0, 0, 0)) {
+        HICON icon = ImageList_GetIcon(merged, 0, ILD_TRANSPARENT);
+        added = ImageList_ReplaceIcon(list, -1, icon);
+        if (icon) ::DestroyIcon(icon);
+        ImageList_Destroy(merged);
+    }
+    ImageList_Destroy(overlayList);
+    return added;
+}
+
+HICON LoadSizedIcon(UINT id, int size)
+{
+    return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON,
+                                           size, size, LR_DEFAULTCOLOR));
+}
+
+}  // namespace
+
+int ColumnWidthSetting(ColumnKind kind) { return InfoOf(kind).widthSetting; }
+int DefaultColumnWidth(ColumnKind kind) { return InfoOf(kind).defaultWidth; }
+
+// --- Cells -------------------------------------------------------------------
+
+std::string CFilesView::CellTextLocked(CFileItem& item, ColumnKind kind)
+{
+    if (item.detailsPending && ViewMode() == kDetailsMode)
+        item.LoadDetails(true, !item.ownsAbsoluteId, Settings().GetSetting(Setting::ShowHiddenFiles) != 0);
+    switch (kind) {
+    case ColumnKind::Name: return item.name;
+    case ColumnKind::InFolder: return item.folderPath;
+    case ColumnKind::Ext: return item.extension;
+    case ColumnKind::Size: {
+        if (item.modified == 0 || item.isDirectory) return {};
+        char text[32] = "";
+        std::snprintf(text, sizeof(text), ui::LoadString(IDS_CELL_KB_FORMAT).c_str(),
+                      static_cast<int>(item.sizeKB));
+        return text;
+    }
+    case ColumnKind::Type: return item.typeName;
+    case ColumnKind::Modified: return DateText(item.modified, false);
+    case ColumnKind::Time: return DateText(item.modified, true);
+    case ColumnKind::Attr: return item.attributesText;
+    default: return {};
+    }
+}
+
+std::string CFilesView::CellText(int row, int column)
+{
+    CFileItem* item = ItemAt(row);
+    if (!item || column < 0 || column >= static_cast<int>(m_columns.size())) return {};
+    std::lock_guard<std::mutex> guard(m_store->lock);
+    return CellTextLocked(*item, m_columns[static_cast<std::size_t>(column)]);
+}
+
+int CFilesView::CellImage(int row)
+{
+    if (row < 0 || row >= RowCount()) return -1;
+    CFileItem* item = ItemAt(row);
+    if (!item) return UpImage();
+    std::lock_guard<std::mutex> guard(m_store->lock);
+    return item->iconIndex;
+}
+
+void CFilesView::OnGetDispInfo(NMLVDISPINFOA& info)
+{
+    LVITEMA& cell = info.item;
+    if (cell.iItem < 0 || cell.iItem >= RowCount()) return;
+    if (cell.mask & LVIF_TEXT) {
+        const std::string text = CellText(cell.iItem, cell.iSubItem);
+        if (cell.pszText && cell.cchTextMax > 0) lstrcpynA(cell.pszText, text.c_str(), cell.cchTextMax);
+    }
+    if ((cell.mask & LVIF_IMAGE) && cell.iSubItem == 0) cell.iImage = CellImage(cell.iItem);
+    if (cell.mask & LVIF_STATE) {
+        if (RowIsCut(cell.iItem)) cell.state |= LVIS_CUT;
+        cell.stateMask |= LVIS_CUT;
+    }
+}
+
+int CFilesView::UpImage()
+{
+    if (m_upImage != -1) return m_upImage;
+    const int prepared = CTrailmarkApp::Instance()->IconIndex(IconFile::Up);
+    if (prepared != -1) return m_upImage = prepared;
+    HICON small = LoadSizedIcon(IDI_UP_SMALL, kSmallIconSize);
+    HICON large = LoadSizedIcon(IDI_UP_LARGE, kLargeIconSize);
+    m_upImage = ImageList_ReplaceIcon(m_smallImages, -1, small);
+    ImageList_ReplaceIcon(m_largeImages, -1, large);
+    if (small) ::DestroyIcon(small);
+    if (large) ::DestroyIcon(large);
+    return m_upImage;
+}
+
+// --- Columns -----------------------------------------------------------------
+
+void CFilesView::AddColumn(ColumnKind kind)
+{
+    const ColumnInfo& info = InfoOf(kind);
+    int width = Settings().GetSetting(info.widthSetting);
+    if (width == 0) width = info.defaultWidth;
+    const std::string title = ui::LoadString(info.title);
+    LVCOLUMNA column = {};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = info.format;
+    column.cx = width;
+    column.pszText = const_cast<char*>(title.c_str());
+    column.iSubItem = static_cast<int>(m_columns.size());
+    ListView_InsertColumn(m_list.Handle(), static_cast<int>(m_columns.size()), &column);
+    m_columns.push_back(kind);
+}
+
+void CFilesView::BuildColumns(bool realFolder)
+{
+    // Every column but the first goes; the shown ones come back in their order.
+    while (m_columns.size() > 1) {
+        ListView_DeleteColumn(m_list.Handle(), static_cast<int>(m_columns.size()) - 1);
+        m_columns.pop_back();
+    }
+    if (m_columns.empty()) AddColumn(ColumnKind::Name);
+    if (!realFolder) return;
+    for (ColumnKind kind : {ColumnKind::Ext, ColumnKind::Size, ColumnKind::Type, ColumnKind::Modified,
+                            ColumnKind::Time, ColumnKind::Attr})
+        if (Settings().GetSetting(InfoOf(kind).showSetting)) AddColumn(kind);
+}
+
+void CFilesView::SaveColumnWidths()
+{
+    if (ViewMode() != kDetailsMode || !m_list.Handle()) return;
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        const int width = ListView_GetColumnWidth(m_list.Handle(), static_cast<int>(i));
+        Settings().SetSetting(InfoOf(m_columns[i]).widthSetting, width);
+    }
+}
+
+// --- Sorting -----------------------------------------------------------------
+
+int CFilesView::CompareRows(const ListRow& a, const ListRow& b) const
+{
+    // The up row comes before everything.
+    if (!a.item || !b.item) return (a.item ? 1 : 0) - (b.item ? 1 : 0);
+    IShellFolder* folder = a.item->folder;
+    auto shellCompare = [&](LPARAM column, const CFileItem& x, const CFileItem& y) {
+        if (!folder || !x.relativeId || !y.relativeId) return 0;
+        const HRESULT result = folder->CompareIDs(column, x.relativeId, y.relativeId);
+        return FAILED(result) ? 0 : static_cast<int>(static_cast<short>(HRESULT_CODE(result)));
+    };
+    const bool textMode = m_sortMode == 1 || m_sortMode == 2 || m_sortMode == 7;
+    if (textMode) {
+        auto key = [this](const CFileItem& item) -> std::string {
+            if (m_sortMode == 1) return item.folderPath;
+            if (m_sortMode == 7) return item.attributesText;
+            return item.extension.empty() ? ExtensionOf(item.name) : item.extension;
+        };
+        const int order = std::strcmp(key(*a.item).c_str(), key(*b.item).c_str());
+        if (order != 0) return (order > 0) == m_ascending ? 1 : -1;
+        const int byName = shellCompare(0, *a.item, *b.item);
+        return m_ascending ? byName : -byName;
+    }
+    const LPARAM column = m_sortMode == 0 ? 0 : m_sortMode == 3 ? 1 : m_sortMode == 4 ? 2 : 3;
+    return m_ascending ? shellCompare(column, *a.item, *b.item) : shellCompare(column, *b.item, *a.item);
+}
+
+void CFilesView::Sort()
+{
+    Settings().SetSetting(Setting::Arrangement, m_sortMode);
+    // The selection belongs to the rows, not to their places.
+    std::vector<CFileItem*> selected;
+    for (int row = m_list.NextSelected(-1); row != -1; row = m_list.NextSelected(row))
+        selected.push_back(ItemAt(row));
+    {
+        std::unique_lock<std::mutex> guard;
+        if (m_store) guard = std::unique_lock<std::mutex>(m_store->lock);
+        // A stable sort stays in bounds even when the shell's answers are not consistent.
+        std::stable_sort(m_rows.begin(), m_rows.end(),
+                         [this](const ListRow& a, const ListRow& b) { return CompareRows(a, b) < 0; });
+    }
+    m_resortOnModeChange = ViewMode() >= kListMode;
+    if (!selected.empty()) {
+        m_list.SetState(-1, 0, LVIS_SELECTED);
+        for (int row = 0; row < RowCount(); ++row)
+            if (std::find(selected.begin(), selected.end(), ItemAt(row)) != selected.end())
+                m_list.SetState(row, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    ::InvalidateRect(m_list.Handle(), nullptr, TRUE);
+}
+
+void CFilesView::OnSortCommand(int mode)
+{
+    if (mode != m_sortMode) {
+        m_sortMode = mode;
+        m_ascending = true;
+    } else {
+        m_ascending = !m_ascending;
+    }
+    Sort();
+}
+
+void CFilesView::OnColumnClick(int column)
+{
+    if (column < 0 || column >= static_cast<int>(m_columns.size())) return;
+    const int mode = static_cast<int>(m_columns[static_cast<std::size_t>(column)]);
+    // Another column keeps the direction; the sorted one flips it.
+    if (mode == m_sortMode) m_ascending = !m_ascending;
+    m_sortMode = mode;
+    Sort();
+}
+
+// --- Image lists -------------------------------------------------------------
+
+void CFilesView::DestroyImageLists()
+{
+    if (!m_usesSystemImageLists) {
+        if (m_smallImages) ImageList_Destroy(m_smallImages);
+        if (m_largeImages) ImageList_Destroy(m_largeImages);
+    }
+    m_smallImages = m_largeImages = nullptr;
+}
+
+void CFilesView::PrepareImageLists(bool needIconThread, bool noOverlays)
+{
+    m_needIconThread = needIconThread;
+    DestroyImageLists();
+    HDC screen = ::GetDC(nullptr);
+    const int bits = ::GetDeviceCaps(screen, BITSPIXEL);
+    ::ReleaseDC(nullptr, screen);
+    const bool systemCanDraw =
+        CTrailmarkApp::Instance()->IsWindowsNT() && bits > kColorBitsWithOverlays && !m_privateListsOnNT;
+    m_usesSystemImageLists = noOverlays || systemCanDraw;
+    CTrailmarkApp* app = CTrailmarkApp::Instance();
+    if (m_usesSystemImageLists) {
+        m_smallImages = app->SmallImages();
+        m_largeImages = app->LargeImages();
+    } else {
+        m_smallImages = CopyImageList(app->SmallImages(), kSmallIconSize);
+        m_largeImages = CopyImageList(app->LargeImages(), kLargeIconSize);
+    }
+    // The up image belongs to the lists it was added to.
+    m_upImage = -1;
+    ListView_SetImageList(m_list.Handle(), m_smallImages, LVSIL_SMALL);
+    ListView_SetImageList(m_list.Handle(), m_largeImages, LVSIL_NORMAL);
+}
+
+void CFilesView::ApplyOverlays(const std::vector<CFileItem*>& links, const std::vector<CFileItem*>& shares)
+{
+    if (m_usesSystemImageLists) return;
+    auto apply = [this](const std::vector<CFileItem*>& items, UINT smallId, UINT largeId) {
+        HICON small = LoadSizedIcon(smallId, kSmallIconSize);
+        HICON large = LoadSizedIcon(largeId, kLargeIconSize);
+        for (CFileItem* item : items) {
+            if (item->iconIndex < 0) continue;
+            const int added = AddComposite(m_smallImages, item->iconIndex, small, kSmallIconSize);
+            AddComposite(m_largeImages, item->iconIndex, large, kLargeIconSize);
+            if (added >= 0) item->iconIndex = added;
+        }
+        if (small) ::DestroyIcon(small);
+        if (large) ::DestroyIcon(large);
+    };
+    apply(links, IDI_LINK_OVERLAY_SMALL, IDI_LINK_OVERLAY_LARGE);
+    apply(shares, IDI_SHARE_OVERLAY, IDI_SHARE_OVERLAY);
+}

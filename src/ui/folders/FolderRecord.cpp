@@ -1,0 +1,50 @@
+#include "ui/folders/FolderRecord.h"
+
+// Framework
+#include "ui/framework/Pidl.h"
+
+// Folders
+#include "ui/folders/Shell.h"
+
+std::shared_ptr<CFileItem> MakeFolderRecord(LPCITEMIDLIST absolute)
+{
+    ui::ComPtr<IShellFolder> folder = shell::BindFolder(absolute);
+    if (!folder) return nullptr;
+    auto record = std::make_shared<CFileItem>();
+    record->folder = folder.Release();
+    record->absoluteId = ui::PidlClone(absolute);
+    record->ownsAbsoluteId = true;
+    record->isDirectory = true;
+    if (ui::PidlIsEmpty(absolute)) {
+        // The desktop, root of the name space: no parent, named by the shell.
+        SHFILEINFOA info = {};
+        ::SHGetFileInfoA(reinterpret_cast<const char*>(record->absoluteId), 0, &info, sizeof(info),
+                         SHGFI_PIDL | SHGFI_DISPLAYNAME);
+        record->name = info.szDisplayName;
+        char path[MAX_PATH] = "";
+        ::SHGetPathFromIDListA(record->absoluteId, path);
+        record->path = path[0] ? path : record->name;
+    } else {
+        ui::Pidl parentList(ui::PidlParent(absolute));
+        ui::ComPtr<IShellFolder> parent = shell::BindFolder(parentList.Get());
+        if (!parent) return nullptr;
+        record->relativeId = ui::PidlClone(ui::PidlLast(absolute));
+        record->name = shell::DisplayName(parent.Get(), record->relativeId, SHGDN_INFOLDER);
+        record->path = shell::DisplayName(parent.Get(), record->relativeId, SHGDN_FORPARSING);
+        record->parentFolder = parent.Release();
+        record->ownsParentRef = true;
+        record->folderPath = FolderPartOf(record->path);
+    }
+    record->extension = ExtensionOf(record->name);
+    record->iconIndex = shell::IconOfPidl(record->absoluteId);
+    return record;
+}
+
+std::string DisplayPathOf(const CFileItem& record)
+{
+    return record.path.find('\\') != std::string::npos && record.path.compare(0, 2, "::") != 0
+               ? record.path
+               : record.name;
+}
+
+bool HasParentFolder(const CFileItem& record) { return !ui::PidlIsEmpty(record.absoluteId); }

@@ -1,0 +1,59 @@
+#pragma once
+// What a listing worker hands to its view. The items live in a store shared
+// by the view and its workers, so that neither can free them under the
+// other; the listing's state word is shared the same way, so that a stop
+// request never reaches a worker that has already deleted itself.
+
+// Core
+#include "core/folders/ListingRules.h"
+
+// Folders
+#include "ui/folders/FileItem.h"
+
+// Standard library
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+// The worker's state word: 0 running, 1 stop and deliver, 2 stop for a new
+// run, 3 stop without result or finished.
+using StateWord = std::shared_ptr<std::atomic<int>>;
+StateWord MakeStateWord();
+// Sets the state to 3 when it is 0.
+void StopWork(const StateWord& state);
+
+struct ItemStore {
+    // Guards the fields that the icon thread writes while the view reads them.
+    std::mutex lock;
+    std::vector<std::unique_ptr<CFileItem>> items;
+};
+using ItemStorePtr = std::shared_ptr<ItemStore>;
+
+struct ListRow {
+    CFileItem* item = nullptr;  // null for the "up" row
+    bool cut = false;           // drawn dimmed: ghosted in the shell or cut to the clipboard
+};
+
+struct ListingResult {
+    ItemStorePtr store;
+    std::vector<ListRow> rows;  // the visible items, in listing order
+    bool completed = false;     // the work ran to its end
+    bool sortAndFocus = false;  // the view sorts and focuses row 0 when done
+    bool needIconThread = false;
+    bool noOverlays = true;
+    listing::IconPlan iconPlan = listing::IconPlan::PerItem;
+    listing::CappedSlots<CFileItem*, listing::kMaxLinkItems> links;
+    listing::CappedSlots<CFileItem*, listing::kMaxSharedItems> shares;
+    double totalSize = 0;
+};
+
+// One run of a listing worker, shared by the worker and its view.
+struct ListingJob {
+    StateWord state = MakeStateWord();
+    ListingResult result;
+    // Set by the worker after the result is complete; the view reads the
+    // result only when it sees it.
+    std::atomic<bool> delivered{false};
+};
+using ListingJobPtr = std::shared_ptr<ListingJob>;

@@ -1,0 +1,62 @@
+#include "ui/folders/RunningThreads.h"
+
+// Core
+#include "core/search/SearchSink.h"
+
+// Standard library
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+bool StartsWithIgnoringCase(const std::string& text, const std::string& start)
+{
+    if (start.empty() || text.size() < start.size()) return false;
+    return std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    });
+}
+
+}  // namespace
+
+RunningThreads::Token RunningThreads::Add(ThreadKind kind, const StateWord& state,
+                                          const std::string& path)
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    const Token token = m_next++;
+    m_entries.push_back({token, kind, state, path});
+    return token;
+}
+
+void RunningThreads::Remove(Token token)
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(),
+                                   [token](const Entry& entry) { return entry.token == token; }),
+                    m_entries.end());
+}
+
+std::size_t RunningThreads::Count() const
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    return m_entries.size();
+}
+
+void RunningThreads::CancelAll()
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    for (Entry& entry : m_entries) {
+        int running = WorkState::Running;
+        if (entry.state) entry.state->compare_exchange_strong(running, WorkState::Stop);
+    }
+}
+
+bool RunningThreads::WorksOn(const std::string& path) const
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    for (const Entry& entry : m_entries) {
+        if (entry.kind != ThreadKind::FolderDeletion && entry.kind != ThreadKind::FileChange) continue;
+        if (StartsWithIgnoringCase(entry.path, path) || StartsWithIgnoringCase(path, entry.path)) return true;
+    }
+    return false;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The calls the program makes on the shell's name space: display names, icons
+// and type names, binding and parsing, folder attributes.
+
+// Framework
+#include "ui/framework/ComPtr.h"
+#include "ui/framework/Pidl.h"
+
+// Standard library
+#include <string>
+
+// Windows
+#include <windows.h>
+#include <shlobj.h>
+
+namespace shell {
+
+// The desktop folder, the root of the name space.
+ui::ComPtr<IShellFolder> Desktop();
+
+// The folder object of an absolute identifier list (the desktop for an empty one).
+ui::ComPtr<IShellFolder> BindFolder(LPCITEMIDLIST absolute);
+
+// The absolute identifier list of a parsing name; empty when the shell does
+// not know it.
+ui::Pidl ParsePath(const std::string& path);
+ui::Pidl ParseInFolder(IShellFolder* folder, const std::string& name);
+
+// The shell's string return as ANSI text (at most 260 bytes); a wide string
+// is freed with the shell allocator.
+std::string StrRetText(STRRET& strret, LPCITEMIDLIST pidl);
+std::string DisplayName(IShellFolder* folder, LPCITEMIDLIST relative, DWORD flags);
+
+// Attributes asked of a folder for one of its items; 0 when the folder fails.
+ULONG Attributes(IShellFolder* folder, LPCITEMIDLIST relative, ULONG query);
+
+// System image-list indices; -1 when the shell has none.
+int IconOfPidl(LPCITEMIDLIST absolute);
+int IconOfPath(const std::string& path);
+// By file attributes only ("*." + extension): the file is never opened.
+int IconOfExtension(const std::string& extension);
+int ExecutableIcon();
+std::string TypeNameOfPidl(LPCITEMIDLIST absolute);
+std::string TypeNameOfPath(const std::string& path);
+
+// GetDriveTypeA of the drive a path lies on; unknown for paths without one.
+UINT DriveTypeOf(const std::string& path);
+// A removable or CD-ROM drive without a disk is not ready.
+bool DriveReady(const std::string& path);
+bool IsFolderPath(const std::string& path);
+
+}  // namespace shell

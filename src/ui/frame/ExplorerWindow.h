@@ -1,0 +1,81 @@
+#pragma once
+// CExplorerWindow: a folder window on a folder of the name space, with its
+// back and forward lists, navigation in place, title, loading indicator,
+// free-space text and the two watchers that keep it current.
+
+// Core
+#include "core/frame/FolderHistory.h"
+
+// Folders
+#include "ui/folders/ExplorerView.h"
+#include "ui/folders/FolderWatcher.h"
+
+// Application
+#include "ui/frame/FolderWindow.h"
+#include "ui/frame/LoadingIndicator.h"
+
+// Standard library
+#include <memory>
+#include <string>
+
+class CExplorerWindow : public CFolderWindow {
+public:
+    using ItemPtr = std::shared_ptr<CFileItem>;
+    using History = FolderHistory<ItemPtr>;
+
+    // The shell item comes from the identifier list, else from the path.
+    CExplorerWindow(WindowState state, LPCITEMIDLIST absolute);
+
+    bool HasSelection() const override { return false; }
+    bool RememberAtExit() const override;
+    bool OnCommand(UINT id) override;
+    bool OnUpdateCommand(UINT id, ui::CommandState& state) override;
+
+    // Navigates in place; false when the window stays where it was.
+    bool Navigate(const std::string& target, LPCITEMIDLIST absolute);
+    CExplorerView* ExplorerView() const { return static_cast<CExplorerView*>(m_view.get()); }
+    const ItemPtr& CurrentItem() const { return m_currentItem; }
+    const History& BackList() const { return m_back; }
+    const History& ForwardList() const { return m_forward; }
+    const std::string& WatchedPath() const { return m_watchedPath; }
+    bool ContentWatcherRunning() const { return m_contentWatcher && m_contentWatcher->IsRunning(); }
+    bool SizeWatcherRunning() const { return m_sizeWatcher && m_sizeWatcher->IsRunning(); }
+    const LoadingIndicator* Loading() const { return m_loading.get(); }
+    std::string Title() const;
+
+    // Whether a history drop-down menu is open.
+    static bool HistoryMenuOpen() { return s_historyMenuOpen; }
+
+protected:
+    std::unique_ptr<CFilesView> MakeView() override;
+    bool OnCreate() override;
+    void OnDestroy() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void GoToHistory(bool back, std::size_t index);
+    void GoUp();
+    void StartWatchers();
+    void StopWatchers();
+    void RefreshTitle();
+    void UpdateFreeSpace();
+    void UpdateIcon();
+    void ShowHistoryMenu(bool back);
+    void LoadingStarted();
+    void LoadingDone();
+    std::string FindWatchedPath() const;
+    void ShowNavigateFailed(const std::string& path) const;
+
+    std::unique_ptr<LoadingIndicator> m_loading;
+    std::unique_ptr<FolderWatcher> m_contentWatcher;
+    std::unique_ptr<FolderWatcher> m_sizeWatcher;
+    ItemPtr m_currentItem;
+    History m_back;
+    History m_forward;
+    bool m_fromForward = false;
+    bool m_fromBack = false;
+    std::string m_watchedPath;
+    HICON m_icon = nullptr;
+
+    static bool s_historyMenuOpen;
+};

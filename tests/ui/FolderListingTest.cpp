@@ -1,0 +1,229 @@
+// Listing real folders into folder windows: rows, icons, the item limit,
+// hidden items, folders left out, overlays and the cells of Details mode.
+
+// Folders
+#include "ui/folders/Shell.h"
+
+// Tests
+#include "ui/FolderTestSupport.h"
+
+// Standard library
+#include <algorithm>
+
+// Windows
+#include <objbase.h>
+#include <shlobj.h>
+
+namespace {
+
+using foldertest::FolderTest;
+using foldertest::ItemNames;
+using foldertest::PumpUntil;
+using foldertest::RowNames;
+using foldertest::TempFolder;
+using foldertest::WaitIdle;
+
+std::vector<std::string> Sorted(std::vector<std::string> names)
+{
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool MakeShortcut(const std::string& linkPath, const std::string& target)
+{
+    IShellLinkA* link = nullptr;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                  reinterpret_cast<void**>(&link))))
+        return false;
+    link->SetPath(target.c_str());
+    IPersistFile* file = nullptr;
+    bool saved = false;
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        wchar_t wide[MAX_PATH];
+        ::MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, wide, MAX_PATH);
+        saved = SUCCEEDED(file->Save(wide, TRUE));
+        file->Release();
+    }
+    link->Release();
+    return saved;
+}
+
+TEST_F(FolderTest, AFolderWindowListsARealFolderInDetailsMode)
+{
+    TempFolder folder;
+    folder.File("alpha.txt", 2000);
+    folder.File("beta.dat", 10);
+    folder.Dir("gamma");
+    CExplorerWindow* window = Open(folder.Path());
+    ASSERT_NE(window, nullptr);
+    CExplorerView* view = window->ExplorerView();
+    EXPECT_EQ(view->ViewMode(), CFilesView::kDetailsMode);
+    ASSERT_TRUE(view->HasUpRow()) << "a folder with a parent starts with the up row";
+    EXPECT_EQ(view->ItemAt(0), nullptr);
+    EXPECT_EQ(Sorted(RowNames(*view)), (std::vector<std::string>{"alpha.txt", "beta.dat", "gamma"}));
+    EXPECT_TRUE(view->List().IsSelected(1) || ListView_GetItemState(view->List().Handle(), 1, LVIS_FOCUSED))
+        << "the first row after the up row has the focus";
+
+    // The columns of Details mode and their lazily made texts.
+    const std::vector<ColumnKind> columns = view->Columns();
+    ASSERT_GE(columns.size(), 2u);
+    EXPECT_EQ(columns.front(), ColumnKind::Name);
+    const int alpha = view->RowOfName("alpha.txt");
+    const int gamma = view->RowOfName("gamma");
+    ASSERT_GE(alpha, 1);
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const std::string alphaText = view->CellText(alpha, static_cast<int>(c));
+        const std::string gammaText = view->CellText(gamma, static_cast<int>(c));
+        switch (columns[c]) {
+        case ColumnKind::Name: EXPECT_EQ(alphaText, "alpha.txt"); break;
+        case ColumnKind::Size:
+            EXPECT_EQ(alphaText, "1KB");
+            EXPECT_EQ(gammaText, "") << "a folder shows no size";
+            break;
+        case ColumnKind::Ext: EXPECT_EQ(alphaText, "txt"); break;
+        case ColumnKind::Modified:
+        case ColumnKind::Time: EXPECT_FALSE(alphaText.empty()); break;
+        case ColumnKind::Attr: EXPECT_EQ(alphaText.find_first_not_of("RHSA"), std::string::npos); break;
+        default: break;
+        }
+    }
+    EXPECT_EQ(view->ItemAt(alpha)->sizeBytes, 2000u);
+    EXPECT_FALSE(view->ItemAt(alpha)->detailsPending);
+    EXPECT_EQ(view->CellText(0, 0), "") << "the up row has no text";
+    EXPECT_GE(view->CellImage(0), 0) << "the up row has its image";
+}
+
+TEST_F(FolderTest, NinetyNineItemsGetTheirOwnIconsAHundredGetQuickIconsAndAnIconThread)
+{
+    TempFolder few;
+    few.Files(99);
+    CExplorerWindow* window = Open(few.Path());
+    ASSERT_NE(window, nullptr);
+    CExplorerView* view = window->ExplorerView();
+    EXPECT_EQ(view->LastIconPlan(), listing::IconPlan::PerItem);
+    EXPECT_FALSE(view->NeedIconThread());
+    EXPECT_EQ(view->AllItems().size(), 99u);
+    for (const CFileItem* item : view->AllItems()) EXPECT_GE(item->iconIndex, 0) << item->name;
+
+    TempFolder many;
+    many.Files(100);
+    ASSERT_TRUE(window->Navigate(many.Path(), nullptr));
+    // The listing's completion starts the icon thread; watch it run and end.
+    bool sawIconThread = false;
+    ASSERT_TRUE(PumpUntil([&] {
+        sawIconThread = sawIconThread || view->HasIconThread();
+        return !view->HasWorker() && sawIconThread && !view->HasIconThread();
+    }));
+    EXPECT_EQ(view->LastIconPlan(), listing::IconPlan::Quick);
+    EXPECT_TRUE(view->NeedIconThread());
+    EXPECT_EQ(view->AllItems().size(), 100u);
+    const int textIcon = shell::IconOfExtension("txt");
+    for (const CFileItem* item : view->AllItems()) {
+        EXPECT_GE(item->iconIndex, 0);
+        EXPECT_FALSE(item->detailsPending) << "the icon thread reads the details outside Details mode too";
+    }
+    EXPECT_GE(textIcon, 0);
+}
+
+TEST_F(FolderTest, TwentyThousandEntriesListTheFirstFifteenThousand)
+{
+    TempFolder folder;
+    folder.Files(20000);
+    // The order in which the file system gives the entries.
+    std::vector<std::string> order;
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA(folder.Path("*").c_str(), &data);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    do {
+        if (data.cFileName[0] != '.') order.push_back(data.cFileName);
+    } while (::FindNextFileA(find, &data));
+    ::FindClose(find);
+    ASSERT_EQ(order.size(), 20000u);
+
+    CExplorerWindow* window = Open(folder.Path());
+    ASSERT_NE(window, nullptr);
+    CExplorerView* view = window->ExplorerView();
+    const std::set<std::string> listed = ItemNames(*view);
+    EXPECT_EQ(listed.size(), listing::kMaxItems);
+    EXPECT_EQ(listed, std::set<std::string>(order.begin(), order.begin() + listing::kMaxItems));
+    EXPECT_EQ(view->RowCount(), static_cast<int>(listing::kMaxItems) + 1) << "the items and the up row";
+}
+
+TEST_F(FolderTest, OnlyFilesLeavesFoldersOut)
+{
+    TempFolder folder;
+    folder.File("a.txt");
+    folder.Dir("sub");
+    m_app.Settings().SetSetting(Setting::ShowOnlyFiles, 1);
+    CExplorerWindow* window = Open(folder.Path());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(RowNames(*window->ExplorerView()), (std::vector<std::string>{"a.txt"}));
+    EXPECT_EQ(ItemNames(*window->ExplorerView()), (std::set<std::string>{"a.txt"}));
+
+    m_app.Settings().SetSetting(Setting::ShowOnlyFiles, 0);
+    window->ExplorerView()->Refresh();
+    ASSERT_TRUE(WaitIdle(*window));
+    EXPECT_EQ(Sorted(RowNames(*window->ExplorerView())), (std::vector<std::string>{"a.txt", "sub"}));
+}
+
+TEST_F(FolderTest, AHiddenFileIsKeptButShownOnlyWithSetting24)
+{
+    TempFolder folder;
+    folder.File("shown.txt");
+    folder.File("secret.txt", 0, FILE_ATTRIBUTE_HIDDEN);
+    ASSERT_TRUE(::GetFileAttributesA(folder.Path("secret.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    m_app.Settings().SetSetting(Setting::ShowHiddenFiles, 0);
+    CExplorerWindow* window = Open(folder.Path());
+    ASSERT_NE(window, nullptr);
+    CExplorerView* view = window->ExplorerView();
+    EXPECT_EQ(RowNames(*view), (std::vector<std::string>{"shown.txt"}));
+    EXPECT_EQ(ItemNames(*view), (std::set<std::string>{"secret.txt", "shown.txt"}));
+    for (const CFileItem* item : view->AllItems())
+        EXPECT_EQ(item->visible, item->name == "shown.txt") << item->name;
+
+    m_app.Settings().SetSetting(Setting::ShowHiddenFiles, 1);
+    view->Refresh();
+    ASSERT_TRUE(WaitIdle(*window));
+    EXPECT_EQ(Sorted(RowNames(*view)), (std::vector<std::string>{"secret.txt", "shown.txt"}));
+    const int secret = view->RowOfName("secret.txt");
+    EXPECT_TRUE(view->RowIsCut(secret)) << "a hidden row is drawn dimmed";
+    EXPECT_FALSE(view->RowIsCut(view->RowOfName("shown.txt")));
+}
+
+TEST_F(FolderTest, AShortcutAndASharedItemGetTheirOverlaysOnExactlyThoseRows)
+{
+    TempFolder folder;
+    folder.File("target.txt");
+    folder.File("plain.txt");
+    ASSERT_TRUE(MakeShortcut(folder.Path("link.lnk"), folder.Path("target.txt")));
+    CExplorerWindow* window = Open(folder.Path());
+    ASSERT_NE(window, nullptr);
+    CExplorerView* view = window->ExplorerView();
+    // This platform's system lists draw no overlays of ours; private copies do.
+    view->SetPrivateImageListsOnNT(true);
+    view->Refresh();
+    ASSERT_TRUE(WaitIdle(*window));
+    ASSERT_FALSE(view->UsesSystemImageLists()) << "a shortcut in the listing asks for private lists";
+    const int systemCount = ImageList_GetImageCount(m_app.SmallImages());
+    CFileItem* link = view->ItemAt(view->RowOfName("link"));
+    if (!link) link = view->ItemAt(view->RowOfName("link.lnk"));
+    ASSERT_NE(link, nullptr);
+    CFileItem* plain = view->ItemAt(view->RowOfName("plain.txt"));
+    CFileItem* target = view->ItemAt(view->RowOfName("target.txt"));
+    ASSERT_NE(plain, nullptr);
+    EXPECT_GE(link->iconIndex, systemCount) << "the shortcut shows a composite appended to the copy";
+    EXPECT_LT(plain->iconIndex, systemCount);
+    EXPECT_LT(target->iconIndex, systemCount);
+
+    // The platform reports no shared folders: the share overlay is given the
+    // way a listing that found one gives it.
+    const int before = plain->iconIndex;
+    const int count = ImageList_GetImageCount(view->SmallImages());
+    view->ApplyOverlays({}, {plain});
+    EXPECT_EQ(plain->iconIndex, count);
+    EXPECT_NE(plain->iconIndex, before);
+    EXPECT_EQ(ImageList_GetImageCount(view->SmallImages()), count + 1);
+    EXPECT_LT(target->iconIndex, systemCount);
+}
+
+}  // namespace
