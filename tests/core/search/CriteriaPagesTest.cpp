@@ -192,13 +192,6 @@ TEST_F(CriteriaPagesHistory, FolderTypesKeepTheHistoryAndPagesWithoutANameKeepTh
     EXPECT_EQ(m_history.Texts(), std::vector<std::string>{"*.doc"});
 }
 
-TEST(CriteriaPagesFileTypes, OnlyANameThatIsMoreThanBlanksAllowsOk)
-{
-    EXPECT_FALSE(IsUsableCriteriaName(""));
-    EXPECT_FALSE(IsUsableCriteriaName(" \t "));
-    EXPECT_TRUE(IsUsableCriteriaName(" a "));
-}
-
 TEST(CriteriaPagesLookIn, TheLocalDrivesEntrySetsTheFlagAndEverythingElseClearsIt)
 {
     const LookInList list = MakeLookInList({"A:\\", "C:\\", "D:\\"}, "Local hard drives");
@@ -322,16 +315,23 @@ TEST(CriteriaPagesSize, OkWritesEachTestsOwnValuesAndKeepsTheOthers)
     EXPECT_FALSE(criteria.SelectedSize().Matches(24ull * 1048576 + 1));
 }
 
-TEST(CriteriaPagesSize, DamagedValuesOpenAsThePageCanShowThem)
+TEST(CriteriaPages, DamagedValuesOpenAsThePagesCanShowThem)
 {
     CCondition criteria;
     criteria.SetSizeSelector(9);
     criteria.Size(SizeKind::Equal).unit = 5;
     criteria.Size(SizeKind::Greater).low = 4000000000u;
-    const SizeFields fields = OpenSizePage(criteria);
-    EXPECT_EQ(fields.selector, SizeKind::None);
-    EXPECT_EQ(fields.tests[SizeKind::Equal].unit, SizeUnit::Kilobytes);
-    EXPECT_EQ(fields.tests[SizeKind::Greater].low, kMaxSizeValue);
+    criteria.Date().whichDate = 7;
+    criteria.Date().window = 5;
+    criteria.Date().months = 150;
+    const SizeFields size = OpenSizePage(criteria);
+    EXPECT_EQ(size.selector, SizeKind::None);
+    EXPECT_EQ(size.tests[SizeKind::Equal].unit, SizeUnit::Kilobytes);
+    EXPECT_EQ(size.tests[SizeKind::Greater].low, kMaxSizeValue);
+    const DateFields date = OpenDatePage(criteria);
+    EXPECT_EQ(date.whichDate, DateField::Modified);
+    EXPECT_EQ(date.window, DateWindow::Between);
+    EXPECT_EQ(date.months, kMaxDateCount);
 }
 
 TEST(CriteriaPagesDate, ControlsFollowTheChoices)
@@ -444,52 +444,6 @@ TEST(CriteriaPagesDate, OkStoresMidnightsSoTheSecondDayEndsAtItsStart)
     EXPECT_FALSE(reopened.always);
     EXPECT_EQ(reopened.low.day, 7u);
     EXPECT_EQ(reopened.high.month, 5u);
-}
-
-TEST(CriteriaPagesDate, ValuesThePageCannotShowOpenAsItsFirstChoiceOrLimit)
-{
-    CCondition criteria;
-    criteria.Date().whichDate = 7;
-    criteria.Date().window = 5;
-    criteria.Date().months = 150;
-    criteria.Date().days = 100;
-    const DateFields fields = OpenDatePage(criteria);
-    EXPECT_EQ(fields.whichDate, DateField::Modified);
-    EXPECT_EQ(fields.window, DateWindow::Between);
-    EXPECT_EQ(fields.months, kMaxDateCount);
-    EXPECT_EQ(fields.days, kMaxDateCount);
-}
-
-TEST(CriteriaPagesAttributes, OkStoresTheFlagsAndTheMaskFollows)
-{
-    struct Case {
-        AttributeFields fields;
-        std::uint32_t mask;
-    };
-    const Case cases[] = {
-        {{true, false, false, false, false, false}, 0x80},
-        {{false, false, false, false, true, false}, 0x02},
-        {{false, true, true, true, true, true}, 0x37},
-        {{false, false, false, false, false, false}, 0x00},
-        {{true, true, false, false, false, true}, 0x91},
-    };
-    for (const Case& c : cases) {
-        CCondition criteria;
-        ApplyAttributesPage(c.fields, criteria);
-        EXPECT_EQ(criteria.Attributes().Mask(), c.mask);
-        const AttributeFields back = OpenAttributesPage(criteria);
-        EXPECT_EQ(back.allFiles, c.fields.allFiles);
-        EXPECT_EQ(back.readOnly, c.fields.readOnly);
-        EXPECT_EQ(back.archive, c.fields.archive);
-        EXPECT_EQ(back.system, c.fields.system);
-        EXPECT_EQ(back.hidden, c.fields.hidden);
-        EXPECT_EQ(back.directory, c.fields.directory);
-    }
-    // Only "Hidden": a hidden read-only file passes, a plain read-only one does not.
-    CCondition hiddenOnly;
-    ApplyAttributesPage({false, false, false, false, true, false}, hiddenOnly);
-    EXPECT_TRUE(hiddenOnly.Attributes().MatchesAttributes(platform::kAttrHidden | platform::kAttrReadOnly));
-    EXPECT_FALSE(hiddenOnly.Attributes().MatchesAttributes(platform::kAttrReadOnly));
 }
 
 }  // namespace
