@@ -15,6 +15,9 @@
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/WindowList.h"
 
+// Resources
+#include "res/resource.h"
+
 // Tests
 #include "ui/UiTestSupport.h"
 

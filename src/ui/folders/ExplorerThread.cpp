@@ -20,7 +20,15 @@
 namespace {
 
 constexpr std::size_t kItemGrowth = 100;
+// Wine reports hidden files as hidden, not as ghosted; both mean the same here.
 constexpr ULONG kRowAttributes = SFGAO_GHOSTED | SFGAO_HIDDEN;
+constexpr ULONG kListedAttributes = SFGAO_FOLDER | kRowAttributes;
+
+// A folder whose items' parsing names are their file-system paths.
+bool IsFileSystemPath(const std::string& path)
+{
+    return (path.size() >= 3 && path[1] == ':' && path[2] == '\\') || path.compare(0, 2, "\\\\") == 0;
+}
 
 }  // namespace
 
@@ -76,16 +84,18 @@ bool CExplorerThread::Enumerate(const listing::FolderKind& kind)
     items.reserve(kItemGrowth);
     LPITEMIDLIST relative = nullptr;
     ULONG fetched = 0;
-    while (items.size() < listing::kMaxItems && !Abandoned() &&
+    while (items.size() < m_request.maxItems && !Abandoned() &&
            enumerator->Next(1, &relative, &fetched) == S_OK && fetched == 1) {
-        std::unique_ptr<CFileItem> item = MakeItem(relative, kind.virtualFolder);
+        const ULONG attributes = shell::Attributes(folder, relative, kListedAttributes);
+        std::unique_ptr<CFileItem> item = MakeItem(relative, kind.virtualFolder, attributes);
         if (mask && !mask->Matches(item->name, {})) continue;
         items.push_back(std::move(item));
+        m_attributes.push_back(attributes);
     }
     return true;
 }
 
-std::unique_ptr<CFileItem> CExplorerThread::MakeItem(LPITEMIDLIST relative, bool virtualFolder) const
+std::unique_ptr<CFileItem> CExplorerThread::MakeItem(LPITEMIDLIST relative, bool virtualFolder, ULONG attributes)
 {
     const CFileItem& folderItem = *m_request.folderItem;
     auto item = std::make_unique<CFileItem>();
@@ -94,9 +104,20 @@ std::unique_ptr<CFileItem> CExplorerThread::MakeItem(LPITEMIDLIST relative, bool
     item->parentFolder = folderItem.folder;
     item->ownsParentRef = false;
     item->relativeId = relative;
-    item->name = shell::DisplayName(item->folder, relative, SHGDN_INFOLDER);
-    item->path = shell::DisplayName(item->folder, relative, SHGDN_FORPARSING);
-    if (virtualFolder && item->path.empty()) item->path = item->name;
+    item->isDirectory = (attributes & SFGAO_FOLDER) != 0;
+    if (virtualFolder || !IsFileSystemPath(m_request.folderPath)) {
+        item->name = shell::DisplayName(item->folder, relative, SHGDN_INFOLDER);
+        item->path = shell::DisplayName(item->folder, relative, SHGDN_FORPARSING);
+        if (virtualFolder && item->path.empty()) item->path = item->name;
+    } else {
+        // In a file-system folder an item's parsing name is the folder's path and its file name.
+        std::string fileName;
+        item->name = m_lookup.InFolderName(item->folder, relative, item->isDirectory, &fileName);
+        item->path.reserve(m_request.folderPath.size() + 1 + fileName.size());
+        item->path = m_request.folderPath;
+        if (item->path.back() != '\\') item->path += '\\';
+        item->path += fileName;
+    }
     item->absoluteId = ui::PidlAppend(folderItem.absoluteId, relative);
     item->folderPath = m_request.folderPath;
     item->extension = ExtensionOf(item->name);
@@ -104,14 +125,7 @@ std::unique_ptr<CFileItem> CExplorerThread::MakeItem(LPITEMIDLIST relative, bool
     return item;
 }
 
-int CExplorerThread::ExtensionIcon(const std::string& extension)
-{
-    const auto found = m_extensionIcons.find(extension);
-    if (found != m_extensionIcons.end()) return found->second;
-    const int icon = shell::IconOfExtension(extension);
-    m_extensionIcons.emplace(extension, icon);
-    return icon;
-}
+int CExplorerThread::ExtensionIcon(const std::string& extension) { return m_lookup.ExtensionIcon(extension); }
 
 int CExplorerThread::ShareIcon(const CFileItem& item) const
 {
@@ -123,14 +137,13 @@ void CExplorerThread::AssignItemIcon(CFileItem& item, listing::IconPlan plan, in
     using listing::IconPlan;
     ListingResult& result = m_job->result;
     if (plan == IconPlan::Quick) {
-        const bool isFolder = shell::Attributes(item.folder, item.relativeId, SFGAO_FOLDER) != 0;
-        item.iconIndex = isFolder ? shell::IconOfPidl(item.absoluteId) : ExtensionIcon(item.extension);
+        item.iconIndex = item.isDirectory ? shell::IconOfPidl(item.absoluteId) : ExtensionIcon(item.extension);
         return;
     }
     if (plan == IconPlan::PerItem) {
         const ULONG attributes = shell::Attributes(item.folder, item.relativeId, SFGAO_LINK | SFGAO_SHARE);
         if (attributes & SFGAO_LINK) result.links.Add(&item);
-        item.iconIndex = shell::IconOfPidl(item.absoluteId);
+        item.iconIndex = m_lookup.ExactIcon(item.folder, item.relativeId, item.absoluteId, item.path, item.isDirectory);
         if (attributes & SFGAO_SHARE) {
             const int shareIcon = ShareIcon(item);
             if (shareIcon != -1) item.iconIndex = shareIcon;
@@ -161,13 +174,13 @@ bool CExplorerThread::MakeRows()
 {
     ListingResult& result = m_job->result;
     result.rows.reserve(result.store->items.size());
-    for (const auto& item : result.store->items) {
+    for (std::size_t i = 0; i < result.store->items.size(); ++i) {
         if (Abandoned()) return false;
-        // Wine reports hidden files as hidden, not as ghosted; both mean the same here.
-        const bool ghosted = shell::Attributes(item->folder, item->relativeId, kRowAttributes) != 0;
-        if (ghosted) item->hiddenOrSystem = true;
-        item->visible = ItemVisible(m_request.showHidden, item->hiddenOrSystem);
-        if (item->visible) result.rows.push_back({item.get(), ghosted});
+        CFileItem& item = *result.store->items[i];
+        const bool ghosted = (m_attributes[i] & kRowAttributes) != 0;
+        if (ghosted) item.hiddenOrSystem = true;
+        item.visible = ItemVisible(m_request.showHidden, item.hiddenOrSystem);
+        if (item.visible) result.rows.push_back({&item, ghosted});
     }
     return true;
 }

@@ -6,11 +6,12 @@
 
 // Folders
 #include "ui/folders/BaseThread.h"
+#include "ui/folders/Shell.h"
 
 // Standard library
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 // What the view tells the worker; the worker never reads the view itself.
 struct ExplorerListingRequest {
@@ -22,6 +23,7 @@ struct ExplorerListingRequest {
     bool onlyFiles = false;                 // setting 81
     bool showHidden = false;                // setting 24
     bool belowNetwork = false;
+    std::size_t maxItems = listing::kMaxItems;  // the listing stops here
     int appIcon = -1, driveShareIcon = -1, folderShareIcon = -1;
 };
 
@@ -35,7 +37,7 @@ protected:
 
 private:
     bool Enumerate(const listing::FolderKind& kind);
-    std::unique_ptr<CFileItem> MakeItem(LPITEMIDLIST relative, bool virtualFolder) const;
+    std::unique_ptr<CFileItem> MakeItem(LPITEMIDLIST relative, bool virtualFolder, ULONG attributes);
     void AssignIcons(const listing::FolderKind& kind);
     void AssignItemIcon(CFileItem& item, listing::IconPlan plan, int exeIcon);
     int ShareIcon(const CFileItem& item) const;
@@ -43,6 +45,7 @@ private:
     bool MakeRows();
 
     ExplorerListingRequest m_request;
-    // Icons by extension, asked once per listing.
-    std::unordered_map<std::string, int> m_extensionIcons;
+    shell::LookupCache m_lookup;
+    // The attributes asked of each item as it was listed, in item order.
+    std::vector<ULONG> m_attributes;
 };

@@ -50,7 +50,11 @@ bool CExplorerView::OnCommand(UINT id)
     case ID_FILE_CREATE_SHORTCUT: CreateShortcut(); return true;
     case ID_FILE_OPEN_WITH: OpenWith(); return true;
     case ID_VIEW_ADDRESS_BAR: ToggleAddressBar(); return true;
-    case ID_VIEW_REFRESH: Refresh(); return true;
+    case ID_VIEW_REFRESH:
+        // The user's refresh also shows changed file types.
+        shell::LookupCache::Forget();
+        Refresh();
+        return true;
     case ID_FILE_COPY_PATH: CopyPath(); return true;
     case ID_FILE_COMMAND_PROMPT: CommandPrompt(); return true;
     default: return CFilesView::OnCommand(id);

@@ -26,7 +26,8 @@ void CFileItem::ReleaseShellReferences()
 }
 
 CFileItem::Details CFileItem::ReadDetails(FileItem record, int iconIndex, LPCITEMIDLIST absoluteId,
-                                          bool computeVisibility, bool usePath, bool showHidden)
+                                          bool computeVisibility, bool usePath, bool showHidden,
+                                          shell::LookupCache* cache)
 {
     Details details{std::move(record), iconIndex};
     const std::string& path = details.record.path;
@@ -34,17 +35,19 @@ CFileItem::Details CFileItem::ReadDetails(FileItem record, int iconIndex, LPCITE
     request.computeVisibility = computeVisibility;
     request.showHidden = showHidden;
     const bool byPath = usePath || !absoluteId;
-    request.shellTypeName = byPath ? shell::TypeNameOfPath(path) : shell::TypeNameOfPidl(absoluteId);
+    const LPCITEMIDLIST byList = byPath ? nullptr : absoluteId;
+    request.shellTypeName = cache ? cache->TypeName(byList, path, details.record.isDirectory)
+                                  : byPath ? shell::TypeNameOfPath(path) : shell::TypeNameOfPidl(absoluteId);
     if (details.iconIndex == -1)
         details.iconIndex = byPath ? shell::IconOfPath(path) : shell::IconOfPidl(absoluteId);
     LoadFileDetails(details.record, platform::SystemDirectoryLister(), request);
     return details;
 }
 
-void CFileItem::LoadDetails(bool computeVisibility, bool usePath, bool showHidden)
+void CFileItem::LoadDetails(bool computeVisibility, bool usePath, bool showHidden, shell::LookupCache* cache)
 {
     Details details = ReadDetails(*this, iconIndex, ownsAbsoluteId ? absoluteId : nullptr,
-                                  computeVisibility, usePath, showHidden);
+                                  computeVisibility, usePath, showHidden, cache);
     static_cast<FileItem&>(*this) = std::move(details.record);
     iconIndex = details.iconIndex;
 }

@@ -8,6 +8,9 @@
 #include "core/folders/FileDetails.h"
 #include "core/folders/FileItem.h"
 
+// Folders
+#include "ui/folders/Shell.h"
+
 // Standard library
 #include <string>
 
@@ -25,14 +28,16 @@ public:
     CFileItem& operator=(const CFileItem&) = delete;
 
     // Size, times, attributes and type from the shell and the file's status.
-    void LoadDetails(bool computeVisibility, bool usePath, bool showHidden);
+    // A cache lets items of one class share the shell's answers.
+    void LoadDetails(bool computeVisibility, bool usePath, bool showHidden, shell::LookupCache* cache = nullptr);
     // The same read into a copy, for a thread that publishes it under a lock.
     struct Details {
         FileItem record;
         int iconIndex = -1;
     };
     static Details ReadDetails(FileItem record, int iconIndex, LPCITEMIDLIST absoluteId,
-                               bool computeVisibility, bool usePath, bool showHidden);
+                               bool computeVisibility, bool usePath, bool showHidden,
+                               shell::LookupCache* cache = nullptr);
     // The full path from absoluteId when the item is bound inside a folder,
     // else path; "" without a folder object.
     std::string PathQuery() const;

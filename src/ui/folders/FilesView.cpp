@@ -241,7 +241,7 @@ LRESULT CFilesView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnIconsDone();
         return 0;
     case UWM_REBUILDCOLUMNS:
-        BuildColumns(true);
+        RebuildColumns();
         return 0;
     case WM_DESTROY:
         OnDestroy();

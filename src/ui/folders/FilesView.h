@@ -14,6 +14,7 @@
 // Folders
 #include "ui/folders/FilesList.h"
 #include "ui/folders/Listing.h"
+#include "ui/folders/Shell.h"
 
 // Standard library
 #include <atomic>
@@ -104,8 +105,11 @@ protected:
     bool StartIconThread();
     void SetViewMode(int mode);
     void BuildColumns(bool realFolder);
+    // Every column but the first goes; the shown ones come back in their order.
+    void RebuildColumns();
     void SetTotalSize(double size) { m_totalSize = size; }
     int UpImage();
+    shell::LookupCache& Lookup() { return m_lookup; }
     bool StopIconThreadRequested() const { return m_stopIconThread->load(); }
     void RequestIconThreadStop() { m_stopIconThread->store(true); }
     void ClearIconThreadStop() { m_stopIconThread->store(false); }
@@ -145,6 +149,7 @@ private:
     int m_upImage = -1;
     bool m_autoArrange = false;
     HFONT m_font = nullptr;
+    shell::LookupCache m_lookup;
 };
 
 // The width setting of a column kind, and its width when the setting is 0.

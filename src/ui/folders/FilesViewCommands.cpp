@@ -49,7 +49,7 @@ LRESULT CFilesView::OnNotify(NMHDR& header)
         CFileItem* item = ItemAt(reinterpret_cast<NMITEMACTIVATE&>(header).iItem);
         if (item && m_store && item->sizeKB == -1) {
             std::lock_guard<std::mutex> guard(m_store->lock);
-            item->LoadDetails(true, !item->ownsAbsoluteId, Settings().GetSetting(Setting::ShowHiddenFiles) != 0);
+            item->LoadDetails(true, !item->ownsAbsoluteId, Settings().GetSetting(Setting::ShowHiddenFiles) != 0, &m_lookup);
         }
         return 0;
     }
@@ -168,7 +168,7 @@ FolderStatus CFilesView::Status(const std::string& freeSpace)
         if (!item.detailsPending) return;
         // Measured on the spot: this may touch the disk.
         if (!oldCursor) oldCursor = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
-        item.LoadDetails(true, !item.ownsAbsoluteId, showHidden);
+        item.LoadDetails(true, !item.ownsAbsoluteId, showHidden, &m_lookup);
     };
     if (!input.reading) {
         for (int row = m_list.NextSelected(-1); row != -1; row = m_list.NextSelected(row)) {

@@ -120,7 +120,7 @@ int DefaultColumnWidth(ColumnKind kind) { return InfoOf(kind).defaultWidth; }
 std::string CFilesView::CellTextLocked(CFileItem& item, ColumnKind kind)
 {
     if (item.detailsPending && ViewMode() == kDetailsMode)
-        item.LoadDetails(true, !item.ownsAbsoluteId, Settings().GetSetting(Setting::ShowHiddenFiles) != 0);
+        item.LoadDetails(true, !item.ownsAbsoluteId, Settings().GetSetting(Setting::ShowHiddenFiles) != 0, &m_lookup);
     switch (kind) {
     case ColumnKind::Name: return item.name;
     case ColumnKind::InFolder: return item.folderPath;
@@ -206,16 +206,30 @@ void CFilesView::AddColumn(ColumnKind kind)
 
 void CFilesView::BuildColumns(bool realFolder)
 {
-    // Every column but the first goes; the shown ones come back in their order.
+    if (m_columns.empty()) AddColumn(ColumnKind::Name);
+    if (!realFolder) {
+        // A virtual folder shows names only.
+        while (m_columns.size() > 1) {
+            ListView_DeleteColumn(m_list.Handle(), static_cast<int>(m_columns.size()) - 1);
+            m_columns.pop_back();
+        }
+        return;
+    }
+    if (m_columns.size() > 1) return;  // built already
+    m_sortMode = Settings().GetSetting(Setting::Arrangement);
+    if (m_sortMode < 0 || m_sortMode >= static_cast<int>(ColumnKind::Count)) m_sortMode = 0;
+    for (ColumnKind kind : {ColumnKind::Ext, ColumnKind::Size, ColumnKind::Type, ColumnKind::Modified,
+                            ColumnKind::Time, ColumnKind::Attr})
+        if (Settings().GetSetting(InfoOf(kind).showSetting)) AddColumn(kind);
+}
+
+void CFilesView::RebuildColumns()
+{
     while (m_columns.size() > 1) {
         ListView_DeleteColumn(m_list.Handle(), static_cast<int>(m_columns.size()) - 1);
         m_columns.pop_back();
     }
-    if (m_columns.empty()) AddColumn(ColumnKind::Name);
-    if (!realFolder) return;
-    for (ColumnKind kind : {ColumnKind::Ext, ColumnKind::Size, ColumnKind::Type, ColumnKind::Modified,
-                            ColumnKind::Time, ColumnKind::Attr})
-        if (Settings().GetSetting(InfoOf(kind).showSetting)) AddColumn(kind);
+    BuildColumns(true);
 }
 
 void CFilesView::SaveColumnWidths()

@@ -27,18 +27,16 @@ void CIconThread::LoadIcons()
     for (CFileItem* item : m_work.rows) {
         if (Stopped()) break;
         if (!item) continue;
-        // The identifier list never changes once listed; the path is copied under the lock.
-        int icon = -1;
-        if (item->ownsAbsoluteId && item->absoluteId) {
-            icon = shell::IconOfPidl(item->absoluteId);
-        } else {
-            std::string path;
-            {
-                std::lock_guard<std::mutex> guard(m_work.store->lock);
-                path = item->path;
-            }
-            icon = shell::IconOfPath(path);
+        // The identifiers never change once listed; path and kind are copied under the lock.
+        std::string path;
+        bool isFolder = false;
+        {
+            std::lock_guard<std::mutex> guard(m_work.store->lock);
+            path = item->path;
+            isFolder = item->isDirectory;
         }
+        const LPCITEMIDLIST absolute = item->ownsAbsoluteId ? item->absoluteId : nullptr;
+        int icon = m_lookup.ExactIcon(item->folder, item->relativeId, absolute, path, isFolder);
         if (icon == exeIcon && m_work.appIcon != -1) icon = m_work.appIcon;
         {
             std::lock_guard<std::mutex> guard(m_work.store->lock);
@@ -65,7 +63,7 @@ void CIconThread::LoadDetails()
         // Read outside the lock, then published at once.
         LPCITEMIDLIST absolute = item->ownsAbsoluteId ? item->absoluteId : nullptr;
         CFileItem::Details details =
-            CFileItem::ReadDetails(std::move(record), icon, absolute, true, !absolute, m_work.showHidden);
+            CFileItem::ReadDetails(std::move(record), icon, absolute, true, !absolute, m_work.showHidden, &m_lookup);
         std::lock_guard<std::mutex> guard(m_work.store->lock);
         if (!item->detailsPending) continue;
         static_cast<FileItem&>(*item) = std::move(details.record);

@@ -7,6 +7,7 @@
 
 // Folders
 #include "ui/folders/Listing.h"
+#include "ui/folders/Shell.h"
 
 // Standard library
 #include <atomic>
@@ -39,4 +40,5 @@ private:
     void LoadDetails();
 
     IconWork m_work;
+    shell::LookupCache m_lookup;
 };

@@ -1,5 +1,9 @@
 #include "ui/folders/Shell.h"
 
+// Standard library
+#include <cctype>
+#include <mutex>
+
 namespace shell {
 namespace {
 
@@ -153,6 +157,126 @@ bool IsFolderPath(const std::string& path)
     if (path.empty()) return false;
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace shell
+
+namespace shell {
+namespace {
+
+// The answers kept for the run, shared by every thread.
+struct KeptAnswers {
+    std::mutex lock;
+    std::unordered_map<std::string, bool> hidesExtension;
+    std::unordered_map<std::string, int> classIcons;
+    std::unordered_map<std::string, int> extensionIcons;
+    std::unordered_map<std::string, std::string> typeNames;
+};
+
+KeptAnswers& Kept()
+{
+    static KeptAnswers kept;
+    return kept;
+}
+
+template <typename Map>
+bool Find(const Map& map, const std::string& key, typename Map::mapped_type& value)
+{
+    std::lock_guard<std::mutex> guard(Kept().lock);
+    const auto found = map.find(key);
+    if (found == map.end()) return false;
+    value = found->second;
+    return true;
+}
+
+template <typename Map>
+void Keep(Map& map, const std::string& key, const typename Map::mapped_type& value)
+{
+    std::lock_guard<std::mutex> guard(Kept().lock);
+    map.emplace(key, value);
+}
+
+std::string LowerExtension(const std::string& name, bool isFolder)
+{
+    if (isFolder) return {};
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos) return {};
+    std::string extension = name.substr(dot + 1);
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
+}
+
+}  // namespace
+
+void LookupCache::Forget()
+{
+    KeptAnswers& kept = Kept();
+    std::lock_guard<std::mutex> guard(kept.lock);
+    kept.hidesExtension.clear();
+    kept.classIcons.clear();
+    kept.extensionIcons.clear();
+    kept.typeNames.clear();
+}
+
+std::string LookupCache::InFolderName(IShellFolder* folder, LPCITEMIDLIST relative, bool isFolder,
+                                      std::string* fileNameOut)
+{
+    const std::string fileName = DisplayName(folder, relative, SHGDN_INFOLDER | SHGDN_FORPARSING);
+    if (fileNameOut) *fileNameOut = fileName;
+    // Folders never lose an "extension"; names without a dot have none to lose.
+    const std::size_t dot = fileName.rfind('.');
+    if (isFolder || dot == std::string::npos || fileName.empty()) return fileName;
+    const std::string key = LowerExtension(fileName, false);
+    bool hides = false;
+    if (!Find(Kept().hidesExtension, key, hides)) {
+        const std::string shown = DisplayName(folder, relative, SHGDN_INFOLDER);
+        hides = shown != fileName && shown == fileName.substr(0, dot);
+        // A name of the item's own says nothing about its class.
+        if (shown != fileName && !hides) return shown;
+        Keep(Kept().hidesExtension, key, hides);
+    }
+    return hides ? fileName.substr(0, dot) : fileName;
+}
+
+int LookupCache::ExtensionIcon(const std::string& extension)
+{
+    int icon = -1;
+    if (Find(Kept().extensionIcons, extension, icon)) return icon;
+    icon = IconOfExtension(extension);
+    if (icon >= 0) Keep(Kept().extensionIcons, extension, icon);
+    return icon;
+}
+
+int LookupCache::ExactIcon(IShellFolder* folder, LPCITEMIDLIST relative, LPCITEMIDLIST absolute,
+                           const std::string& path, bool isFolder)
+{
+    const std::string key = LowerExtension(path.substr(path.rfind('\\') + 1), isFolder);
+    int icon = -1;
+    if (!isFolder && Find(Kept().classIcons, key, icon)) return icon;
+    icon = absolute ? IconOfPidl(absolute) : IconOfPath(path);
+    if (isFolder || !folder || !relative || icon < 0) return icon;
+    // The shell says whether the icon belongs to the item or to its class.
+    ui::ComPtr<IExtractIconA> extract;
+    LPCITEMIDLIST items[] = {relative};
+    if (FAILED(folder->GetUIObjectOf(nullptr, 1, items, IID_IExtractIconA, nullptr, extract.OutVoid())))
+        return icon;
+    char iconFile[MAX_PATH] = "";
+    int index = 0;
+    UINT flags = 0;
+    if (extract->GetIconLocation(GIL_FORSHELL, iconFile, sizeof(iconFile), &index, &flags) != S_OK) return icon;
+    const bool ownIcon = (flags & (GIL_PERINSTANCE | GIL_NOTFILENAME)) || lstrcmpiA(iconFile, path.c_str()) == 0;
+    if (!ownIcon) Keep(Kept().classIcons, key, icon);
+    return icon;
+}
+
+std::string LookupCache::TypeName(LPCITEMIDLIST absolute, const std::string& path, bool isFolder)
+{
+    const std::string key = LowerExtension(path.substr(path.rfind('\\') + 1), isFolder);
+    std::string type;
+    if (!isFolder && Find(Kept().typeNames, key, type)) return type;
+    type = absolute ? TypeNameOfPidl(absolute) : TypeNameOfPath(path);
+    if (!isFolder) Keep(Kept().typeNames, key, type);
+    return type;
 }
 
 }  // namespace shell

@@ -8,6 +8,7 @@
 
 // Standard library
 #include <string>
+#include <unordered_map>
 
 // Windows
 #include <windows.h>
@@ -48,5 +49,34 @@ UINT DriveTypeOf(const std::string& path);
 // A removable or CD-ROM drive without a disk is not ready.
 bool DriveReady(const std::string& path);
 bool IsFolderPath(const std::string& path);
+
+}  // namespace shell
+
+namespace shell {
+
+// Answers of the shell that depend only on an item's class, asked once per
+// extension and kept for the whole run. The shell of some platforms answers
+// these slowly (it reads the registry for every item); a file's class is its
+// extension, so listings ask once per extension. Refreshing a view forgets
+// them, so that changed file types show. Safe on any thread.
+class LookupCache {
+public:
+    // The name the shell shows for an item of a file-system folder: its file
+    // name, without the extension when the shell hides that extension.
+    // fileName, when given, gets the file name itself.
+    std::string InFolderName(IShellFolder* folder, LPCITEMIDLIST relative, bool isFolder,
+                             std::string* fileName = nullptr);
+    // The item's exact icon. Items of a class whose icon is not their own
+    // (not "per instance") share the first one's answer.
+    int ExactIcon(IShellFolder* folder, LPCITEMIDLIST relative, LPCITEMIDLIST absolute,
+                  const std::string& path, bool isFolder);
+    // The icon of any file with the extension, by file attributes only.
+    int ExtensionIcon(const std::string& extension);
+    // The type description; files share theirs by extension.
+    std::string TypeName(LPCITEMIDLIST absolute, const std::string& path, bool isFolder);
+
+    // Forgets every kept answer.
+    static void Forget();
+};
 
 }  // namespace shell

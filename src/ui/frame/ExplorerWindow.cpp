@@ -179,6 +179,21 @@ void CExplorerWindow::StopWatchers()
 
 void CExplorerWindow::LoadingStarted()
 {
+    ::SetTimer(Handle(), kLoadingTimerId, kLoadingDelayMs, nullptr);
+}
+
+void CExplorerWindow::OnTimer(UINT_PTR id)
+{
+    if (id != kLoadingTimerId) {
+        CFolderWindow::OnTimer(id);
+        return;
+    }
+    ::KillTimer(Handle(), kLoadingTimerId);
+    if (m_view && m_view->HasWorker()) ShowLoading();
+}
+
+void CExplorerWindow::ShowLoading()
+{
     ShowStatusBar(true);
     m_loading.reset();
     m_loading = std::make_unique<LoadingIndicator>();
@@ -193,7 +208,8 @@ void CExplorerWindow::LoadingStarted()
 
 void CExplorerWindow::LoadingDone()
 {
-    ShowStatusBar(false);
+    ::KillTimer(Handle(), kLoadingTimerId);
+    if (StatusBarVisible()) ShowStatusBar(false);
     m_loading.reset();
 }
 

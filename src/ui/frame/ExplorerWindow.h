@@ -43,6 +43,11 @@ public:
     const LoadingIndicator* Loading() const { return m_loading.get(); }
     std::string Title() const;
 
+    // A listing shows its indicator only once it has taken this long, so that
+    // quick listings do not make the window lay itself out twice.
+    static constexpr UINT_PTR kLoadingTimerId = 201;
+    static constexpr UINT kLoadingDelayMs = 250;
+
     // Whether a history drop-down menu is open.
     static bool HistoryMenuOpen() { return s_historyMenuOpen; }
 
@@ -50,6 +55,7 @@ protected:
     std::unique_ptr<CFilesView> MakeView() override;
     bool OnCreate() override;
     void OnDestroy() override;
+    void OnTimer(UINT_PTR id) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -62,6 +68,7 @@ private:
     void UpdateIcon();
     void ShowHistoryMenu(bool back);
     void LoadingStarted();
+    void ShowLoading();
     void LoadingDone();
     std::string FindWatchedPath() const;
     void ShowNavigateFailed(const std::string& path) const;
