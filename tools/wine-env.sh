@@ -11,6 +11,8 @@ wine_prefix_ready() {
         wineboot -i >/dev/null 2>&1
         # No window manager runs on a virtual display: Wine draws the frames itself.
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+        # A crashing test must end, not wait for someone to close Wine's crash dialog.
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
         wineserver -w
     fi
 }

@@ -104,6 +104,8 @@
 #define IDD_TIP_OF_THE_DAY              178
 #define IDD_OPEN_FOLDER                 180     /* also the drop-target chooser */
 #define IDD_ABOUTBOX                    190
+#define IDD_CHOOSE_VIEW_MODE            191
+#define IDD_WINDOWS_LIST                192
 #define IDD_CHOOSE_DRIVE                347
 #define IDD_SPLASH                      423
 #define IDD_OPTIONS_PERFORMANCE         424
@@ -150,6 +152,14 @@
 #define IDC_TIP_TEXT                    1206
 #define IDC_TIP_PANEL                   1207    /* yellow panel behind the tip */
 #define IDC_TIP_PICTURE                 1208
+#define IDC_VIEW_MODE_EXPLORER          1700    /* Choose View Mode: one folder at a time */
+#define IDC_VIEW_MODE_WINDOWS           1701    /* Choose View Mode: several windows */
+#define IDC_WINDOWS_LIST                1710    /* Windows List: the open windows */
+#define IDC_WINDOWS_CLOSE               1711
+#define IDC_WINDOWS_CLOSE_ALL           1712
+#define IDC_WINDOWS_SWITCH_TO           1713
+#define IDC_WINDOWS_TILE_HORZ           1714
+#define IDC_WINDOWS_TILE_VERT           1715
 #define IDC_SPLASH_PICTURE              1250
 #define IDC_ABOUT_VERSION               1251
 #define IDC_USER_LIST                   1360

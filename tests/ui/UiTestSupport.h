@@ -20,6 +20,13 @@
 
 namespace uitest {
 
+// Whether the test runner answers the first start's view-mode question itself.
+inline bool& AutoAnswerViewMode()
+{
+    static bool answer = true;
+    return answer;
+}
+
 // The program's key as this build's version names it.
 inline std::string RootPath()
 {

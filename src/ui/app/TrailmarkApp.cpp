@@ -22,6 +22,7 @@
 #include "ui/app/CommonControlsCheck.h"
 #include "ui/app/SplashWindow.h"
 #include "ui/frame/MainFrame.h"
+#include "ui/frame/WindowList.h"
 
 // Dialogs
 #include "ui/dialogs/ChooseUserDlg.h"
@@ -97,10 +98,19 @@ bool CTrailmarkApp::InitInstance()
     }
     SetMainWindow(m_mainFrame->Handle());
 
+    if (!OpenCommandLineFolder()) return false;
+    CWindowList& windows = CWindowList::Instance();
+    if (m_settings->GetSetting(Setting::SaveDesktop) && !m_settings->GetSetting(Setting::ExplorerMode))
+        windows.RestoreWindows();
+    windows.SwitchMode();
+
     PlaceMainFrame();
+    ::SendMessageA(m_mainFrame->MdiClient(), WM_MDIICONARRANGE, 0, 0);
     if (m_newInstallation)
         CSettingsStore::WriteInstallInfo(platform::SystemRegistry(), version, m_programDirectory);
     ApplyPerformanceDefaults();
+    if (!m_settings->GetSetting(Setting::ShowSplash) && m_freshProfile)
+        ::SendMessageA(m_mainFrame->Handle(), WM_COMMAND, ID_VIEW_CHOOSE_VIEW_MODE, 0);
 
     m_mainFrame->SetStarting(false);
     ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_NORMAL);
@@ -214,6 +224,17 @@ void CTrailmarkApp::CreateStarterObjects()
     m_settings->GetTextSetting(Setting::Wallpaper, wallpaper);
     if (!wallpaper.empty())
         m_settings->SetTextSetting(Setting::Wallpaper, m_programDirectory + "\\" + wallpaper);
+}
+
+bool CTrailmarkApp::OpenCommandLineFolder()
+{
+    // A plain start names nothing; a named folder opens in a folder window.
+    for (int i = 1; i < __argc; ++i) {
+        const std::string argument = __argv[i];
+        if (argument.empty() || argument[0] == '/' || argument[0] == '-') continue;
+        return CWindowList::Instance().OpenWindow(argument, WindowKind::Folder, nullptr, 0) != nullptr;
+    }
+    return true;
 }
 
 void CTrailmarkApp::TakeIconIndices()

@@ -82,6 +82,8 @@ public:
 
 private:
     bool OpenProfile();
+    // Opens the folder the command line names; false when it cannot be opened.
+    bool OpenCommandLineFolder();
     // The index of the user to run as, or none when start-up must end.
     std::optional<int> ChooseUser();
     std::optional<int> OfferNewUser();

@@ -50,6 +50,8 @@ bool CMainFrame::OnCreate()
     m_documentArea.Subclass(MdiClient());
     RemoveMissingHelpIndex();
     FindRunTimeMenus();
+    ShowWindowMenu(CTrailmarkApp::Instance()->Settings().GetSetting(Setting::ExplorerMode) == 0);
+    CWindowList::Instance().LoadSavedWindows(CTrailmarkApp::Instance()->Settings());
     AdjustUserMenu(::GetMenu(Handle()), CTrailmarkApp::Instance()->Users()->GetCurrentUser());
     ::SetTimer(Handle(), kClockTimerId, kClockPeriodMs, nullptr);
     ::SetTimer(Handle(), kStatusTimerId, kStatusPeriodMs, nullptr);
@@ -105,6 +107,7 @@ void CMainFrame::SaveDesktop()
     CSettingsStore& settings = CTrailmarkApp::Instance()->Settings();
     ClearDesktop(settings);
     SaveFrameState(settings, m_frameState);
+    CWindowList::Instance().SaveOpenWindows(settings);
 }
 
 void CMainFrame::LayoutStatusPanes()
@@ -142,6 +145,10 @@ void CMainFrame::OnTimer(UINT_PTR id)
         ::KillTimer(Handle(), kSplashTimerId);
         CTrailmarkApp::Instance()->OnSplashDone();
         break;
+    case kCloseRetryTimerId:
+        ::KillTimer(Handle(), kCloseRetryTimerId);
+        OnClose();
+        break;
     default:
         break;
     }
@@ -149,9 +156,15 @@ void CMainFrame::OnTimer(UINT_PTR id)
 
 void CMainFrame::OnClose()
 {
-    RemoveTrayIcon();
-    SaveDesktop();
-    m_closing = true;
+    if (!m_closing) {
+        RemoveTrayIcon();
+        SaveDesktop();
+        m_closing = true;
+        m_runningThreads->CancelAll();
+    }
+    if (!CloseWindowsForShutdown()) return;
+    m_runningThreads->CancelAll();
+    ::KillTimer(Handle(), kCloseRetryTimerId);
     ::KillTimer(Handle(), kClockTimerId);
     ::KillTimer(Handle(), kStatusTimerId);
     ::KillTimer(Handle(), kSplashTimerId);
@@ -160,6 +173,7 @@ void CMainFrame::OnClose()
 
 bool CMainFrame::InitMenuPopup(HMENU menu)
 {
+    if (menu == m_windowMenu) FillWindowMenu();
     FillRunTimeMenu(menu);
     FillRecentFiles(menu);
     return ui::MdiFrame::InitMenuPopup(menu);
@@ -197,6 +211,7 @@ void CMainFrame::FillRecentFiles(HMENU menu)
 
 bool CMainFrame::OnCommand(UINT id)
 {
+    if (OnWindowCommand(id)) return true;
     switch (id) {
     case ID_APP_EXIT:
         ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
@@ -252,6 +267,7 @@ void CMainFrame::OnContextMenu(HWND window, POINT point)
 
 bool CMainFrame::OnUpdateCommand(UINT id, ui::CommandState& state)
 {
+    if (OnUpdateWindowCommand(id, state)) return true;
     switch (id) {
     case ID_APP_EXIT:
     case ID_FAVORITES_ADD_MONITOR:

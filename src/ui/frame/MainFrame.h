@@ -4,6 +4,7 @@
 
 // Core
 #include "core/app/WindowState.h"
+#include "core/frame/WindowRules.h"
 
 // Framework
 #include "ui/framework/MdiFrame.h"
@@ -28,6 +29,8 @@ inline constexpr UINT_PTR kSplashTimerId = 1004;
 inline constexpr UINT kClockPeriodMs = 1000;
 inline constexpr UINT kStatusPeriodMs = 100;
 inline constexpr UINT kSplashDelayMs = 3500;
+inline constexpr UINT_PTR kCloseRetryTimerId = 1106;
+inline constexpr UINT kCloseRetryMs = 1000;
 
 // Messages the frame takes.
 inline constexpr UINT WM_STATUS_PROMPT_MODE = WM_USER + 1047;  // wParam 0 on, 1 off
@@ -42,6 +45,12 @@ public:
     bool IsClosing() const { return m_closing; }
     bool FreshProfile() const { return m_freshProfile; }
     CSubClassFrameWnd& DocumentArea() { return m_documentArea; }
+
+    // Shows or takes away the Window menu (it has no place in Explorer mode).
+    void ShowWindowMenu(bool show);
+    // Sets setting 13 and changes the window mode; the old value comes back
+    // when the change fails.
+    bool ApplyWindowMode(int explorerMode);
 
     // Places the frame with its saved or default rectangle and show state; a
     // program started minimized without activation stays so.
@@ -80,6 +89,15 @@ private:
     void RemoveMissingHelpIndex();
     void OnContextMenu(HWND window, POINT point);
 
+    // Window commands, the Window menu and closing with the windows.
+    WindowFacts CurrentWindowFacts() const;
+    void FillWindowMenu();
+    bool OnWindowCommand(UINT id);
+    bool OnUpdateWindowCommand(UINT id, ui::CommandState& state);
+    void ChooseViewMode();
+    void OnTaskbarCommand();
+    bool CloseWindowsForShutdown();
+
     // The menus rebuilt each time they open.
     void FindRunTimeMenus();
     void FillRunTimeMenu(HMENU menu);
@@ -113,6 +131,8 @@ private:
     HMENU m_diskMenu = nullptr;
     HMENU m_goMenu = nullptr;
     HMENU m_favoritesMenu = nullptr;
+    HMENU m_windowMenu = nullptr;
+    int m_windowFixedCount = 0;
     int m_goFixedCount = 0;
     bool m_diskMenuTrimmed = false;
     bool m_minimized = false;

@@ -17,6 +17,7 @@
 #include <windows.h>
 
 class CBasicWindow;
+class CSettingsStore;
 
 class CWindowList {
 public:
@@ -40,9 +41,38 @@ public:
     // Tiles or cascades the windows after a change, as setting 67 says.
     void Arrange();
 
+    // Closes the window of the path and kind; gives its answer to CanCloseNow
+    // (true when there was none).
+    bool CloseWindowByPath(const std::string& path, WindowKind kind);
+    // The window after `window`, or `window` itself when it is the last.
+    CBasicWindow* NextWindow(CBasicWindow* window) const;
+    bool AllMinimized() const;
+    bool AnyMinimized() const;
+    // Maximize mode maximizes every window; other modes show them normally.
+    void ApplyMaximizeMode();
+    // Asks each window to close; false at the first that cannot close at once.
+    bool CloseAll();
+    // Carries out a change of setting 13; false when it could not (the caller
+    // puts the setting back).
+    bool SwitchMode();
+
+    // The open windows in the "Desktop" section, and back.
+    void SaveOpenWindows(CSettingsStore& store);
+    void LoadSavedWindows(const CSettingsStore& store);
+    // Opens the saved windows, then the start-up folder when setting 1 asks.
+    void RestoreWindows();
+    const std::vector<WindowState>& SavedWindows() const { return m_saved; }
+
 private:
     CBasicWindow* MakeWindow(const WindowState& state, const void* extra);
     bool ConfirmRoom();
 
+    bool EnterExplorerMode(bool starting);
+    bool LeaveExplorerMode(bool starting);
+    // Opens setting 204's folder when setting 1 asks (clearing 1 when it fails),
+    // else or then "C:\". Gives the window opened.
+    CBasicWindow* OpenStartFolder(bool fallBackToRoot);
+
     std::vector<CBasicWindow*> m_windows;
+    std::vector<WindowState> m_saved;
 };
