@@ -210,6 +210,24 @@ TEST_F(AppLifecycle, OutOfRangeRefreshPeriodResetsThePerformanceSettings)
     CloseThroughTheFrame(app);
 }
 
+TEST_F(AppLifecycle, FastFindStartsItsWorkerAndShutdownStopsIt)
+{
+    {
+        CTrailmarkApp app;
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_EQ(app.FastFindState(), nullptr);  // off by default
+        app.Settings().SetSetting(Setting::FastFind, 1);
+        CloseThroughTheFrame(app);
+    }
+    CTrailmarkApp app;
+    ASSERT_TRUE(app.InitInstance());
+    const auto state = app.FastFindState();
+    ASSERT_NE(state, nullptr);
+    CloseThroughTheFrame(app);
+    // Told to stop, or already done: it no longer counts as running.
+    EXPECT_NE(state->load(), 0);
+}
+
 TEST_F(AppLifecycle, StartedMinimizedWithoutActivationTheFrameStaysMinimized)
 {
     {

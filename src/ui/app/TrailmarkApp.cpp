@@ -23,6 +23,8 @@
 #include "ui/app/SplashWindow.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/WindowList.h"
+// After the frame's headers: the shell's headers declare a global "Folder".
+#include "ui/app/FolderListThread.h"
 
 // Dialogs
 #include "ui/dialogs/ChooseUserDlg.h"
@@ -109,6 +111,7 @@ bool CTrailmarkApp::InitInstance()
     if (m_newInstallation)
         CSettingsStore::WriteInstallInfo(platform::SystemRegistry(), version, m_programDirectory);
     ApplyPerformanceDefaults();
+    if (m_settings->GetSetting(Setting::FastFind) == 1) m_fastFind = CFolderListThread::Start();
     if (!m_settings->GetSetting(Setting::ShowSplash) && m_freshProfile)
         ::SendMessageA(m_mainFrame->Handle(), WM_COMMAND, ID_VIEW_CHOOSE_VIEW_MODE, 0);
 
@@ -316,6 +319,11 @@ void CTrailmarkApp::SaveRecentFiles()
 
 int CTrailmarkApp::ExitInstance()
 {
+    // The Fast Find worker is told to stop; it ends by itself, nobody waits for it.
+    if (m_fastFind) {
+        int running = 0;
+        m_fastFind->compare_exchange_strong(running, 1);
+    }
     SaveRecentFiles();
     if (m_settings) m_settings->SaveSystemValues();
     // The system's image lists are only borrowed.

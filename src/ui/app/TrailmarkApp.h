@@ -14,6 +14,7 @@
 
 // Standard library
 #include <array>
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <string>
@@ -73,6 +74,8 @@ public:
     IMalloc* ShellAllocator() const { return m_shellAllocator; }
     const std::string& ProgramDirectory() const { return m_programDirectory; }
     bool TerminateAtExit() const { return m_terminateAtExit; }
+    // The Fast Find worker's state word, or null when it was not started.
+    const std::shared_ptr<std::atomic<int>>& FastFindState() const { return m_fastFind; }
 
     // Runs "rundll32" followed directly by the argument text (which starts with a blank).
     static void RunRundll32(const char* arguments);
@@ -109,6 +112,8 @@ private:
     std::unique_ptr<CSplashWindow> m_splash;
     SingleInstanceGuard m_instanceGuard;
     bool m_freshProfile = false;
+    // The Fast Find worker's state word while it may run; the worker owns itself.
+    std::shared_ptr<std::atomic<int>> m_fastFind;
 
     // Process-wide values.
     bool m_isWindowsNT = false;
