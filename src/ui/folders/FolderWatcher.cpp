@@ -5,8 +5,8 @@
 
 namespace {
 
-// A watched folder may vanish without a notification reaching us (Wine
-// reports nothing once the folder itself is deleted): it is checked this often.
+// A watched folder may vanish without a notification reaching us: it is
+// checked this often.
 constexpr DWORD kExistenceCheckMs = 500;
 
 struct WatchParams {
@@ -17,9 +17,15 @@ struct WatchParams {
     std::shared_ptr<FolderWatcher::Shared> shared;
 };
 
+// A deleted folder stays on the disk while handles are open on it (ours among
+// them) but can no longer be opened, so it is opened to see whether it is still there.
 bool PathExists(const std::string& path)
 {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    HANDLE handle = ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    ::CloseHandle(handle);
+    return true;
 }
 
 DWORD NotifyFilter(const WatchParams& params)

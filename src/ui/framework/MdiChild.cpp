@@ -89,8 +89,8 @@ LRESULT MdiChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (!OnSysCommand(static_cast<UINT>(wParam & kSysCommandMask))) return 0;
         break;
     case WM_COMMAND:
-        // Buttons and controls of the window itself send their commands here.
-        if (lParam && RouteCommand(this, LOWORD(wParam))) return 0;
+        // Controls of the window and its own parts send their commands here.
+        if (RouteCommand(this, LOWORD(wParam))) return 0;
         break;
     default:
         break;
