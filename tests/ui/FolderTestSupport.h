@@ -153,7 +153,12 @@ protected:
     {
         uitest::WipeProgramKeys();
         ASSERT_TRUE(m_app.InitInstance());
+        // A fresh start is in Explorer mode with the start folder open: the
+        // tests begin in multiple-window mode with no window.
         m_app.Settings().SetSetting(Setting::ExplorerMode, 0);
+        m_app.MainFrame()->ShowWindowMenu(true);
+        CWindowList::Instance().CloseAll();
+        PumpUntil([] { return CWindowList::Instance().Windows().empty(); });
         m_app.Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
     }
     void TearDown() override

@@ -99,6 +99,7 @@ TEST_F(WindowModes, AFreshStartOpensTheStartFolderInExplorerMode)
     EXPECT_EQ(m_app->Settings().GetSetting(Setting::ExplorerMode), 1);
     ASSERT_EQ(List().Windows().size(), 1u);
     EXPECT_EQ(List().Windows().front()->Path(), "C:\\");
+    EXPECT_TRUE(::IsZoomed(List().Windows().front()->Handle()));
     // No Window menu with one folder at a time.
     EXPECT_EQ(::GetMenuState(::GetMenu(Frame().Handle()), ID_WINDOW_CLOSE_ALL, MF_BYCOMMAND), static_cast<UINT>(-1));
     EXPECT_FALSE(Enabled(ID_WINDOW_CASCADE));

@@ -52,6 +52,7 @@ bool CMainFrame::OnCreate()
     FindRunTimeMenus();
     ShowWindowMenu(CTrailmarkApp::Instance()->Settings().GetSetting(Setting::ExplorerMode) == 0);
     CWindowList::Instance().LoadSavedWindows(CTrailmarkApp::Instance()->Settings());
+    LoadPlacement();
     AdjustUserMenu(::GetMenu(Handle()), CTrailmarkApp::Instance()->Users()->GetCurrentUser());
     ::SetTimer(Handle(), kClockTimerId, kClockPeriodMs, nullptr);
     ::SetTimer(Handle(), kStatusTimerId, kStatusPeriodMs, nullptr);
@@ -75,13 +76,20 @@ void CMainFrame::CaptureFontsAtFirstUse()
     settings.CaptureFonts(record, static_cast<std::int32_t>(::GetSysColor(COLOR_WINDOWTEXT)));
 }
 
-void CMainFrame::Place(int startShowCommand)
+void CMainFrame::LoadPlacement()
 {
     RECT workArea = {};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
     m_frameState = DefaultFrameState({workArea.left, workArea.top, workArea.right, workArea.bottom});
     LoadFrameState(CTrailmarkApp::Instance()->Settings(), m_frameState);
+    // Still hidden, the frame takes its size now: the windows restored before
+    // it shows are laid out in its document area.
+    const WindowRect& r = m_frameState.rect;
+    ::MoveWindow(Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
+}
 
+void CMainFrame::Place(int startShowCommand)
+{
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof(placement);
     placement.rcNormalPosition = {m_frameState.rect.left, m_frameState.rect.top,

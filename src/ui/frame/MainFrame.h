@@ -111,6 +111,8 @@ private:
     void LayoutStatusPanes();
     void UpdateClock();
     void CaptureFontsAtFirstUse();
+    // Reads the frame's saved placement and sizes the hidden frame to it.
+    void LoadPlacement();
     // Writes the frame's placement to the "Desktop" section.
     void SaveDesktop();
 
