@@ -99,6 +99,55 @@ TEST_F(FolderTest, AFolderWindowListsARealFolderInDetailsMode)
     EXPECT_FALSE(view->ItemAt(alpha)->detailsPending);
     EXPECT_EQ(view->CellText(0, 0), "") << "the up row has no text";
     EXPECT_GE(view->CellImage(0), 0) << "the up row has its image";
+
+    // What the list itself draws: the name's image in the first cell only.
+    for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
+        LVITEMA cell = {};
+        cell.mask = LVIF_IMAGE | LVIF_TEXT;
+        cell.iItem = alpha;
+        cell.iSubItem = column;
+        char text[64] = "";
+        cell.pszText = text;
+        cell.cchTextMax = sizeof(text);
+        ASSERT_TRUE(ListView_GetItem(view->List().Handle(), &cell));
+        EXPECT_EQ(text, view->CellText(alpha, column));
+        if (column == 0) EXPECT_EQ(cell.iImage, view->ItemAt(alpha)->iconIndex);
+        else EXPECT_EQ(cell.iImage, -1) << "column " << column;
+    }
+}
+
+TEST_F(FolderTest, TheLocationBoxTakesTheEditingKeysWhileItHasTheFocus)
+{
+    TempFolder folder;
+    folder.File("a.txt");
+    m_app.Settings().SetSetting(Setting::ShowAddressBar, 1);
+    CExplorerWindow* window = Open(folder.Path());
+    ASSERT_NE(window, nullptr);
+    CExplorerView* view = window->ExplorerView();
+    ASSERT_TRUE(view->AddressBarVisible());
+    EXPECT_EQ(view->AddressText(), folder.Path());
+    HWND edit = ::FindWindowExA(::FindWindowExA(view->Handle(), nullptr, "COMBOBOX", nullptr), nullptr, "EDIT", nullptr);
+    ASSERT_NE(edit, nullptr);
+    ::SetFocus(edit);
+    ::SendMessageA(edit, EM_SETSEL, 0, 0);
+    // Ctrl+A arrives as the frame's Select All.
+    ::SendMessageA(m_app.MainWindow(), WM_COMMAND, ID_EDIT_SELECT_ALL, 0);
+    DWORD start = 0, end = 0;
+    ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, folder.Path().size());
+    EXPECT_EQ(view->List().SelectedCount(), 0) << "the files stay unselected";
+    // Backspace arrives as Up One Level: it deletes the selected text instead.
+    ::SendMessageA(m_app.MainWindow(), WM_COMMAND, ID_GO_UP, 0);
+    EXPECT_EQ(view->AddressText(), "");
+    EXPECT_EQ(window->Path(), folder.Path());
+
+    // Enter goes to the typed folder.
+    folder.Dir("inner");
+    ::SetWindowTextA(edit, folder.Path("inner").c_str());
+    ::SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+    ASSERT_TRUE(WaitIdle(*window));
+    EXPECT_EQ(window->Path(), folder.Path("inner"));
 }
 
 TEST_F(FolderTest, NinetyNineItemsGetTheirOwnIconsAHundredGetQuickIconsAndAnIconThread)

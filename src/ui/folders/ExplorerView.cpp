@@ -24,6 +24,7 @@ constexpr char kAllFiles[] = "*.*";
 constexpr UINT kAddressBarId = 201;
 constexpr int kAddressBarHeight = 200;  // with its drop-down list
 constexpr char kOldProcProperty[] = "Trailmark.AddressEdit";
+constexpr WORD kAddressTab = 100;  // notification of the address box: Tab pressed
 
 CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 
@@ -40,6 +41,14 @@ LRESULT CALLBACK AddressEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM 
         return 0;
     }
     if (message == WM_CHAR && wParam == VK_RETURN) return 0;
+    if (message == WM_KEYDOWN && wParam == VK_TAB) {
+        // Tab goes on to the file list of the active window.
+        HWND combo = ::GetParent(edit);
+        ::SendMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(kAddressBarId, kAddressTab),
+                       reinterpret_cast<LPARAM>(combo));
+        return 0;
+    }
+    if (message == WM_CHAR && wParam == '\t') return 0;
     if (message == WM_NCDESTROY) {
         ::RemovePropA(edit, kOldProcProperty);
         ::SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));
@@ -261,6 +270,13 @@ LRESULT CExplorerView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         if (LOWORD(wParam) == kAddressBarId && HIWORD(wParam) == IDOK) {
             OnAddressEnter();
+            return 0;
+        }
+        if (LOWORD(wParam) == kAddressBarId && HIWORD(wParam) == kAddressTab) {
+            HWND target = m_ownerWindow;
+            if (CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame())
+                if (HWND active = frame->ActiveDocument()) target = active;
+            ::SendMessageA(target, UWM_FOCUSFILES, 0, 0);
             return 0;
         }
         break;

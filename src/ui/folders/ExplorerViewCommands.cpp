@@ -41,8 +41,35 @@ CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 
 }  // namespace
 
+// The keys of the location box reach it as the frame's accelerators: while
+// its edit field has the focus they edit the text instead of the files.
+bool CExplorerView::AddressEditCommand(UINT id, bool run)
+{
+    HWND edit = m_addressBar ? ::GetWindow(m_addressBar, GW_CHILD) : nullptr;
+    if (!edit || ::GetFocus() != edit) return false;
+    UINT message = 0;
+    switch (id) {
+    case ID_EDIT_SELECT_ALL: message = EM_SETSEL; break;
+    case ID_EDIT_COPY: message = WM_COPY; break;
+    case ID_EDIT_CUT:
+    case ID_FILE_DELETE: message = WM_CUT; break;
+    case ID_EDIT_PASTE: message = WM_PASTE; break;
+    case ID_FILE_RECYCLE: message = WM_KEYDOWN; break;
+    case ID_GO_UP: message = WM_CHAR; break;     // Backspace
+    case IDC_STOP: message = WM_NULL; break;     // Escape: nothing to stop here
+    default: return false;
+    }
+    if (!run) return true;
+    if (message == EM_SETSEL) ::SendMessageA(edit, EM_SETSEL, 0, -1);
+    else if (message == WM_KEYDOWN) ::SendMessageA(edit, WM_KEYDOWN, VK_DELETE, 0);
+    else if (message == WM_CHAR) ::SendMessageA(edit, WM_CHAR, VK_BACK, 0);
+    else if (message != WM_NULL) ::SendMessageA(edit, message, 0, 0);
+    return true;
+}
+
 bool CExplorerView::OnCommand(UINT id)
 {
+    if (AddressEditCommand(id, true)) return true;
     switch (id) {
     case ID_FILES_PROPERTIES:
     case ID_FILE_PROPERTIES: Properties(); return true;
@@ -63,6 +90,7 @@ bool CExplorerView::OnCommand(UINT id)
 
 bool CExplorerView::OnUpdateCommand(UINT id, ui::CommandState& state)
 {
+    if (AddressEditCommand(id, false)) return true;
     switch (id) {
     case ID_FILES_PROPERTIES:
     case ID_FILE_PROPERTIES:

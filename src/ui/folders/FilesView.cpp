@@ -192,6 +192,8 @@ void CFilesView::SetViewMode(int mode)
     if (mode < 0 || mode >= kModeCount) return;
     m_viewMode->store(mode);
     m_list.SetStyle(kModeStyles[mode]);
+    // The list does not clear what the old mode drew beyond the new one's rows.
+    ::InvalidateRect(m_list.Handle(), nullptr, TRUE);
     if (m_resortOnModeChange) {
         Sort();
         m_resortOnModeChange = false;

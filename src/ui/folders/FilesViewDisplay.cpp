@@ -165,7 +165,16 @@ void CFilesView::OnGetDispInfo(NMLVDISPINFOA& info)
         const std::string text = CellText(cell.iItem, cell.iSubItem);
         if (cell.pszText && cell.cchTextMax > 0) lstrcpynA(cell.pszText, text.c_str(), cell.cchTextMax);
     }
-    if ((cell.mask & LVIF_IMAGE) && cell.iSubItem == 0) cell.iImage = CellImage(cell.iItem);
+    if (cell.mask & LVIF_IMAGE) {
+        // Other cells show no image, except the folder's beside "In Folder".
+        cell.iImage = -1;
+        if (cell.iSubItem == 0) {
+            cell.iImage = CellImage(cell.iItem);
+        } else if (cell.iSubItem < static_cast<int>(m_columns.size()) &&
+                   m_columns[static_cast<std::size_t>(cell.iSubItem)] == ColumnKind::InFolder) {
+            if (const CFileItem* item = ItemAt(cell.iItem)) cell.iImage = item->folderIconIndex;
+        }
+    }
     if (cell.mask & LVIF_STATE) {
         if (RowIsCut(cell.iItem)) cell.state |= LVIS_CUT;
         cell.stateMask |= LVIS_CUT;
