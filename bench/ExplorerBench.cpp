@@ -3,7 +3,9 @@
 // set, sorted, drawn), and to the icon thread's completion, beside a bare
 // FindFirstFileA enumeration of the same folder in the same run.
 //
-// Usage: explorer_bench [runs]   (Windows only; under Wine: wine explorer_bench.exe 5)
+// Usage: explorer_bench [-runs]   (Windows only; under Wine: wine explorer_bench.exe -5).
+// The count is written as an option so that the program does not take it for
+// a folder to open.
 
 // Core
 #include "core/app/Settings.h"
@@ -111,11 +113,19 @@ Timing Listing(CExplorerWindow& window, const std::string& path, const std::stri
 
 int main(int argc, char** argv)
 {
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const int runs = argc > 1 && argv[1][0] == '-' ? std::max(1, std::atoi(argv[1] + 1)) : 5;
     CTrailmarkApp app;
     if (!app.InitInstance()) return 1;
     app.Settings().SetSetting(Setting::ExplorerMode, 0);
+    app.Settings().SetSetting(Setting::SaveDesktop, 0);
     app.Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
+    // Windows the profile reopened would be activated instead of navigated.
+    while (!CWindowList::Instance().Windows().empty()) {
+        CBasicWindow* window = CWindowList::Instance().Windows().front();
+        ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+    }
 
     char base[MAX_PATH] = "";
     ::GetTempPathA(sizeof(base), base);
