@@ -13,7 +13,7 @@ for p in cmake make g++ mingw-w64 g++-mingw-w64-i686-posix binutils-mingw-w64-i6
 done
 
 # The test summary is a Python script.
-command -v python3 >/dev/null 2>&1 || need="$need python3"
+have_cmd python3 || need="$need python3"
 
 [ -z "$need" ] && exit 0
 

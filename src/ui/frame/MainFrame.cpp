@@ -265,6 +265,10 @@ void CMainFrame::RemoveMissingHelpIndex()
 
 void CMainFrame::OnContextMenu(HWND window, POINT point)
 {
+    if (window == MdiClient()) {
+        if (!CTrailmarkApp::Instance()->Settings().GetSetting(Setting::ExplorerMode)) ShowDocumentAreaMenu(point);
+        return;
+    }
     if (window != Status().Handle()) return;
     HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_STATUSBAR_CONTEXT_MENU));
     if (!menu) return;

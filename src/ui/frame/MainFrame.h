@@ -103,7 +103,10 @@ private:
     void FillRunTimeMenu(HMENU menu);
     void FillGoMenu();
     void FillFavoritesMenu();
-    void AppendControlPanel(bool drawn);
+    void AppendSpecialFolders(HMENU menu, bool drawn);
+    void AppendControlPanel(HMENU menu, bool drawn);
+    // The menu of the document area's background.
+    void ShowDocumentAreaMenu(POINT point);
     void TrimDiskMenu();
 
     // Puts the recent folders in place of the menu's recent-folder items.

@@ -103,6 +103,15 @@ void CMainFrame::FillFavoritesMenu()
                                        app.Settings().GetSetting(Setting::FavoriteSeparatorEvery)),
                              drawn);
 
+    AppendSpecialFolders(m_favoritesMenu, drawn);
+    ::AppendMenuA(m_favoritesMenu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(m_favoritesMenu, MF_STRING, ID_FAVORITES_ADD, ui::LoadString(IDS_ADD_FAVORITE_ITEM).c_str());
+    ::AppendMenuA(m_favoritesMenu, MF_STRING, ID_FAVORITES_MANAGER,
+                  ui::LoadString(IDS_FAVORITES_MANAGER_ITEM).c_str());
+}
+
+void CMainFrame::AppendSpecialFolders(HMENU menu, bool drawn)
+{
     std::string name;
     int icon = -1;
     const struct {
@@ -112,26 +121,34 @@ void CMainFrame::FillFavoritesMenu()
                    {CSIDL_DRIVES, ID_FAVORITES_MY_COMPUTER},
                    {CSIDL_NETWORK, ID_FAVORITES_NETWORK}};
     for (const auto& folder : folders)
-        if (SpecialFolder(folder.csidl, name, icon))
-            m_menuPainter.AppendShellItem(m_favoritesMenu, name, folder.command, icon, drawn);
-    AppendControlPanel(drawn);
+        if (SpecialFolder(folder.csidl, name, icon)) m_menuPainter.AppendShellItem(menu, name, folder.command, icon, drawn);
+    AppendControlPanel(menu, drawn);
     if (SpecialFolder(CSIDL_STARTUP, name, icon))
-        m_menuPainter.AppendShellItem(m_favoritesMenu, ui::LoadString(IDS_STARTUP_FOLDER),
-                                      ID_FAVORITES_STARTUP_FOLDER, icon, drawn);
-    ::AppendMenuA(m_favoritesMenu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(m_favoritesMenu, MF_STRING, ID_FAVORITES_ADD, ui::LoadString(IDS_ADD_FAVORITE_ITEM).c_str());
-    ::AppendMenuA(m_favoritesMenu, MF_STRING, ID_FAVORITES_MANAGER,
-                  ui::LoadString(IDS_FAVORITES_MANAGER_ITEM).c_str());
+        m_menuPainter.AppendShellItem(menu, ui::LoadString(IDS_STARTUP_FOLDER), ID_FAVORITES_STARTUP_FOLDER, icon,
+                                      drawn);
 }
 
-void CMainFrame::AppendControlPanel(bool drawn)
+void CMainFrame::ShowDocumentAreaMenu(POINT point)
+{
+    HMENU resource = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_FRAME_CONTEXT_MENU));
+    if (!resource) return;
+    HMENU menu = ::GetSubMenu(resource, 0);
+    ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendSpecialFolders(menu, CTrailmarkApp::Instance()->Settings().GetSetting(Setting::MenuBitmaps) != 0);
+    ui::UpdateMenuItems(menu, FirstCommandTarget());
+    ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, Handle(), nullptr);
+    m_menuPainter.Release(menu);
+    ::DestroyMenu(resource);
+}
+
+void CMainFrame::AppendControlPanel(HMENU menu, bool drawn)
 {
     std::string name;
     int icon = -1;
     if (!SpecialFolder(CSIDL_CONTROLS, name, icon)) return;
     CTrailmarkApp& app = *CTrailmarkApp::Instance();
     if (!app.Settings().GetSetting(Setting::ControlPanelFavorites)) {
-        m_menuPainter.AppendShellItem(m_favoritesMenu, name, ID_FAVORITES_CONTROL_PANEL, icon, drawn);
+        m_menuPainter.AppendShellItem(menu, name, ID_FAVORITES_CONTROL_PANEL, icon, drawn);
         return;
     }
     // The applets would come first; until they are collected the popup starts
@@ -144,7 +161,7 @@ void CMainFrame::AppendControlPanel(bool drawn)
         ::AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
     }
     m_menuPainter.AppendShellItem(popup, name, ID_FAVORITES_CONTROL_PANEL, icon, drawn);
-    ::AppendMenuA(m_favoritesMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), name.c_str());
+    ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), name.c_str());
 }
 
 void CMainFrame::TrimDiskMenu()
