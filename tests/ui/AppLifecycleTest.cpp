@@ -103,6 +103,10 @@ TEST_F(AppLifecycle, FirstStartWritesTheLayoutAndTheNextStartReadsItBack)
         EXPECT_TRUE(::IsWindowVisible(frame));
         EXPECT_TRUE(app.MainFrame()->MdiClient() != nullptr);
         EXPECT_FALSE(app.MainFrame()->IsStarting());
+        // The icon carriers beside the program give their icons' places in the system list.
+        for (IconFile file : {IconFile::Up, IconFile::App, IconFile::FolderShare, IconFile::OpenFolderShare,
+                              IconFile::DriveShare})
+            EXPECT_GE(app.IconIndex(file), 0) << static_cast<int>(file);
         const std::vector<std::string> menus = TopMenuTexts(frame);
         const auto helpAt = std::find(menus.begin(), menus.end(), "&Help");
         ASSERT_NE(helpAt, menus.end());
