@@ -9,12 +9,14 @@
 
 namespace {
 
-bool StartsWithIgnoringCase(const std::string& text, const std::string& start)
+// Whether `path` is `folder` or lies below it ("C:\\a" holds "C:\\a\\b", not "C:\\ab").
+bool Within(const std::string& path, const std::string& folder)
 {
-    if (start.empty() || text.size() < start.size()) return false;
-    return std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) {
+    if (folder.empty() || path.size() < folder.size()) return false;
+    const bool same = std::equal(folder.begin(), folder.end(), path.begin(), [](char a, char b) {
         return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
     });
+    return same && (path.size() == folder.size() || folder.back() == '\\' || path[folder.size()] == '\\');
 }
 
 }  // namespace
@@ -56,7 +58,7 @@ bool RunningThreads::WorksOn(const std::string& path) const
     std::lock_guard<std::mutex> guard(m_lock);
     for (const Entry& entry : m_entries) {
         if (entry.kind != ThreadKind::FolderDeletion && entry.kind != ThreadKind::FileChange) continue;
-        if (StartsWithIgnoringCase(entry.path, path) || StartsWithIgnoringCase(path, entry.path)) return true;
+        if (Within(entry.path, path) || Within(path, entry.path)) return true;
     }
     return false;
 }
