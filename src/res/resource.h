@@ -103,6 +103,7 @@
 #define IDD_ADD_FAVORITE                177
 #define IDD_TIP_OF_THE_DAY              178
 #define IDD_OPEN_FOLDER                 180     /* also the drop-target chooser */
+#define IDD_RENAME_FOLDER               181     /* "Rename Folder": the new name of the shown folder */
 #define IDD_ABOUTBOX                    190
 #define IDD_CHOOSE_VIEW_MODE            191
 #define IDD_WINDOWS_LIST                192

@@ -397,3 +397,47 @@ TEST_F(FolderTest, PreviewModesSplitTheWindowAndCheckTheirItem)
 }
 
 }  // namespace
+
+namespace {
+
+// Answers the "Rename Folder" dialog with a name as it opens.
+std::string g_newName;
+
+LRESULT CALLBACK AnswerRename(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE && foldertest::WindowText(reinterpret_cast<HWND>(wParam)) == "Rename Folder") {
+        HWND dialog = reinterpret_cast<HWND>(wParam);
+        ::SetDlgItemTextA(dialog, IDC_NAME, g_newName.c_str());
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(FolderTest, RenamingTheShownFolderTakesTheWindowToItsNewPath)
+{
+    TempFolder root;
+    root.Dir("Before");
+    root.File("Before\\kept.txt");
+    m_app.Settings().SetSetting(Setting::FullPathInTitle, 0);
+    CExplorerWindow* window = Open(root.Path("Before"));
+    ASSERT_NE(window, nullptr);
+    HHOOK hook = ::SetWindowsHookExA(WH_CBT, AnswerRename, nullptr, ::GetCurrentThreadId());
+
+    g_newName = "..\\Elsewhere";
+    ::SendMessageA(m_app.MainWindow(), WM_COMMAND, ID_FILE_RENAME, 0);
+    EXPECT_NE(::GetFileAttributesA(root.Path("Before").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(window->Path(), root.Path("Before")) << "a name with a separator is refused";
+
+    g_newName = "After";
+    ::SendMessageA(m_app.MainWindow(), WM_COMMAND, ID_FILE_RENAME, 0);
+    ::UnhookWindowsHookEx(hook);
+    ASSERT_TRUE(WaitIdle(*window));
+    EXPECT_EQ(::GetFileAttributesA(root.Path("Before").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(window->Path(), root.Path("After"));
+    EXPECT_EQ(foldertest::WindowText(window->Handle()), "After");
+    EXPECT_EQ(RowNames(*window->ExplorerView()), (std::vector<std::string>{"kept.txt"}));
+    EXPECT_EQ(window->WatchedPath(), root.Path("After"));
+    EXPECT_TRUE(window->ContentWatcherRunning());
+}
+
+}  // namespace

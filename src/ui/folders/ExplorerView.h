@@ -90,6 +90,7 @@ private:
     void CreateAddressBar();
     void OnAddressEnter();
     void CopyPath();
+    void RenameFolder();
     // A frame command that edits the location box's text while it has the focus.
     bool AddressEditCommand(UINT id, bool run);
     void CommandPrompt();

@@ -5,7 +5,11 @@
 // Core
 #include "core/app/Settings.h"
 
+// Core
+#include "core/folders/FileDetails.h"
+
 // Framework
+#include "ui/framework/Dialog.h"
 #include "ui/framework/MessageBox.h"
 
 // Folders
@@ -36,8 +40,40 @@ constexpr char kDefaultFolder[] = "C:\\";
 constexpr UINT kFirstShellCommand = 1;
 constexpr UINT kLastShellCommand = 0x7000;
 constexpr BYTE kKeyDown = 0x80;
+constexpr char kInvalidNameCharacters[] = "\\/:*?\"<>|";
 
 CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
+
+class CRenameFolderDlg : public ui::Dialog {
+public:
+    explicit CRenameFolderDlg(std::string name) : ui::Dialog(IDD_RENAME_FOLDER), m_name(std::move(name)) {}
+    const std::string& Name() const { return m_name; }
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        SetItemText(IDC_NAME, m_name);
+        ::SendMessageA(Item(IDC_NAME), EM_LIMITTEXT, MAX_PATH, 0);
+        ::SendMessageA(Item(IDC_NAME), EM_SETSEL, 0, -1);
+        ::SetFocus(Item(IDC_NAME));
+        return FALSE;
+    }
+    void OnOK() override
+    {
+        m_name = ItemText(IDC_NAME);
+        End(IDOK);
+    }
+
+private:
+    std::string m_name;
+};
+
+std::string Trimmed(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
 
 }  // namespace
 
@@ -84,6 +120,12 @@ bool CExplorerView::OnCommand(UINT id)
         return true;
     case ID_FILE_COPY_PATH: CopyPath(); return true;
     case ID_FILE_COMMAND_PROMPT: CommandPrompt(); return true;
+    case ID_FILES_RENAME:
+    case ID_FILE_RENAME:
+        // A selection is renamed in the list itself, as a file operation.
+        if (!SelectedItems().empty()) return false;
+        RenameFolder();
+        return true;
     default: return CFilesView::OnCommand(id);
     }
 }
@@ -105,6 +147,11 @@ bool CExplorerView::OnUpdateCommand(UINT id, ui::CommandState& state)
         return true;
     case ID_VIEW_ADDRESS_BAR:
         state.checked = AddressBarVisible();
+        return true;
+    case ID_FILES_RENAME:
+    case ID_FILE_RENAME:
+        if (!SelectedItems().empty()) return false;
+        state.enabled = shell::IsFolderPath(m_currentPath) && FolderPartOf(m_currentPath) != m_currentPath;
         return true;
     default:
         return CFilesView::OnUpdateCommand(id, state);
@@ -208,4 +255,24 @@ void CExplorerView::CommandPrompt()
         lstrcpynA(shell, CTrailmarkApp::Instance()->IsWindowsNT() ? kShellNT : kShell95, sizeof(shell));
     const std::string folder = shell::IsFolderPath(m_currentPath) ? m_currentPath : kDefaultFolder;
     ::ShellExecuteA(CTrailmarkApp::Instance()->MainWindow(), "Open", shell, nullptr, folder.c_str(), SW_SHOWNORMAL);
+}
+
+void CExplorerView::RenameFolder()
+{
+    // A drive's root has no name to change.
+    const std::string oldPath = m_currentPath;
+    const std::string parent = FolderPartOf(oldPath);
+    if (!shell::IsFolderPath(oldPath) || parent.empty() || parent == oldPath) return;
+    CRenameFolderDlg dialog(oldPath.substr(oldPath.rfind('\\') + 1));
+    if (dialog.DoModal(CTrailmarkApp::Instance()->MainWindow()) != IDOK) return;
+    const std::string name = Trimmed(dialog.Name());
+    if (name.empty() || name == oldPath.substr(oldPath.rfind('\\') + 1)) return;
+    // A name never leads elsewhere: no separators, no wildcards, no "." or "..".
+    if (name.find_first_of(kInvalidNameCharacters) != std::string::npos || name == "." || name == "..") return;
+    const std::string newPath = parent + (parent.back() == '\\' ? "" : "\\") + name;
+    ::SendMessageA(m_ownerWindow, UWM_PAUSEWATCHERS, 0, 0);
+    if (::MoveFileA(oldPath.c_str(), newPath.c_str()))
+        ::SendMessageA(m_ownerWindow, UWM_FOLDERRENAMED, reinterpret_cast<WPARAM>(newPath.c_str()), 0);
+    else
+        ::SendMessageA(m_ownerWindow, UWM_RESUMEWATCHERS, 0, 0);
 }

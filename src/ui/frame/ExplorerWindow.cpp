@@ -300,6 +300,19 @@ void CExplorerWindow::GoUp()
     Navigate(record->path, parent.Get());
 }
 
+void CExplorerWindow::FolderRenamed(const std::string& newPath)
+{
+    ItemPtr item = RecordFor(newPath, nullptr);
+    if (item) {
+        m_currentItem = item;
+        SetPath(DisplayPathOf(*item));
+        ExplorerView()->Navigate(item->path, item);
+        RefreshTitle();
+        UpdateIcon();
+    }
+    StartWatchers();
+}
+
 void CExplorerWindow::ShowHistoryMenu(bool back)
 {
     const History& history = back ? m_back : m_forward;
@@ -382,6 +395,7 @@ LRESULT CExplorerWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case UWM_PAUSEWATCHERS: StopWatchers(); return 0;
     case UWM_RESUMEWATCHERS: StartWatchers(); return 0;
+    case UWM_FOLDERRENAMED: FolderRenamed(reinterpret_cast<const char*>(wParam)); return 0;
     default: return CFolderWindow::WindowProc(message, wParam, lParam);
     }
 }

@@ -61,6 +61,8 @@ protected:
 private:
     void GoToHistory(bool back, std::size_t index);
     void GoUp();
+    // The folder shown was renamed: the window takes its new path.
+    void FolderRenamed(const std::string& newPath);
     void StartWatchers();
     void StopWatchers();
     void RefreshTitle();
