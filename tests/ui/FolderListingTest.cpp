@@ -324,3 +324,32 @@ TEST_F(FolderTest, AShortcutAndASharedItemGetTheirOverlaysOnExactlyThoseRows)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FolderTest, CreateShortcutMakesALinkBesideTheSelectionAndListsAgain)
+{
+    TempFolder folder;
+    folder.File("target.txt");
+    CExplorerWindow* window = Open(folder.Path());
+    ASSERT_NE(window, nullptr);
+    CExplorerView* view = window->ExplorerView();
+    view->List().SetState(view->RowOfName("target.txt"), LVIS_SELECTED, LVIS_SELECTED);
+    ::SendMessageA(m_app.MainWindow(), WM_COMMAND, ID_FILE_CREATE_SHORTCUT, 0);
+    ASSERT_TRUE(WaitIdle(*window));
+    ASSERT_EQ(view->AllItems().size(), 2u);
+    std::string link;
+    for (const CFileItem* item : view->AllItems())
+        if (item->name != "target.txt") link = item->path;
+    EXPECT_EQ(link.substr(link.size() - 4), ".lnk");
+    EXPECT_TRUE(window->ContentWatcherRunning()) << "the watchers are back after the command";
+
+    // A second shortcut to the same file takes a free name.
+    view->List().SetState(-1, 0, LVIS_SELECTED);
+    view->List().SetState(view->RowOfName("target.txt"), LVIS_SELECTED, LVIS_SELECTED);
+    ::SendMessageA(m_app.MainWindow(), WM_COMMAND, ID_FILE_CREATE_SHORTCUT, 0);
+    ASSERT_TRUE(WaitIdle(*window));
+    EXPECT_EQ(view->AllItems().size(), 3u);
+}
+
+}  // namespace

@@ -85,6 +85,7 @@ private:
     std::vector<CFileItem*> SelectedItems() const;
     void Properties();
     void CreateShortcut();
+    bool MakeShortcut(const CFileItem& item);
     void OpenWith();
     void ToggleAddressBar();
     void CreateAddressBar();

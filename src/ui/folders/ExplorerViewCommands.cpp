@@ -40,6 +40,9 @@ constexpr char kDefaultFolder[] = "C:\\";
 constexpr UINT kFirstShellCommand = 1;
 constexpr UINT kLastShellCommand = 0x7000;
 constexpr BYTE kKeyDown = 0x80;
+constexpr char kShortcutPrefix[] = "Shortcut to ";
+constexpr char kShortcutSuffix[] = ".lnk";
+constexpr int kMaxShortcutCopies = 99;
 constexpr char kInvalidNameCharacters[] = "\\/:*?\"<>|";
 
 CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
@@ -164,12 +167,36 @@ void CExplorerView::Properties()
     if (!InvokeVerb(menu.Get(), kPropertiesVerb)) ::WinExec(kDisplayProperties, SW_SHOWNORMAL);
 }
 
+// Makes "Shortcut to <name>.lnk" in the folder itself, for a shell whose
+// menus have no link command; false when no free name was found.
+bool CExplorerView::MakeShortcut(const CFileItem& item)
+{
+    ui::ComPtr<IShellLinkA> link;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.OutVoid())))
+        return false;
+    if (item.absoluteId) link->SetIDList(item.absoluteId);
+    else link->SetPath(item.path.c_str());
+    ui::ComPtr<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.OutVoid()))) return false;
+    const std::string base = m_currentPath + (m_currentPath.back() == '\\' ? "" : "\\") + kShortcutPrefix + item.name;
+    for (int copy = 1; copy <= kMaxShortcutCopies; ++copy) {
+        const std::string path = base + (copy == 1 ? "" : " (" + std::to_string(copy) + ")") + kShortcutSuffix;
+        if (::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
+        wchar_t wide[MAX_PATH] = L"";
+        ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+        return SUCCEEDED(file->Save(wide, TRUE));
+    }
+    return false;
+}
+
 void CExplorerView::CreateShortcut()
 {
-    ui::ComPtr<IContextMenu> menu = ContextMenuOf(SelectedItems());
+    const std::vector<CFileItem*> items = SelectedItems();
+    ui::ComPtr<IContextMenu> menu = ContextMenuOf(items);
     if (!menu) return;
     ::SendMessageA(m_ownerWindow, UWM_PAUSEWATCHERS, 0, 0);
-    InvokeVerb(menu.Get(), kLinkVerb);
+    if (!InvokeVerb(menu.Get(), kLinkVerb))
+        for (const CFileItem* item : items) MakeShortcut(*item);
     ::SendMessageA(m_ownerWindow, UWM_RESUMEWATCHERS, 0, 0);
     ListAgain();
 }
