@@ -35,35 +35,6 @@ constexpr VariantRow kVariants[] = {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Civil-date arithmetic on the proleptic Gregorian calendar, days since 1970.
-CalendarDay CivilFromDays(std::int64_t days)
-{
-    days += 719468;
-    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-    const unsigned dayOfEra = static_cast<unsigned>(days - era * 146097);
-    const unsigned yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const unsigned shifted = (5 * dayOfYear + 2) / 153;
-    const unsigned day = dayOfYear - (153 * shifted + 2) / 5 + 1;
-    const unsigned month = shifted < 10 ? shifted + 3 : shifted - 9;
-    const std::int64_t year = static_cast<std::int64_t>(yearOfEra) + era * 400 + (month <= 2);
-    return {year, month, day};
-}
-
-std::int64_t DaysFromCivil(const CalendarDay& date)
-{
-    const std::int64_t year = date.year - (date.month <= 2);
-    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
-    const unsigned yearOfEra = static_cast<unsigned>(year - era * 400);
-    const unsigned dayOfYear =
-        (153 * (date.month > 2 ? date.month - 3 : date.month + 9) + 2) / 5 + date.day - 1;
-    const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + static_cast<std::int64_t>(dayOfEra) - 719468;
-}
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - (a % b < 0 ? 1 : 0); }
-
 }  // namespace
 
 CriteriaSheetLayout LayoutOf(CriteriaSheetVariant variant)

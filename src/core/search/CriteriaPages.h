@@ -137,12 +137,6 @@ void ApplySizePage(const SizeFields& fields, CCondition& criteria);
 
 // --- Date ---------------------------------------------------------------------
 
-struct CalendarDay {
-    std::int64_t year = 1970;
-    unsigned month = 1;  // 1..12
-    unsigned day = 1;    // 1..31
-};
-
 // Dates are local calendar readings counted as seconds since 1970.
 CalendarDay DayOfTime(std::int64_t seconds);
 std::int64_t MidnightOf(const CalendarDay& day);

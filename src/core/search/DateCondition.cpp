@@ -5,14 +5,17 @@
 
 namespace {
 
-// Civil-date arithmetic on the proleptic Gregorian calendar, days since 1970.
-struct CivilDate {
-    std::int64_t year;
-    unsigned month;  // 1..12
-    unsigned day;    // 1..31
-};
+bool IsLeap(std::int64_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
-CivilDate CivilFromDays(std::int64_t days)
+unsigned DaysInMonth(std::int64_t year, unsigned month)
+{
+    static constexpr unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeap(year) ? 29 : kDays[month - 1];
+}
+
+}  // namespace
+
+CalendarDay CivilFromDays(std::int64_t days)
 {
     days += 719468;
     const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
@@ -27,7 +30,7 @@ CivilDate CivilFromDays(std::int64_t days)
     return {year, month, day};
 }
 
-std::int64_t DaysFromCivil(CivilDate date)
+std::int64_t DaysFromCivil(const CalendarDay& date)
 {
     const std::int64_t year = date.year - (date.month <= 2);
     const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
@@ -38,18 +41,7 @@ std::int64_t DaysFromCivil(CivilDate date)
     return era * 146097 + static_cast<std::int64_t>(dayOfEra) - 719468;
 }
 
-bool IsLeap(std::int64_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-unsigned DaysInMonth(std::int64_t year, unsigned month)
-{
-    static constexpr unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeap(year) ? 29 : kDays[month - 1];
-}
-
-// Floor division, so that times before 1970 fall on the right day.
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - (a % b < 0 ? 1 : 0); }
-
-}  // namespace
 
 CDateCondition::CDateCondition() : highDate(Now()) { lowDate = highDate - kSecondsPerDay; }
 
@@ -63,7 +55,7 @@ std::int64_t CDateCondition::MonthsBefore(std::int64_t now, std::uint32_t months
 {
     const std::int64_t days = FloorDiv(now, kSecondsPerDay);
     const std::int64_t secondOfDay = now - days * kSecondsPerDay;
-    CivilDate date = CivilFromDays(days);
+    CalendarDay date = CivilFromDays(days);
     const std::int64_t monthIndex = date.year * 12 + (date.month - 1) - monthsBack;
     date.year = FloorDiv(monthIndex, 12);
     date.month = static_cast<unsigned>(monthIndex - date.year * 12) + 1;

@@ -17,6 +17,19 @@ inline constexpr std::uint32_t PreviousMonths = 1;
 inline constexpr std::uint32_t PreviousDays = 2;
 }  // namespace DateWindow
 
+// A day of the proleptic Gregorian calendar.
+struct CalendarDay {
+    std::int64_t year = 1970;
+    unsigned month = 1;  // 1..12
+    unsigned day = 1;    // 1..31
+};
+
+// Civil-date arithmetic on days counted from 1 January 1970.
+CalendarDay CivilFromDays(std::int64_t days);
+std::int64_t DaysFromCivil(const CalendarDay& date);
+// Floor division, so that times before 1970 fall on the right day.
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b);
+
 class CDateCondition {
 public:
     static constexpr std::int64_t kSecondsPerDay = 86400;

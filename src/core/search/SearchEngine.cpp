@@ -1,6 +1,7 @@
 #include "core/search/SearchEngine.h"
 
 // Core
+#include "core/folders/FileDetails.h"
 #include "core/search/FolderListing.h"
 #include "core/search/PatternMatch.h"
 
@@ -25,25 +26,6 @@ int DriveIndex(const std::string& path)
     return letter >= 'A' && letter <= 'Z' ? letter - 'A' : -1;
 }
 
-std::string AttributesText(std::uint32_t attributes)
-{
-    std::string text;
-    if (attributes & platform::kAttrReadOnly) text += 'R';
-    if (attributes & platform::kAttrHidden) text += 'H';
-    if (attributes & platform::kAttrSystem) text += 'S';
-    if (attributes & platform::kAttrArchive) text += 'A';
-    return text;
-}
-
-std::string LowerExtension(const std::string& name)
-{
-    const std::size_t dot = name.rfind('.');
-    if (dot == std::string::npos) return {};
-    std::string extension = name.substr(dot + 1);
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension;
-}
-
 std::unique_ptr<FileItem> MakeItem(const std::string& path, const std::string& containing,
                                    const platform::FindEntry& entry)
 {
@@ -54,7 +36,7 @@ std::unique_ptr<FileItem> MakeItem(const std::string& path, const std::string& c
     item->shortName = entry.shortName;
     item->attributes = entry.attributes;
     item->attributesText = AttributesText(entry.attributes);
-    item->extension = LowerExtension(entry.name);
+    item->extension = ExtensionOf(entry.name);
     item->sizeBytes = entry.size;
     item->sizeKB = SizeInKB(entry.size);
     item->modified = entry.modified;
