@@ -138,8 +138,10 @@ bool CWindowList::EnterExplorerMode(bool starting)
     // The Window menu has nothing to offer with one window; a start in this
     // mode takes it away too, or it would stay from the menu resource.
     if (frame) frame->ShowWindowMenu(false);
-    // The one folder window fills the document area.
-    if (CBasicWindow* window = OpenStartFolder(true))
+    // The one folder window fills the document area. A folder named on the
+    // command line is kept rather than replaced by the start folder.
+    CBasicWindow* window = starting && !m_windows.empty() ? m_windows.front() : OpenStartFolder(true);
+    if (window)
         ::SendMessageA(::GetParent(window->Handle()), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(window->Handle()), 0);
     if (!starting) Settings().SetSetting(Setting::TaskbarBeforeExplorerMode, Settings().GetSetting(Setting::TaskbarVisible));
     return true;
