@@ -112,10 +112,12 @@ bool CTrailmarkApp::InitInstance()
         CSettingsStore::WriteInstallInfo(platform::SystemRegistry(), version, m_programDirectory);
     ApplyPerformanceDefaults();
     if (m_settings->GetSetting(Setting::FastFind) == 1) m_fastFind = CFolderListThread::Start();
+    // The frame is up: a mode chosen in the dialog below is carried out as any
+    // later change would be, the start folder's window included.
+    m_mainFrame->SetStarting(false);
     if (!m_settings->GetSetting(Setting::ShowSplash) && m_freshProfile)
         ::SendMessageA(m_mainFrame->Handle(), WM_COMMAND, ID_VIEW_CHOOSE_VIEW_MODE, 0);
 
-    m_mainFrame->SetStarting(false);
     ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_NORMAL);
     if (m_isWindowsNT) EnableBackupPrivilege();
     return true;
