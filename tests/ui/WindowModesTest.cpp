@@ -106,6 +106,31 @@ TEST_F(WindowModes, AFreshStartOpensTheStartFolderInExplorerMode)
     EXPECT_FALSE(Enabled(ID_WINDOW_LIST));
 }
 
+// Answers the first start's view-mode question with "each folder in its own window".
+void CALLBACK ChooseSeparateWindows(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND dialog = ::FindWindowA(MAKEINTATOM(32770), "Choose View Mode");
+    if (!dialog) return;
+    ::KillTimer(nullptr, timer);
+    ::CheckRadioButton(dialog, IDC_VIEW_MODE_EXPLORER, IDC_VIEW_MODE_WINDOWS, IDC_VIEW_MODE_WINDOWS);
+    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(WindowModes, TheFirstStartsChoiceOfWindowsLeavesExplorerMode)
+{
+    CloseApp();
+    uitest::WipeProgramKeys();
+    uitest::AutoAnswerViewMode() = false;
+    ::SetTimer(nullptr, 0, 50, ChooseSeparateWindows);
+    StartApp();
+    uitest::AutoAnswerViewMode() = true;
+    EXPECT_EQ(m_app->Settings().GetSetting(Setting::ExplorerMode), 0);
+    EXPECT_NE(::GetMenuState(::GetMenu(Frame().Handle()), ID_WINDOW_CLOSE_ALL, MF_BYCOMMAND), static_cast<UINT>(-1));
+    ASSERT_EQ(List().Windows().size(), 1u);
+    // The start folder's window is a window of its own again, with its system menu.
+    EXPECT_TRUE(::GetWindowLongA(List().Windows().front()->Handle(), GWL_STYLE) & WS_SYSMENU);
+}
+
 TEST_F(WindowModes, ExplorerModeCannotBeEnteredWhileAWindowIsBusy)
 {
     ASSERT_TRUE(Frame().ApplyWindowMode(0));
