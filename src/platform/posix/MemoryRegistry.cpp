@@ -109,15 +109,21 @@ long MemoryRegistry::CreateKey(RegHandle parent, const char* subKey, RegHandle* 
     return kErrorSuccess;
 }
 
+long MemoryRegistry::Find(RegHandle parent, const char* subKey, std::shared_ptr<Node>* node) const
+{
+    if (long rc = Resolve(parent, node); rc != kErrorSuccess) return rc;
+    for (const std::string& part : SplitPath(subKey)) {
+        auto it = (*node)->children.find(part);
+        if (it == (*node)->children.end()) return kErrorFileNotFound;
+        *node = it->second;
+    }
+    return kErrorSuccess;
+}
+
 long MemoryRegistry::OpenKey(RegHandle parent, const char* subKey, RegHandle* result)
 {
     std::shared_ptr<Node> node;
-    if (long rc = Resolve(parent, &node); rc != kErrorSuccess) return rc;
-    for (const std::string& part : SplitPath(subKey)) {
-        auto it = node->children.find(part);
-        if (it == node->children.end()) return kErrorFileNotFound;
-        node = it->second;
-    }
+    if (long rc = Find(parent, subKey, &node); rc != kErrorSuccess) return rc;
     *result = NewHandle(node);
     return kErrorSuccess;
 }
@@ -186,12 +192,7 @@ long MemoryRegistry::DeleteValue(RegHandle key, const char* name)
 long MemoryRegistry::DeleteKey(RegHandle parent, const char* subKey)
 {
     std::shared_ptr<Node> node;
-    if (long rc = Resolve(parent, &node); rc != kErrorSuccess) return rc;
-    for (const std::string& part : SplitPath(subKey)) {
-        auto it = node->children.find(part);
-        if (it == node->children.end()) return kErrorFileNotFound;
-        node = it->second;
-    }
+    if (long rc = Find(parent, subKey, &node); rc != kErrorSuccess) return rc;
     if (!node->parent) return kErrorAccessDenied;  // a predefined root
     if (m_semantics == DeleteSemantics::WindowsNT && !node->children.empty())
         return kErrorAccessDenied;

@@ -62,6 +62,8 @@ private:
 
     // Resolves a handle to its node; kErrorInvalidHandle or kErrorKeyDeleted on failure.
     long Resolve(RegHandle key, std::shared_ptr<Node>* node) const;
+    // Resolves parent, then walks down the sub-key path.
+    long Find(RegHandle parent, const char* subKey, std::shared_ptr<Node>* node) const;
     RegHandle NewHandle(const std::shared_ptr<Node>& node);
     static void MarkDeleted(Node& node);
     std::string PathOf(const Node& node) const;

@@ -77,6 +77,8 @@ public:
     // The Fast Find worker's state word, or null when it was not started.
     const std::shared_ptr<std::atomic<int>>& FastFindState() const { return m_fastFind; }
 
+    // Opens the command prompt ("ComSpec", else the system's own shell) in a folder.
+    void CommandPromptIn(const std::string& folder) const;
     // Runs "rundll32" followed directly by the argument text (which starts with a blank).
     static void RunRundll32(const char* arguments);
 
@@ -104,7 +106,6 @@ private:
 
     void RunShellFile(const char* fileName);
     void OpenAddress(const std::string& address);
-    void CommandPromptHere();
     void ChooseFont(int fontId, int colorSetting, UINT titleId);
     void RestoreDefaultFonts();
 

@@ -34,6 +34,7 @@ constexpr char kHomePage[] = "http://www.norvane.example/";
 constexpr char kAddRemovePrograms[] = " shell32.dll,Control_RunDLL appwiz.cpl,,1";
 constexpr char kStartupDisk[] = " shell32.dll,Control_RunDLL appwiz.cpl,,3";
 constexpr char kRescueDiskNT[] = "Rdisk.Exe";
+// Without a focused folder the prompt opens in the root of drive C.
 constexpr char kDefaultFolder[] = "C:\\";
 
 // The arrangement setting of each Arrange-by command, in menu order.
@@ -103,7 +104,7 @@ bool CTrailmarkApp::OnCommand(UINT id)
         else
             RunRundll32(kStartupDisk);
         return true;
-    case ID_FILE_COMMAND_PROMPT: CommandPromptHere(); return true;
+    case ID_FILE_COMMAND_PROMPT: CommandPromptIn(kDefaultFolder); return true;
     case ID_TOOLS_USER_MANAGER:
         RunUserManagerCommand(MainWindow(), *m_users, *m_settings, m_programDirectory);
         return true;
@@ -178,13 +179,12 @@ void CTrailmarkApp::RunRundll32(const char* arguments)
     ::WinExec(command.c_str(), SW_SHOW);
 }
 
-void CTrailmarkApp::CommandPromptHere()
+void CTrailmarkApp::CommandPromptIn(const std::string& folder) const
 {
     char shell[MAX_PATH] = "";
     if (!::GetEnvironmentVariableA("ComSpec", shell, sizeof(shell)) || !shell[0])
         std::strcpy(shell, m_isWindowsNT ? "Cmd" : "Command");
-    // Without a focused folder the prompt opens in the root of drive C.
-    ::ShellExecuteA(MainWindow(), "Open", shell, nullptr, kDefaultFolder, SW_SHOWNORMAL);
+    ::ShellExecuteA(MainWindow(), "Open", shell, nullptr, folder.c_str(), SW_SHOWNORMAL);
 }
 
 void CTrailmarkApp::ChooseFont(int fontId, int colorSetting, UINT titleId)

@@ -33,9 +33,6 @@ namespace {
 constexpr char kDisplayProperties[] = "rundll32 shell32.dll,Control_RunDLL desk.cpl";
 constexpr char kPropertiesVerb[] = "properties";
 constexpr char kLinkVerb[] = "link";
-constexpr char kComSpec[] = "ComSpec";
-constexpr char kShellNT[] = "Cmd";
-constexpr char kShell95[] = "Command";
 constexpr char kDefaultFolder[] = "C:\\";
 constexpr UINT kFirstShellCommand = 1;
 constexpr UINT kLastShellCommand = 0x7000;
@@ -277,11 +274,7 @@ void CExplorerView::CopyPath()
 
 void CExplorerView::CommandPrompt()
 {
-    char shell[MAX_PATH] = "";
-    if (!::GetEnvironmentVariableA(kComSpec, shell, sizeof(shell)) || !shell[0])
-        lstrcpynA(shell, CTrailmarkApp::Instance()->IsWindowsNT() ? kShellNT : kShell95, sizeof(shell));
-    const std::string folder = shell::IsFolderPath(m_currentPath) ? m_currentPath : kDefaultFolder;
-    ::ShellExecuteA(CTrailmarkApp::Instance()->MainWindow(), "Open", shell, nullptr, folder.c_str(), SW_SHOWNORMAL);
+    CTrailmarkApp::Instance()->CommandPromptIn(shell::IsFolderPath(m_currentPath) ? m_currentPath : kDefaultFolder);
 }
 
 void CExplorerView::RenameFolder()
