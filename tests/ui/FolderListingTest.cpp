@@ -13,10 +13,9 @@
 #include "ui/folders/Shell.h"
 
 // Standard library
-#include <cstring>
-
-// Standard library
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 
 // Windows
 #include <objbase.h>
@@ -181,11 +180,11 @@ TEST_F(FolderTest, NinetyNineItemsGetTheirOwnIconsAHundredGetQuickIconsAndAnIcon
 }
 
 // The order in which the file system gives a folder's entries.
-std::vector<std::string> FindOrder(const TempFolder& folder)
+std::vector<std::string> FindOrder(const std::string& folder)
 {
     std::vector<std::string> order;
     WIN32_FIND_DATAA data;
-    HANDLE find = ::FindFirstFileA(folder.Path("*").c_str(), &data);
+    HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return order;
     do {
         if (std::strcmp(data.cFileName, ".") != 0 && std::strcmp(data.cFileName, "..") != 0)
@@ -217,7 +216,7 @@ TEST_F(FolderTest, AListingStopsAtItsLimitInEnumerationOrder)
 {
     TempFolder folder;
     folder.Files(300);
-    const std::vector<std::string> order = FindOrder(folder);
+    const std::vector<std::string> order = FindOrder(folder.Path());
     ASSERT_EQ(order.size(), 300u);
     ListingResult result = ListAlone(folder.Path(), 250);
     ASSERT_TRUE(result.completed);
@@ -231,13 +230,16 @@ TEST_F(FolderTest, AListingStopsAtItsLimitInEnumerationOrder)
 
 // Creating 20,000 files takes Wine about a minute (each new name costs a scan
 // of the folder), so this runs on request: --gtest_also_run_disabled_tests.
-TEST_F(FolderTest, DISABLED_TwentyThousandEntriesListTheFirstFifteenThousand)
+// Creating 20,000 files through Wine takes about a minute, so the test script
+// makes the folder on the host beforehand and names it in TRAILMARK_BIG_FOLDER.
+TEST_F(FolderTest, TwentyThousandEntriesListTheFirstFifteenThousand)
 {
-    TempFolder folder;
-    folder.Files(20000);
-    const std::vector<std::string> order = FindOrder(folder);
+    const char* prepared = std::getenv("TRAILMARK_BIG_FOLDER");
+    if (!prepared || !*prepared) GTEST_SKIP() << "TRAILMARK_BIG_FOLDER names no prepared folder";
+    const std::string path = prepared;
+    const std::vector<std::string> order = FindOrder(path);
     ASSERT_EQ(order.size(), 20000u);
-    CExplorerWindow* window = Open(folder.Path());
+    CExplorerWindow* window = Open(path);
     ASSERT_NE(window, nullptr);
     CExplorerView* view = window->ExplorerView();
     std::vector<std::string> listed;
