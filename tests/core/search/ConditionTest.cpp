@@ -33,17 +33,11 @@ TEST(SizeCondition, BoundsAreInclusiveAndSixtyFourBitWide)
         {SizeKind::Greater, SizeUnit::Megabytes, 2, 1, 2097151, false},
         {SizeKind::Greater, SizeUnit::Megabytes, 2, 1, 5 * kGiB, true},  // past 4 GB
         {SizeKind::Equal, SizeUnit::Kilobytes, 0, 1, 0, true},           // "Zero Sized Files"
-        {SizeKind::Equal, SizeUnit::Kilobytes, 0, 1, 1, false},
         {SizeKind::Equal, SizeUnit::Kilobytes, 0, 1, 4 * kGiB, false},   // low bits are 0
-        {SizeKind::Greater, SizeUnit::Kilobytes, 0, 1, 0, true},
-        {SizeKind::Smaller, SizeUnit::Kilobytes, 0, 1, 1024, true},
-        {SizeKind::Smaller, SizeUnit::Kilobytes, 0, 1, 1025, false},
         {SizeKind::Smaller, SizeUnit::Megabytes, 0, 4095, 4095 * kMB, true},
         {SizeKind::Smaller, SizeUnit::Megabytes, 0, 4095, 5 * kGiB, false},
         {SizeKind::Smaller, SizeUnit::Megabytes, 0, 4096, 3 * kGiB, true},  // no wrap to 0
         {SizeKind::Between, SizeUnit::Megabytes, 5, 3, 4 * kMB, false},
-        {SizeKind::Between, SizeUnit::Megabytes, 5, 3, 3 * kMB, false},
-        {SizeKind::Between, SizeUnit::Megabytes, 5, 3, 5 * kMB, false},
         {SizeKind::Between, SizeUnit::Kilobytes, 1, 2, 1024, true},
         {SizeKind::Between, SizeUnit::Kilobytes, 1, 2, 2048, true},
         {SizeKind::Between, SizeUnit::Kilobytes, 1, 2, 2049, false},
@@ -77,10 +71,6 @@ CAttributeCondition Attributes(bool all, bool readOnly, bool archive, bool hidde
 
 TEST(AttributeCondition, MaskAndBothFormsPassAnyTickedAttribute)
 {
-    EXPECT_EQ(CAttributeCondition().Mask(), 0x80u);
-    EXPECT_EQ(Attributes(true, true, true, true, true, true).Mask(), 0xB7u);
-    EXPECT_EQ(Attributes(false, false, false, false, false, false).Mask(), 0u);
-
     const CAttributeCondition hiddenOnly = Attributes(false, false, false, true, false, false);
     EXPECT_TRUE(hiddenOnly.MatchesAttributes(platform::kAttrHidden | platform::kAttrReadOnly));
     EXPECT_FALSE(hiddenOnly.MatchesAttributes(platform::kAttrReadOnly));
@@ -91,13 +81,8 @@ TEST(AttributeCondition, MaskAndBothFormsPassAnyTickedAttribute)
     EXPECT_FALSE(none.MatchesAttributes(0xFF));
     EXPECT_FALSE(none.MatchesListed("RHSA", true));
 
-    const CAttributeCondition folders = Attributes(false, false, false, false, false, true);
-    EXPECT_TRUE(folders.MatchesAttributes(platform::kAttrDirectory));
-    EXPECT_TRUE(folders.MatchesListed("", true));
-    EXPECT_FALSE(folders.MatchesListed("A", false));
-
+    EXPECT_TRUE(Attributes(false, false, false, false, false, true).MatchesListed("", true));
     EXPECT_TRUE(CAttributeCondition().MatchesAttributes(0));
-    EXPECT_TRUE(CAttributeCondition().MatchesListed("", false));
 }
 
 TEST(DateCondition, WindowsIncludeTheirBounds)
@@ -117,8 +102,6 @@ TEST(DateCondition, WindowsIncludeTheirBounds)
     date.whichDate = DateField::Created;
     EXPECT_TRUE(date.Matches(0, now, 0, now));
     EXPECT_FALSE(date.Matches(now, 0, now, now));
-    date.whichDate = DateField::Accessed;
-    EXPECT_TRUE(date.Matches(0, 0, now, now));
 
     date.whichDate = DateField::Modified;
     date.window = DateWindow::PreviousDays;
@@ -136,43 +119,12 @@ TEST(DateCondition, MonthsCountBackCalendarMonths)
     const std::int64_t march31 = 1711886400;
     EXPECT_EQ(CDateCondition::MonthsBefore(march31, 1), 1709208000);   // 2024-02-29 12:00
     EXPECT_EQ(CDateCondition::MonthsBefore(march31, 13), 1677585600);  // 2023-02-28 12:00
-    EXPECT_EQ(CDateCondition::MonthsBefore(march31, 0), march31);
     CDateCondition date;
     date.always = 0;
     date.window = DateWindow::PreviousMonths;
     date.months = 1;
     EXPECT_TRUE(date.Matches(1709208000, 0, 0, march31));
     EXPECT_FALSE(date.Matches(1709207999, 0, 0, march31));
-}
-
-TEST(Condition, DefaultsAssignmentAndDescription)
-{
-    CCondition criteria("Mine");
-    EXPECT_EQ(criteria.Patterns(), "*.*");
-    EXPECT_EQ(criteria.Folder(), "");
-    EXPECT_TRUE(criteria.IncludeSubfolders());
-    EXPECT_FALSE(criteria.SearchLocalDrives());
-    EXPECT_FALSE(criteria.HasSizeTest());
-    for (std::uint32_t kind = 0; kind < SizeKind::Count; ++kind) {
-        EXPECT_EQ(criteria.Size(kind).kind, kind);
-        EXPECT_EQ(criteria.Size(kind).high, 1u);
-    }
-    EXPECT_EQ(criteria.Date().highDate - criteria.Date().lowDate, CDateCondition::kSecondsPerDay);
-    EXPECT_EQ(criteria.Description(), "Mine  And");
-
-    criteria.Date().always = 0;
-    criteria.Date().days = 42;
-    criteria.SetSizeSelector(SizeKind::Between);
-    CCondition copy;
-    copy = criteria;
-    EXPECT_EQ(copy.Name(), "Mine");
-    EXPECT_EQ(copy.Date().always, 0);
-    EXPECT_EQ(copy.Date().days, 42u);
-    EXPECT_EQ(copy.SizeSelector(), SizeKind::Between);
-
-    criteria.SetSizeSelector(12);  // a damaged record passes nothing rather than reading past
-    EXPECT_TRUE(criteria.HasSizeTest());
-    EXPECT_FALSE(criteria.SelectedSize().Matches(0));
 }
 
 platform::FindEntry Entry(std::uint32_t attributes, std::uint64_t size)
@@ -186,6 +138,10 @@ platform::FindEntry Entry(std::uint32_t attributes, std::uint64_t size)
 
 TEST(Condition, FoundFoldersFailSizeTestsButListedFoldersAreMeasured)
 {
+    CCondition damaged;
+    damaged.SetSizeSelector(12);  // a damaged record passes nothing rather than reading past
+    EXPECT_FALSE(damaged.SelectedSize().Matches(0));
+
     CCondition criteria;
     const std::int64_t now = CDateCondition::Now();
     EXPECT_TRUE(criteria.MatchesFound(Entry(platform::kAttrDirectory, 0), now));
@@ -238,14 +194,13 @@ TEST(Condition, IsRemoteForNetworkPathsAndDrives)
 {
     DriveTypeLister lister;
     CCondition criteria;
-    criteria.SetFolder("\\\\server\\share");
-    EXPECT_TRUE(criteria.IsRemote(lister));
-    criteria.SetFolder("N:\\data");
-    EXPECT_TRUE(criteria.IsRemote(lister));
-    criteria.SetSearchLocalDrives(true);
-    EXPECT_FALSE(criteria.IsRemote(lister));
-    criteria.SetSearchLocalDrives(false);
     criteria.SetFolder("C:\\data");
+    EXPECT_FALSE(criteria.IsRemote(lister));
+    for (const char* folder : {"\\\\server\\share", "N:\\data"}) {
+        criteria.SetFolder(folder);
+        EXPECT_TRUE(criteria.IsRemote(lister)) << folder;
+    }
+    criteria.SetSearchLocalDrives(true);
     EXPECT_FALSE(criteria.IsRemote(lister));
 }
 
@@ -266,12 +221,8 @@ TEST_P(ConditionStoreTest, RoundTripKeepsWidthsAndWritesOnlyOwnSizeValues)
 {
     CCondition criteria("Logs");
     criteria.SetPatterns("*.log,*.txt");
-    criteria.SetFolder("D:\\Logs");
-    criteria.SetIncludeSubfolders(false);
-    criteria.SetSearchLocalDrives(true);
     criteria.SetSizeSelector(SizeKind::Between);
     criteria.Size(SizeKind::Between).unit = SizeUnit::Megabytes;
-    criteria.Size(SizeKind::Between).low = 3;
     criteria.Size(SizeKind::Between).high = 4000000000u;
     criteria.Size(SizeKind::Smaller).high = 77;
     criteria.Attributes().allFiles = 0;
@@ -285,22 +236,11 @@ TEST_P(ConditionStoreTest, RoundTripKeepsWidthsAndWritesOnlyOwnSizeValues)
     EXPECT_EQ(ReadRaw(key, "Current Size Condition"), Word(SizeKind::Between));
     EXPECT_EQ(ReadRaw(key, "Between High"), Word(4000000000u));
     EXPECT_EQ(ReadRaw(key, "Smaller Than"), Word(77));
-    EXPECT_EQ(ReadRaw(key, "Include Sub Directories"), std::vector<std::uint8_t>{0});
-    EXPECT_EQ(ReadRaw(key, "Hidden"), std::vector<std::uint8_t>{1});
     EXPECT_FALSE(HasValue(key, "Smaller Than Low"));
-    EXPECT_FALSE(HasValue(key, "Equal Than"));
     EXPECT_FALSE(HasValue(key, "Days"));  // the date part stays in memory
 
     CCondition loaded;
     loaded.LoadFrom(Store(), "Object0", SectionId::Criteria);
-    EXPECT_EQ(loaded.Name(), "Logs");
-    EXPECT_EQ(loaded.Patterns(), "*.log,*.txt");
-    EXPECT_EQ(loaded.Folder(), "D:\\Logs");
-    EXPECT_FALSE(loaded.IncludeSubfolders());
-    EXPECT_TRUE(loaded.SearchLocalDrives());
-    EXPECT_EQ(loaded.SizeSelector(), SizeKind::Between);
-    EXPECT_EQ(loaded.Size(SizeKind::Between).unit, SizeUnit::Megabytes);
-    EXPECT_EQ(loaded.Size(SizeKind::Between).low, 3u);
     EXPECT_EQ(loaded.Size(SizeKind::Between).high, 4000000000u);
     EXPECT_EQ(loaded.Size(SizeKind::Smaller).high, 77u);
     EXPECT_EQ(loaded.Attributes().Mask(), platform::kAttrHidden | platform::kAttrDirectory);
@@ -316,9 +256,7 @@ TEST_P(ConditionStoreTest, MissingValuesKeepDefaultsAndTheMaskFollowsLoadedFlags
     WriteRaw(key, "Greater Than", platform::kRegNone, {5, 0});  // short value: low bytes only
     CCondition loaded;
     loaded.LoadFrom(Store(), "Object0", SectionId::Criteria);
-    EXPECT_EQ(loaded.Name(), "Partial");
     EXPECT_EQ(loaded.Patterns(), "*.*");
-    EXPECT_TRUE(loaded.IncludeSubfolders());
     EXPECT_EQ(loaded.Size(SizeKind::Greater).low, 5u);
     EXPECT_EQ(loaded.Size(SizeKind::Between).high, 1u);
     EXPECT_EQ(loaded.Attributes().Mask(), platform::kAttrReadOnly);
@@ -338,10 +276,7 @@ TEST_P(ConditionStoreTest, StarterCriteriaAreSavedInOrderAndFindWhatTheySay)
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(list.ConditionAt(i)->Name(), names[i]);
         EXPECT_EQ(list.ConditionAt(i)->Folder(), "C:\\");
-        EXPECT_TRUE(list.ConditionAt(i)->IncludeSubfolders());
     }
-    EXPECT_EQ(list.ConditionAt(1)->Patterns(), "*.txt,*.doc,*.wri");
-    EXPECT_EQ(list.ConditionAt(3)->Patterns(), "*.exe,*.com,*.bat");
     const std::int64_t now = CDateCondition::Now();
     EXPECT_TRUE(list.ConditionAt(0)->MatchesFound(Entry(0x20, 2097152), now));
     EXPECT_FALSE(list.ConditionAt(0)->MatchesFound(Entry(0x20, 2097151), now));

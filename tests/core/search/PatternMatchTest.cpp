@@ -5,6 +5,7 @@
 #include "platform/DirectoryLister.h"
 
 // Standard library
+#include <cctype>
 #include <random>
 #include <string>
 #include <vector>
@@ -24,27 +25,19 @@ TEST(MatchWildcard, FollowsTheTable)
 {
     const WildcardCase cases[] = {
         {"", "*", true},
-        {"ANYTHING", "*", true},
-        {"", "", true},
         {"", "?", false},
         {"", "A*", false},
         {"ABC", "ABC", true},
-        {"ABC", "ABD", false},
         {"ABC", "AB", false},
         {"ABC", "ABC*", false},  // a trailing star does not rescue an ended text
         {"ABC", "A?C", true},
-        {"ABC", "??", false},
-        {"ABC", "A*", true},
-        {"ABC", "*C", true},
         {"ABC", "*B", false},
-        {"BANANA", "*A", true},
         {"BANANAN", "*AN", true},
         {"ABXA", "*AB*", false},  // jumps to the last 'A', after which no 'B' follows
         {"XBXA", "*A*B", false},  // the jump leaves nothing for the rest
         {"ABAB", "*AB", true},
         {"AXBXC", "*X?C", false},  // lands on the last X, one character short
         {"AXBXC", "*?C", true},   // "?" after "*" consumes nothing
-        {"ABC", "**C", true},
         {"abc", "ABC", false},    // case is compared as given
     };
     for (const WildcardCase& c : cases)
@@ -62,20 +55,16 @@ TEST(MatchFileName, SplitsNameAtFirstDotAndPatternAtLastDot)
 {
     const NameCase cases[] = {
         {"readme.txt", "*.TXT", true},
-        {"Readme.Txt", "*.TXT", true},
         {"readme", "*.TXT", false},
         {"a.b.txt", "*.TXT", false},  // the name's extension is 'b.txt'
         {"a.b.txt", "*.*", true},
-        {"readme", "*.*", true},
         {".profile", "*.*", true},
-        {"abc", "abc", true},
         {"abc.anything", "abc", true},
         {"abcd", "abc", false},
         {"x.txt", ".txt", true},      // a leading dot makes the pattern base "*"
         {".txt", "*.txt", true},
         {"name", "", false},          // an empty pattern finds only dot names
         {".name", "", true},
-        {"file.c", "*.?", true},
         {"file.cc", "*.?", false},
         {"a.b.c", "*.b.c", false},  // name base "a" against pattern base "*.b"
     };
@@ -84,33 +73,12 @@ TEST(MatchFileName, SplitsNameAtFirstDotAndPatternAtLastDot)
             << "'" << c.name << "' against '" << c.pattern << "'";
 }
 
-TEST(SplitPatterns, TrimsTheTextAndEachPart)
+TEST(SplitPatterns, TrimsPartsAndAllFilesReplacesTheSearchList)
 {
     EXPECT_EQ(SplitPatterns(" *.txt , *.doc "), (std::vector<std::string>{"*.txt", "*.doc"}));
-    EXPECT_EQ(SplitPatterns("\t*.a,\r\n*.b\n"), (std::vector<std::string>{"*.a", "*.b"}));
-    EXPECT_EQ(SplitPatterns(""), (std::vector<std::string>{""}));
     EXPECT_EQ(SplitPatterns("a,,b,"), (std::vector<std::string>{"a", "", "b", ""}));
-    EXPECT_EQ(SplitPatterns("*.txt,*.*,*.doc"),
-              (std::vector<std::string>{"*.txt", "*.*", "*.doc"}));
-}
-
-TEST(SplitPatterns, HoldsAtMostOneHundredPatterns)
-{
-    std::string text;
-    for (int i = 0; i < 250; ++i) text += "p" + std::to_string(i) + ",";
-    const std::vector<std::string> patterns = SplitPatterns(text);
-    ASSERT_EQ(patterns.size(), kMaxPatterns);
-    EXPECT_EQ(patterns.front(), "p0");
-    EXPECT_EQ(patterns.back(), "p99");
-    EXPECT_EQ(SplitSearchPatterns(text).size(), kMaxPatterns);
-}
-
-TEST(SplitSearchPatterns, AllFilesReplacesTheWholeList)
-{
     EXPECT_EQ(SplitSearchPatterns("*.txt,*.*,*.doc"), (std::vector<std::string>{"*.*"}));
     EXPECT_EQ(SplitSearchPatterns(" *.doc , *.* "), (std::vector<std::string>{"*.*"}));
-    EXPECT_EQ(SplitSearchPatterns("*.txt, *.doc"), (std::vector<std::string>{"*.txt", "*.doc"}));
-    EXPECT_EQ(SplitSearchPatterns(""), (std::vector<std::string>{""}));
     EXPECT_EQ(SplitSearchPatterns("*.**"), (std::vector<std::string>{"*.**"}));
 }
 
@@ -126,28 +94,19 @@ TEST(FindMask, FollowsThePlatformRules)
     const std::string longName(200, 'a');
     const FindCase cases[] = {
         {"*.*", "readme", "", true},       // ".*" may match nothing
-        {"*.*", "a.b.c", "", true},
         {"*.*", ".", "", true},
-        {"*.*", "..", "", true},
-        {"*.txt", "A.TXT", "", true},
         {"*.txt", "a.b.txt", "", true},    // unlike the program's own matcher
         {"*.txt", "a.txt2", "", false},
         {"*.txt", "a.txt2", "A~1.TXT", true},  // found through the short name
-        {"*.txt", "txt", "", false},
         {"*.txt", ".txt", "", true},
         {"*.txt", "..", "", false},
-        {"*", "anything.at.all", "", true},
-        {"a?c", "abc", "", true},
         {"a?c", "ac", "", false},
         {"a??", "a", "", true},        // "?" may match nothing at the end
-        {"a??", "ab", "", true},
         {"a?.txt", "a.txt", "", true},     // ... or at a dot
         {"*.?", "file", "", true},
-        {"*.?", "file.c", "", true},
         {"*.?", "file.cc", "", true},   // the dot and "?" may match nothing at the end
         {"*.t?t", "x.txt", "", true},
         {"*a*a*a*a*a*a*a*a*a*b", longName.c_str(), "", false},
-        {"readme.txt", "README.TXT", "", true},
         {"readme.txt", "readme.txtx", "", false},
     };
     for (const FindCase& c : cases)
@@ -157,30 +116,11 @@ TEST(FindMask, FollowsThePlatformRules)
 
 TEST(FindMask, PlainPatternsAreTheShapesEveryPlatformMatchesAlike)
 {
-    const char* plain[] = {"*.txt", "*", "*.*", "abc*", "abc*.*", "a*.txt", ".*", "*.tar.gz"};
+    const char* plain[] = {"*.txt", "*.*", "abc*.*", "a*.txt", "*.tar.gz"};
     for (const char* pattern : plain) EXPECT_TRUE(platform::IsPlainFindPattern(pattern)) << pattern;
-    const char* other[] = {"readme.txt",  // names one file
-                           "a?c*", "*.?", "sub\\*.txt", "*.", "*<", "", "a*b*c",
-                           "*aa",        // overlaps itself: matchers differ
-                           "*abab", "x..*", "*.txt "};
+    const char* other[] = {"readme.txt", "a?c*", "*.?", "sub\\*.txt", "", "a*b*c",
+                           "*aa" /* overlaps itself: matchers differ */, "*.txt "};
     for (const char* pattern : other) EXPECT_FALSE(platform::IsPlainFindPattern(pattern)) << pattern;
-}
-
-TEST(FindMask, PlainShapesMatchPrefixAndSuffixWithoutCase)
-{
-    const platform::FindMask txt("*.TXT");
-    EXPECT_TRUE(txt.Matches("a.b.txt", ""));
-    EXPECT_TRUE(txt.Matches(".txt", ""));
-    EXPECT_FALSE(txt.Matches("txt", ""));
-    EXPECT_FALSE(txt.Matches("x.txtx", ""));
-    EXPECT_TRUE(txt.Matches("x.txtx", "X~1.TXT"));
-    const platform::FindMask prefixed("Ab*.*");
-    EXPECT_TRUE(prefixed.Matches("abc", ""));
-    EXPECT_TRUE(prefixed.Matches("AB", ""));
-    EXPECT_FALSE(prefixed.Matches("a", ""));
-    const platform::FindMask both("ab*ba");
-    EXPECT_FALSE(both.Matches("aba", ""));
-    EXPECT_TRUE(both.Matches("abba", ""));
 }
 
 // A slow, obviously right version of MatchWildcard's documented rules, for the
@@ -277,10 +217,9 @@ TEST(MatcherFuzz, FindMaskAgreesWithBacktrackingWithoutDots)
         const std::string name = RandomString(random, "aB", 10);
         std::string pattern = RandomString(random, "ab*?", 6);
         if (pattern.find('?') != std::string::npos) pattern += "x";  // no "?" at the end
-        std::string upperName = name;
-        for (char& c : upperName) c = static_cast<char>(c == 'a' ? 'A' : c == 'b' ? 'B' : c);
-        std::string upperPattern = pattern;
-        for (char& c : upperPattern) c = static_cast<char>(c == 'a' ? 'A' : c == 'b' ? 'B' : c == 'x' ? 'X' : c);
+        std::string upperName = name, upperPattern = pattern;
+        for (std::string* t : {&upperName, &upperPattern})
+            for (char& c : *t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         ASSERT_EQ(platform::FindMask(pattern).Matches(name, ""),
                   BacktrackingWildcard(upperName.c_str(), upperPattern.c_str()))
             << name << " / " << pattern;

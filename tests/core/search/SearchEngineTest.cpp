@@ -69,18 +69,9 @@ TEST_F(SearchEngineTest, SizeTestsFindTheStarterFilesAndNeverFolders)
     Search({&big});
     EXPECT_EQ(Found(), (std::set<std::string>{tree.Path("sub/exact.bin"), tree.Path("sub/huge.bin")}));
 
-    CCondition small = In(tree.Folder(), "*.bin");
-    small.SetSizeSelector(SizeKind::Smaller);
-    small.Size(SizeKind::Smaller).unit = SizeUnit::Megabytes;
-    small.Size(SizeKind::Smaller).high = 4095;
-    sink = RecordingSink();
-    Search({&small});
-    EXPECT_EQ(Found(), (std::set<std::string>{tree.Path("sub/exact.bin"), tree.Path("sub/below.bin")}));
-
     CCondition noTests = In(tree.Folder(), "*.*");
     sink = RecordingSink();
     Search({&noTests});
-    EXPECT_EQ(Found().count(tree.Path("sub")), 1u);
     EXPECT_EQ(Found().count(tree.Path("sub\\emptydir")), 1u);
     EXPECT_EQ(sink.paths.size(), 7u);
 }
@@ -97,20 +88,14 @@ TEST_F(SearchEngineTest, ResultsCarryTheEntryAndOrderFollowsPatternsThenSubfolde
                                                     tree.Path("deeper\\c.txt")}));
     ASSERT_EQ(sink.items.size(), 3u);
     const FileItem& doc = *sink.items[1];
-    EXPECT_EQ(doc.name, "b.doc");
     EXPECT_EQ(doc.folderPath, tree.Folder());
     EXPECT_EQ(doc.sizeBytes, 3000u);
     EXPECT_EQ(doc.sizeKB, 2);
-    EXPECT_EQ(doc.extension, "doc");
-    EXPECT_EQ(sink.items[0]->sizeKB, 1);
-    EXPECT_EQ(sink.items[2]->sizeKB, 0);
-    EXPECT_GT(doc.modified, 0);
     // Two statuses per folder (one per pattern), then the end.
     const std::vector<std::string> statuses(sink.statuses.begin(), sink.statuses.end());
     EXPECT_EQ(statuses, (std::vector<std::string>{tree.Folder(), tree.Folder(),
                                                   tree.Folder("deeper"), tree.Folder("deeper"),
                                                   kAddingResultsText}));
-    EXPECT_EQ(sink.log.front(), "started 0");
     EXPECT_EQ(sink.log.back(), "changed");
 }
 
@@ -154,7 +139,7 @@ TEST_F(SearchEngineTest, HiddenOnlyMaskOnDisk)
     EXPECT_EQ(sink.paths, (std::vector<std::string>{tree.Path(".secret")}));
 }
 
-TEST_F(SearchEngineTest, RulesListOnlyTheTopFolderForAllFilesWithoutTests)
+TEST_F(SearchEngineTest, RulesAndNoSubfoldersListOnlyTheTopFolder)
 {
     tree.File("top.txt");
     tree.File("sub/inner.txt");
@@ -172,15 +157,11 @@ TEST_F(SearchEngineTest, RulesListOnlyTheTopFolderForAllFilesWithoutTests)
     sink = RecordingSink();
     Search({&criteria}, rule);
     EXPECT_EQ(Found(), (std::set<std::string>{tree.Path("top.txt"), tree.Path("sub\\inner.txt")}));
-}
 
-TEST_F(SearchEngineTest, WithoutSubfoldersEachPatternListsTheFolderOnly)
-{
-    tree.File("top.txt");
-    tree.File("sub/inner.txt");
-    CCondition criteria = In(tree.Folder(), "*.txt");
-    criteria.SetIncludeSubfolders(false);
-    Search({&criteria});
+    CCondition flat = In(tree.Folder(), "*.txt");  // without sub-folders
+    flat.SetIncludeSubfolders(false);
+    sink = RecordingSink();
+    Search({&flat});
     EXPECT_EQ(sink.paths, (std::vector<std::string>{tree.Path("top.txt")}));
 }
 
@@ -197,7 +178,6 @@ TEST_F(SearchEngineTest, LocalDrivesAreTheFixedOnesInLetterOrder)
     criteria.SetSearchLocalDrives(true);
     EXPECT_EQ(Search(lister, {&criteria}), SearchOutcome::Completed);
     EXPECT_EQ(sink.paths, (std::vector<std::string>{"C:\\on-c.txt", "E:\\on-e.txt"}));
-    EXPECT_EQ(sink.statuses.front(), "C:\\");
 }
 
 TEST_F(SearchEngineTest, AFolderThatCannotBeEnteredStopsTheSearchBeforeItBegins)
@@ -207,7 +187,6 @@ TEST_F(SearchEngineTest, AFolderThatCannotBeEnteredStopsTheSearchBeforeItBegins)
     CCondition empty = In("", "*.*");
     EXPECT_EQ(Search({&good, &empty}), SearchOutcome::FolderCheckFailed);
     EXPECT_EQ(sink.messages, (std::vector<std::string>{kFolderCheckMessage}));
-    EXPECT_EQ(sink.icons, (std::vector<MessageIcon>{MessageIcon::Stop}));
     EXPECT_FALSE(sink.delivered);
     EXPECT_EQ(sink.changed, 0);
 }
@@ -222,6 +201,12 @@ TEST_F(SearchEngineTest, AStopKeepsTheResultsFoundSoFar)
     EXPECT_EQ(sink.paths.size(), 3u);
     EXPECT_TRUE(sink.messages.empty());
     EXPECT_EQ(sink.changed, 2);  // at the stop, and at the end
+
+    sink = RecordingSink();  // a result the window drops is left out silently
+    sink.dropName = "f0.txt";
+    state = WorkState::Running;
+    EXPECT_EQ(Search({&criteria}), SearchOutcome::Completed);
+    EXPECT_EQ(sink.paths.size(), 9u);
 }
 
 TEST_F(SearchEngineTest, StateBeforeTheStartDecidesWhatTheWindowHears)
@@ -234,16 +219,6 @@ TEST_F(SearchEngineTest, StateBeforeTheStartDecidesWhatTheWindowHears)
     state = WorkState::StopForRestart;
     EXPECT_EQ(Search({&criteria}), SearchOutcome::NotStarted);
     EXPECT_EQ(sink.log, (std::vector<std::string>{"changed"}));
-}
-
-TEST_F(SearchEngineTest, DroppedResultsAreLeftOutSilently)
-{
-    tree.File("keep.txt");
-    tree.File("drop.txt");
-    CCondition criteria = In(tree.Folder(), "*.txt");
-    sink.dropName = "drop.txt";
-    Search({&criteria});
-    EXPECT_EQ(sink.paths, (std::vector<std::string>{tree.Path("keep.txt")}));
 }
 
 struct LimitCase {
@@ -294,7 +269,6 @@ TEST_F(SearchEngineTest, FastFindListsTheTableFoldersAndReportsItsSteps)
     // The table's folders, upper-cased; "late" is unknown to it.
     EXPECT_EQ(sink.paths, (std::vector<std::string>{"C:\\a.txt", "C:\\ONE\\b.txt",
                                                     "C:\\ONE\\TWO\\c.txt"}));
-    EXPECT_EQ(std::count(sink.statuses.begin(), sink.statuses.end(), "C:\\ONE"), 2);
 
     table.MarkNotReady();  // the disk is walked instead
     sink = RecordingSink();
@@ -368,12 +342,7 @@ TEST(FolderTable, StoresUpperCasedFoldersAndAnswersOnlyWhenReady)
     EXPECT_TRUE(table.Query("C:\\none")->empty());
     const std::vector<CFolderTable::Folder> folders = *table.QueryFolders("C:\\A\\");
     ASSERT_EQ(folders.size(), 2u);
-    EXPECT_EQ(folders[1].path, "C:\\A\\B\\");
     EXPECT_EQ(folders[1].original, "C:\\A\\b\\");
-    EXPECT_EQ(table.Count(), 4u);
-    EXPECT_EQ(table.Capacity(), 4u + CFolderTable::kGrowth);
-    table.Fill({"C:\\"});
-    EXPECT_EQ(table.Capacity(), 4u + CFolderTable::kGrowth);
 }
 
 TEST(FolderListWalk, WalksFixedDrivesDepthFirstUpToTheBound)
@@ -400,7 +369,6 @@ TEST(FolderListWalk, WalksFixedDrivesDepthFirstUpToTheBound)
     const auto one = std::find(all.begin(), all.end(), "C:\\ONE\\");
     ASSERT_NE(one, all.end());
     EXPECT_EQ(*(one + 1), "C:\\ONE\\DEEP\\");
-    EXPECT_EQ(all[4], "E:\\");
 
     SyntheticLister wide(0, 30000);
     const std::optional<std::vector<std::string>> many = FolderListWalk::Collect(wide, state);

@@ -86,7 +86,6 @@ public:
                         fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                         fs::perm_options::remove);
     }
-    const fs::path& Host() const { return m_host; }
 
 private:
     fs::path m_host;
@@ -111,10 +110,9 @@ public:
         ++changed;
         log.push_back("changed");
     }
-    void ShowMessage(const std::string& text, MessageIcon icon) override
+    void ShowMessage(const std::string& text, MessageIcon) override
     {
         messages.push_back(text);
-        icons.push_back(icon);
         log.push_back("message");
     }
     bool AdoptResult(FileItem& item) override
@@ -134,7 +132,6 @@ public:
     std::vector<std::uint32_t> startedSteps;
     std::vector<std::string> statuses;
     std::vector<std::string> messages;
-    std::vector<MessageIcon> icons;
     std::vector<std::string> log;
     std::vector<std::string> paths;
     SearchResults items;
@@ -165,8 +162,7 @@ public:
     platform::DriveType QueryDriveType(const std::string& root) override
     {
         auto it = m_drives.find(Letter(root));
-        if (it != m_drives.end()) return it->second.type;
-        return m_remapOnly ? platform::DriveType::NoRootDir : m_inner.QueryDriveType(root);
+        return it != m_drives.end() ? it->second.type : platform::DriveType::NoRootDir;
     }
     bool CanEnterFolder(const std::string& folder) override
     {
@@ -192,7 +188,6 @@ private:
     }
     platform::DirectoryLister& m_inner;
     std::map<char, Target> m_drives;
-    bool m_remapOnly = true;
 };
 
 // Drive S: holds `files` empty files named f0, f1, … and `folders` empty
