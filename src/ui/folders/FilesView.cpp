@@ -41,15 +41,7 @@ CFilesView::~CFilesView() { DestroyImageLists(); }
 
 bool CFilesView::Create(HWND parent, UINT id)
 {
-    static const bool registered = [] {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = Window::StaticWindowProc;
-        windowClass.hInstance = ::GetModuleHandleA(nullptr);
-        windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kClassName;
-        return ::RegisterClassA(&windowClass) != 0;
-    }();
+    static const bool registered = Window::RegisterWindowClass(kClassName, COLOR_BTNFACE);
     if (!registered) return false;
     int mode = Settings().GetSetting(Setting::ViewMode);
     if (mode < 0 || mode >= kModeCount) mode = CFilesView::kDetailsMode;

@@ -13,15 +13,7 @@ constexpr int kGap = 8;
 
 bool LoadingIndicator::Create(HWND parent, const RECT& place, const std::string& text)
 {
-    static const bool registered = [] {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = Window::StaticWindowProc;
-        windowClass.hInstance = ::GetModuleHandleA(nullptr);
-        windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kClassName;
-        return ::RegisterClassA(&windowClass) != 0;
-    }();
+    static const bool registered = Window::RegisterWindowClass(kClassName, COLOR_BTNFACE);
     m_text = text;
     return registered &&
            ::CreateWindowExA(0, kClassName, text.c_str(), WS_CHILD | WS_VISIBLE, place.left, place.top,

@@ -10,15 +10,7 @@ constexpr char kClassName[] = "TrailmarkSplitter";
 
 bool Splitter::Create(HWND parent, UINT id)
 {
-    static const bool registered = [] {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = Window::StaticWindowProc;
-        windowClass.hInstance = ::GetModuleHandleA(nullptr);
-        windowClass.hCursor = nullptr;  // the bar sets its own
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kClassName;
-        return ::RegisterClassA(&windowClass) != 0;
-    }();
+    static const bool registered = Window::RegisterWindowClass(kClassName, COLOR_BTNFACE, nullptr);
     if (!registered) return false;
     return ::CreateWindowExA(0, kClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
                              0, 0, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),

@@ -16,6 +16,19 @@ Window* Window::FromHandle(HWND hwnd)
     return static_cast<Window*>(::GetPropA(hwnd, kObjectProperty));
 }
 
+bool Window::RegisterWindowClass(const char* className, int backgroundColor, const char* cursor, UINT style)
+{
+    WNDCLASSA windowClass = {};
+    if (::GetClassInfoA(::GetModuleHandleA(nullptr), className, &windowClass)) return true;
+    windowClass.style = style;
+    windowClass.lpfnWndProc = StaticWindowProc;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.hCursor = cursor ? ::LoadCursorA(nullptr, cursor) : nullptr;
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(backgroundColor + 1));
+    windowClass.lpszClassName = className;
+    return ::RegisterClassA(&windowClass) != 0;
+}
+
 void Window::Attach(HWND hwnd)
 {
     m_hwnd = hwnd;

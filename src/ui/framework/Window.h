@@ -23,6 +23,12 @@ public:
     // pass `this` as the creation parameter of CreateWindowEx.
     static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Registers a class whose windows are made by Window objects; true when it
+    // is registered (also when it was before). `cursor` null leaves the cursor
+    // to the window.
+    static bool RegisterWindowClass(const char* className, int backgroundColor, const char* cursor = IDC_ARROW,
+                              UINT style = 0);
+
     // Lets the object take over a window made elsewhere (a control or a dialog).
     void Attach(HWND hwnd);
     HWND Detach();
