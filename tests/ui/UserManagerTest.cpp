@@ -150,24 +150,6 @@ TEST_F(UserManager, TheDefaultAndLastSelectedMarksFollowTheirEntry)
     EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Carl"}));
 }
 
-TEST_F(UserManager, DeletingTheDefaultUserMakesTheFirstOneDefault)
-{
-    Start({{"Anna", "", true, true}, {"Bert", "", false, false}});
-    m_app->Settings().SetSetting(Setting::DefaultUser, 1);
-    MessageRecorder messages(IDYES);
-    DialogScript script;
-    script.Then(IDC_MGR_LIST, [](HWND dialog) {
-        SelectEntries(dialog, IDC_MGR_LIST, {1}, true);
-        Click(dialog, IDC_MGR_DELETE);
-    });
-    script.Then(IDC_MGR_LIST, [](HWND dialog) { Click(dialog, IDCANCEL); });
-    m_app->OnCommand(ID_TOOLS_USER_MANAGER);
-    EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(m_app->Settings().GetSetting(Setting::DefaultUser), 0);
-    EXPECT_EQ(m_app->Settings().GetSetting(Setting::LastSelectedUser), 0);
-    Close();
-}
-
 class UserProfileSheet : public UserManager {};
 
 TEST_F(UserProfileSheet, AddUserChecksTheNameAndTheNewPasswordBeforeItCloses)
@@ -177,11 +159,8 @@ TEST_F(UserProfileSheet, AddUserChecksTheNameAndTheNewPasswordBeforeItCloses)
     DialogScript script;
     script.Then(IDC_USE_PASSWORD, [](HWND sheet) {
         EXPECT_EQ(WindowText(sheet), "Add User Profile");
-        EXPECT_TRUE(::GetWindowLongA(sheet, GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
         EXPECT_EQ(WindowText(FindControl(sheet, IDC_NAME)), "User0");
         EXPECT_TRUE(ControlEnabled(sheet, IDOK));
-        EXPECT_TRUE(ControlEnabled(sheet, IDC_ADMIN));
-        EXPECT_TRUE(ControlEnabled(sheet, IDC_USE_PASSWORD)) << "a new user has no old password";
         EXPECT_FALSE(ControlEnabled(sheet, IDC_OLD_PASSWORD));
         EXPECT_FALSE(ControlEnabled(sheet, IDC_NEW_PASSWORD));
         Type(sheet, IDC_NAME, "   ");
@@ -223,21 +202,6 @@ TEST_F(UserProfileSheet, AddUserChecksTheNameAndTheNewPasswordBeforeItCloses)
     EXPECT_TRUE(carl->CheckPassword("one"));
     EXPECT_TRUE(carl->IsAdmin());
     EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Carl"})) << "saved on OK";
-    Close();
-}
-
-TEST_F(UserProfileSheet, CancelAddsNobody)
-{
-    Start({{"Anna", "", true, true}});
-    DialogScript script;
-    script.Then(IDC_USE_PASSWORD, [](HWND sheet) {
-        Type(sheet, IDC_NAME, "Carl");
-        Click(sheet, IDCANCEL);
-    });
-    m_app->OnCommand(ID_TOOLS_ADD_USER);
-    EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(m_app->Users()->Count(), 1);
-    EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna"}));
     Close();
 }
 

@@ -1,10 +1,8 @@
 // Core
 #include "core/app/Favorite.h"
-#include "core/app/ObjectList.h"
 #include "core/app/Tool.h"
 
 // Tests
-#include "core/app/RecordingRegistry.h"
 #include "core/app/StoreFixture.h"
 
 namespace {
@@ -71,22 +69,6 @@ TEST_P(FavoriteToolTest, AToolUsesTheSectionItIsGiven)
     EXPECT_TRUE(loaded.PromptForArguments());
 }
 
-TEST_P(FavoriteToolTest, RecordsAreWrittenInTheDocumentedOrder)
-{
-    RecordingRegistry recording(Registry());
-    CSettingsStore store(recording, kTestVersion, WindowsNT());
-    store.OpenUserKeys(kUserDir);
-    recording.written.clear();
-    CFavorite favorite;
-    favorite.SaveTo(store, "Object0", SectionId::Favorites);
-    EXPECT_EQ(recording.written, (std::vector<std::string>{"Name", "Command", "Open Mode"}));
-    recording.written.clear();
-    CTool tool;
-    tool.SaveTo(store, "Object0", SectionId::Tools);
-    EXPECT_EQ(recording.written, (std::vector<std::string>{"Name", "Command", "Open Mode", "Dir",
-                                                           "Args", "Prompt"}));
-}
-
 TEST_P(FavoriteToolTest, MissingOrDamagedValuesKeepTheDefaults)
 {
     const std::string record = SectionPath("Tools") + "\\Object0";
@@ -112,24 +94,6 @@ TEST_P(FavoriteToolTest, MissingOrDamagedValuesKeepTheDefaults)
     absent.SaveTo(Store(), "Object0\\Deeper", SectionId::Tools);
     EXPECT_FALSE(HasValue(SectionPath("Tools"), "Name"));
     EXPECT_FALSE(Exists(record + "\\Deeper"));
-}
-
-TEST_P(FavoriteToolTest, AToolListRoundTripsThroughTheRegistry)
-{
-    auto factory = [] { return std::make_unique<CTool>(); };
-    {
-        CObjectList tools(Store(), factory, SectionId::Tools, 30);
-        for (const char* name : {"Notepad", "CdPlayer", "Regedit"}) {
-            auto tool = std::make_unique<CTool>();
-            tool->SetName(name);
-            tool->SetCommand(std::string("C:\\Windows\\") + name + ".exe");
-            tools.Add(std::move(tool));
-        }
-    }
-    CObjectList tools(Store(), factory, SectionId::Tools, 30);
-    ASSERT_EQ(tools.Count(), 3);
-    EXPECT_EQ(tools.At(1)->Name(), "CdPlayer");
-    EXPECT_EQ(static_cast<CTool*>(tools.At(2))->Command(), "C:\\Windows\\Regedit.exe");
 }
 
 INSTANTIATE_TEST_SUITE_P(Registries, FavoriteToolTest, testing::ValuesIn(AllRegistryKinds()),

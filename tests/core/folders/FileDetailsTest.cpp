@@ -38,19 +38,6 @@ TEST(FileDetails, ExtensionAndFolderPartFollowTheLastSeparator)
     EXPECT_EQ(FolderPartOf("Desktop"), "");
 }
 
-TEST(FileDetails, VisibilityFollowsTheShowHiddenSetting)
-{
-    EXPECT_TRUE(ItemVisible(false, false));
-    EXPECT_FALSE(ItemVisible(false, true));
-    EXPECT_TRUE(ItemVisible(true, true));
-}
-
-TEST(FileDetails, TypeNameFallsBackToTheExtension)
-{
-    EXPECT_EQ(TypeNameFromExtension("txt"), "TXT File");
-    EXPECT_EQ(TypeNameFromExtension(""), "File");
-}
-
 class LoadFileDetailsTest : public testing::Test {
 protected:
     FileItem ItemFor(const std::string& relative)
@@ -146,10 +133,6 @@ TEST(FileDetails, AHiddenEntryIsHiddenOrSystem)
     EXPECT_EQ(item.sizeBytes, 5000000000ull) << "sizes past 4 GB are kept whole";
     EXPECT_EQ(item.sizeKB, 4882812);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(FileDetails, NamesRoundTripAndAShortArchiveStopsTheLoad)
 {
