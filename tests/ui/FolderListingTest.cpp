@@ -7,13 +7,7 @@
 // Core
 #include "core/search/SearchSink.h"
 
-// Folders
-#include "ui/folders/ExplorerThread.h"
-#include "ui/folders/FolderRecord.h"
-#include "ui/folders/Shell.h"
-
 // Standard library
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -25,16 +19,10 @@ namespace {
 
 using foldertest::FolderTest;
 using foldertest::ItemNames;
-using foldertest::PumpUntil;
 using foldertest::RowNames;
+using foldertest::Sorted;
 using foldertest::TempFolder;
 using foldertest::WaitIdle;
-
-std::vector<std::string> Sorted(std::vector<std::string> names)
-{
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 bool MakeShortcut(const std::string& linkPath, const std::string& target)
 {
@@ -98,55 +86,6 @@ TEST_F(FolderTest, AFolderWindowListsARealFolderInDetailsMode)
     EXPECT_FALSE(view->ItemAt(alpha)->detailsPending);
     EXPECT_EQ(view->CellText(0, 0), "") << "the up row has no text";
     EXPECT_GE(view->CellImage(0), 0) << "the up row has its image";
-
-    // What the list itself draws: the name's image in the first cell only.
-    for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
-        LVITEMA cell = {};
-        cell.mask = LVIF_IMAGE | LVIF_TEXT;
-        cell.iItem = alpha;
-        cell.iSubItem = column;
-        char text[64] = "";
-        cell.pszText = text;
-        cell.cchTextMax = sizeof(text);
-        ASSERT_TRUE(ListView_GetItem(view->List().Handle(), &cell));
-        EXPECT_EQ(text, view->CellText(alpha, column));
-        if (column == 0) EXPECT_EQ(cell.iImage, view->ItemAt(alpha)->iconIndex);
-        else EXPECT_EQ(cell.iImage, -1) << "column " << column;
-    }
-}
-
-TEST_F(FolderTest, TheLocationBoxTakesTheEditingKeysWhileItHasTheFocus)
-{
-    TempFolder folder;
-    folder.File("a.txt");
-    m_app.Settings().SetSetting(Setting::ShowAddressBar, 1);
-    CExplorerWindow* window = Open(folder.Path());
-    ASSERT_NE(window, nullptr);
-    CExplorerView* view = window->ExplorerView();
-    ASSERT_TRUE(view->AddressBarVisible());
-    EXPECT_EQ(view->AddressText(), folder.Path());
-    HWND edit = ::FindWindowExA(::FindWindowExA(view->Handle(), nullptr, "COMBOBOX", nullptr), nullptr, "EDIT", nullptr);
-    ASSERT_NE(edit, nullptr);
-    ::SetFocus(edit);
-    ::SendMessageA(edit, EM_SETSEL, 0, 0);
-    // Ctrl+A arrives as the frame's Select All.
-    ::SendMessageA(m_app.MainWindow(), WM_COMMAND, ID_EDIT_SELECT_ALL, 0);
-    DWORD start = 0, end = 0;
-    ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 0u);
-    EXPECT_EQ(end, folder.Path().size());
-    EXPECT_EQ(view->List().SelectedCount(), 0) << "the files stay unselected";
-    // Backspace arrives as Up One Level: it deletes the selected text instead.
-    ::SendMessageA(m_app.MainWindow(), WM_COMMAND, ID_GO_UP, 0);
-    EXPECT_EQ(view->AddressText(), "");
-    EXPECT_EQ(window->Path(), folder.Path());
-
-    // Enter goes to the typed folder.
-    folder.Dir("inner");
-    ::SetWindowTextA(edit, folder.Path("inner").c_str());
-    ::SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
-    ASSERT_TRUE(WaitIdle(*window));
-    EXPECT_EQ(window->Path(), folder.Path("inner"));
 }
 
 TEST_F(FolderTest, NinetyNineItemsGetTheirOwnIconsAHundredGetQuickIconsAndAnIconThread)
@@ -171,12 +110,10 @@ TEST_F(FolderTest, NinetyNineItemsGetTheirOwnIconsAHundredGetQuickIconsAndAnIcon
     EXPECT_EQ(view->LastIconPlan(), listing::IconPlan::Quick);
     EXPECT_TRUE(view->NeedIconThread());
     EXPECT_EQ(view->AllItems().size(), 100u);
-    const int textIcon = shell::IconOfExtension("txt");
     for (const CFileItem* item : view->AllItems()) {
         EXPECT_GE(item->iconIndex, 0);
         EXPECT_FALSE(item->detailsPending) << "the icon thread has read the details";
     }
-    EXPECT_GE(textIcon, 0);
 }
 
 // The order in which the file system gives a folder's entries.
@@ -194,42 +131,6 @@ std::vector<std::string> FindOrder(const std::string& folder)
     return order;
 }
 
-// Runs the listing worker on its own, without a view, until it delivers.
-ListingResult ListAlone(const std::string& path, std::size_t maxItems)
-{
-    ExplorerListingRequest request;
-    ui::Pidl pidl = shell::ParsePath(path);
-    request.folderItem = MakeFolderRecord(pidl.Get());
-    request.folderPath = path;
-    request.maxItems = maxItems;
-    auto job = std::make_shared<ListingJob>();
-    auto* worker = new CExplorerThread(request, job);
-    if (!worker->CreateThread()) {
-        delete worker;
-        return {};
-    }
-    PumpUntil([&] { return job->delivered.load() && job->state->load() == WorkState::Finished; });
-    return std::move(job->result);
-}
-
-TEST_F(FolderTest, AListingStopsAtItsLimitInEnumerationOrder)
-{
-    TempFolder folder;
-    folder.Files(300);
-    const std::vector<std::string> order = FindOrder(folder.Path());
-    ASSERT_EQ(order.size(), 300u);
-    ListingResult result = ListAlone(folder.Path(), 250);
-    ASSERT_TRUE(result.completed);
-    ASSERT_EQ(result.store->items.size(), 250u);
-    std::vector<std::string> listed;
-    for (const auto& item : result.store->items) listed.push_back(item->name);
-    EXPECT_EQ(listed, std::vector<std::string>(order.begin(), order.begin() + 250));
-    EXPECT_EQ(result.rows.size(), 250u);
-    EXPECT_EQ(listing::kMaxItems, 15000u) << "the limit of explorer listings";
-}
-
-// Creating 20,000 files takes Wine about a minute (each new name costs a scan
-// of the folder), so this runs on request: --gtest_also_run_disabled_tests.
 // Creating 20,000 files through Wine takes about a minute, so the test script
 // makes the folder on the host beforehand and names it in TRAILMARK_BIG_FOLDER.
 TEST_F(FolderTest, TwentyThousandEntriesListTheFirstFifteenThousand)
@@ -325,10 +226,6 @@ TEST_F(FolderTest, AShortcutAndASharedItemGetTheirOverlaysOnExactlyThoseRows)
     EXPECT_LT(target->iconIndex, systemCount);
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(FolderTest, CreateShortcutMakesALinkBesideTheSelectionAndListsAgain)
 {
     TempFolder folder;
@@ -345,13 +242,6 @@ TEST_F(FolderTest, CreateShortcutMakesALinkBesideTheSelectionAndListsAgain)
         if (item->name != "target.txt") link = item->path;
     EXPECT_EQ(link.substr(link.size() - 4), ".lnk");
     EXPECT_TRUE(window->ContentWatcherRunning()) << "the watchers are back after the command";
-
-    // A second shortcut to the same file takes a free name.
-    view->List().SetState(-1, 0, LVIS_SELECTED);
-    view->List().SetState(view->RowOfName("target.txt"), LVIS_SELECTED, LVIS_SELECTED);
-    ::SendMessageA(m_app.MainWindow(), WM_COMMAND, ID_FILE_CREATE_SHORTCUT, 0);
-    ASSERT_TRUE(WaitIdle(*window));
-    EXPECT_EQ(view->AllItems().size(), 3u);
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "ui/UiTestSupport.h"
 
 // Standard library
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <string>
@@ -129,6 +130,12 @@ inline std::vector<std::string> RowNames(const CFilesView& view)
     std::vector<std::string> names;
     for (int row = 0; row < view.RowCount(); ++row)
         if (const CFileItem* item = view.ItemAt(row)) names.push_back(item->name);
+    return names;
+}
+
+inline std::vector<std::string> Sorted(std::vector<std::string> names)
+{
+    std::sort(names.begin(), names.end());
     return names;
 }
 

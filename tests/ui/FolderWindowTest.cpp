@@ -1,6 +1,5 @@
 // Folder windows as windows: query windows' run display, system commands in
-// the window modes, what a window remembers, and the pieces they are built
-// of (file items bound in folders, identifier lists, the running threads).
+// the window modes, the running threads and the folder thread.
 
 // Tests
 #include "ui/FolderTestSupport.h"
@@ -9,14 +8,9 @@
 #include "core/frame/WindowRules.h"
 #include "core/search/SearchSink.h"
 
-// Framework
-#include "ui/framework/Pidl.h"
-
 // Folders
 #include "ui/folders/BaseThread.h"
 #include "ui/folders/FolderMessages.h"
-#include "ui/folders/FolderRecord.h"
-#include "ui/folders/Shell.h"
 
 // Application
 #include "ui/frame/QueryWindow.h"
@@ -75,16 +69,6 @@ TEST_F(FolderTest, AQueryWindowShowsItsRunWithAStopButton)
     EXPECT_FALSE(window->Running());
     EXPECT_EQ(window->StopButton(), nullptr);
     EXPECT_FALSE(window->StatusBarVisible());
-
-    // With the table of all folders kept, a run with steps shows a progress indicator.
-    m_app.Settings().SetSetting(Setting::FastFind, 1);
-    ::SendMessageA(window->Handle(), UWM_SEARCHSTARTED, 5, 0);
-    ASSERT_NE(window->Progress(), nullptr);
-    ::SendMessageA(window->Handle(), UWM_STATUSTEXT, reinterpret_cast<WPARAM>("C:\\Data"), 0);
-    EXPECT_EQ(::SendMessageA(window->Progress(), PBM_GETPOS, 0, 0), 1);
-    EXPECT_EQ(::SendMessageA(window->Progress(), PBM_GETRANGE, FALSE, 0), 5);
-    ::SendMessageA(window->Handle(), UWM_RESULTSCHANGED, 0, 0);
-    m_app.Settings().SetSetting(Setting::FastFind, 0);
 }
 
 TEST_F(FolderTest, ExplorerModeIgnoresSizingAndMaximizeModeAsksBeforeARestore)
@@ -113,22 +97,6 @@ TEST_F(FolderTest, ExplorerModeIgnoresSizingAndMaximizeModeAsksBeforeARestore)
                                    "Trailmark to cancel 'Auto Maximize' mode?");
 }
 
-TEST_F(FolderTest, WindowsOnFixedDrivesAreRememberedAndOnlyFolderViewsTellTheirSelection)
-{
-    TempFolder x;
-    x.File("a.txt");
-    CExplorerWindow* window = Open(x.Path());
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->RememberAtExit());
-    EXPECT_TRUE(window->CanCloseNow());
-    window->ExplorerView()->List().SetState(1, LVIS_SELECTED, LVIS_SELECTED);
-    EXPECT_FALSE(window->HasSelection()) << "an explorer window answers no";
-    CountingQueryWindow* query = OpenQueryWindow(m_app);
-    ASSERT_NE(query, nullptr);
-    EXPECT_FALSE(query->RememberAtExit());
-    EXPECT_FALSE(query->HasSelection());
-}
-
 TEST_F(FolderTest, AFileOperationOnTheFolderKeepsItsWatchersOff)
 {
     TempFolder x;
@@ -149,64 +117,6 @@ TEST_F(FolderTest, AFileOperationOnTheFolderKeepsItsWatchersOff)
     const RunningThreads::Token table = threads->Add(ThreadKind::FolderTableBuild, state, x.Path());
     EXPECT_FALSE(threads->WorksOn(x.Path())) << "the folder table changes no files";
     threads->Remove(table);
-}
-
-TEST_F(FolderTest, AFileItemBindsInsideItsFolderAndCopiesUnbound)
-{
-    TempFolder x;
-    x.File("bound.txt", 300);
-    ui::Pidl folderList = shell::ParsePath(x.Path());
-    ASSERT_TRUE(folderList);
-    std::shared_ptr<CFileItem> node = MakeFolderRecord(folderList.Get());
-    ASSERT_NE(node, nullptr);
-    EXPECT_EQ(node->path, x.Path());
-    EXPECT_TRUE(HasParentFolder(*node));
-
-    CFileItem item;
-    item.path = x.Path("bound.txt");
-    item.name = "bound.txt";
-    item.folderPath = x.Path();
-    ASSERT_TRUE(item.Bind(node.get(), false, nullptr));
-    ASSERT_NE(item.relativeId, nullptr);
-    EXPECT_EQ(ui::PidlSize(item.absoluteId), ui::PidlSize(node->absoluteId) + ui::PidlSize(item.relativeId));
-    EXPECT_EQ(item.PathQuery(), x.Path("bound.txt"));
-    item.LoadDetails(true, false, false);
-    EXPECT_EQ(item.sizeBytes, 300u);
-    EXPECT_FALSE(item.detailsPending);
-
-    CFileItem copy;
-    copy.CopyFrom(item);
-    EXPECT_EQ(copy.name, "bound.txt");
-    EXPECT_EQ(copy.sizeBytes, 300u);
-    EXPECT_EQ(copy.folder, nullptr);
-    EXPECT_EQ(copy.absoluteId, nullptr);
-    EXPECT_EQ(copy.PathQuery(), "") << "an unbound item has no folder to ask";
-    ASSERT_TRUE(copy.Bind(node.get(), true, nullptr)) << "found by its name when parsing is not asked";
-
-    CFileItem missing;
-    missing.path = x.Path("gone.txt");
-    missing.name = "gone.txt";
-    EXPECT_FALSE(missing.Bind(node.get(), false, nullptr));
-    EXPECT_FALSE(missing.Bind(nullptr, false, nullptr));
-}
-
-TEST_F(FolderTest, IdentifierListsSplitAndJoin)
-{
-    TempFolder x;
-    x.File("f.txt");
-    ui::Pidl folder = shell::ParsePath(x.Path());
-    ui::Pidl file = shell::ParsePath(x.Path("f.txt"));
-    ASSERT_TRUE(folder && file);
-    ui::Pidl parent(ui::PidlParent(file.Get()));
-    ui::ComPtr<IShellFolder> desktop = shell::Desktop();
-    EXPECT_EQ(HRESULT_CODE(desktop->CompareIDs(0, parent.Get(), folder.Get())), 0);
-    ui::Pidl joined(ui::PidlAppend(parent.Get(), ui::PidlLast(file.Get())));
-    EXPECT_EQ(ui::PidlSize(joined.Get()), ui::PidlSize(file.Get()));
-    EXPECT_EQ(HRESULT_CODE(desktop->CompareIDs(0, joined.Get(), file.Get())), 0);
-    EXPECT_EQ(ui::PidlParent(nullptr), nullptr);
-    ui::Pidl empty(ui::PidlClone(nullptr));
-    EXPECT_TRUE(ui::PidlIsEmpty(empty.Get()));
-    EXPECT_EQ(ui::PidlSize(empty.Get()), 0u);
 }
 
 // A window that only keeps the messages posted to it.
@@ -249,25 +159,6 @@ TEST_F(FolderTest, AFolderThreadFillsRowsFromItsItemsOnStartWork)
     EXPECT_EQ(result.totalSize, 60.0);
     EXPECT_GE(result.rows[0].item->folderIconIndex, 0) << "the folder's icon for result lists";
     ::DestroyWindow(view);
-}
-
-TEST_F(FolderTest, AFolderThreadStoppedBeforeItStartsReportsOnlyForAStopThatKeepsResults)
-{
-    for (int stop : {WorkState::Stop, WorkState::Finished}) {
-        HWND view = MessageTarget();
-        auto job = std::make_shared<ListingJob>();
-        job->result.store = std::make_shared<ItemStore>();
-        job->result.store->items.push_back(std::make_unique<CFileItem>());
-        job->state->store(stop);
-        ASSERT_TRUE(CFolderThread::Start(new CFolderThread(view, job, false)));
-        ASSERT_TRUE(WaitFor([&] { return job->delivered.load(); }));
-        // The thread has ended: the state says so, and nothing more will come.
-        ASSERT_TRUE(WaitFor([&] { return job->state->load() == WorkState::Finished; }));
-        EXPECT_EQ(TakeMessage(view, UWM_WORKDONE), stop == WorkState::Stop) << stop;
-        EXPECT_TRUE(job->result.rows.empty());
-        EXPECT_FALSE(job->result.completed);
-        ::DestroyWindow(view);
-    }
 }
 
 }  // namespace
