@@ -103,7 +103,7 @@ TEST_F(FolderTest, NinetyNineItemsGetTheirOwnIconsAHundredGetQuickIconsAndAnIcon
     TempFolder many;
     many.Files(100);
     // Outside Details mode only the icon thread reads the items' details.
-    ::SendMessageA(m_app.MainWindow(), WM_COMMAND, ID_VIEW_LIST, 0);
+    ::SendMessageA(m_app->MainWindow(), WM_COMMAND, ID_VIEW_LIST, 0);
     ASSERT_EQ(view->ViewMode(), 2);
     ASSERT_TRUE(window->Navigate(many.Path(), nullptr));
     ASSERT_TRUE(WaitIdle(*window));
@@ -154,13 +154,13 @@ TEST_F(FolderTest, OnlyFilesLeavesFoldersOut)
     TempFolder folder;
     folder.File("a.txt");
     folder.Dir("sub");
-    m_app.Settings().SetSetting(Setting::ShowOnlyFiles, 1);
+    m_app->Settings().SetSetting(Setting::ShowOnlyFiles, 1);
     CExplorerWindow* window = Open(folder.Path());
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(RowNames(*window->ExplorerView()), (std::vector<std::string>{"a.txt"}));
     EXPECT_EQ(ItemNames(*window->ExplorerView()), (std::set<std::string>{"a.txt"}));
 
-    m_app.Settings().SetSetting(Setting::ShowOnlyFiles, 0);
+    m_app->Settings().SetSetting(Setting::ShowOnlyFiles, 0);
     window->ExplorerView()->Refresh();
     ASSERT_TRUE(WaitIdle(*window));
     EXPECT_EQ(Sorted(RowNames(*window->ExplorerView())), (std::vector<std::string>{"a.txt", "sub"}));
@@ -172,7 +172,7 @@ TEST_F(FolderTest, AHiddenFileIsKeptButShownOnlyWithSetting24)
     folder.File("shown.txt");
     folder.File("secret.txt", 0, FILE_ATTRIBUTE_HIDDEN);
     ASSERT_TRUE(::GetFileAttributesA(folder.Path("secret.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN);
-    m_app.Settings().SetSetting(Setting::ShowHiddenFiles, 0);
+    m_app->Settings().SetSetting(Setting::ShowHiddenFiles, 0);
     CExplorerWindow* window = Open(folder.Path());
     ASSERT_NE(window, nullptr);
     CExplorerView* view = window->ExplorerView();
@@ -181,7 +181,7 @@ TEST_F(FolderTest, AHiddenFileIsKeptButShownOnlyWithSetting24)
     for (const CFileItem* item : view->AllItems())
         EXPECT_EQ(item->visible, item->name == "shown.txt") << item->name;
 
-    m_app.Settings().SetSetting(Setting::ShowHiddenFiles, 1);
+    m_app->Settings().SetSetting(Setting::ShowHiddenFiles, 1);
     view->Refresh();
     ASSERT_TRUE(WaitIdle(*window));
     EXPECT_EQ(Sorted(RowNames(*view)), (std::vector<std::string>{"secret.txt", "shown.txt"}));
@@ -204,7 +204,7 @@ TEST_F(FolderTest, AShortcutAndASharedItemGetTheirOverlaysOnExactlyThoseRows)
     view->Refresh();
     ASSERT_TRUE(WaitIdle(*window));
     ASSERT_FALSE(view->UsesSystemImageLists()) << "a shortcut in the listing asks for private lists";
-    const int systemCount = ImageList_GetImageCount(m_app.SmallImages());
+    const int systemCount = ImageList_GetImageCount(m_app->SmallImages());
     CFileItem* link = view->ItemAt(view->RowOfName("link"));
     if (!link) link = view->ItemAt(view->RowOfName("link.lnk"));
     ASSERT_NE(link, nullptr);
@@ -234,7 +234,7 @@ TEST_F(FolderTest, CreateShortcutMakesALinkBesideTheSelectionAndListsAgain)
     ASSERT_NE(window, nullptr);
     CExplorerView* view = window->ExplorerView();
     view->List().SetState(view->RowOfName("target.txt"), LVIS_SELECTED, LVIS_SELECTED);
-    ::SendMessageA(m_app.MainWindow(), WM_COMMAND, ID_FILE_CREATE_SHORTCUT, 0);
+    ::SendMessageA(m_app->MainWindow(), WM_COMMAND, ID_FILE_CREATE_SHORTCUT, 0);
     ASSERT_TRUE(WaitIdle(*window));
     ASSERT_EQ(view->AllItems().size(), 2u);
     std::string link;

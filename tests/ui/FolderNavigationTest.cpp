@@ -53,10 +53,10 @@ TEST_F(FolderTest, HistoryListsHoldNineAndWalkBack)
     EXPECT_EQ(window->BackList().Newest()->path, places[10]);
     EXPECT_TRUE(window->ForwardList().Empty());
 
-    ::SendMessageA(m_app.MainWindow(), WM_COMMAND, ID_GO_BACK, 0);
+    ::SendMessageA(m_app->MainWindow(), WM_COMMAND, ID_GO_BACK, 0);
     ASSERT_TRUE(WaitIdle(*window));
     EXPECT_EQ(window->Path(), places[10]);
-    ::SendMessageA(m_app.MainWindow(), WM_COMMAND, ID_BACK_HISTORY_FIRST + 5, 0);
+    ::SendMessageA(m_app->MainWindow(), WM_COMMAND, ID_BACK_HISTORY_FIRST + 5, 0);
     ASSERT_TRUE(WaitIdle(*window));
     EXPECT_EQ(window->Path(), places[7]);
     EXPECT_EQ(window->BackList().Count(), 5u);
@@ -119,7 +119,7 @@ TEST_F(FolderTest, TitlesFollowTheFullPathSetting)
 {
     TempFolder x;
     x.Dir("Letters");
-    m_app.Settings().SetSetting(Setting::FullPathInTitle, 0);
+    m_app->Settings().SetSetting(Setting::FullPathInTitle, 0);
     CExplorerWindow* window = Open(x.Path("Letters"));
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(WindowText(window->Handle()), "Letters");
@@ -127,7 +127,7 @@ TEST_F(FolderTest, TitlesFollowTheFullPathSetting)
     ASSERT_TRUE(WaitIdle(*window));
     EXPECT_EQ(WindowText(window->Handle()), "C:\\") << "a root's only separator is its last character";
 
-    m_app.Settings().SetSetting(Setting::FullPathInTitle, 1);
+    m_app->Settings().SetSetting(Setting::FullPathInTitle, 1);
     ASSERT_TRUE(window->Navigate(x.Path("Letters"), nullptr));
     ASSERT_TRUE(WaitIdle(*window));
     EXPECT_EQ(WindowText(window->Handle()), x.Path("Letters"));

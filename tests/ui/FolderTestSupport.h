@@ -24,6 +24,7 @@
 // Standard library
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -159,25 +160,37 @@ protected:
     void SetUp() override
     {
         uitest::WipeProgramKeys();
-        ASSERT_TRUE(m_app.InitInstance());
+        StartApp();
         // A fresh start is in Explorer mode with the start folder open: the
         // tests begin in multiple-window mode with no window.
-        m_app.Settings().SetSetting(Setting::ExplorerMode, 0);
-        m_app.MainFrame()->ShowWindowMenu(true);
+        m_app->Settings().SetSetting(Setting::ExplorerMode, 0);
+        m_app->MainFrame()->ShowWindowMenu(true);
         CWindowList::Instance().CloseAll();
         PumpUntil([] { return CWindowList::Instance().Windows().empty(); });
-        m_app.Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
+        m_app->Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
     }
     void TearDown() override
     {
-        // Every window waits for its work, then the frame closes.
+        CloseApp();
+        uitest::WipeProgramKeys();
+    }
+
+    void StartApp()
+    {
+        m_app = std::make_unique<CTrailmarkApp>();
+        ASSERT_TRUE(m_app->InitInstance());
+    }
+    // Every window waits for its work, then the frame closes and the
+    // application ends as the user's exit ends it.
+    void CloseApp()
+    {
+        if (!m_app) return;
         for (CBasicWindow* window : std::vector<CBasicWindow*>(CWindowList::Instance().Windows()))
             if (auto* explorer = dynamic_cast<CExplorerWindow*>(window)) WaitIdle(*explorer);
-        HWND frame = m_app.MainWindow();
-        ::PostMessageA(frame, WM_CLOSE, 0, 0);
-        m_app.RunMessageLoop();
-        m_app.ExitInstance();
-        uitest::WipeProgramKeys();
+        ::PostMessageA(m_app->MainWindow(), WM_CLOSE, 0, 0);
+        m_app->RunMessageLoop();
+        m_app->ExitInstance();
+        m_app.reset();
     }
 
     CExplorerWindow* Open(const std::string& path)
@@ -189,7 +202,7 @@ protected:
     }
 
     uitest::MessageRecorder m_messages;
-    CTrailmarkApp m_app;
+    std::unique_ptr<CTrailmarkApp> m_app;
 };
 
 }  // namespace foldertest

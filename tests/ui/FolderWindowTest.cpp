@@ -47,7 +47,7 @@ CountingQueryWindow* OpenQueryWindow(CTrailmarkApp& app)
 
 TEST_F(FolderTest, AQueryWindowShowsItsRunWithAStopButton)
 {
-    CountingQueryWindow* window = OpenQueryWindow(m_app);
+    CountingQueryWindow* window = OpenQueryWindow(*m_app);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->GetIconIndex(), 1);
     EXPECT_FALSE(window->StatusBarVisible());
@@ -76,14 +76,14 @@ TEST_F(FolderTest, ExplorerModeIgnoresSizingAndMaximizeModeAsksBeforeARestore)
     TempFolder x;
     CExplorerWindow* window = Open(x.Path());
     ASSERT_NE(window, nullptr);
-    m_app.Settings().SetSetting(Setting::ExplorerMode, 1);
+    m_app->Settings().SetSetting(Setting::ExplorerMode, 1);
     ::SendMessageA(window->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_FALSE(::IsIconic(window->Handle()));
     ::SendMessageA(window->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(::IsWindow(window->Handle()));
-    m_app.Settings().SetSetting(Setting::ExplorerMode, 0);
+    m_app->Settings().SetSetting(Setting::ExplorerMode, 0);
 
-    m_app.Settings().SetSetting(Setting::ArrangeMode, static_cast<int>(ArrangeMode::Maximize));
+    m_app->Settings().SetSetting(Setting::ArrangeMode, static_cast<int>(ArrangeMode::Maximize));
     ::SendMessageA(::GetParent(window->Handle()), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(window->Handle()), 0);
     ASSERT_TRUE(::IsZoomed(window->Handle()));
     m_messages.answers = {IDNO, IDYES};
@@ -91,7 +91,7 @@ TEST_F(FolderTest, ExplorerModeIgnoresSizingAndMaximizeModeAsksBeforeARestore)
     EXPECT_TRUE(::IsZoomed(window->Handle())) << "No keeps the mode and the window";
     ::SendMessageA(window->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_FALSE(::IsZoomed(window->Handle()));
-    EXPECT_EQ(m_app.Settings().GetSetting(Setting::ArrangeMode), static_cast<int>(ArrangeMode::None));
+    EXPECT_EQ(m_app->Settings().GetSetting(Setting::ArrangeMode), static_cast<int>(ArrangeMode::None));
     ASSERT_EQ(m_messages.texts.size(), 2u);
     EXPECT_EQ(m_messages.texts[0], "Cannot restore the window in 'Auto Maximize ' mode.\n\nWould you like "
                                    "Trailmark to cancel 'Auto Maximize' mode?");
@@ -100,7 +100,7 @@ TEST_F(FolderTest, ExplorerModeIgnoresSizingAndMaximizeModeAsksBeforeARestore)
 TEST_F(FolderTest, AFileOperationOnTheFolderKeepsItsWatchersOff)
 {
     TempFolder x;
-    const RunningThreadsPtr& threads = m_app.MainFrame()->RunningThreadList();
+    const RunningThreadsPtr& threads = m_app->MainFrame()->RunningThreadList();
     StateWord state = MakeStateWord();
     const RunningThreads::Token token = threads->Add(ThreadKind::FileChange, state, x.Path());
     EXPECT_TRUE(threads->WorksOn(x.Path("sub")));

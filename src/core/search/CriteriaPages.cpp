@@ -83,7 +83,7 @@ PageCheck LeaveFileTypesPage(FileTypesFields& fields, platform::DirectoryLister&
     fields.folder = TrimName(fields.folder);
     if (fields.folder.empty()) fields.folder = kDefaultLookIn;
     if (!fields.localDrives && !lister.CanEnterFolder(fields.folder))
-        return {IDS_FOLDER_INVALID, PageField::Folder};
+        return {IDS_FOLDER_INVALID, PageField::LookIn};
     return {};
 }
 

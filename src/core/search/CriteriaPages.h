@@ -59,7 +59,7 @@ struct CriteriaSheetLayout {
 CriteriaSheetLayout LayoutOf(CriteriaSheetVariant variant);
 
 // The control a failed check selects.
-enum class PageField { None, Folder, BetweenLow, LowDate };
+enum class PageField { None, LookIn, BetweenLow, LowDate };
 
 // The outcome of leaving a page: a message (string id, stop icon) and the
 // field to select, or nothing to say.

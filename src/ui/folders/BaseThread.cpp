@@ -93,7 +93,7 @@ bool CFolderThread::DoWork()
     for (const auto& item : result.store->items) {
         if (Abandoned()) return false;
         const bool ghosted = shell::Attributes(item->folder, item->relativeId, SFGAO_GHOSTED) != 0;
-        result.rows.push_back({item.get(), ghosted});
+        result.rows.push_back({item.get(), ghosted, ghosted});
         result.totalSize += static_cast<double>(item->sizeBytes);
         if (!m_fillFolderIcons) continue;
         if (lstrcmpiA(item->folderPath.c_str(), previousFolder.c_str()) != 0) {

@@ -89,10 +89,19 @@ bool CExplorerThread::Enumerate(const listing::FolderKind& kind)
         const ULONG attributes = shell::Attributes(folder, relative, kListedAttributes);
         std::unique_ptr<CFileItem> item = MakeItem(relative, kind.virtualFolder, attributes);
         if (mask && !mask->Matches(item->name, {})) continue;
+        if (m_request.filter && !PassesFilter(*item)) continue;
         items.push_back(std::move(item));
         m_attributes.push_back(attributes);
     }
     return true;
+}
+
+bool CExplorerThread::PassesFilter(CFileItem& item)
+{
+    // Sizes, dates and attributes are tested, so they are read now.
+    item.LoadDetails(true, false, m_request.showHidden, &m_lookup);
+    const ListingFilter& filter = *m_request.filter;
+    return filter.criteria.MatchesListed(item, filter.alwaysAddFolders, filter.now);
 }
 
 std::unique_ptr<CFileItem> CExplorerThread::MakeItem(LPITEMIDLIST relative, bool virtualFolder, ULONG attributes)
@@ -180,7 +189,7 @@ bool CExplorerThread::MakeRows()
         const bool ghosted = (m_attributes[i] & kRowAttributes) != 0;
         if (ghosted) item.hiddenOrSystem = true;
         item.visible = ItemVisible(m_request.showHidden, item.hiddenOrSystem);
-        if (item.visible) result.rows.push_back({&item, ghosted});
+        if (item.visible) result.rows.push_back({&item, ghosted, ghosted});
     }
     return true;
 }

@@ -4,6 +4,9 @@
 // their first icons, collects shortcuts and shares for the overlays and
 // makes rows of the visible items; then it posts UWM_WORKDONE and ends.
 
+// Core
+#include "core/search/Condition.h"
+
 // Folders
 #include "ui/folders/BaseThread.h"
 #include "ui/folders/Shell.h"
@@ -13,11 +16,19 @@
 #include <string>
 #include <vector>
 
+// The view's filter: only items that pass it are listed.
+struct ListingFilter {
+    CCondition criteria;
+    bool alwaysAddFolders = false;
+    std::int64_t now = 0;  // seconds since 1970, for "in the last n days"
+};
+
 // What the view tells the worker; the worker never reads the view itself.
 struct ExplorerListingRequest {
     std::shared_ptr<CFileItem> folderItem;  // the folder record, bound to the folder itself
     std::string folderPath;                 // the view's path of it
     std::string mask;                       // only names matching this pattern; "" for all
+    std::shared_ptr<const ListingFilter> filter;  // null: no filter
     HWND view = nullptr;                    // gets UWM_WORKDONE
     HWND owner = nullptr;                   // owner of the shell's questions (the main frame)
     bool onlyFiles = false;                 // setting 81
@@ -37,6 +48,7 @@ protected:
 
 private:
     bool Enumerate(const listing::FolderKind& kind);
+    bool PassesFilter(CFileItem& item);
     std::unique_ptr<CFileItem> MakeItem(LPITEMIDLIST relative, bool virtualFolder, ULONG attributes);
     void AssignIcons(const listing::FolderKind& kind);
     void AssignItemIcon(CFileItem& item, listing::IconPlan plan, int exeIcon);

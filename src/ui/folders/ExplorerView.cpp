@@ -18,6 +18,9 @@
 // Resources
 #include "res/resource.h"
 
+// Standard library
+#include <ctime>
+
 namespace {
 
 constexpr char kAllFiles[] = "*.*";
@@ -156,6 +159,13 @@ void CExplorerView::StartListing(const std::string& mask)
     request.onlyFiles = Settings().GetSetting(Setting::ShowOnlyFiles) != 0;
     request.showHidden = Settings().GetSetting(Setting::ShowHiddenFiles) != 0;
     request.belowNetwork = IsBelowNetwork();
+    if (m_filtered) {
+        auto filter = std::make_shared<ListingFilter>();
+        filter->criteria = m_criteria;
+        filter->alwaysAddFolders = m_alwaysAddFolders;
+        filter->now = static_cast<std::int64_t>(std::time(nullptr));
+        request.filter = std::move(filter);
+    }
     request.appIcon = app->IconIndex(IconFile::App);
     request.driveShareIcon = app->IconIndex(IconFile::DriveShare);
     request.folderShareIcon = app->IconIndex(IconFile::FolderShare);
@@ -202,7 +212,7 @@ void CExplorerView::FinishFill(ListingResult& result)
     }
     m_list.SetRedraw(false);
     SetRows(std::move(result.rows), std::move(result.store));
-    if (!m_listingStopped && m_folderItem && HasParent(*m_folderItem)) InsertRow(0, {nullptr, false});
+    if (!m_listingStopped && m_folderItem && HasParent(*m_folderItem)) InsertRow(0, ListRow{});
     Sort();
     SetFocusRow(HasUpRow() && RowCount() >= 2 ? 1 : 0);
     m_list.SetRedraw(true);

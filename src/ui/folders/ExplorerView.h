@@ -68,6 +68,9 @@ protected:
     void OnIconsDone() override;
     void OnDestroy() override;
     bool IsExplorer() const override { return true; }
+    bool CanEditLabel(int row) override;
+    bool RenameRow(int row, const std::string& newName) override;
+    bool CanCut(const CFileItem& item) override;
 
 private:
     void StartListing(const std::string& mask);

@@ -7,8 +7,10 @@
 
 // Core
 #include "core/folders/FileDetails.h"
+#include "core/folders/RenameRules.h"
 
 // Framework
+#include "ui/framework/Clipboard.h"
 #include "ui/framework/Dialog.h"
 #include "ui/framework/MessageBox.h"
 
@@ -40,7 +42,6 @@ constexpr BYTE kKeyDown = 0x80;
 constexpr char kShortcutPrefix[] = "Shortcut to ";
 constexpr char kShortcutSuffix[] = ".lnk";
 constexpr int kMaxShortcutCopies = 99;
-constexpr char kInvalidNameCharacters[] = "\\/:*?\"<>|";
 
 CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 
@@ -67,13 +68,6 @@ protected:
 private:
     std::string m_name;
 };
-
-std::string Trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 }  // namespace
 
@@ -121,11 +115,15 @@ bool CExplorerView::OnCommand(UINT id)
     case ID_FILE_COPY_PATH: CopyPath(); return true;
     case ID_FILE_COMMAND_PROMPT: CommandPrompt(); return true;
     case ID_FILES_RENAME:
-    case ID_FILE_RENAME:
-        // A selection is renamed in the list itself, as a file operation.
-        if (!SelectedItems().empty()) return false;
-        RenameFolder();
+    case ID_FILE_RENAME: {
+        // One selected item is renamed in the list itself; several wait for
+        // the extension dialog.
+        const std::vector<CFileItem*> selected = SelectedItems();
+        if (selected.size() > 1) return false;
+        if (selected.size() == 1) EditLabel(m_list.NextSelected(HasUpRow() ? 0 : -1));
+        else RenameFolder();
         return true;
+    }
     default: return CFilesView::OnCommand(id);
     }
 }
@@ -149,10 +147,14 @@ bool CExplorerView::OnUpdateCommand(UINT id, ui::CommandState& state)
         state.checked = AddressBarVisible();
         return true;
     case ID_FILES_RENAME:
-    case ID_FILE_RENAME:
-        if (!SelectedItems().empty()) return false;
-        state.enabled = shell::IsFolderPath(m_currentPath) && FolderPartOf(m_currentPath) != m_currentPath;
+    case ID_FILE_RENAME: {
+        const std::vector<CFileItem*> selected = SelectedItems();
+        if (selected.size() > 1) return false;
+        state.enabled = selected.size() == 1
+                            ? shell::Attributes(selected[0]->folder, selected[0]->relativeId, SFGAO_CANRENAME) != 0
+                            : shell::IsFolderPath(m_currentPath) && FolderPartOf(m_currentPath) != m_currentPath;
         return true;
+    }
     default:
         return CFilesView::OnUpdateCommand(id, state);
     }
@@ -254,21 +256,10 @@ void CExplorerView::CopyPath()
 {
     const std::string text = CopyPathText();
     HWND main = CTrailmarkApp::Instance()->MainWindow();
-    if (!::OpenClipboard(main)) {
+    if (!ui::SetClipboardText(main, text)) {
         ui::ShowMessage(main, IDS_CLIPBOARD_OPEN_FAILED, MB_OK | MB_ICONSTOP);
         return;
     }
-    ::EmptyClipboard();
-    if (HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1)) {
-        if (void* bytes = ::GlobalLock(memory)) {
-            std::memcpy(bytes, text.c_str(), text.size() + 1);
-            ::GlobalUnlock(memory);
-            if (!::SetClipboardData(CF_TEXT, memory)) ::GlobalFree(memory);
-        } else {
-            ::GlobalFree(memory);
-        }
-    }
-    ::CloseClipboard();
     if (text.empty()) ui::ShowMessage(main, IDS_CLIPBOARD_EMPTY_TEXT, MB_OK | MB_ICONEXCLAMATION);
 }
 
@@ -285,14 +276,64 @@ void CExplorerView::RenameFolder()
     if (!shell::IsFolderPath(oldPath) || parent.empty() || parent == oldPath) return;
     CRenameFolderDlg dialog(oldPath.substr(oldPath.rfind('\\') + 1));
     if (dialog.DoModal(CTrailmarkApp::Instance()->MainWindow()) != IDOK) return;
-    const std::string name = Trimmed(dialog.Name());
-    if (name.empty() || name == oldPath.substr(oldPath.rfind('\\') + 1)) return;
     // A name never leads elsewhere: no separators, no wildcards, no "." or "..".
-    if (name.find_first_of(kInvalidNameCharacters) != std::string::npos || name == "." || name == "..") return;
+    const std::string name = CleanNewName(dialog.Name());
+    if (name.empty() || name == oldPath.substr(oldPath.rfind('\\') + 1)) return;
     const std::string newPath = parent + (parent.back() == '\\' ? "" : "\\") + name;
     ::SendMessageA(m_ownerWindow, UWM_PAUSEWATCHERS, 0, 0);
     if (::MoveFileA(oldPath.c_str(), newPath.c_str()))
         ::SendMessageA(m_ownerWindow, UWM_FOLDERRENAMED, reinterpret_cast<WPARAM>(newPath.c_str()), 0);
     else
         ::SendMessageA(m_ownerWindow, UWM_RESUMEWATCHERS, 0, 0);
+}
+
+// --- Renaming in the list ----------------------------------------------------
+
+bool CExplorerView::CanEditLabel(int row)
+{
+    const CFileItem* item = ItemAt(row);
+    return item && shell::Attributes(item->folder, item->relativeId, SFGAO_CANRENAME) != 0;
+}
+
+bool CExplorerView::CanCut(const CFileItem& item)
+{
+    return shell::Attributes(item.folder, item.relativeId, SFGAO_CANCOPY) != 0;
+}
+
+bool CExplorerView::RenameRow(int row, const std::string& typed)
+{
+    CFileItem* item = ItemAt(row);
+    const std::string name = CleanNewName(typed);
+    if (!item || name.empty() || name == item->name) return false;
+    const std::string oldPath = item->path;
+    const std::string target = RenameTarget(oldPath, item->name, name);
+    HWND main = CTrailmarkApp::Instance()->MainWindow();
+    if (!item->isDirectory && ExtensionChanges(oldPath, target) &&
+        ui::ShowMessage(main, IDS_CHANGE_EXTENSION, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return false;
+
+    // The shell's rename gives the user its own messages when it fails.
+    std::string from = oldPath + '\0';
+    std::string to = target + '\0';
+    SHFILEOPSTRUCTA request = {};
+    request.hwnd = main;
+    request.wFunc = FO_RENAME;
+    request.pFrom = from.c_str();
+    request.pTo = to.c_str();
+    request.fFlags = FOF_ALLOWUNDO;
+    ::SendMessageA(m_ownerWindow, UWM_PAUSEWATCHERS, 0, 0);
+    const int result = ::SHFileOperationA(&request);
+    const bool caseOnly = lstrcmpiA(oldPath.c_str(), target.c_str()) == 0;
+    const bool renamed = result == 0 && !request.fAnyOperationsAborted &&
+                         (caseOnly || ::GetFileAttributesA(oldPath.c_str()) == INVALID_FILE_ATTRIBUTES);
+    ::SendMessageA(m_ownerWindow, UWM_RESUMEWATCHERS, 0, 0);
+    if (!renamed) {
+        // The user gets the name back to correct it.
+        ::PostMessageA(m_list.Handle(), LVM_EDITLABELA, static_cast<WPARAM>(row), 0);
+        return false;
+    }
+    // Listed again, the row keeps its place in the sort and its selection.
+    SelectAfterFill(name);
+    ListAgain();
+    return true;
 }

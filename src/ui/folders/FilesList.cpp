@@ -4,19 +4,123 @@
 #include "ui/folders/FilesView.h"
 #include "ui/folders/FolderMessages.h"
 
+// Core
+#include "core/folders/RenameRules.h"
+
+// Framework
+#include "ui/framework/Application.h"
+
 // Resources
 #include "res/resource.h"
 
 namespace {
+
 constexpr DWORD kViewStyles = LVS_ICON | LVS_SMALLICON | LVS_LIST | LVS_REPORT;
+constexpr char kListProperty[] = "TrailmarkFilesList";
+constexpr int kMarkWidth = 9;
+constexpr int kMarkHeight = 8;
+constexpr COLORREF kMarkBackground = RGB(255, 0, 255);
+enum MarkImage { kMarkUp = 0, kMarkDown = 1 };
+
+// A small triangle pointing up or down, in the shadow colour of buttons.
+HBITMAP MakeMarkBitmap(bool up)
+{
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, kMarkWidth, kMarkHeight);
+    ::ReleaseDC(nullptr, screen);
+    HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
+    const RECT all = {0, 0, kMarkWidth, kMarkHeight};
+    HBRUSH background = ::CreateSolidBrush(kMarkBackground);
+    ::FillRect(dc, &all, background);
+    ::DeleteObject(background);
+    const POINT upPoints[] = {{0, kMarkHeight - 2}, {kMarkWidth - 1, kMarkHeight - 2}, {kMarkWidth / 2, 1}};
+    const POINT downPoints[] = {{0, 1}, {kMarkWidth - 1, 1}, {kMarkWidth / 2, kMarkHeight - 2}};
+    HGDIOBJ oldBrush = ::SelectObject(dc, ::GetSysColorBrush(COLOR_BTNSHADOW));
+    HGDIOBJ oldPen = ::SelectObject(dc, ::GetStockObject(NULL_PEN));
+    ::Polygon(dc, up ? upPoints : downPoints, 3);
+    ::SelectObject(dc, oldPen);
+    ::SelectObject(dc, oldBrush);
+    ::SelectObject(dc, oldBitmap);
+    ::DeleteDC(dc);
+    return bitmap;
 }
+
+// Keys that reach the name's edit box before any accelerator: all but the
+// program's Ctrl shortcuts, whose clipboard keys still belong to the text.
+bool KeyGoesToLabelEdit(const MSG& msg)
+{
+    if (::GetKeyState(VK_CONTROL) >= 0) return true;
+    switch (msg.wParam) {
+    case 'A': case 'C': case 'V': case 'X': case 'Z': case VK_INSERT: return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+// --- Sort mark ---------------------------------------------------------------
+
+CSortHeader::~CSortHeader()
+{
+    if (m_marks) ImageList_Destroy(m_marks);
+}
+
+void CSortHeader::Attach(HWND header)
+{
+    if (m_header || !header) return;
+    m_header = header;
+    m_marks = ImageList_Create(kMarkWidth, kMarkHeight, ILC_COLOR24 | ILC_MASK, 2, 0);
+    for (bool up : {true, false}) {
+        HBITMAP bitmap = MakeMarkBitmap(up);
+        ImageList_AddMasked(m_marks, bitmap, kMarkBackground);
+        ::DeleteObject(bitmap);
+    }
+    Header_SetImageList(m_header, m_marks);
+}
+
+void CSortHeader::SetMark(int column, bool ascending)
+{
+    if (!m_header) return;
+    m_sortColumn = column;
+    m_ascending = ascending;
+    const int count = Header_GetItemCount(m_header);
+    for (int i = 0; i < count; ++i) {
+        HDITEMA item = {};
+        item.mask = HDI_FORMAT;
+        Header_GetItem(m_header, i, &item);
+        item.fmt &= ~(HDF_IMAGE | HDF_BITMAP_ON_RIGHT);
+        if (i == column) {
+            item.mask |= HDI_IMAGE;
+            item.fmt |= HDF_IMAGE | HDF_BITMAP_ON_RIGHT;
+            item.iImage = ascending ? kMarkUp : kMarkDown;
+        }
+        Header_SetItem(m_header, i, &item);
+    }
+}
+
+int HeaderMarkColumn(HWND header, bool* ascending)
+{
+    const int count = Header_GetItemCount(header);
+    for (int i = 0; i < count; ++i) {
+        HDITEMA item = {};
+        item.mask = HDI_FORMAT | HDI_IMAGE;
+        Header_GetItem(header, i, &item);
+        if (!(item.fmt & HDF_IMAGE)) continue;
+        if (ascending) *ascending = item.iImage == kMarkUp;
+        return i;
+    }
+    return -1;
+}
+
+// --- List --------------------------------------------------------------------
 
 bool CFilesList::Create(CFilesView& view, DWORD style)
 {
     m_view = &view;
     HWND hwnd = ::CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, nullptr,
                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_OWNERDATA |
-                                      LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS | style,
+                                      LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS | LVS_EDITLABELS | style,
                                   0, 0, 0, 0, view.Handle(),
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(IDC_FILES_LIST)),
                                   ::GetModuleHandleA(nullptr), nullptr);
@@ -60,6 +164,55 @@ void CFilesList::SetStyle(DWORD viewStyle)
 }
 
 HWND CFilesList::Header() const { return ListView_GetHeader(Handle()); }
+
+void CFilesList::BeginLabelEdit(HWND edit)
+{
+    EndLabelEdit();
+    if (!edit) return;
+    m_labelEdit = edit;
+    editCancelled = false;
+    ::SendMessageA(edit, EM_LIMITTEXT, MAX_PATH, 0);
+    ::SetPropA(edit, kListProperty, this);
+    m_labelEditProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LabelEditProc)));
+    ui::Application::SetDirectKeyWindow(edit, KeyGoesToLabelEdit);
+}
+
+void CFilesList::EndLabelEdit()
+{
+    if (!m_labelEdit) return;
+    if (::IsWindow(m_labelEdit)) {
+        ::SetWindowLongPtrA(m_labelEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_labelEditProc));
+        ::RemovePropA(m_labelEdit, kListProperty);
+    }
+    ui::Application::SetDirectKeyWindow(nullptr, nullptr);
+    m_labelEdit = nullptr;
+    m_labelEditProc = nullptr;
+}
+
+LRESULT CALLBACK CFilesList::LabelEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* list = static_cast<CFilesList*>(::GetPropA(edit, kListProperty));
+    if (!list) return ::DefWindowProcA(edit, message, wParam, lParam);
+    const WNDPROC original = list->m_labelEditProc;
+    switch (message) {
+    case WM_CHAR:
+        if (IsInvalidNameCharacter(static_cast<char>(wParam))) return 0;
+        if (wParam == VK_RETURN && ::GetWindowTextLengthA(edit) == 0) return 0;
+        break;
+    case WM_KEYDOWN:
+        // An empty name cannot be committed.
+        if (wParam == VK_RETURN && ::GetWindowTextLengthA(edit) == 0) return 0;
+        if (wParam == VK_ESCAPE) list->editCancelled = true;
+        break;
+    case WM_NCDESTROY:
+        list->EndLabelEdit();
+        break;
+    default:
+        break;
+    }
+    return ::CallWindowProcA(original, edit, message, wParam, lParam);
+}
 
 void CFilesList::SetRedraw(bool redraw)
 {

@@ -79,6 +79,7 @@ bool CFilesView::Create(HWND parent, UINT id)
         if (m_font) ::SendMessageA(m_list.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
     }
     PrepareImageLists(false, true);
+    ::SetTimer(Handle(), kCutMarkTimer, 1000, nullptr);
     return true;
 }
 
@@ -204,6 +205,8 @@ void CFilesView::SelectAll(bool invert)
 
 void CFilesView::OnDestroy()
 {
+    ::KillTimer(Handle(), kCutMarkTimer);
+    m_list.EndLabelEdit();
     SaveColumnWidths();
     CancelWork();
     m_rows.clear();
@@ -237,6 +240,19 @@ LRESULT CFilesView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case UWM_REBUILDCOLUMNS:
         RebuildColumns();
         return 0;
+    case UWM_LABELEDITBEGIN:
+        return CanEditLabel(static_cast<int>(wParam)) ? TRUE : FALSE;
+    case UWM_LABELEDITEND:
+        if (HIWORD(wParam) || !lParam) return FALSE;
+        return RenameRow(static_cast<int>(static_cast<short>(LOWORD(wParam))), reinterpret_cast<const char*>(lParam))
+                   ? TRUE
+                   : FALSE;
+    case WM_TIMER:
+        if (wParam == kCutMarkTimer) {
+            CheckCutMarks();
+            return 0;
+        }
+        break;
     case WM_DESTROY:
         OnDestroy();
         break;

@@ -6,6 +6,7 @@
 
 // Core
 #include "core/folders/StatusTexts.h"
+#include "core/search/Condition.h"
 
 // Framework
 #include "ui/framework/Command.h"
@@ -18,6 +19,7 @@
 
 // Standard library
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,11 +28,18 @@
 #include <windows.h>
 #include <commctrl.h>
 
+// What a size or date sort compares: folders before files, then the value.
+struct SortKey {
+    bool isFile = false;
+    std::uint64_t value = 0;
+};
+
 enum class ColumnKind { Name = 0, InFolder, Ext, Size, Type, Modified, Time, Attr, Count };
 
 class CFilesView : public ui::Window, public ui::CommandTarget {
 public:
     static constexpr int kDetailsMode = 3;
+    static constexpr UINT kCutMarkTimer = 1200;
 
     CFilesView();
     ~CFilesView() override;
@@ -58,6 +67,7 @@ public:
     int SortMode() const { return m_sortMode; }
     bool Ascending() const { return m_ascending; }
     bool IsFiltered() const { return m_filtered; }
+    const CCondition& Criteria() const { return m_criteria; }
     bool NeedIconThread() const { return m_needIconThread; }
     bool UsesSystemImageLists() const { return m_usesSystemImageLists; }
     double TotalSize() const { return m_totalSize; }
@@ -78,6 +88,17 @@ public:
     // Status texts of the folder window (panes 0 and 1).
     FolderStatus Status(const std::string& freeSpace);
 
+    // Opens the edit box on the row's name, when the view allows renaming it.
+    void EditLabel(int row);
+    // Cut: the selected items go to the cut list and their rows are dimmed.
+    void Cut();
+    // Takes the cut marks away once a later cut or other clipboard text
+    // has ended this view's cut (the 1200 timer).
+    void CheckCutMarks();
+    const std::string& CutClipboardTag() const { return m_cutClipboardTag; }
+    // Fits the columns of Details mode to the window.
+    void ResizeColumns();
+
     // For a platform on which the system image lists cannot take overlays.
     void SetPrivateImageListsOnNT(bool privateLists) { m_privateListsOnNT = privateLists; }
     // Gives the shortcut and share overlays to the items of the last fill.
@@ -93,6 +114,12 @@ protected:
     virtual void OnIconsDone() {}
     virtual void OnDestroy();
     virtual bool IsExplorer() const { return false; }
+    // Label editing: whether the row's name may be edited, and the rename
+    // when the edit ends (true keeps the new text).
+    virtual bool CanEditLabel(int row) { (void)row; return false; }
+    virtual bool RenameRow(int row, const std::string& newName) { (void)row; (void)newName; return false; }
+    // Whether the item may go to the cut list (the shell lets it be copied).
+    virtual bool CanCut(const CFileItem& item) { (void)item; return false; }
 
     // Starts a listing: the list is emptied and the job remembered.
     ListingJobPtr BeginJob();
@@ -121,6 +148,8 @@ protected:
     bool m_iconThreadRunning = false;
     bool m_needIconThread = false;
     bool m_filtered = false;
+    CCondition m_criteria;          // the filter
+    bool m_alwaysAddFolders = false;
     bool m_ownsItems = true;
     int m_sortMode = 0;
     bool m_ascending = true;
@@ -131,12 +160,20 @@ private:
     void OnGetDispInfo(NMLVDISPINFOA& info);
     void OnColumnClick(int column);
     void OnSortCommand(int mode);
+    void UpdateSortMark();
+    void SelectByFilter();
+    void FilterFolder();
+    void RemoveFilter();
+    void ClearCutMarks();
+    LRESULT OnBeginLabelEdit(NMLVDISPINFOA& info);
+    LRESULT OnEndLabelEdit(NMLVDISPINFOA& info);
     void SaveColumnWidths();
     void AddColumn(ColumnKind kind);
     void DestroyImageLists();
     void SelectAll(bool invert);
     std::string CellTextLocked(CFileItem& item, ColumnKind kind);
-    int CompareRows(const ListRow& a, const ListRow& b) const;
+    // Keys are given for the size and date sorts, null otherwise.
+    int CompareRows(const ListRow& a, const ListRow& b, const SortKey* keyA, const SortKey* keyB) const;
 
     ui::CommandTarget* m_next = nullptr;
     std::vector<ColumnKind> m_columns;
@@ -150,6 +187,7 @@ private:
     bool m_autoArrange = false;
     HFONT m_font = nullptr;
     shell::LookupCache m_lookup;
+    std::string m_cutClipboardTag;
 };
 
 // The width setting of a column kind, and its width when the setting is 0.

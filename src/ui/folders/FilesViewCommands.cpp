@@ -59,6 +59,10 @@ LRESULT CFilesView::OnNotify(NMHDR& header)
         OnRowContextMenu(cursor);
         return 0;
     }
+    case LVN_BEGINLABELEDITA:
+        return OnBeginLabelEdit(reinterpret_cast<NMLVDISPINFOA&>(header));
+    case LVN_ENDLABELEDITA:
+        return OnEndLabelEdit(reinterpret_cast<NMLVDISPINFOA&>(header));
     case LVN_COLUMNCLICK:
         OnColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);
         return 0;
@@ -112,6 +116,15 @@ bool CFilesView::OnCommand(UINT id)
     }
     case ID_EDIT_SELECT_ALL: SelectAll(false); return true;
     case ID_EDIT_INVERT_SELECTION: SelectAll(true); return true;
+    case ID_FILES_SELECT_BY_FILTER:
+    case ID_EDIT_SELECT_BY_FILTER: SelectByFilter(); return true;
+    case ID_FILES_FILTER:
+    case ID_EDIT_SET_FILTER: FilterFolder(); return true;
+    case ID_FILES_REMOVE_FILTER:
+    case ID_EDIT_REMOVE_FILTER: RemoveFilter(); return true;
+    case ID_FILES_CUT:
+    case ID_EDIT_CUT: Cut(); return true;
+    case ID_VIEW_RESIZE_COLUMNS: ResizeColumns(); return true;
     default: return false;
     }
 }
@@ -138,7 +151,24 @@ bool CFilesView::OnUpdateCommand(UINT id, ui::CommandState& state)
         return true;
     case ID_EDIT_SELECT_ALL:
     case ID_EDIT_INVERT_SELECTION:
+    case ID_FILES_SELECT_BY_FILTER:
+    case ID_EDIT_SELECT_BY_FILTER:
         state.enabled = RowCount() > 0;
+        return true;
+    case ID_FILES_FILTER:
+    case ID_EDIT_SET_FILTER:
+        state.enabled = !HasWorker();
+        return true;
+    case ID_FILES_REMOVE_FILTER:
+    case ID_EDIT_REMOVE_FILTER:
+        state.enabled = m_filtered && !HasWorker();
+        return true;
+    case ID_FILES_CUT:
+    case ID_EDIT_CUT:
+        state.enabled = m_list.SelectedCount() > 0;
+        return true;
+    case ID_VIEW_RESIZE_COLUMNS:
+        state.enabled = ViewMode() == kDetailsMode;
         return true;
     default:
         return false;

@@ -222,6 +222,8 @@ void CFilesView::BuildColumns(bool realFolder)
             ListView_DeleteColumn(m_list.Handle(), static_cast<int>(m_columns.size()) - 1);
             m_columns.pop_back();
         }
+        m_list.SortHeader().Attach(m_list.Header());
+        UpdateSortMark();
         return;
     }
     if (m_columns.size() > 1) return;  // built already
@@ -230,6 +232,8 @@ void CFilesView::BuildColumns(bool realFolder)
     for (ColumnKind kind : {ColumnKind::Ext, ColumnKind::Size, ColumnKind::Type, ColumnKind::Modified,
                             ColumnKind::Time, ColumnKind::Attr})
         if (Settings().GetSetting(InfoOf(kind).showSetting)) AddColumn(kind);
+    m_list.SortHeader().Attach(m_list.Header());
+    UpdateSortMark();
 }
 
 void CFilesView::RebuildColumns()
@@ -252,7 +256,33 @@ void CFilesView::SaveColumnWidths()
 
 // --- Sorting -----------------------------------------------------------------
 
-int CFilesView::CompareRows(const ListRow& a, const ListRow& b) const
+namespace {
+
+constexpr int kSizeSort = 3;
+constexpr int kDateSort = 5;
+constexpr int kTimeSort = 6;
+
+// The size or modified time the listing's identifier carries, read without
+// touching the disk; the item's own details when the shell has none.
+SortKey KeyOf(const CFileItem& item, bool bySize)
+{
+    WIN32_FIND_DATAA data = {};
+    if (item.folder && item.relativeId &&
+        SUCCEEDED(::SHGetDataFromIDListA(item.folder, item.relativeId, SHGDFIL_FINDDATA, &data, sizeof(data)))) {
+        const bool isFile = !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+        if (bySize) return {isFile, (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow};
+        return {isFile, (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                            data.ftLastWriteTime.dwLowDateTime};
+    }
+    if (item.detailsPending) return {!item.isDirectory, 0};
+    return {!item.isDirectory, bySize ? item.sizeBytes : static_cast<std::uint64_t>(item.modified)};
+}
+
+int Order(bool less, bool greater) { return less ? -1 : greater ? 1 : 0; }
+
+}  // namespace
+
+int CFilesView::CompareRows(const ListRow& a, const ListRow& b, const SortKey* keyA, const SortKey* keyB) const
 {
     // The up row comes before everything.
     if (!a.item || !b.item) return (a.item ? 1 : 0) - (b.item ? 1 : 0);
@@ -262,6 +292,7 @@ int CFilesView::CompareRows(const ListRow& a, const ListRow& b) const
         const HRESULT result = folder->CompareIDs(column, x.relativeId, y.relativeId);
         return FAILED(result) ? 0 : static_cast<int>(static_cast<short>(HRESULT_CODE(result)));
     };
+    auto byName = [&] { return m_ascending ? shellCompare(0, *a.item, *b.item) : -shellCompare(0, *a.item, *b.item); };
     const bool textMode = m_sortMode == 1 || m_sortMode == 2 || m_sortMode == 7;
     if (textMode) {
         auto key = [this](const CFileItem& item) -> std::string {
@@ -271,8 +302,15 @@ int CFilesView::CompareRows(const ListRow& a, const ListRow& b) const
         };
         const int order = std::strcmp(key(*a.item).c_str(), key(*b.item).c_str());
         if (order != 0) return (order > 0) == m_ascending ? 1 : -1;
-        const int byName = shellCompare(0, *a.item, *b.item);
-        return m_ascending ? byName : -byName;
+        return byName();
+    }
+    if (keyA && keyB) {
+        // Sizes and dates are compared here, not by the shell: not every
+        // shell's comparison honours the column it is given.
+        const SortKey& x = m_ascending ? *keyA : *keyB;
+        const SortKey& y = m_ascending ? *keyB : *keyA;
+        const int order = x.isFile != y.isFile ? Order(!x.isFile, !y.isFile) : Order(x.value < y.value, x.value > y.value);
+        return order != 0 ? order : byName();
     }
     const LPARAM column = m_sortMode == 0 ? 0 : m_sortMode == 3 ? 1 : m_sortMode == 4 ? 2 : 3;
     return m_ascending ? shellCompare(column, *a.item, *b.item) : shellCompare(column, *b.item, *a.item);
@@ -288,11 +326,19 @@ void CFilesView::Sort()
     {
         std::unique_lock<std::mutex> guard;
         if (m_store) guard = std::unique_lock<std::mutex>(m_store->lock);
+        const bool keyed = m_sortMode == kSizeSort || m_sortMode == kDateSort || m_sortMode == kTimeSort;
+        std::vector<std::pair<ListRow, SortKey>> rows;
+        rows.reserve(m_rows.size());
+        for (const ListRow& row : m_rows)
+            rows.emplace_back(row, keyed && row.item ? KeyOf(*row.item, m_sortMode == kSizeSort) : SortKey{});
         // A stable sort stays in bounds even when the shell's answers are not consistent.
-        std::stable_sort(m_rows.begin(), m_rows.end(),
-                         [this](const ListRow& a, const ListRow& b) { return CompareRows(a, b) < 0; });
+        std::stable_sort(rows.begin(), rows.end(), [this, keyed](const auto& a, const auto& b) {
+            return CompareRows(a.first, b.first, keyed ? &a.second : nullptr, keyed ? &b.second : nullptr) < 0;
+        });
+        for (std::size_t i = 0; i < rows.size(); ++i) m_rows[i] = rows[i].first;
     }
     m_resortOnModeChange = ViewMode() >= kListMode;
+    UpdateSortMark();
     if (!selected.empty()) {
         m_list.SetState(-1, 0, LVIS_SELECTED);
         for (int row = 0; row < RowCount(); ++row)
@@ -300,6 +346,15 @@ void CFilesView::Sort()
                 m_list.SetState(row, LVIS_SELECTED, LVIS_SELECTED);
     }
     ::InvalidateRect(m_list.Handle(), nullptr, TRUE);
+}
+
+void CFilesView::UpdateSortMark()
+{
+    // The sort modes follow the column kinds: the key's column, if shown.
+    int column = -1;
+    for (std::size_t i = 0; i < m_columns.size(); ++i)
+        if (static_cast<int>(m_columns[i]) == m_sortMode) column = static_cast<int>(i);
+    m_list.SortHeader().SetMark(column, m_ascending);
 }
 
 void CFilesView::OnSortCommand(int mode)

@@ -33,6 +33,7 @@ using ItemStorePtr = std::shared_ptr<ItemStore>;
 struct ListRow {
     CFileItem* item = nullptr;  // null for the "up" row
     bool cut = false;           // drawn dimmed: ghosted in the shell or cut to the clipboard
+    bool ghosted = false;       // dimmed by the shell, whatever the clipboard holds
 };
 
 struct ListingResult {

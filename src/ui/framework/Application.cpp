@@ -3,6 +3,8 @@
 namespace ui {
 
 Application* Application::s_instance = nullptr;
+HWND Application::s_directKeyWindow = nullptr;
+Application::KeyFilter Application::s_directKeys = nullptr;
 
 Application::Application() : m_instance(::GetModuleHandleA(nullptr))
 {
@@ -45,9 +47,16 @@ int Application::RunMessageLoop()
     return m_exitCode;
 }
 
+void Application::SetDirectKeyWindow(HWND hwnd, KeyFilter wanted)
+{
+    s_directKeyWindow = hwnd;
+    s_directKeys = wanted;
+}
+
 bool Application::PreTranslate(MSG& msg)
 {
     if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+    if (s_directKeyWindow && msg.hwnd == s_directKeyWindow && s_directKeys && s_directKeys(msg)) return false;
     if (m_mdiClient && ::TranslateMDISysAccel(m_mdiClient, &msg)) return true;
     return m_accelerators && m_mainWindow &&
            ::TranslateAcceleratorA(m_mainWindow, m_accelerators, &msg);

@@ -23,6 +23,11 @@ public:
     int ShowCommand() const { return m_showCommand; }
     void SetShowCommand(int show) { m_showCommand = show; }
 
+    // While set, the keys `wanted` picks go straight to `hwnd` (an edit box
+    // in the middle of its work) instead of becoming accelerator commands.
+    using KeyFilter = bool (*)(const MSG& msg);
+    static void SetDirectKeyWindow(HWND hwnd, KeyFilter wanted);
+
     // Runs InitInstance, the message loop and ExitInstance; gives the exit code.
     int Run();
     // Pumps messages until WM_QUIT; gives its exit code.
@@ -40,6 +45,8 @@ private:
     bool PreTranslate(MSG& msg);
 
     static Application* s_instance;
+    static HWND s_directKeyWindow;
+    static KeyFilter s_directKeys;
     HINSTANCE m_instance;
     HWND m_mainWindow = nullptr;
     HWND m_mdiClient = nullptr;

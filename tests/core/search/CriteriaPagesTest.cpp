@@ -104,7 +104,7 @@ TEST(CriteriaPagesFileTypes, LeavingTrimsTheFolderAndRefusesOneThatCannotBeEnter
         EXPECT_EQ(check.Passed(), c.passes) << c.typed;
         if (!c.passes) {
             EXPECT_EQ(check.messageId, static_cast<unsigned>(IDS_FOLDER_INVALID));
-            EXPECT_EQ(check.field, PageField::Folder);
+            EXPECT_EQ(check.field, PageField::LookIn);
         }
     }
 }

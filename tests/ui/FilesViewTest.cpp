@@ -1,0 +1,252 @@
+// The files view on real folders: sorting and its header mark, the filter
+// commands, names edited in the list, cut marks and column widths.
+
+// Tests
+#include "ui/FolderTestSupport.h"
+#include "ui/UserDialogDriver.h"
+
+// Core
+#include "core/folders/CutList.h"
+
+// Framework
+#include "ui/framework/Clipboard.h"
+
+namespace {
+
+using foldertest::FolderTest;
+using foldertest::PumpUntil;
+using foldertest::RowNames;
+using foldertest::Sorted;
+using foldertest::TempFolder;
+using foldertest::WaitIdle;
+using foldertest::WindowText;
+using uitest::Click;
+using uitest::DialogScript;
+using uitest::Type;
+
+using Names = std::vector<std::string>;
+
+class FilesView : public FolderTest {
+protected:
+    // Three files of different sizes and extensions, two with the same one.
+    CExplorerView* OpenSample()
+    {
+        m_folder.File("b.log", 3000);
+        m_folder.File("a.txt", 20000);
+        m_folder.File("c.log", 100);
+        m_window = Open(m_folder.Path());
+        return m_window ? m_window->ExplorerView() : nullptr;
+    }
+    void RestartWithWindow()
+    {
+        CloseApp();
+        StartApp();
+        m_window = Open(m_folder.Path());
+        ASSERT_NE(m_window, nullptr);
+    }
+    // A command as the menus give it: through the frame to the active window.
+    void Command(CFilesView& view, UINT id)
+    {
+        ASSERT_EQ(CWindowList::Instance().Active(), m_window) << view.DisplayPath();
+        ::SendMessageA(m_app->MainWindow(), WM_COMMAND, id, 0);
+    }
+    int ColumnOf(const CFilesView& view, ColumnKind kind)
+    {
+        const std::vector<ColumnKind> columns = view.Columns();
+        const auto found = std::find(columns.begin(), columns.end(), kind);
+        return found == columns.end() ? -1 : static_cast<int>(found - columns.begin());
+    }
+
+    TempFolder m_folder;
+    CExplorerWindow* m_window = nullptr;
+};
+
+TEST_F(FilesView, SortingByColumnsFlipsOnlyTheSameKeyKeepsTheUpRowFirstAndMarksTheHeader)
+{
+    CExplorerView* view = OpenSample();
+    ASSERT_NE(view, nullptr);
+    HWND header = view->List().Header();
+    struct Step {
+        UINT command;
+        Names names;
+        bool ascending;
+    } const steps[] = {
+        {ID_VIEW_ARRANGE_FIRST + 3, {"c.log", "b.log", "a.txt"}, true},   // size
+        {ID_VIEW_ARRANGE_FIRST + 3, {"a.txt", "b.log", "c.log"}, false},  // size again
+        {ID_VIEW_ARRANGE_FIRST + 0, {"a.txt", "b.log", "c.log"}, true},   // name
+        // Equal extensions keep the name order between them.
+        {ID_VIEW_ARRANGE_FIRST + 2, {"b.log", "c.log", "a.txt"}, true},
+        {ID_VIEW_ARRANGE_FIRST + 2, {"a.txt", "c.log", "b.log"}, false},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.command - ID_VIEW_ARRANGE_FIRST);
+        Command(*view, step.command);
+        EXPECT_EQ(RowNames(*view), step.names);
+        EXPECT_EQ(view->ItemAt(0), nullptr) << "the up row stays first";
+        EXPECT_EQ(view->Ascending(), step.ascending);
+        // The mark sits on the key's column when it is shown (Ext is not, by default).
+        bool ascending = !step.ascending;
+        const int column = ColumnOf(*view, static_cast<ColumnKind>(step.command - ID_VIEW_ARRANGE_FIRST));
+        EXPECT_EQ(HeaderMarkColumn(header, &ascending), column);
+        if (column != -1) EXPECT_EQ(ascending, step.ascending);
+    }
+    EXPECT_EQ(m_app->Settings().GetSetting(Setting::Arrangement), 2) << "the sort key is kept";
+
+    // A header click on another column keeps the direction.
+    NMLISTVIEW click = {};
+    click.hdr.hwndFrom = view->List().Handle();
+    click.hdr.code = LVN_COLUMNCLICK;
+    click.iSubItem = ColumnOf(*view, ColumnKind::Size);
+    ::SendMessageA(view->Handle(), WM_NOTIFY, IDC_FILES_LIST, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(view->SortMode(), 3);
+    EXPECT_EQ(RowNames(*view), (Names{"a.txt", "b.log", "c.log"}));
+
+    // Without the Size column the size sort marks no column.
+    Command(*view, ID_VIEW_COLUMN_FIRST + 1);
+    EXPECT_EQ(m_app->Settings().GetSetting(Setting::ShowColumnFirst + 1), 0);
+    EXPECT_EQ(ColumnOf(*view, ColumnKind::Size), -1);
+    EXPECT_EQ(HeaderMarkColumn(header), -1);
+    Command(*view, ID_VIEW_ARRANGE_FIRST + 0);
+    EXPECT_EQ(HeaderMarkColumn(header), 0);
+}
+
+TEST_F(FilesView, AnItemWithoutAModifiedTimeShowsNoSizeOrDates)
+{
+    CExplorerView* view = OpenSample();
+    ASSERT_NE(view, nullptr);
+    const int row = view->RowOfName("a.txt");
+    ASSERT_GE(row, 1);
+    EXPECT_EQ(view->CellText(row, ColumnOf(*view, ColumnKind::Size)), "19KB");
+    view->ItemAt(row)->modified = 0;
+    for (ColumnKind kind : {ColumnKind::Size, ColumnKind::Modified, ColumnKind::Time})
+        EXPECT_EQ(view->CellText(row, ColumnOf(*view, kind)), "") << static_cast<int>(kind);
+}
+
+TEST_F(FilesView, FilterFolderListsOnlyMatchingFilesAndRemovingItListsAllAgain)
+{
+    m_folder.Dir("sub");
+    CExplorerView* view = OpenSample();
+    ASSERT_NE(view, nullptr);
+    m_app->Settings().SetSetting(Setting::FullPathInTitle, 1);
+    DialogScript script;
+    script.Then(IDOK, [&](HWND sheet) {
+        EXPECT_EQ(WindowText(sheet), "Filter Folder");
+        Type(sheet, IDC_CRITERIA_PATTERNS, "*.txt");
+        Click(sheet, IDOK);
+    });
+    Command(*view, ID_EDIT_SET_FILTER);
+    EXPECT_TRUE(script.Finished());
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_TRUE(view->IsFiltered());
+    EXPECT_EQ(RowNames(*view), Names{"a.txt"});
+    EXPECT_EQ(WindowText(m_window->Handle()), m_folder.Path() + " - Filtered");
+
+    Command(*view, ID_EDIT_REMOVE_FILTER);
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_FALSE(view->IsFiltered());
+    EXPECT_EQ(Sorted(RowNames(*view)), (Names{"a.txt", "b.log", "c.log", "sub"}));
+    EXPECT_EQ(WindowText(m_window->Handle()), m_folder.Path());
+}
+
+TEST_F(FilesView, SelectByFilterSelectsTheMatchingRowsOrSaysNoneWere)
+{
+    CExplorerView* view = OpenSample();
+    ASSERT_NE(view, nullptr);
+    auto selectBy = [&](const char* patterns) {
+        DialogScript script;
+        script.Then(IDOK, [&](HWND sheet) {
+            EXPECT_EQ(WindowText(sheet), "Select By Filter");
+            Type(sheet, IDC_CRITERIA_PATTERNS, patterns);
+            Click(sheet, IDOK);
+        });
+        Command(*view, ID_EDIT_SELECT_BY_FILTER);
+        EXPECT_TRUE(script.Finished());
+        Names selected;
+        for (int row = view->List().NextSelected(-1); row != -1; row = view->List().NextSelected(row))
+            selected.push_back(view->ItemAt(row)->name);
+        return Sorted(selected);
+    };
+    EXPECT_EQ(selectBy("*.log"), (Names{"b.log", "c.log"}));
+    EXPECT_TRUE(m_messages.texts.empty());
+    EXPECT_EQ(selectBy("*.bmp"), Names{});
+    EXPECT_EQ(m_messages.texts, Names{"No items were selected!"});
+}
+
+TEST_F(FilesView, ANameEditSwallowsInvalidCharactersAndEmptyNamesAndRenamesOnEnter)
+{
+    CExplorerView* view = OpenSample();
+    ASSERT_NE(view, nullptr);
+    const int row = view->RowOfName("b.log");
+    view->EditLabel(row);
+    HWND edit = view->List().LabelEdit();
+    ASSERT_NE(edit, nullptr);
+    ::SendMessageA(edit, EM_SETSEL, 5, 5);
+    for (char c : std::string("?*:x")) ::SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(c), 0);
+    EXPECT_EQ(WindowText(edit), "b.logx") << "only the valid character is typed";
+
+    // Escape cancels: the file keeps its name.
+    ::SendMessageA(edit, WM_KEYDOWN, VK_ESCAPE, 0);
+    PumpUntil([&] { return view->List().LabelEdit() == nullptr; }, 5000);
+    EXPECT_NE(::GetFileAttributesA(m_folder.Path("b.log").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    view->EditLabel(view->RowOfName("b.log"));
+    edit = view->List().LabelEdit();
+    ASSERT_NE(edit, nullptr);
+    ::SetWindowTextA(edit, "");
+    ::SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(view->List().LabelEdit(), edit) << "an empty name is not committed";
+    ::SetWindowTextA(edit, "renamed.log");
+    ::SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+    ASSERT_TRUE(PumpUntil([&] { return view->List().LabelEdit() == nullptr; }, 5000));
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_EQ(::GetFileAttributesA(m_folder.Path("b.log").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(::GetFileAttributesA(m_folder.Path("renamed.log").c_str()), INVALID_FILE_ATTRIBUTES);
+    const int renamed = view->RowOfName("renamed.log");
+    ASSERT_GE(renamed, 1);
+    EXPECT_TRUE(view->List().IsSelected(renamed));
+    EXPECT_TRUE(m_messages.texts.empty()) << "the extension did not change: no question";
+}
+
+TEST_F(FilesView, CutMarksGoWhenTheClipboardTakesSomethingElse)
+{
+    CExplorerView* view = OpenSample();
+    ASSERT_NE(view, nullptr);
+    const int row = view->RowOfName("a.txt");
+    view->List().SetState(row, LVIS_SELECTED, LVIS_SELECTED);
+    Command(*view, ID_EDIT_CUT);
+    EXPECT_TRUE(view->RowIsCut(row));
+    EXPECT_FALSE(view->RowIsCut(view->RowOfName("b.log")));
+    EXPECT_EQ(CutList::Instance().Paths(), Names{m_folder.Path("a.txt")});
+    EXPECT_EQ(ui::ClipboardText(view->Handle()), view->CutClipboardTag());
+
+    uitest::PumpFor(1500);
+    EXPECT_TRUE(view->RowIsCut(row)) << "the cut stays while the clipboard holds its tag";
+    ASSERT_TRUE(ui::SetClipboardText(view->Handle(), "other text"));
+    EXPECT_TRUE(PumpUntil([&] { return !view->RowIsCut(row); }, 10000)) << "the 1200 timer clears the marks";
+    EXPECT_TRUE(view->CutClipboardTag().empty());
+}
+
+TEST_F(FilesView, ColumnWidthsOfDetailsModeSurviveARestart)
+{
+    CExplorerView* view = OpenSample();
+    ASSERT_NE(view, nullptr);
+    const int type = ColumnOf(*view, ColumnKind::Type);
+    ASSERT_GT(type, 0);
+    ListView_SetColumnWidth(view->List().Handle(), 0, 211);
+    ListView_SetColumnWidth(view->List().Handle(), type, 97);
+    RestartWithWindow();
+    view = m_window->ExplorerView();
+    EXPECT_EQ(ListView_GetColumnWidth(view->List().Handle(), 0), 211);
+    EXPECT_EQ(ListView_GetColumnWidth(view->List().Handle(), ColumnOf(*view, ColumnKind::Type)), 97);
+
+    // Resize Columns fills the window with the name column.
+    Command(*view, ID_VIEW_RESIZE_COLUMNS);
+    RECT client = {};
+    ::GetClientRect(view->List().Handle(), &client);
+    int total = 0;
+    for (std::size_t c = 0; c < view->Columns().size(); ++c)
+        total += ListView_GetColumnWidth(view->List().Handle(), static_cast<int>(c));
+    EXPECT_GE(total, client.right);
+}
+
+}  // namespace
