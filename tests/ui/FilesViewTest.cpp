@@ -8,6 +8,9 @@
 // Core
 #include "core/folders/CutList.h"
 
+// Folders
+#include "ui/folders/FolderMessages.h"
+
 // Framework
 #include "ui/framework/Clipboard.h"
 
@@ -120,6 +123,24 @@ TEST_F(FilesView, AnItemWithoutAModifiedTimeShowsNoSizeOrDates)
     view->ItemAt(row)->modified = 0;
     for (ColumnKind kind : {ColumnKind::Size, ColumnKind::Modified, ColumnKind::Time})
         EXPECT_EQ(view->CellText(row, ColumnOf(*view, kind)), "") << static_cast<int>(kind);
+}
+
+TEST_F(FilesView, TheListFollowsChangedAppearanceSettings)
+{
+    CExplorerView* view = OpenSample();
+    ASSERT_NE(view, nullptr);
+    auto extended = [&] { return ListView_GetExtendedListViewStyle(view->List().Handle()); };
+    for (int on : {1, 0}) {
+        m_app->Settings().SetSetting(Setting::FullRowSelect, on);
+        m_app->Settings().SetSetting(Setting::DetailsGrid, on);
+        ::SendMessageA(view->Handle(), UWM_APPEARANCECHANGED, 0, 0);
+        EXPECT_EQ((extended() & LVS_EX_FULLROWSELECT) != 0, on == 1);
+        EXPECT_EQ((extended() & LVS_EX_GRIDLINES) != 0, on == 1);
+        EXPECT_NE(extended() & LVS_EX_SUBITEMIMAGES, 0u);
+    }
+    m_app->Settings().SetSetting(Setting::FolderFontColor, RGB(200, 0, 0));
+    ::SendMessageA(view->Handle(), UWM_TEXTCOLORCHANGED, 0, 0);
+    EXPECT_EQ(ListView_GetTextColor(view->List().Handle()), RGB(200, 0, 0));
 }
 
 TEST_F(FilesView, FilterFolderListsOnlyMatchingFilesAndRemovingItListsAllAgain)

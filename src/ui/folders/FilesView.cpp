@@ -57,7 +57,19 @@ bool CFilesView::Create(HWND parent, UINT id)
         return false;
     m_list.isExplorer = IsExplorer();
 
-    DWORD extended = ListView_GetExtendedListViewStyle(m_list.Handle()) | LVS_EX_SUBITEMIMAGES;
+    m_extendedStyle = ListView_GetExtendedListViewStyle(m_list.Handle()) | LVS_EX_SUBITEMIMAGES;
+    // Ghosted rows are drawn dimmed: the view answers for the cut state.
+    ListView_SetCallbackMask(m_list.Handle(), LVIS_CUT);
+    ApplyAppearance();
+    ApplyFont();
+    PrepareImageLists(false, true);
+    ::SetTimer(Handle(), kCutMarkTimer, 1000, nullptr);
+    return true;
+}
+
+void CFilesView::ApplyAppearance()
+{
+    DWORD extended = m_extendedStyle;
     CSettingsStore& settings = Settings();
     if (settings.GetSetting(Setting::FlatScrollBars)) extended |= LVS_EX_FLATSB;
     const bool oneClick = settings.GetSetting(Setting::SingleClickFiles) != 0;
@@ -65,22 +77,25 @@ bool CFilesView::Create(HWND parent, UINT id)
     if (oneClick) extended |= LVS_EX_ONECLICKACTIVATE;
     if (settings.GetSetting(Setting::FullRowSelect)) extended |= LVS_EX_FULLROWSELECT;
     if (settings.GetSetting(Setting::DetailsGrid)) extended |= LVS_EX_GRIDLINES;
-    ListView_SetExtendedListViewStyle(m_list.Handle(), extended);
-    // Ghosted rows are drawn dimmed: the view answers for the cut state.
-    ListView_SetCallbackMask(m_list.Handle(), LVIS_CUT);
-    ListView_SetTextColor(m_list.Handle(), static_cast<COLORREF>(settings.GetSetting(Setting::FolderFontColor)));
+    // Set as a whole: a style the settings no longer ask for goes too.
+    ::SendMessageA(m_list.Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, static_cast<WPARAM>(-1), static_cast<LPARAM>(extended));
+    ::InvalidateRect(m_list.Handle(), nullptr, TRUE);
+}
 
+void CFilesView::ApplyFont()
+{
+    CSettingsStore& settings = Settings();
+    ListView_SetTextColor(m_list.Handle(), static_cast<COLORREF>(settings.GetSetting(Setting::FolderFontColor)));
     FontRecord record{};
     settings.GetFontSetting(Setting::FolderFont, record);
     LOGFONTA font = {};
     std::memcpy(&font, record.data(), sizeof(font));
-    if (font.lfFaceName[0]) {
-        m_font = ::CreateFontIndirectA(&font);
-        if (m_font) ::SendMessageA(m_list.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
-    }
-    PrepareImageLists(false, true);
-    ::SetTimer(Handle(), kCutMarkTimer, 1000, nullptr);
-    return true;
+    if (!font.lfFaceName[0]) return;
+    HFONT created = ::CreateFontIndirectA(&font);
+    if (!created) return;
+    ::SendMessageA(m_list.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(created), TRUE);
+    if (m_font) ::DeleteObject(m_font);
+    m_font = created;
 }
 
 CFileItem* CFilesView::ItemAt(int row) const
@@ -239,6 +254,13 @@ LRESULT CFilesView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case UWM_REBUILDCOLUMNS:
         RebuildColumns();
+        return 0;
+    case UWM_APPEARANCECHANGED:
+        ApplyAppearance();
+        return 0;
+    case UWM_TEXTCOLORCHANGED:
+        ApplyFont();
+        ::InvalidateRect(m_list.Handle(), nullptr, TRUE);
         return 0;
     case UWM_LABELEDITBEGIN:
         return CanEditLabel(static_cast<int>(wParam)) ? TRUE : FALSE;

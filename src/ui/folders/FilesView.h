@@ -160,6 +160,9 @@ private:
     void OnGetDispInfo(NMLVDISPINFOA& info);
     void OnColumnClick(int column);
     void OnSortCommand(int mode);
+    // The list's styles from the settings, and its font and text colour.
+    void ApplyAppearance();
+    void ApplyFont();
     void UpdateSortMark();
     void SelectByFilter();
     void FilterFolder();
@@ -186,6 +189,7 @@ private:
     int m_upImage = -1;
     bool m_autoArrange = false;
     HFONT m_font = nullptr;
+    DWORD m_extendedStyle = 0;  // as read at creation, with sub-item images
     shell::LookupCache m_lookup;
     std::string m_cutClipboardTag;
 };
