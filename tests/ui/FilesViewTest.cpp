@@ -77,6 +77,7 @@ TEST_F(FilesView, SortingByColumnsFlipsOnlyTheSameKeyKeepsTheUpRowFirstAndMarksT
         {ID_VIEW_ARRANGE_FIRST + 3, {"c.log", "b.log", "a.txt"}, true},   // size
         {ID_VIEW_ARRANGE_FIRST + 3, {"a.txt", "b.log", "c.log"}, false},  // size again
         {ID_VIEW_ARRANGE_FIRST + 0, {"a.txt", "b.log", "c.log"}, true},   // name
+        {ID_VIEW_ARRANGE_FIRST + 4, {"b.log", "c.log", "a.txt"}, true},   // type
         // Equal extensions keep the name order between them.
         {ID_VIEW_ARRANGE_FIRST + 2, {"b.log", "c.log", "a.txt"}, true},
         {ID_VIEW_ARRANGE_FIRST + 2, {"a.txt", "c.log", "b.log"}, false},
@@ -91,9 +92,13 @@ TEST_F(FilesView, SortingByColumnsFlipsOnlyTheSameKeyKeepsTheUpRowFirstAndMarksT
         bool ascending = !step.ascending;
         const int column = ColumnOf(*view, static_cast<ColumnKind>(step.command - ID_VIEW_ARRANGE_FIRST));
         EXPECT_EQ(HeaderMarkColumn(header, &ascending), column);
-        if (column != -1) EXPECT_EQ(ascending, step.ascending);
+        if (column != -1) {
+            EXPECT_EQ(ascending, step.ascending);
+        }
     }
     EXPECT_EQ(m_app->Settings().GetSetting(Setting::Arrangement), 2) << "the sort key is kept";
+    // The marks are the header's own images, not the list's icons.
+    EXPECT_EQ(ImageList_GetImageCount(Header_GetImageList(header)), 2);
 
     // A header click on another column keeps the direction.
     NMLISTVIEW click = {};

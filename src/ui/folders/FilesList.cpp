@@ -84,6 +84,8 @@ void CSortHeader::SetMark(int column, bool ascending)
     if (!m_header) return;
     m_sortColumn = column;
     m_ascending = ascending;
+    // The list hands its small icons to the header whenever they change.
+    Header_SetImageList(m_header, m_marks);
     const int count = Header_GetItemCount(m_header);
     for (int i = 0; i < count; ++i) {
         HDITEMA item = {};

@@ -28,10 +28,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
-// What a size or date sort compares: folders before files, then the value.
+// What a size, type or date sort compares: folders before files, then the
+// value or the type's text.
 struct SortKey {
     bool isFile = false;
     std::uint64_t value = 0;
+    std::string text;
 };
 
 enum class ColumnKind { Name = 0, InFolder, Ext, Size, Type, Modified, Time, Attr, Count };
@@ -175,7 +177,7 @@ private:
     void DestroyImageLists();
     void SelectAll(bool invert);
     std::string CellTextLocked(CFileItem& item, ColumnKind kind);
-    // Keys are given for the size and date sorts, null otherwise.
+    // Keys are given for the size, type and date sorts, null otherwise.
     int CompareRows(const ListRow& a, const ListRow& b, const SortKey* keyA, const SortKey* keyB) const;
 
     ui::CommandTarget* m_next = nullptr;

@@ -259,23 +259,34 @@ void CFilesView::SaveColumnWidths()
 namespace {
 
 constexpr int kSizeSort = 3;
-constexpr int kDateSort = 5;
+constexpr int kTypeSort = 4;
 constexpr int kTimeSort = 6;
 
 // The size or modified time the listing's identifier carries, read without
 // touching the disk; the item's own details when the shell has none.
-SortKey KeyOf(const CFileItem& item, bool bySize)
+SortKey SizeOrDateKey(const CFileItem& item, bool bySize)
 {
     WIN32_FIND_DATAA data = {};
     if (item.folder && item.relativeId &&
         SUCCEEDED(::SHGetDataFromIDListA(item.folder, item.relativeId, SHGDFIL_FINDDATA, &data, sizeof(data)))) {
         const bool isFile = !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-        if (bySize) return {isFile, (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow};
-        return {isFile, (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-                            data.ftLastWriteTime.dwLowDateTime};
+        if (bySize) return {isFile, (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow, {}};
+        return {isFile,
+                (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                    data.ftLastWriteTime.dwLowDateTime,
+                {}};
     }
-    if (item.detailsPending) return {!item.isDirectory, 0};
-    return {!item.isDirectory, bySize ? item.sizeBytes : static_cast<std::uint64_t>(item.modified)};
+    if (item.detailsPending) return {!item.isDirectory, 0, {}};
+    return {!item.isDirectory, bySize ? item.sizeBytes : static_cast<std::uint64_t>(item.modified), {}};
+}
+
+// The type's text; files share it by extension, so a listing not yet
+// detailed asks the shell once per extension.
+SortKey TypeKey(const CFileItem& item, shell::LookupCache& lookup)
+{
+    if (!item.detailsPending) return {!item.isDirectory, 0, item.typeName};
+    if (item.isDirectory) return {false, 0, {}};
+    return {true, 0, lookup.TypeName(nullptr, item.path, false)};
 }
 
 int Order(bool less, bool greater) { return less ? -1 : greater ? 1 : 0; }
@@ -305,11 +316,12 @@ int CFilesView::CompareRows(const ListRow& a, const ListRow& b, const SortKey* k
         return byName();
     }
     if (keyA && keyB) {
-        // Sizes and dates are compared here, not by the shell: not every
+        // Sizes, types and dates are compared here, not by the shell: not every
         // shell's comparison honours the column it is given.
         const SortKey& x = m_ascending ? *keyA : *keyB;
         const SortKey& y = m_ascending ? *keyB : *keyA;
-        const int order = x.isFile != y.isFile ? Order(!x.isFile, !y.isFile) : Order(x.value < y.value, x.value > y.value);
+        int order = x.isFile != y.isFile ? Order(!x.isFile, !y.isFile) : Order(x.value < y.value, x.value > y.value);
+        if (order == 0) order = Order(lstrcmpiA(x.text.c_str(), y.text.c_str()) < 0, lstrcmpiA(x.text.c_str(), y.text.c_str()) > 0);
         return order != 0 ? order : byName();
     }
     const LPARAM column = m_sortMode == 0 ? 0 : m_sortMode == 3 ? 1 : m_sortMode == 4 ? 2 : 3;
@@ -326,11 +338,16 @@ void CFilesView::Sort()
     {
         std::unique_lock<std::mutex> guard;
         if (m_store) guard = std::unique_lock<std::mutex>(m_store->lock);
-        const bool keyed = m_sortMode == kSizeSort || m_sortMode == kDateSort || m_sortMode == kTimeSort;
+        const bool keyed = m_sortMode >= kSizeSort && m_sortMode <= kTimeSort;
         std::vector<std::pair<ListRow, SortKey>> rows;
         rows.reserve(m_rows.size());
-        for (const ListRow& row : m_rows)
-            rows.emplace_back(row, keyed && row.item ? KeyOf(*row.item, m_sortMode == kSizeSort) : SortKey{});
+        for (const ListRow& row : m_rows) {
+            SortKey key;
+            if (keyed && row.item)
+                key = m_sortMode == kTypeSort ? TypeKey(*row.item, m_lookup)
+                                              : SizeOrDateKey(*row.item, m_sortMode == kSizeSort);
+            rows.emplace_back(row, std::move(key));
+        }
         // A stable sort stays in bounds even when the shell's answers are not consistent.
         std::stable_sort(rows.begin(), rows.end(), [this, keyed](const auto& a, const auto& b) {
             return CompareRows(a.first, b.first, keyed ? &a.second : nullptr, keyed ? &b.second : nullptr) < 0;
@@ -411,6 +428,7 @@ void CFilesView::PrepareImageLists(bool needIconThread, bool noOverlays)
     m_upImage = -1;
     ListView_SetImageList(m_list.Handle(), m_smallImages, LVSIL_SMALL);
     ListView_SetImageList(m_list.Handle(), m_largeImages, LVSIL_NORMAL);
+    UpdateSortMark();
 }
 
 void CFilesView::ApplyOverlays(const std::vector<CFileItem*>& links, const std::vector<CFileItem*>& shares)
