@@ -9,6 +9,7 @@
 // Folders
 #include "ui/folders/ExplorerThread.h"
 #include "ui/folders/FolderMessages.h"
+#include "ui/folders/FolderRecord.h"
 #include "ui/folders/Shell.h"
 
 // Application
@@ -102,7 +103,8 @@ void CExplorerView::Navigate(const std::string& path, FolderPtr folder)
         StartListing({});
     }
     BuildColumns(m_folderItem->path.find('\\') != std::string::npos);
-    m_location.SetText(DisplayPath());
+    // A virtual folder shows its name, as the window's title does.
+    m_location.SetText(m_maskMode ? DisplayPath() : DisplayPathOf(*m_folderItem));
     if (m_ownerWindow) ::SendMessageA(m_ownerWindow, UWM_REFRESHTITLE, 0, 0);
 }
 
@@ -263,5 +265,5 @@ void CExplorerView::OnLocationChosen(const char* path, LPARAM handle)
         if (const auto* node = reinterpret_cast<const NameSpaceNode*>(handle)) absolute = node->absoluteId.Get();
     if (!::SendMessageA(m_ownerWindow, UWM_NAVIGATE, reinterpret_cast<WPARAM>(target.c_str()),
                         reinterpret_cast<LPARAM>(absolute)))
-        m_location.SetText(DisplayPath());
+        m_location.SetText(m_folderItem ? DisplayPathOf(*m_folderItem) : DisplayPath());
 }
