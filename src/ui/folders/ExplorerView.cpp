@@ -14,7 +14,6 @@
 
 // Application
 #include "ui/app/TrailmarkApp.h"
-#include "ui/frame/MainFrame.h"
 
 // Resources
 #include "res/resource.h"

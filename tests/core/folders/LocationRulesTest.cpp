@@ -68,10 +68,6 @@ TEST(LocationRules, AddressModeCopesWithMissingOrStrayNodes)
     EXPECT_EQ(Named(tree, location::AddressModeNodes(tree, 3)),
               (Rows{{"Desktop", 0}, {"My Computer", 1}, {"Network", 1}}));
 
-    NodeTree lonely;
-    lonely.nodes.push_back({"Desktop", {}});
-    EXPECT_EQ(Named(lonely, location::AddressModeNodes(lonely, location::kNoNode)), (Rows{{"Desktop", 0}}));
-
     NodeTree broken = tree;
     broken.nodes[0].children.push_back(99);  // a child number past the table
     EXPECT_EQ(location::AddressModeNodes(broken, 1).size(), 4u);
