@@ -43,6 +43,7 @@
 #define IDR_EXPLORER_BAR_MENU           327
 #define IDR_BOOKMARK_ITEM_MENU          328
 #define IDR_DROP_MENU                   409     /* after a drag with the right button */
+#define IDR_VIEW_BACKGROUND_MENU        329     /* background of a folder's file list */
 
 /* ------------------------------------------------------------------------
  * Toolbars and image strips (bitmap plus RT_TOOLBAR_LAYOUT of the same

@@ -9,11 +9,11 @@
 // Folders
 #include "ui/folders/ExplorerThread.h"
 #include "ui/folders/FolderMessages.h"
+#include "ui/folders/FolderRecord.h"
 #include "ui/folders/Shell.h"
 
 // Application
 #include "ui/app/TrailmarkApp.h"
-#include "ui/frame/MainFrame.h"
 
 // Resources
 #include "res/resource.h"
@@ -21,43 +21,18 @@
 // Standard library
 #include <ctime>
 
+// Windows
+#include <windowsx.h>
+
 namespace {
 
 constexpr char kAllFiles[] = "*.*";
 constexpr UINT kAddressBarId = 201;
 constexpr int kAddressBarHeight = 200;  // with its drop-down list
-constexpr char kOldProcProperty[] = "Trailmark.AddressEdit";
-constexpr WORD kAddressTab = 100;  // notification of the address box: Tab pressed
 
 CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 
 bool HasParent(const CFileItem& folder) { return !ui::PidlIsEmpty(folder.absoluteId); }
-
-// Enter in the address box's edit field goes to the view.
-LRESULT CALLBACK AddressEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    const auto oldProc = reinterpret_cast<WNDPROC>(::GetPropA(edit, kOldProcProperty));
-    if (message == WM_KEYDOWN && wParam == VK_RETURN) {
-        HWND combo = ::GetParent(edit);
-        ::SendMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(kAddressBarId, IDOK),
-                       reinterpret_cast<LPARAM>(combo));
-        return 0;
-    }
-    if (message == WM_CHAR && wParam == VK_RETURN) return 0;
-    if (message == WM_KEYDOWN && wParam == VK_TAB) {
-        // Tab goes on to the file list of the active window.
-        HWND combo = ::GetParent(edit);
-        ::SendMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(kAddressBarId, kAddressTab),
-                       reinterpret_cast<LPARAM>(combo));
-        return 0;
-    }
-    if (message == WM_CHAR && wParam == '\t') return 0;
-    if (message == WM_NCDESTROY) {
-        ::RemovePropA(edit, kOldProcProperty);
-        ::SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));
-    }
-    return ::CallWindowProcA(oldProc, edit, message, wParam, lParam);
-}
 
 }  // namespace
 
@@ -71,36 +46,24 @@ bool CExplorerView::Create(HWND parent, UINT id)
 
 void CExplorerView::CreateAddressBar()
 {
-    m_addressBar = ::CreateWindowExA(0, "COMBOBOX", nullptr,
-                                     WS_CHILD | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-                                     0, 0, 0, kAddressBarHeight, Handle(),
-                                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kAddressBarId)),
-                                     ::GetModuleHandleA(nullptr), nullptr);
-    if (!m_addressBar) return;
-    ::SendMessageA(m_addressBar, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    if (HWND edit = ::GetWindow(m_addressBar, GW_CHILD)) {
-        ::SetPropA(edit, kOldProcProperty, reinterpret_cast<HANDLE>(::GetWindowLongPtrA(edit, GWLP_WNDPROC)));
-        ::SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AddressEditProc));
-    }
-    if (Settings().GetSetting(Setting::ShowAddressBar)) ::ShowWindow(m_addressBar, SW_SHOW);
+    if (!m_location.Create(Handle(), kAddressBarId, CLocationBox::Mode::Address, kAddressBarHeight)) return;
+    if (Settings().GetSetting(Setting::ShowAddressBar)) ::ShowWindow(m_location.Handle(), SW_SHOW);
 }
 
-bool CExplorerView::AddressBarVisible() const { return m_addressBar && ::IsWindowVisible(m_addressBar); }
-
-std::string CExplorerView::AddressText() const
+bool CExplorerView::AddressBarVisible() const
 {
-    char text[MAX_PATH] = "";
-    if (m_addressBar) ::GetWindowTextA(m_addressBar, text, sizeof(text));
-    return text;
+    return m_location.Handle() && ::IsWindowVisible(m_location.Handle());
 }
+
+std::string CExplorerView::AddressText() const { return m_location.Text(); }
 
 void CExplorerView::Layout(int width, int height)
 {
     int top = 0;
     if (AddressBarVisible()) {
         RECT bar;
-        ::MoveWindow(m_addressBar, 0, 0, width, kAddressBarHeight, TRUE);
-        ::GetWindowRect(m_addressBar, &bar);
+        ::MoveWindow(m_location.Handle(), 0, 0, width, kAddressBarHeight, TRUE);
+        ::GetWindowRect(m_location.Handle(), &bar);
         top = bar.bottom - bar.top;
     }
     ::MoveWindow(m_list.Handle(), 0, top, width, height > top ? height - top : 0, TRUE);
@@ -142,7 +105,8 @@ void CExplorerView::Navigate(const std::string& path, FolderPtr folder)
         StartListing({});
     }
     BuildColumns(m_folderItem->path.find('\\') != std::string::npos);
-    if (m_addressBar) ::SetWindowTextA(m_addressBar, DisplayPath().c_str());
+    // A virtual folder shows its name, as the window's title does.
+    m_location.SetText(m_maskMode ? DisplayPath() : DisplayPathOf(*m_folderItem));
     if (m_ownerWindow) ::SendMessageA(m_ownerWindow, UWM_REFRESHTITLE, 0, 0);
 }
 
@@ -272,24 +236,19 @@ void CExplorerView::OnDestroy()
 
 LRESULT CExplorerView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    LRESULT result = 0;
+    if (m_location.OnParentMessage(message, wParam, lParam, result)) return result;
     switch (message) {
     case UWM_REFRESHVIEW:
         // A watcher saw a change: list again unless a listing runs already.
         if (!m_job) ListAgain();
         return 0;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == kAddressBarId && HIWORD(wParam) == IDOK) {
-            OnAddressEnter();
-            return 0;
-        }
-        if (LOWORD(wParam) == kAddressBarId && HIWORD(wParam) == kAddressTab) {
-            HWND target = m_ownerWindow;
-            if (CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame())
-                if (HWND active = frame->ActiveDocument()) target = active;
-            ::SendMessageA(target, UWM_FOCUSFILES, 0, 0);
-            return 0;
-        }
-        break;
+    case UWM_LOCATIONCHOSEN:
+        OnLocationChosen(reinterpret_cast<const char*>(wParam), lParam);
+        return 0;
+    case UWM_BACKGROUNDMENU:
+        OnBackgroundMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
     case WM_INITMENUPOPUP:
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
@@ -305,17 +264,15 @@ LRESULT CExplorerView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CFilesView::WindowProc(message, wParam, lParam);
 }
 
-void CExplorerView::OnAddressEnter()
+// A place chosen in the location box: the window that holds the view goes there.
+void CExplorerView::OnLocationChosen(const char* path, LPARAM handle)
 {
-    std::string path = AddressText();
-    const std::size_t first = path.find_first_not_of(" \t");
-    const std::size_t last = path.find_last_not_of(" \t");
-    path = first == std::string::npos ? std::string() : path.substr(first, last - first + 1);
-    if (path.empty()) return;
-    if (shell::IsFolderPath(path) && !shell::DriveReady(path)) return;
-    HWND target = m_ownerWindow;
-    if (CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame())
-        if (HWND active = frame->ActiveDocument()) target = active;
-    if (::SendMessageA(target, UWM_NAVIGATE, reinterpret_cast<WPARAM>(path.c_str()), 0))
-        ::SendMessageA(m_addressBar, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    if (!path || !m_ownerWindow) return;
+    const std::string target = path;
+    LPCITEMIDLIST absolute = nullptr;
+    if (handle != CLocationBox::kLocalDrivesHandle)
+        if (const auto* node = reinterpret_cast<const NameSpaceNode*>(handle)) absolute = node->absoluteId.Get();
+    if (!::SendMessageA(m_ownerWindow, UWM_NAVIGATE, reinterpret_cast<WPARAM>(target.c_str()),
+                        reinterpret_cast<LPARAM>(absolute)))
+        m_location.SetText(m_folderItem ? DisplayPathOf(*m_folderItem) : DisplayPath());
 }

@@ -13,10 +13,12 @@
 
 // Folders
 #include "ui/folders/FilesView.h"
+#include "ui/folders/LocationBox.h"
 
 // Standard library
 #include <memory>
 #include <string>
+#include <type_traits>
 
 // Windows
 #include <shlobj.h>
@@ -26,7 +28,11 @@ public:
     using FolderPtr = std::shared_ptr<CFileItem>;
 
     // The folder window that holds the view: titles, "up" and navigation.
-    void SetOwnerWindow(HWND window) { m_ownerWindow = window; }
+    void SetOwnerWindow(HWND window)
+    {
+        m_ownerWindow = window;
+        m_location.SetFallbackWindow(window);
+    }
     bool Create(HWND parent, UINT id) override;
 
     // Lists the folder (a folder record bound to itself); a path holding a
@@ -49,6 +55,17 @@ public:
     void CancelWork() override;
     bool AddressBarVisible() const;
     std::string AddressText() const;
+    CLocationBox& LocationBox() { return m_location; }
+
+    struct MenuDestroyer {
+        void operator()(HMENU menu) const { ::DestroyMenu(menu); }
+    };
+    using MenuPtr = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>;
+    // The menu of the folder's background: the view's own items and, when the
+    // shell offers one, the folder's own menu (kept in shellMenu).
+    MenuPtr BuildBackgroundMenu(ui::ComPtr<IContextMenu>& shellMenu);
+    // Carries out a command chosen from that menu.
+    void RunBackgroundCommand(UINT command, IContextMenu* shellMenu);
 
     bool OnCommand(UINT id) override;
     bool OnUpdateCommand(UINT id, ui::CommandState& state) override;
@@ -92,7 +109,8 @@ private:
     void OpenWith();
     void ToggleAddressBar();
     void CreateAddressBar();
-    void OnAddressEnter();
+    void OnLocationChosen(const char* path, LPARAM handle);
+    void OnBackgroundMenu(POINT screen);
     void CopyPath();
     void RenameFolder();
     // A frame command that edits the location box's text while it has the focus.
@@ -102,7 +120,7 @@ private:
 
     HWND m_ownerWindow = nullptr;
     FolderPtr m_folderItem;
-    HWND m_addressBar = nullptr;
+    CLocationBox m_location;  // the address bar
     int m_dropRow = -1;
     std::string m_currentPath;
     std::string m_pendingPath;

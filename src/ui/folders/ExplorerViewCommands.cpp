@@ -75,25 +75,32 @@ private:
 // its edit field has the focus they edit the text instead of the files.
 bool CExplorerView::AddressEditCommand(UINT id, bool run)
 {
-    HWND edit = m_addressBar ? ::GetWindow(m_addressBar, GW_CHILD) : nullptr;
+    HWND edit = m_location.Edit();
     if (!edit || ::GetFocus() != edit) return false;
-    UINT message = 0;
     switch (id) {
-    case ID_EDIT_SELECT_ALL: message = EM_SETSEL; break;
-    case ID_EDIT_COPY: message = WM_COPY; break;
+    case ID_EDIT_SELECT_ALL:
+    case ID_EDIT_COPY:
     case ID_EDIT_CUT:
-    case ID_FILE_DELETE: message = WM_CUT; break;
-    case ID_EDIT_PASTE: message = WM_PASTE; break;
-    case ID_FILE_RECYCLE: message = WM_KEYDOWN; break;
-    case ID_GO_UP: message = WM_CHAR; break;     // Backspace
-    case IDC_STOP: message = WM_NULL; break;     // Escape: nothing to stop here
-    default: return false;
+    case ID_FILE_DELETE:
+    case ID_EDIT_PASTE:
+    case ID_FILE_RECYCLE:
+    case ID_GO_UP:
+    case IDC_STOP:  // Escape: nothing to stop here
+        break;
+    default:
+        return false;
     }
     if (!run) return true;
-    if (message == EM_SETSEL) ::SendMessageA(edit, EM_SETSEL, 0, -1);
-    else if (message == WM_KEYDOWN) ::SendMessageA(edit, WM_KEYDOWN, VK_DELETE, 0);
-    else if (message == WM_CHAR) ::SendMessageA(edit, WM_CHAR, VK_BACK, 0);
-    else if (message != WM_NULL) ::SendMessageA(edit, message, 0, 0);
+    switch (id) {
+    case ID_EDIT_SELECT_ALL: m_location.SelectAllText(); break;
+    case ID_EDIT_COPY: m_location.Copy(); break;
+    case ID_EDIT_CUT:
+    case ID_FILE_DELETE: m_location.Cut(); break;
+    case ID_EDIT_PASTE: m_location.Paste(); break;
+    case ID_FILE_RECYCLE: ::SendMessageA(edit, WM_KEYDOWN, VK_DELETE, 0); break;
+    case ID_GO_UP: ::SendMessageA(edit, WM_CHAR, VK_BACK, 0); break;
+    default: break;
+    }
     return true;
 }
 
@@ -234,9 +241,9 @@ void CExplorerView::OpenWith()
 
 void CExplorerView::ToggleAddressBar()
 {
-    if (!m_addressBar) return;
+    if (!m_location.Handle()) return;
     const bool show = !AddressBarVisible();
-    ::ShowWindow(m_addressBar, show ? SW_SHOW : SW_HIDE);
+    ::ShowWindow(m_location.Handle(), show ? SW_SHOW : SW_HIDE);
     Settings().SetSetting(Setting::ShowAddressBar, show ? 1 : 0);
     RECT client;
     ::GetClientRect(Handle(), &client);

@@ -18,6 +18,12 @@
 // Resources
 #include "res/resource.h"
 
+// Standard library
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <vector>
+
 // Windows
 #include <shellapi.h>
 
@@ -27,6 +33,9 @@ namespace {
 constexpr UINT kFirstShellCommand = 1;
 constexpr UINT kLastShellCommand = 0x7000;
 constexpr char kShortcutExtension[] = "lnk";
+// The shell's part of the background menu stays below the view's own
+// commands (2096 on), which the menu holds beside it.
+constexpr UINT kLastBackgroundShellCommand = 0x07FF;
 
 CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 
@@ -36,6 +45,40 @@ std::wstring Wide(const std::string& text)
     const int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
     wide.resize(length > 0 ? static_cast<std::size_t>(length - 1) : 0);
     return wide;
+}
+
+// A menu text as a user reads it: no mnemonic, no accelerator, no dots, any case.
+std::string PlainMenuText(HMENU menu, int position)
+{
+    char text[MAX_PATH] = "";
+    ::GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof(text), MF_BYPOSITION);
+    std::string plain;
+    for (const char* c = text; *c && *c != '\t'; ++c)
+        if (*c != '&') plain += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+    while (!plain.empty() && (plain.back() == '.' || plain.back() == ' ')) plain.pop_back();
+    return plain;
+}
+
+bool IsSeparator(HMENU menu, int position)
+{
+    return (::GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_SEPARATOR) != 0;
+}
+
+// No separator at either end and none twice in a row.
+void TidySeparators(HMENU menu)
+{
+    for (int i = ::GetMenuItemCount(menu) - 1; i >= 0; --i) {
+        const bool last = i == ::GetMenuItemCount(menu) - 1;
+        if (IsSeparator(menu, i) && (i == 0 || last || IsSeparator(menu, i + 1)))
+            ::DeleteMenu(menu, static_cast<UINT>(i), MF_BYPOSITION);
+    }
+}
+
+void UpdateMenuTree(HMENU menu, ui::CommandTarget* target)
+{
+    ui::UpdateMenuItems(menu, target);
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i)
+        if (HMENU sub = ::GetSubMenu(menu, i)) UpdateMenuTree(sub, target);
 }
 
 }  // namespace
@@ -214,4 +257,71 @@ void CExplorerView::OnRowContextMenu(POINT screen)
         menu->InvokeCommand(&invoke);
     }
     ::DestroyMenu(popup);
+}
+
+CExplorerView::MenuPtr CExplorerView::BuildBackgroundMenu(ui::ComPtr<IContextMenu>& shellMenu)
+{
+    shellMenu.Reset();
+    HMENU bar = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_VIEW_BACKGROUND_MENU));
+    if (!bar) return {};
+    MenuPtr popup(::GetSubMenu(bar, 0));
+    ::RemoveMenu(bar, 0, MF_BYPOSITION);
+    ::DestroyMenu(bar);
+    if (!popup) return {};
+    const ui::CommandState paste = ui::QueryCommand(this, ID_FILES_PASTE);
+    if (!paste.handled || !paste.enabled) ::DeleteMenu(popup.get(), ID_FILES_PASTE, MF_BYCOMMAND);
+    UpdateMenuTree(popup.get(), this);
+
+    // The folder's own items go before the last separator (Properties).
+    IShellFolder* folder = m_folderItem ? m_folderItem->folder : nullptr;
+    if (folder && SUCCEEDED(folder->CreateViewObject(Handle(), IID_IContextMenu, shellMenu.OutVoid())) && shellMenu) {
+        const int ownCount = ::GetMenuItemCount(popup.get());
+        std::vector<std::string> ownTexts;
+        for (int i = 0; i < ownCount; ++i) ownTexts.push_back(PlainMenuText(popup.get(), i));
+        const int position = ownCount - 1;
+        ::InsertMenuA(popup.get(), static_cast<UINT>(position), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+        if (FAILED(shellMenu->QueryContextMenu(popup.get(), static_cast<UINT>(position), kFirstShellCommand,
+                                               kLastBackgroundShellCommand, CMF_NORMAL)))
+            shellMenu.Reset();
+        // The shell's own view, arrange, refresh and properties items talk to
+        // a shell view this window does not have: the view's items stand for them.
+        const int added = ::GetMenuItemCount(popup.get()) - ownCount - 1;
+        for (int i = position + added - 1; i >= position; --i) {
+            const std::string text = PlainMenuText(popup.get(), i);
+            if (!text.empty() && std::find(ownTexts.begin(), ownTexts.end(), text) != ownTexts.end())
+                ::DeleteMenu(popup.get(), static_cast<UINT>(i), MF_BYPOSITION);
+        }
+    }
+    TidySeparators(popup.get());
+    return popup;
+}
+
+void CExplorerView::RunBackgroundCommand(UINT command, IContextMenu* shellMenu)
+{
+    if (command == 0) return;
+    if (command <= kLastBackgroundShellCommand) {
+        if (!shellMenu) return;
+        CMINVOKECOMMANDINFO invoke = {};
+        invoke.cbSize = sizeof(invoke);
+        invoke.hwnd = Handle();
+        invoke.lpVerb = MAKEINTRESOURCEA(command - kFirstShellCommand);
+        invoke.nShow = SW_SHOWNORMAL;
+        shellMenu->InvokeCommand(&invoke);
+        return;
+    }
+    ui::RouteCommand(this, command);
+}
+
+void CExplorerView::OnBackgroundMenu(POINT screen)
+{
+    ui::ComPtr<IContextMenu> shellMenu;
+    MenuPtr popup = BuildBackgroundMenu(shellMenu);
+    if (!popup) return;
+    ui::ComPtr<IContextMenu2> menu2;
+    if (shellMenu && SUCCEEDED(shellMenu->QueryInterface(IID_IContextMenu2, menu2.OutVoid())))
+        m_contextMenu2 = menu2.Get();
+    const UINT command = static_cast<UINT>(::TrackPopupMenu(popup.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x,
+                                                             screen.y, 0, Handle(), nullptr));
+    m_contextMenu2 = nullptr;
+    RunBackgroundCommand(command, shellMenu.Get());
 }

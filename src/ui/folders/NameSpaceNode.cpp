@@ -1,0 +1,68 @@
+#include "ui/folders/NameSpaceNode.h"
+
+// Framework
+#include "ui/framework/ComPtr.h"
+
+// Folders
+#include "ui/folders/Shell.h"
+
+// Standard library
+#include <utility>
+
+// Windows
+#include <shlobj.h>
+
+namespace {
+
+NameSpaceNode MakeNode(IShellFolder* parentFolder, LPCITEMIDLIST relative, ui::Pidl absolute, int depth)
+{
+    NameSpaceNode node;
+    node.name = shell::DisplayName(parentFolder, relative, SHGDN_INFOLDER);
+    node.parsingPath = shell::DisplayName(parentFolder, relative, SHGDN_FORPARSING);
+    node.iconIndex = shell::IconOfPidl(absolute.Get());
+    node.absoluteId = std::move(absolute);
+    node.depth = depth;
+    return node;
+}
+
+}  // namespace
+
+NameSpaceNode DesktopNode()
+{
+    ui::Pidl root;
+    ::SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, root.Out());
+    ui::ComPtr<IShellFolder> desktop = shell::Desktop();
+    // The desktop names itself through an empty identifier list.
+    const ITEMIDLIST empty = {};
+    const LPCITEMIDLIST self = root ? root.Get() : &empty;
+    NameSpaceNode node = MakeNode(desktop.Get(), self, ui::Pidl(ui::PidlClone(self)), 0);
+    if (node.name.empty()) node.name = shell::DisplayName(desktop.Get(), self, SHGDN_NORMAL);
+    return node;
+}
+
+std::vector<NameSpaceNode> ChildNodes(const NameSpaceNode& parent, HWND owner)
+{
+    std::vector<NameSpaceNode> children;
+    ui::ComPtr<IShellFolder> folder = shell::BindFolder(parent.absoluteId.Get());
+    if (!folder) return children;
+    ui::ComPtr<IEnumIDList> items;
+    if (folder->EnumObjects(owner, SHCONTF_FOLDERS, items.Out()) != S_OK || !items) return children;
+    for (;;) {
+        ui::Pidl relative;
+        ULONG fetched = 0;
+        if (items->Next(1, relative.Out(), &fetched) != S_OK || fetched != 1) break;
+        ui::Pidl absolute(ui::PidlAppend(parent.absoluteId.Get(), relative.Get()));
+        if (!absolute) continue;
+        children.push_back(MakeNode(folder.Get(), relative.Get(), std::move(absolute), parent.depth + 1));
+    }
+    return children;
+}
+
+bool IsDrivesNode(const NameSpaceNode& node)
+{
+    ui::Pidl drives;
+    if (FAILED(::SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, drives.Out())) || !drives) return false;
+    ui::ComPtr<IShellFolder> desktop = shell::Desktop();
+    return desktop && node.absoluteId &&
+           HRESULT_CODE(desktop->CompareIDs(0, drives.Get(), node.absoluteId.Get())) == 0;
+}

@@ -1,0 +1,369 @@
+// The location box: the places it lists in each mode, choosing one, Enter on
+// a typed path, its editing keys; and the explorer view's background menu.
+
+// Tests
+#include "ui/FolderTestSupport.h"
+
+// Folders
+#include "ui/folders/FolderMessages.h"
+
+// Standard library
+#include <cctype>
+#include <cstring>
+#include <initializer_list>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using foldertest::FolderTest;
+using foldertest::PumpUntil;
+using foldertest::TempFolder;
+using foldertest::WaitIdle;
+
+constexpr UINT kBoxId = 201;
+
+// Keys the thread believes held while the object lives.
+class HeldKeys {
+public:
+    explicit HeldKeys(std::initializer_list<int> keys)
+    {
+        ::GetKeyboardState(m_saved);
+        BYTE state[256];
+        std::memcpy(state, m_saved, sizeof(state));
+        for (int key : keys) state[key] |= 0x80;
+        ::SetKeyboardState(state);
+    }
+    ~HeldKeys() { ::SetKeyboardState(m_saved); }
+
+private:
+    BYTE m_saved[256] = {};
+};
+
+std::string ClipboardText()
+{
+    std::string text;
+    if (!::OpenClipboard(nullptr)) return text;
+    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) text = bytes;
+        ::GlobalUnlock(data);
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+// The whole edit text is selected.
+bool AllSelected(const CLocationBox& box)
+{
+    DWORD start = 0, end = 0;
+    ::SendMessageA(box.Edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return start == 0 && end == box.Text().size() && end > 0;
+}
+
+int IndexOfPath(const CLocationBox& box, const std::string& path)
+{
+    for (int i = 0; i < box.ItemCount(); ++i)
+        if (box.ItemNode(i) && lstrcmpiA(box.ItemNode(i)->parsingPath.c_str(), path.c_str()) == 0) return i;
+    return -1;
+}
+
+TEST_F(FolderTest, LocationBoxListsDesktopFirstChildDrivesThenTheRestIndentedByDepth)
+{
+    TempFolder start;
+    CExplorerWindow* window = Open(start.Path());
+    ASSERT_NE(window, nullptr);
+    const CLocationBox& box = window->ExplorerView()->LocationBox();
+    ASSERT_GE(box.ItemCount(), 3);
+
+    char desktopPath[MAX_PATH] = "";
+    ASSERT_TRUE(::SHGetSpecialFolderPathA(nullptr, desktopPath, CSIDL_DESKTOPDIRECTORY, FALSE));
+    ASSERT_NE(box.ItemNode(0), nullptr);
+    EXPECT_EQ(box.ItemNode(0)->parsingPath, desktopPath);
+    EXPECT_EQ(box.ItemDepth(0), 0);
+    EXPECT_EQ(box.ItemDepth(1), 1);
+
+    // Depths run 0, 1, the drives at 2, then the other desktop folders at 1.
+    const int drive = IndexOfPath(box, "C:\\");
+    ASSERT_GE(drive, 2);
+    EXPECT_EQ(box.ItemDepth(drive), 2);
+    bool pastDrives = false;
+    std::set<std::string> seen;
+    for (int i = 0; i < box.ItemCount(); ++i) {
+        const NameSpaceNode* node = box.ItemNode(i);
+        ASSERT_NE(node, nullptr) << i;
+        EXPECT_EQ(box.ItemText(i), node->name);
+        EXPECT_GE(node->iconIndex, 0) << node->name;
+        EXPECT_TRUE(seen.insert(node->parsingPath + "|" + std::to_string(box.ItemDepth(i))).second)
+            << node->name << " is listed twice";
+        if (i < 2) continue;
+        // Drives first, then only the desktop's folders.
+        if (box.ItemDepth(i) == 1) pastDrives = true;
+        EXPECT_EQ(box.ItemDepth(i), pastDrives ? 1 : 2) << node->name;
+    }
+    // The box's own items are tall enough for the 16-pixel icons.
+    EXPECT_GE(static_cast<int>(::SendMessageA(box.Handle(), CB_GETITEMHEIGHT, 0, 0)), location::kIconSize);
+}
+
+// A plain window that hosts a box and records what the box tells it.
+struct BoxHost {
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        LRESULT result = 0;
+        if (box && box->OnParentMessage(message, wParam, lParam, result)) return result;
+        if (message == UWM_LOCATIONCHOSEN) {
+            chosenPaths.push_back(reinterpret_cast<const char*>(wParam));
+            chosenHandles.push_back(lParam);
+            return 0;
+        }
+        return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    static HWND Make()
+    {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = Proc;
+        windowClass.hInstance = ::GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "TmLocationHost";
+        ::RegisterClassA(&windowClass);
+        chosenPaths.clear();
+        chosenHandles.clear();
+        return ::CreateWindowExA(0, "TmLocationHost", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                                 ::GetModuleHandleA(nullptr), nullptr);
+    }
+    static inline CLocationBox* box = nullptr;
+    static inline std::vector<std::string> chosenPaths;
+    static inline std::vector<LPARAM> chosenHandles;
+};
+
+TEST_F(FolderTest, SearchScopeBoxOffersAllFixedDrivesThenEachDriveAndTellsItsParentTheChoice)
+{
+    CLocationBox box;
+    BoxHost::box = &box;
+    HWND host = BoxHost::Make();
+    ASSERT_NE(host, nullptr);
+    ASSERT_TRUE(box.Create(host, kBoxId, CLocationBox::Mode::SearchScope, 200));
+    ASSERT_GE(box.ItemCount(), 2);
+
+    // The first entry names every fixed drive, and only those.
+    const std::string first = box.ItemText(0);
+    const std::string label = "Local hard drives(";
+    ASSERT_EQ(first.compare(0, label.size(), label), 0) << first;
+    ASSERT_EQ(first.back(), ')');
+    std::string listed = first.substr(label.size(), first.size() - label.size() - 1);
+    std::string expected;
+    const DWORD drives = ::GetLogicalDrives();
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        const std::string root = std::string(1, letter) + ":\\";
+        if ((drives & (1u << (letter - 'A'))) && ::GetDriveTypeA(root.c_str()) == DRIVE_FIXED)
+            expected += (expected.empty() ? "" : ",") + root;
+    }
+    EXPECT_EQ(listed, expected);
+    EXPECT_NE(listed.find("C:\\"), std::string::npos);
+    EXPECT_EQ(box.ItemNode(0), nullptr);
+    EXPECT_EQ(box.ItemDepth(0), 0);
+    const int drive = IndexOfPath(box, "C:\\");
+    ASSERT_GT(drive, 0);
+    EXPECT_EQ(box.ItemIcon(0), box.ItemNode(drive)->iconIndex) << "drawn as C:\\ is";
+
+    // Then the drives, and nothing that is no drive.
+    for (int i = 1; i < box.ItemCount(); ++i) {
+        ASSERT_NE(box.ItemNode(i), nullptr);
+        EXPECT_NE(box.ItemText(i).find(':'), std::string::npos) << box.ItemText(i);
+    }
+
+    // Choosing, as the box's list does it: the parent learns the path and node.
+    for (int index : {0, drive}) {
+        ::SendMessageA(box.Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        ::SendMessageA(host, WM_COMMAND, MAKEWPARAM(kBoxId, CBN_SELENDOK), reinterpret_cast<LPARAM>(box.Handle()));
+    }
+    ASSERT_EQ(BoxHost::chosenPaths.size(), 2u);
+    EXPECT_EQ(BoxHost::chosenPaths[0], first);
+    EXPECT_EQ(BoxHost::chosenHandles[0], CLocationBox::kLocalDrivesHandle);
+    EXPECT_EQ(BoxHost::chosenPaths[1], "C:\\");
+    EXPECT_EQ(BoxHost::chosenHandles[1], reinterpret_cast<LPARAM>(box.ItemNode(drive)));
+
+    BoxHost::box = nullptr;
+    ::DestroyWindow(host);
+}
+
+TEST_F(FolderTest, ChoosingAPlaceInTheAddressBoxTakesTheWindowThere)
+{
+    TempFolder start;
+    CExplorerWindow* window = Open(start.Path());
+    ASSERT_NE(window, nullptr);
+    CExplorerView* view = window->ExplorerView();
+    CLocationBox& box = view->LocationBox();
+    const int drive = IndexOfPath(box, "C:\\");
+    ASSERT_GE(drive, 0);
+    ::SendMessageA(box.Handle(), CB_SETCURSEL, static_cast<WPARAM>(drive), 0);
+    ::SendMessageA(view->Handle(), WM_COMMAND, MAKEWPARAM(kBoxId, CBN_SELENDOK),
+                   reinterpret_cast<LPARAM>(box.Handle()));
+    ASSERT_TRUE(WaitIdle(*window));
+    EXPECT_EQ(window->Path(), "C:\\");
+    EXPECT_EQ(box.Text(), "C:\\");
+
+    // A virtual folder (the drives folder here) is reached through its
+    // node's identifier list.
+    const NameSpaceNode* computer = box.ItemNode(1);
+    ASSERT_NE(computer, nullptr);
+    ASSERT_EQ(computer->parsingPath.compare(0, 2, "::"), 0) << computer->parsingPath;
+    ::SendMessageA(box.Handle(), CB_SETCURSEL, 1, 0);
+    ::SendMessageA(view->Handle(), WM_COMMAND, MAKEWPARAM(kBoxId, CBN_SELENDOK),
+                   reinterpret_cast<LPARAM>(box.Handle()));
+    ASSERT_TRUE(WaitIdle(*window));
+    EXPECT_EQ(window->Path(), box.Text());
+    EXPECT_NE(window->Path(), "C:\\");
+    EXPECT_TRUE(m_messages.texts.empty());
+}
+
+TEST_F(FolderTest, EnterInTheAddressBoxGoesToTheTrimmedPathAndSelectsIt)
+{
+    TempFolder start;
+    start.Dir("inner");
+    CExplorerWindow* window = Open(start.Path());
+    ASSERT_NE(window, nullptr);
+    CLocationBox& box = window->ExplorerView()->LocationBox();
+
+    box.SetText("   " + start.Path("inner") + "  ");
+    ::SendMessageA(box.Edit(), WM_KEYDOWN, VK_RETURN, 0);
+    ::SendMessageA(box.Edit(), WM_CHAR, '\r', 0);
+    ASSERT_TRUE(WaitIdle(*window));
+    EXPECT_EQ(window->Path(), start.Path("inner"));
+    EXPECT_EQ(box.Text(), start.Path("inner"));
+    EXPECT_TRUE(AllSelected(box));
+
+    // Blank text goes nowhere; a path that is not there leaves the window
+    // where it was, with the window's message.
+    box.SetText("   ");
+    ::SendMessageA(box.Edit(), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(window->Path(), start.Path("inner"));
+    EXPECT_TRUE(m_messages.texts.empty());
+    box.SetText(start.Path("missing\\deeper"));
+    EXPECT_FALSE(box.GoToText());
+    EXPECT_EQ(window->Path(), start.Path("inner"));
+    EXPECT_EQ(m_messages.texts.size(), 1u);
+}
+
+TEST_F(FolderTest, AddressBoxEditingKeysActOnceOnTheText)
+{
+    TempFolder start;
+    start.File("a.txt");
+    CExplorerWindow* window = Open(start.Path());
+    ASSERT_NE(window, nullptr);
+    CExplorerView* view = window->ExplorerView();
+    CLocationBox& box = view->LocationBox();
+    if (!view->AddressBarVisible()) view->OnCommand(ID_VIEW_ADDRESS_BAR);
+    HWND edit = box.Edit();
+    ASSERT_NE(edit, nullptr);
+    // A key press: its key, then the character it produces.
+    auto press = [edit](UINT key, WPARAM character) {
+        ::SendMessageA(edit, WM_KEYDOWN, key, 0);
+        if (character) ::SendMessageA(edit, WM_CHAR, character, 0);
+    };
+
+    box.SetText("abc");
+    {
+        HeldKeys control({VK_CONTROL});
+        press('A', 0x01);
+        EXPECT_TRUE(AllSelected(box));
+        press('C', 0x03);
+        EXPECT_EQ(ClipboardText(), "abc");
+        ::SendMessageA(edit, EM_SETSEL, 3, 3);
+        press('V', 0x16);
+        EXPECT_EQ(box.Text(), "abcabc") << "one key press pastes once";
+        box.SelectAllText();
+        press('X', 0x18);
+        EXPECT_EQ(box.Text(), "");
+        EXPECT_EQ(ClipboardText(), "abcabc");
+    }
+    {
+        HeldKeys shift({VK_SHIFT});
+        press(VK_INSERT, 0);
+        EXPECT_EQ(box.Text(), "abcabc");
+        ::SendMessageA(edit, EM_SETSEL, 0, 3);
+        press(VK_DELETE, 0);
+        EXPECT_EQ(box.Text(), "abc");
+    }
+    {
+        HeldKeys control({VK_CONTROL});
+        box.SetText("xyz");
+        box.SelectAllText();
+        press(VK_INSERT, 0);
+        EXPECT_EQ(ClipboardText(), "xyz");
+    }
+    // The frame's accelerators reach the box while its edit field has the focus.
+    ::SetFocus(edit);
+    ASSERT_EQ(::GetFocus(), edit);
+    ::SendMessageA(edit, EM_SETSEL, 0, 0);
+    view->OnCommand(ID_FILE_RECYCLE);  // the Delete key
+    EXPECT_EQ(box.Text(), "yz");
+    view->OnCommand(ID_EDIT_SELECT_ALL);
+    EXPECT_TRUE(AllSelected(box));
+    EXPECT_EQ(ListView_GetSelectedCount(view->List().Handle()), 0u) << "the list keeps its selection";
+
+    // Tab goes on to the file list of the active window.
+    press(VK_TAB, '\t');
+    EXPECT_EQ(::GetFocus(), view->List().Handle());
+    EXPECT_EQ(box.Text(), "yz");
+}
+
+bool HasId(HMENU menu, UINT id) { return ::GetMenuState(menu, id, MF_BYCOMMAND) != static_cast<UINT>(-1); }
+
+TEST_F(FolderTest, BackgroundMenuOffersTheViewItemsAndCarriesThemOut)
+{
+    TempFolder start;
+    start.File("one.txt");
+    CExplorerWindow* window = Open(start.Path());
+    ASSERT_NE(window, nullptr);
+    CExplorerView* view = window->ExplorerView();
+    ui::ComPtr<IContextMenu> shellMenu;
+    CExplorerView::MenuPtr menu = view->BuildBackgroundMenu(shellMenu);
+    ASSERT_TRUE(menu);
+
+    for (UINT id = ID_VIEW_LARGE_ICONS; id <= ID_VIEW_DETAILS; ++id) EXPECT_TRUE(HasId(menu.get(), id)) << id;
+    for (UINT id : {ID_VIEW_ARRANGE_BYNAME, ID_VIEW_ARRANGE_BYDATE, ID_VIEW_ARRANGE_BYATTRIBUTES, ID_VIEW_REFRESH,
+                    ID_FILES_PROPERTIES})
+        EXPECT_TRUE(HasId(menu.get(), id)) << id;
+    EXPECT_TRUE(::GetMenuState(menu.get(), ID_VIEW_DETAILS, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(::GetMenuState(menu.get(), ID_VIEW_LIST, MF_BYCOMMAND) & MF_CHECKED);
+    const ui::CommandState paste = ui::QueryCommand(view, ID_FILES_PASTE);
+    EXPECT_EQ(HasId(menu.get(), ID_FILES_PASTE), paste.handled && paste.enabled);
+
+    // The shell's items keep below the view's commands, no text twice, and
+    // no separator at an end or twice in a row.
+    std::set<std::string> texts;
+    const int count = ::GetMenuItemCount(menu.get());
+    ASSERT_GT(count, 0);
+    for (int i = 0; i < count; ++i) {
+        const UINT state = ::GetMenuState(menu.get(), static_cast<UINT>(i), MF_BYPOSITION);
+        if (state & MF_SEPARATOR) {
+            EXPECT_TRUE(i > 0 && i < count - 1) << "separator at an end";
+            EXPECT_FALSE(::GetMenuState(menu.get(), static_cast<UINT>(i + 1), MF_BYPOSITION) & MF_SEPARATOR);
+            continue;
+        }
+        char text[MAX_PATH] = "";
+        ::GetMenuStringA(menu.get(), static_cast<UINT>(i), text, sizeof(text), MF_BYPOSITION);
+        std::string plain;
+        for (const char* c = text; *c; ++c)
+            if (*c != '&') plain += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+        EXPECT_TRUE(texts.insert(plain).second) << text;
+        const UINT id = ::GetMenuItemID(menu.get(), i);
+        if (id == static_cast<UINT>(-1) || id >= ID_FILES_PROPERTIES) continue;
+        EXPECT_NE(shellMenu.Get(), nullptr) << "an item from no shell menu: " << text;
+        EXPECT_LT(id, static_cast<UINT>(ID_FILES_PROPERTIES)) << text;
+    }
+
+    // A chosen item is the view's command.
+    view->RunBackgroundCommand(ID_VIEW_LIST, shellMenu.Get());
+    EXPECT_EQ(view->ViewMode(), 2);
+    view->RunBackgroundCommand(ID_VIEW_ARRANGE_BYSIZE, shellMenu.Get());
+    EXPECT_EQ(view->SortMode(), 3);
+    menu = view->BuildBackgroundMenu(shellMenu);
+    EXPECT_TRUE(::GetMenuState(menu.get(), ID_VIEW_LIST, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(::GetMenuState(menu.get(), ID_VIEW_ARRANGE_BYSIZE, MF_BYCOMMAND) & MF_CHECKED);
+    view->RunBackgroundCommand(ID_VIEW_REFRESH, shellMenu.Get());
+    ASSERT_TRUE(WaitIdle(*window));
+    EXPECT_EQ(view->RowCount(), 2) << "the up row and one.txt";
+}
+
+}  // namespace
