@@ -9,8 +9,6 @@ namespace {
 
 class FavoriteToolTest : public StoreTest {};
 
-using Bytes = std::vector<std::uint8_t>;
-
 Bytes Text(const std::string& text)
 {
     Bytes bytes(text.begin(), text.end());
@@ -96,7 +94,6 @@ TEST_P(FavoriteToolTest, MissingOrDamagedValuesKeepTheDefaults)
     EXPECT_FALSE(Exists(record + "\\Deeper"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Registries, FavoriteToolTest, testing::ValuesIn(AllRegistryKinds()),
-                         RegistryKindName);
+INSTANTIATE_FOR_EVERY_REGISTRY(FavoriteToolTest);
 
 }  // namespace

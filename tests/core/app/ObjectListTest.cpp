@@ -246,7 +246,6 @@ TEST_P(ObjectListTest, ASectionThatIsNotOpenLoadsNothingAndSavesNothing)
     EXPECT_EQ(ReadRawText(std::string(kRoot) + "\\Object0", "Name"), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Registries, ObjectListTest, testing::ValuesIn(AllRegistryKinds()),
-                         RegistryKindName);
+INSTANTIATE_FOR_EVERY_REGISTRY(ObjectListTest);
 
 }  // namespace

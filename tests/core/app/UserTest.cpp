@@ -16,8 +16,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
-
 TEST(PasswordTable, IsItsOwnInverseAndMovesTheFourBands)
 {
     const auto& table = PasswordTable();
@@ -268,7 +266,6 @@ TEST_P(UserTest, DirectoryNamesThatReachElsewhereCountAsFresh)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Registries, UserTest, testing::ValuesIn(AllRegistryKinds()),
-                         RegistryKindName);
+INSTANTIATE_FOR_EVERY_REGISTRY(UserTest);
 
 }  // namespace

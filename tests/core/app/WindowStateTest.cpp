@@ -11,8 +11,6 @@ protected:
     const std::string m_desktop = SectionPath("Desktop");
 };
 
-using Bytes = std::vector<std::uint8_t>;
-
 TEST(DefaultFrameRect, TakesATenthOfTheWorkAreaAsMargin)
 {
     struct Case {
@@ -121,7 +119,6 @@ TEST_P(WindowStateTest, DamagedValuesLoadDefaults)
     EXPECT_EQ(windows[2].path, "C:\\Fits");
 }
 
-INSTANTIATE_TEST_SUITE_P(Registries, WindowStateTest, testing::ValuesIn(AllRegistryKinds()),
-                         RegistryKindName);
+INSTANTIATE_FOR_EVERY_REGISTRY(WindowStateTest);
 
 }  // namespace

@@ -49,8 +49,7 @@ TEST_P(RunTimeMenus, ToolsGetSeparatorsEveryNAndTheirIcons)
     EXPECT_TRUE(ListItems(empty, ID_TOOL_FIRST, 4).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Registries, RunTimeMenus, testing::ValuesIn(AllRegistryKinds()),
-                         RegistryKindName);
+INSTANTIATE_FOR_EVERY_REGISTRY(RunTimeMenus);
 
 TEST(RunTimeMenuRules, InternetAddressesAndSeparatorCounts)
 {

@@ -305,7 +305,6 @@ TEST_P(ConditionStoreTest, FindTypesKeepTheNewestTwentyFiveWithoutCaseDuplicates
     EXPECT_EQ(loaded.Texts(), texts);
 }
 
-INSTANTIATE_TEST_SUITE_P(Registries, ConditionStoreTest, testing::ValuesIn(AllRegistryKinds()),
-                         RegistryKindName);
+INSTANTIATE_FOR_EVERY_REGISTRY(ConditionStoreTest);
 
 }  // namespace
