@@ -5,7 +5,7 @@
 #include "core/RegistryFixture.h"
 
 // Standard library
-#include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -108,10 +108,9 @@ TEST_P(SettingsStoreTest, StoredValuesReadBackAndUnknownWordsSurvive)
     auto store = NewStore("User9");
     store->LoadSystemValues();
     EXPECT_FALSE(store->FontsMissing());
-    EXPECT_EQ(store->GetSetting(Setting::ViewMode), 3);
-    EXPECT_EQ(store->GetSetting(150), 0x12345678);
-    EXPECT_EQ(store->GetSetting(Setting::BlockCount - 1), -5);
-    EXPECT_EQ(store->GetSetting(Setting::FolderFontColor), 0x112233);
+    for (auto [id, value] : {std::pair{Setting::ViewMode, 3}, {150, 0x12345678},
+                             {Setting::BlockCount - 1, -5}, {Setting::FolderFontColor, 0x112233}})
+        EXPECT_EQ(store->GetSetting(id), value) << id;
     std::string text;
     store->GetTextSetting(Setting::StartupFolder, text);
     EXPECT_EQ(text, "D:\\Work");
@@ -136,11 +135,10 @@ TEST_P(SettingsStoreTest, ShortOrDamagedSystemValuesKeepTheirDefaults)
 
     auto store = NewStore("User5");
     store->LoadSystemValues();
-    EXPECT_EQ(store->GetSetting(Setting::SaveDesktop), 0);
-    EXPECT_EQ(store->GetSetting(Setting::OpenStartupFolder), 9);
-    EXPECT_EQ(store->GetSetting(Setting::OwnBackground), 0xBBAA);
-    EXPECT_EQ(store->GetSetting(Setting::BackgroundColor), 0x408080);
-    EXPECT_EQ(store->GetSetting(Setting::MaxWindows), 15);
+    for (auto [id, value] : {std::pair{Setting::SaveDesktop, 0}, {Setting::OpenStartupFolder, 9},
+                             {Setting::OwnBackground, 0xBBAA}, {Setting::BackgroundColor, 0x408080},
+                             {Setting::MaxWindows, 15}})
+        EXPECT_EQ(store->GetSetting(id), value) << id;
     std::string text;
     store->GetTextSetting(Setting::StartupFolder, text);
     EXPECT_EQ(text, "C:\\");
