@@ -92,6 +92,7 @@ TEST_F(CriteriaPagesHistory, OkStoresTrimmedTextsAndPutsThePatternsFirstInTheHis
     };
     for (const Case& c : cases) {
         CCondition criteria("Old");
+        // Name, patterns, folder, without sub-folders, all local drives.
         FileTypesFields fields{"  Letters \t", c.typed, " D:\\docs ", false, true};
         ApplyFileTypesPage(fields, true, criteria, &m_history);
         EXPECT_EQ(criteria.Patterns(), c.stored);
