@@ -7,16 +7,10 @@
 
 namespace {
 
-class FavoriteToolTest : public StoreTest {};
-
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes Text(const std::string& text)
-{
-    Bytes bytes(text.begin(), text.end());
-    bytes.push_back(0);
-    return bytes;
-}
+class FavoriteToolTest : public StoreTest {
+protected:
+    Bytes Text(const std::string& text) { return Bytes(text.c_str(), text.c_str() + text.size() + 1); }
+};
 
 TEST_P(FavoriteToolTest, AFavoriteAlwaysUsesTheFavoritesSection)
 {
@@ -37,8 +31,7 @@ TEST_P(FavoriteToolTest, AFavoriteAlwaysUsesTheFavoritesSection)
     CFavorite loaded;
     EXPECT_TRUE(loaded.OpensInTrailmark());
     loaded.LoadFrom(Store(), "Object0", SectionId::Tools);
-    EXPECT_EQ(loaded.Name(), "Docs");
-    EXPECT_EQ(loaded.Command(), "C:\\Docs");
+    EXPECT_EQ(std::tie(loaded.Name(), loaded.Command()), std::tie("Docs", "C:\\Docs"));
     EXPECT_EQ(loaded.OpenModeByte(), 0);
 }
 
@@ -61,11 +54,9 @@ TEST_P(FavoriteToolTest, AToolUsesTheSectionItIsGiven)
 
     CTool loaded;
     loaded.LoadFrom(Store(), "Object3", SectionId::Runs);
-    EXPECT_EQ(loaded.Name(), "Notepad");
-    EXPECT_EQ(loaded.Command(), "C:\\Windows\\Notepad.exe");
+    EXPECT_EQ(std::tie(loaded.Name(), loaded.Command(), loaded.Directory(), loaded.Arguments()),
+              std::tie("Notepad", "C:\\Windows\\Notepad.exe", "C:\\Temp", "readme.txt"));
     EXPECT_EQ(loaded.OpenModeByte(), 0);
-    EXPECT_EQ(loaded.Directory(), "C:\\Temp");
-    EXPECT_EQ(loaded.Arguments(), "readme.txt");
     EXPECT_TRUE(loaded.PromptForArguments());
 }
 
@@ -79,11 +70,9 @@ TEST_P(FavoriteToolTest, MissingOrDamagedValuesKeepTheDefaults)
     WriteRawText(record, "Args", "-x");
     CTool tool;
     tool.LoadFrom(Store(), "Object0", SectionId::Tools);
-    EXPECT_EQ(tool.Name(), "");
-    EXPECT_EQ(tool.Command(), "");
+    EXPECT_EQ(std::tie(tool.Name(), tool.Command(), tool.Directory(), tool.Arguments()),
+              std::tie("", "", "", "-x"));
     EXPECT_EQ(tool.OpenModeByte(), 1);
-    EXPECT_EQ(tool.Directory(), "");
-    EXPECT_EQ(tool.Arguments(), "-x");
     EXPECT_FALSE(tool.PromptForArguments());
 
     // A record that is not there, or a key name that would leave the section.
@@ -96,7 +85,6 @@ TEST_P(FavoriteToolTest, MissingOrDamagedValuesKeepTheDefaults)
     EXPECT_FALSE(Exists(record + "\\Deeper"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Registries, FavoriteToolTest, testing::ValuesIn(AllRegistryKinds()),
-                         RegistryKindName);
+INSTANTIATE_FOR_EVERY_REGISTRY(FavoriteToolTest);
 
 }  // namespace

@@ -6,9 +6,10 @@
 
 namespace {
 
-const std::string kKey = "Software\\Norvane Software, Inc.\\Trailmark\\0.0.0.42\\Recent File List";
-
-class RecentFileListTest : public RegistryTest {};
+class RecentFileListTest : public RegistryTest {
+protected:
+    const std::string kKey = kRoot + "\\Recent File List";
+};
 
 TEST_P(RecentFileListTest, KeepsTheNewestFirstWithoutDuplicatesAndRoundTrips)
 {
@@ -42,7 +43,6 @@ TEST_P(RecentFileListTest, KeepsTheNewestFirstWithoutDuplicatesAndRoundTrips)
     EXPECT_EQ(list.Entries(), (std::vector<std::string>{"C:\\D", "c:\\a"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Registries, RecentFileListTest, testing::ValuesIn(AllRegistryKinds()),
-                         RegistryKindName);
+INSTANTIATE_FOR_EVERY_REGISTRY(RecentFileListTest);
 
 }  // namespace

@@ -5,47 +5,26 @@
 #include "core/RegistryFixture.h"
 
 // Standard library
-#include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
 
-const std::string kRoot = "Software\\Norvane Software, Inc.\\Trailmark\\0.0.0.42";
-
 class SettingsStoreTest : public RegistryTest {
 protected:
-    std::unique_ptr<CSettingsStore> NewStore()
+    // A new store; with a directory name, that user's keys are open.
+    std::unique_ptr<CSettingsStore> NewStore(const char* userDir = nullptr)
     {
-        return std::make_unique<CSettingsStore>(Registry(), kTestVersion, WindowsNT());
+        auto store = std::make_unique<CSettingsStore>(Registry(), kTestVersion, WindowsNT());
+        if (userDir) store->OpenUserKeys(userDir);
+        return store;
     }
 
-    std::vector<std::uint8_t> ReadRaw(const std::string& path, const char* name,
-                                      std::uint32_t* type = nullptr)
-    {
-        platform::RegHandle key = Open(path);
-        std::uint32_t size = 0;
-        std::uint32_t valueType = 0;
-        if (Registry().QueryValue(key, name, &valueType, nullptr, &size) != 0) return {};
-        std::vector<std::uint8_t> bytes(size);
-        Registry().QueryValue(key, name, &valueType, bytes.data(), &size);
-        if (type) *type = valueType;
-        return bytes;
-    }
-
-    static std::int32_t Word(const std::vector<std::uint8_t>& block, int index)
+    static std::int32_t Word(const Bytes& block, int index)
     {
         std::uint32_t w = 0;
         for (int i = 3; i >= 0; --i) w = (w << 8) | block[static_cast<std::size_t>(index * 4 + i)];
         return static_cast<std::int32_t>(w);
-    }
-
-    void WriteRaw(const std::string& path, const char* name, std::uint32_t type,
-                  const std::vector<std::uint8_t>& bytes)
-    {
-        platform::RegHandle key = platform::kNoKey;
-        Registry().CreateKey(platform::kHkeyCurrentUser, path.c_str(), &key);
-        Registry().SetValue(key, name, type, bytes.data(), static_cast<std::uint32_t>(bytes.size()));
-        Registry().CloseKey(key);
     }
 };
 
@@ -65,10 +44,10 @@ TEST_P(SettingsStoreTest, FirstRunWritesDefaultsUnderTheVersionedRoot)
 
     const std::string system = kRoot + "\\User1234\\System";
     std::uint32_t type = 99;
-    EXPECT_EQ(ReadRaw(system, "Startup Folder", &type), (std::vector<std::uint8_t>{'C', ':', '\\', 0}));
+    EXPECT_EQ(ReadRaw(system, "Startup Folder", &type), (Bytes{'C', ':', '\\', 0}));
     EXPECT_EQ(type, platform::kRegSz);
-    EXPECT_EQ(ReadRaw(system, "WallPaper"), (std::vector<std::uint8_t>{0}));
-    std::vector<std::uint8_t> block = ReadRaw(system, "Properties", &type);
+    EXPECT_EQ(ReadRaw(system, "WallPaper"), Bytes{0});
+    const Bytes block = ReadRaw(system, "Properties", &type);
     ASSERT_EQ(block.size(), 800u);
     EXPECT_EQ(type, platform::kRegBinary);
     EXPECT_EQ(Word(block, Setting::ExplorerMode), 1);
@@ -79,7 +58,7 @@ TEST_P(SettingsStoreTest, FirstRunWritesDefaultsUnderTheVersionedRoot)
     EXPECT_EQ(ReadRaw(system, "Tree Font").size(), kFontRecordSize);
 
     // Global values: four raw bytes of value type 0.
-    EXPECT_EQ(ReadRaw(kRoot + "\\System", "Default User", &type), (std::vector<std::uint8_t>{0, 0, 0, 0}));
+    EXPECT_EQ(ReadRaw(kRoot + "\\System", "Default User", &type), (Bytes{0, 0, 0, 0}));
     EXPECT_EQ(type, platform::kRegNone);
     // The user's key stands beside "Users" and the global "System".
     EXPECT_TRUE(Exists(kRoot + "\\Users"));
@@ -90,15 +69,14 @@ TEST_P(SettingsStoreTest, FirstRunWritesDefaultsUnderTheVersionedRoot)
 TEST_P(SettingsStoreTest, GlobalIdsAddressTheGlobalValuesOnly)
 {
     {
-        auto store = NewStore();
-        store->OpenUserKeys("User1");
+        auto store = NewStore("User1");
         store->SetSetting(Setting::DefaultUser, 7);
         EXPECT_EQ(store->SetSetting(Setting::LastSelectedUser, 3), 3);
         store->SetSetting(Setting::PromptForUser, 1);
         EXPECT_EQ(store->GetSetting(Setting::DefaultUser), 7);
         store->SaveSystemValues();
     }
-    std::vector<std::uint8_t> block = ReadRaw(kRoot + "\\User1\\System", "Properties");
+    const Bytes block = ReadRaw(kRoot + "\\User1\\System", "Properties");
     ASSERT_EQ(block.size(), 800u);
     EXPECT_EQ(Word(block, 1), 1);  // untouched default, not 3 or 7
     EXPECT_EQ(Word(block, 2), 0);
@@ -115,8 +93,7 @@ TEST_P(SettingsStoreTest, GlobalIdsAddressTheGlobalValuesOnly)
 TEST_P(SettingsStoreTest, StoredValuesReadBackAndUnknownWordsSurvive)
 {
     {
-        auto store = NewStore();
-        store->OpenUserKeys("User9");
+        auto store = NewStore("User9");
         store->SetSetting(Setting::ViewMode, 3);
         store->SetSetting(150, 0x12345678);
         store->SetSetting(Setting::BlockCount - 1, -5);
@@ -128,14 +105,12 @@ TEST_P(SettingsStoreTest, StoredValuesReadBackAndUnknownWordsSurvive)
         store->CaptureFonts(font, 0x112233);
         store->SaveSystemValues();
     }
-    auto store = NewStore();
-    store->OpenUserKeys("User9");
+    auto store = NewStore("User9");
     store->LoadSystemValues();
     EXPECT_FALSE(store->FontsMissing());
-    EXPECT_EQ(store->GetSetting(Setting::ViewMode), 3);
-    EXPECT_EQ(store->GetSetting(150), 0x12345678);
-    EXPECT_EQ(store->GetSetting(Setting::BlockCount - 1), -5);
-    EXPECT_EQ(store->GetSetting(Setting::FolderFontColor), 0x112233);
+    for (auto [id, value] : {std::pair{Setting::ViewMode, 3}, {150, 0x12345678},
+                             {Setting::BlockCount - 1, -5}, {Setting::FolderFontColor, 0x112233}})
+        EXPECT_EQ(store->GetSetting(id), value) << id;
     std::string text;
     store->GetTextSetting(Setting::StartupFolder, text);
     EXPECT_EQ(text, "D:\\Work");
@@ -152,20 +127,18 @@ TEST_P(SettingsStoreTest, ShortOrDamagedSystemValuesKeepTheirDefaults)
     const std::string system = kRoot + "\\User5\\System";
     // Words 0 and 1 and the low half of word 2 only.
     WriteRaw(system, "Properties", platform::kRegBinary, {0, 0, 0, 0, 9, 0, 0, 0, 0xAA, 0xBB});
-    WriteRaw(system, "Startup Folder", platform::kRegSz, std::vector<std::uint8_t>(400, 'x'));
+    WriteRaw(system, "Startup Folder", platform::kRegSz, Bytes(400, 'x'));
     WriteRaw(system, "WallPaper", platform::kRegBinary, {'a', 'b', 0});
-    WriteRaw(system, "Tree Font", platform::kRegBinary, std::vector<std::uint8_t>(59, 1));
-    WriteRaw(system, "Folder Font", platform::kRegBinary, std::vector<std::uint8_t>(61, 1));
-    WriteRaw(system, "Old Font", platform::kRegBinary, std::vector<std::uint8_t>(60, 1));
+    WriteRaw(system, "Tree Font", platform::kRegBinary, Bytes(59, 1));
+    WriteRaw(system, "Folder Font", platform::kRegBinary, Bytes(61, 1));
+    WriteRaw(system, "Old Font", platform::kRegBinary, Bytes(60, 1));
 
-    auto store = NewStore();
-    store->OpenUserKeys("User5");
+    auto store = NewStore("User5");
     store->LoadSystemValues();
-    EXPECT_EQ(store->GetSetting(Setting::SaveDesktop), 0);
-    EXPECT_EQ(store->GetSetting(Setting::OpenStartupFolder), 9);
-    EXPECT_EQ(store->GetSetting(Setting::OwnBackground), 0xBBAA);
-    EXPECT_EQ(store->GetSetting(Setting::BackgroundColor), 0x408080);
-    EXPECT_EQ(store->GetSetting(Setting::MaxWindows), 15);
+    for (auto [id, value] : {std::pair{Setting::SaveDesktop, 0}, {Setting::OpenStartupFolder, 9},
+                             {Setting::OwnBackground, 0xBBAA}, {Setting::BackgroundColor, 0x408080},
+                             {Setting::MaxWindows, 15}})
+        EXPECT_EQ(store->GetSetting(id), value) << id;
     std::string text;
     store->GetTextSetting(Setting::StartupFolder, text);
     EXPECT_EQ(text, "C:\\");
@@ -179,9 +152,8 @@ TEST_P(SettingsStoreTest, ShortOrDamagedSystemValuesKeepTheirDefaults)
     EXPECT_EQ(font[0], 0);
 
     // A block longer than 800 bytes is refused whole.
-    WriteRaw(system, "Properties", platform::kRegBinary, std::vector<std::uint8_t>(801, 0xFF));
-    auto again = NewStore();
-    again->OpenUserKeys("User5");
+    WriteRaw(system, "Properties", platform::kRegBinary, Bytes(801, 0xFF));
+    auto again = NewStore("User5");
     again->LoadSystemValues();
     EXPECT_EQ(again->GetSetting(Setting::ExplorerMode), 1);
 }
@@ -207,8 +179,7 @@ TEST_P(SettingsStoreTest, AccessorsIgnoreIdsOutsideTheirRange)
 
 TEST_P(SettingsStoreTest, ClearSectionRemovesTheWholeTreeAndTheKeyCanBeRecreated)
 {
-    auto store = NewStore();
-    store->OpenUserKeys("User1234");
+    auto store = NewStore("User1234");
     CRegistryKey* rules = store->SectionKey(SectionId::Rules);
     ASSERT_NE(rules, nullptr);
     {
@@ -232,15 +203,9 @@ TEST_P(SettingsStoreTest, ClearSectionRemovesTheWholeTreeAndTheKeyCanBeRecreated
                                             base + "\\Object0\\Criteria", base + "\\Object0",
                                             base + "\\Object1", base}));
     }
-}
 
-TEST_P(SettingsStoreTest, ClearingTheUsersSectionLeavesTheRootAlone)
-{
-    auto store = NewStore();
-    {
-        CRegistryKey user(Registry(), store->SectionKey(SectionId::Users)->Handle(), "Object0");
-        user.WriteText("Name", "Default User");
-    }
+    // Clearing the users leaves the root and its global values alone.
+    WriteRawText(kRoot + "\\Users\\Object0", "Name", "Default User");
     store->ClearSection(SectionId::Users);
     EXPECT_FALSE(Exists(kRoot + "\\Users"));
     EXPECT_TRUE(Exists(kRoot + "\\System"));
@@ -248,10 +213,9 @@ TEST_P(SettingsStoreTest, ClearingTheUsersSectionLeavesTheRootAlone)
 
 TEST_P(SettingsStoreTest, DeleteUserKeyDeletesOnlyThatUsersTree)
 {
-    auto store = NewStore();
-    store->OpenUserKeys("User77");
+    auto store = NewStore("User77");
     store->SaveSystemValues();
-    { CRegistryKey other(Registry(), platform::kHkeyCurrentUser, kRoot + "\\User78\\Rules"); }
+    CreateRawKey(kRoot + "\\User78\\Rules");
 
     EXPECT_FALSE(store->DeleteUserKey(""));
     EXPECT_FALSE(store->DeleteUserKey("User78\\Rules"));
@@ -267,8 +231,7 @@ TEST_P(SettingsStoreTest, DeleteUserKeyDeletesOnlyThatUsersTree)
 
 TEST_P(SettingsStoreTest, AnEmptyDirectoryNameOpensNoUserKeys)
 {
-    auto store = NewStore();
-    store->OpenUserKeys("");
+    auto store = NewStore("");
     EXPECT_EQ(store->SectionKey(SectionId::Desktop), nullptr);
     store->SetSetting(Setting::ViewMode, 2);
     store->SaveSystemValues();
@@ -279,39 +242,24 @@ TEST_P(SettingsStoreTest, AnEmptyDirectoryNameOpensNoUserKeys)
 TEST_P(SettingsStoreTest, InstallInfoAndToolbarProfileName)
 {
     CSettingsStore::WriteInstallInfo(Registry(), kTestVersion, "C:\\Program Files\\Trailmark");
-    platform::RegHandle key = platform::kNoKey;
-    ASSERT_EQ(Registry().OpenKey(platform::kHkeyLocalMachine, kRoot.c_str(), &key), 0);
-    char text[300] = {};
-    std::uint32_t size = sizeof(text);
-    std::uint32_t type = 0;
-    EXPECT_EQ(Registry().QueryValue(key, "Directory", &type, text, &size), 0);
-    EXPECT_STREQ(text, "C:\\Program Files\\Trailmark");
-    EXPECT_EQ(type, platform::kRegSz);
-    size = sizeof(text);
-    EXPECT_EQ(Registry().QueryValue(key, "Version", &type, text, &size), 0);
-    EXPECT_STREQ(text, kTestVersion);
-    Registry().CloseKey(key);
+    {
+        const CRegistryKey machine(Registry(), platform::kHkeyLocalMachine, kRoot);
+        EXPECT_EQ(machine.ReadText("Directory", ""), "C:\\Program Files\\Trailmark");
+        EXPECT_EQ(machine.ReadText("Version", ""), kTestVersion);
+    }
     DeleteKeyTree(Registry(), platform::kHkeyLocalMachine, kRoot, true);
 
-    auto store = NewStore();
-    store->OpenUserKeys("User4172");
-    EXPECT_EQ(store->ToolbarProfileName(), "0.0.0.42\\User4172\\Toolbars\\");
+    EXPECT_EQ(NewStore("User4172")->ToolbarProfileName(), "0.0.0.42\\User4172\\Toolbars\\");
 }
 
-TEST(SettingsStoreRoot, VersionNamesTheRootKey)
+TEST(SettingsStoreRoot, VersionNamesTheRootKeyAndEveryOpenedKeyIsClosed)
 {
     platform::MemoryRegistry registry;
-    CSettingsStore store(registry, "1.0.0.0", true);
-    EXPECT_EQ(store.RootPath(), "Software\\Norvane Software, Inc.\\Trailmark\\1.0.0.0");
-    CSettingsStore unversioned(registry, "", true);
-    EXPECT_EQ(unversioned.RootPath(), "Software\\Norvane Software, Inc.\\Trailmark\\");
-}
-
-TEST(SettingsStoreRoot, ClosesEveryKeyItOpened)
-{
-    platform::MemoryRegistry registry;
+    EXPECT_EQ(CSettingsStore(registry, "", true).RootPath(),
+              "Software\\Norvane Software, Inc.\\Trailmark\\");
     {
         CSettingsStore store(registry, "1.0.0.0", true);
+        EXPECT_EQ(store.RootPath(), "Software\\Norvane Software, Inc.\\Trailmark\\1.0.0.0");
         store.OpenUserKeys("User1");
         store.LoadSystemValues();
         store.SaveSystemValues();
@@ -320,7 +268,6 @@ TEST(SettingsStoreRoot, ClosesEveryKeyItOpened)
     EXPECT_EQ(registry.OpenHandleCount(), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Registries, SettingsStoreTest, testing::ValuesIn(AllRegistryKinds()),
-                         RegistryKindName);
+INSTANTIATE_FOR_EVERY_REGISTRY(SettingsStoreTest);
 
 }  // namespace

@@ -76,27 +76,20 @@ TEST(IsSafeDirName, AcceptsOnlyOneNameBelowTheProgramDirectory)
     EXPECT_TRUE(IsSafeDirName(std::string(255, 'a')));
 }
 
-TEST_F(UserFilesTest, UnsafeNamesDeleteNothing)
+TEST_F(UserFilesTest, UnsafeNamesAMissingDirectoryOrAFileDeleteNothing)
 {
-    const std::string outside = m_temp.Name();
+    MakeFile(m_program / "User5555");
     for (const std::string& name :
          {std::string(), std::string("."), std::string(".."), std::string("..."),
           std::string("..\\Prog"), std::string("../Prog"), std::string("User1234\\Sub"),
-          std::string("User1234/Sub"), std::string("C:\\"), std::string("C:"), outside,
-          std::string("\\"), std::string("User1234 "), std::string("User1234.")}) {
+          std::string("User1234/Sub"), std::string("C:\\"), std::string("C:"), m_temp.Name(),
+          std::string("\\"), std::string("User1234 "), std::string("User1234."),
+          std::string("User9999"), std::string("User5555")}) {
         EXPECT_FALSE(DeleteUserFiles(m_programName, name)) << name;
     }
     EXPECT_FALSE(DeleteUserFiles("", "User1234"));
     EXPECT_TRUE(fs::exists(m_user / "Sub" / "Deeper" / "c"));
     EXPECT_TRUE(fs::exists(m_user / "a.txt"));
-    EXPECT_TRUE(ProgramIntact());
-}
-
-TEST_F(UserFilesTest, AMissingDirectoryOrAFileDeletesNothing)
-{
-    EXPECT_FALSE(DeleteUserFiles(m_programName, "User9999"));
-    MakeFile(m_program / "User5555");
-    EXPECT_FALSE(DeleteUserFiles(m_programName, "User5555"));
     EXPECT_TRUE(fs::exists(m_program / "User5555"));
     EXPECT_TRUE(ProgramIntact());
 }
@@ -105,18 +98,15 @@ TEST_F(UserFilesTest, AMissingDirectoryOrAFileDeletesNothing)
 // Links exist only natively here: Windows 95 and NT 4 know none.
 TEST_F(UserFilesTest, LinksAreRemovedButNeverFollowed)
 {
+    // A user directory that is itself a link is refused whole.
+    fs::create_directory_symlink(m_program / "Other", m_program / "User7777");
+    EXPECT_FALSE(DeleteUserFiles(m_programName, "User7777"));
+    EXPECT_TRUE(fs::is_symlink(m_program / "User7777"));
+
     fs::create_directory_symlink(m_program / "Other", m_user / "LinkToOther");
     fs::create_symlink(m_temp.Path() / "outside.txt", m_user / "LinkToFile");
     EXPECT_TRUE(DeleteUserFiles(m_programName, "User1234"));
     EXPECT_FALSE(fs::exists(m_user));
-    EXPECT_TRUE(ProgramIntact());
-}
-
-TEST_F(UserFilesTest, AUserDirectoryThatIsALinkDeletesNothing)
-{
-    fs::create_directory_symlink(m_program / "Other", m_program / "User7777");
-    EXPECT_FALSE(DeleteUserFiles(m_programName, "User7777"));
-    EXPECT_TRUE(fs::is_symlink(m_program / "User7777"));
     EXPECT_TRUE(ProgramIntact());
 }
 #endif

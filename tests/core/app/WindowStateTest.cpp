@@ -4,6 +4,9 @@
 // Tests
 #include "core/app/StoreFixture.h"
 
+// Standard library
+#include <tuple>
+
 namespace {
 
 class WindowStateTest : public StoreTest {
@@ -11,14 +14,11 @@ protected:
     const std::string m_desktop = SectionPath("Desktop");
 };
 
-using Bytes = std::vector<std::uint8_t>;
+auto Fields(const WindowState& w) { return std::tie(w.path, w.rect, w.showState); }
 
 TEST(DefaultFrameRect, TakesATenthOfTheWorkAreaAsMargin)
 {
-    struct Case {
-        WindowRect workArea;
-        WindowRect expected;
-    };
+    struct Case { WindowRect workArea, expected; };
     const Case cases[] = {
         {{0, 0, 1024, 738}, {102, 73, 922, 665}},
         {{0, 0, 640, 480}, {64, 48, 576, 432}},
@@ -27,12 +27,9 @@ TEST(DefaultFrameRect, TakesATenthOfTheWorkAreaAsMargin)
         // Toward zero on the negative side too.
         {{0, 0, -1024, -738}, {-102, -73, -922, -665}},
     };
-    for (const Case& c : cases) {
-        WindowRect rect = DefaultFrameRect(c.workArea);
-        EXPECT_EQ(rect, c.expected) << c.workArea.right << "x" << c.workArea.bottom;
-    }
-    WindowState frame = DefaultFrameState({0, 0, 1024, 738});
-    EXPECT_EQ(frame.showState, kShowMaximized);
+    for (const Case& c : cases)
+        EXPECT_EQ(DefaultFrameRect(c.workArea), c.expected) << c.workArea.right << "x" << c.workArea.bottom;
+    EXPECT_EQ(DefaultFrameState({0, 0, 1024, 738}).showState, kShowMaximized);
 }
 
 TEST_P(WindowStateTest, TheDesktopRoundTrips)
@@ -65,16 +62,11 @@ TEST_P(WindowStateTest, TheDesktopRoundTrips)
 
     WindowState loadedFrame = DefaultFrameState({0, 0, 640, 480});
     LoadFrameState(Store(), loadedFrame);
-    EXPECT_EQ(loadedFrame.rect, frame.rect);
-    EXPECT_EQ(loadedFrame.showState, 1);
-    std::vector<WindowState> windows = LoadSavedWindowStates(Store());
+    EXPECT_EQ(Fields(loadedFrame), Fields(frame));
+    const std::vector<WindowState> windows = LoadSavedWindowStates(Store());
     ASSERT_EQ(windows.size(), 2u);
-    EXPECT_EQ(windows[0].path, "C:\\Windows");
-    EXPECT_EQ(windows[0].rect, first.rect);
-    EXPECT_EQ(windows[0].showState, 2);
-    EXPECT_EQ(windows[1].path, "D:\\");
-    EXPECT_EQ(windows[1].rect, second.rect);
-    EXPECT_EQ(windows[1].showState, 3);
+    EXPECT_EQ(Fields(windows[0]), Fields(first));
+    EXPECT_EQ(Fields(windows[1]), Fields(second));
 
     // Saving again starts from an empty section.
     ClearDesktop(Store());
@@ -91,9 +83,9 @@ TEST_P(WindowStateTest, FifteenWindowsComeBackInTheirOrder)
         window.path = "C:\\W" + std::to_string(i);
         SaveWindowState(Store(), i, window);
     }
-    std::vector<WindowState> windows = LoadSavedWindowStates(Store());
+    const std::vector<WindowState> windows = LoadSavedWindowStates(Store());
     ASSERT_EQ(windows.size(), 15u);
-    for (int i = 0; i < 15; ++i) EXPECT_EQ(windows[static_cast<std::size_t>(i)].path, "C:\\W" + std::to_string(i));
+    for (std::size_t i = 0; i < 15; ++i) EXPECT_EQ(windows[i].path, "C:\\W" + std::to_string(i));
 }
 
 TEST_P(WindowStateTest, DamagedValuesLoadDefaults)
@@ -113,15 +105,10 @@ TEST_P(WindowStateTest, DamagedValuesLoadDefaults)
     WriteRawText(m_desktop + "\\Fourteen chars", "Path", "C:\\Fits");
     std::vector<WindowState> windows = LoadSavedWindowStates(Store());
     ASSERT_EQ(windows.size(), 3u);
-    for (const WindowState& w : {windows[0], windows[1]}) {
-        EXPECT_EQ(w.path, "");
-        EXPECT_EQ(w.rect, WindowRect{});
-        EXPECT_EQ(w.showState, 0);
-    }
+    for (const WindowState& w : {windows[0], windows[1]}) EXPECT_EQ(Fields(w), Fields(WindowState{}));
     EXPECT_EQ(windows[2].path, "C:\\Fits");
 }
 
-INSTANTIATE_TEST_SUITE_P(Registries, WindowStateTest, testing::ValuesIn(AllRegistryKinds()),
-                         RegistryKindName);
+INSTANTIATE_FOR_EVERY_REGISTRY(WindowStateTest);
 
 }  // namespace

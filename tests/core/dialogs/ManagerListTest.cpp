@@ -21,11 +21,7 @@ ManagerButtons Buttons(const std::vector<int>& selected, int count,
 
 TEST(ManagerButtons, FollowTheSelection)
 {
-    struct Case {
-        std::vector<int> selected;
-        int count;
-        bool del, edit, up, down;
-    };
+    struct Case { std::vector<int> selected; int count; bool del, edit, up, down; };
     const Case cases[] = {
         {{}, 0, false, false, false, false},   {{}, 3, false, false, false, false},
         {{0}, 3, true, true, false, true},     {{1}, 3, true, true, true, true},
@@ -45,18 +41,13 @@ TEST(ManagerButtons, FollowTheSelection)
 
 TEST(ManagerButtons, EnableAndDisableLookAtEverySelectedObject)
 {
-    const std::vector<bool> flags = {true, false, true};
-    ManagerButtons b = Buttons({0, 2}, 3, flags);
-    EXPECT_FALSE(b.canEnable);
-    EXPECT_TRUE(b.canDisable);
-    b = Buttons({1}, 3, flags);
-    EXPECT_TRUE(b.canEnable);
-    EXPECT_FALSE(b.canDisable);
-    b = Buttons({0, 1}, 3, flags);
-    EXPECT_TRUE(b.canEnable);
-    EXPECT_TRUE(b.canDisable);
-    b = Buttons({}, 3, flags);
-    EXPECT_FALSE(b.canEnable || b.canDisable);
+    struct Case { std::vector<int> selected; bool enable, disable; };
+    const Case cases[] = {{{0, 2}, false, true}, {{1}, true, false}, {{0, 1}, true, true}, {{}, false, false}};
+    for (const Case& c : cases) {
+        const ManagerButtons b = Buttons(c.selected, 3, {true, false, true});
+        EXPECT_EQ(b.canEnable, c.enable) << c.selected.size();
+        EXPECT_EQ(b.canDisable, c.disable) << c.selected.size();
+    }
 }
 
 TEST(ManagerButtons, OneUndeletableSelectedEntryDisablesDelete)
@@ -110,7 +101,7 @@ struct DeleteRun {
     }
 };
 
-TEST(ManagerDelete, AsksAboutEachSelectedEntryInOrder)
+TEST(ManagerDelete, AsksAboutEachSelectedEntryInOrderUntilCancel)
 {
     DeleteRun run{{"a", "b", "c", "d"}, {false, true, true, true}, {DeleteAnswer::Yes,
                   DeleteAnswer::No, DeleteAnswer::Yes}, {}};
@@ -118,10 +109,7 @@ TEST(ManagerDelete, AsksAboutEachSelectedEntryInOrder)
     EXPECT_EQ(run.asked, (std::vector<std::string>{"b", "c", "d"}));
     EXPECT_EQ(run.names, (std::vector<std::string>{"a", "c"}));
     EXPECT_EQ(run.selected, (std::vector<bool>{false, false}));
-}
 
-TEST(ManagerDelete, CancelStopsTheLoopAndKeepsTheRest)
-{
     DeleteRun first{{"a", "b", "c"}, {true, true, true}, {DeleteAnswer::Cancel}, {}};
     EXPECT_EQ(first.Run(), 0);
     EXPECT_EQ(first.asked, (std::vector<std::string>{"a"}));

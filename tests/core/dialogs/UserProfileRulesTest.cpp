@@ -18,10 +18,7 @@ namespace {
 
 TEST(UserProfileRules, PasswordControlsFollowUseAndVerification)
 {
-    struct Case {
-        bool use, verified;
-        bool oldEdit, newEdits, useBox;
-    };
+    struct Case { bool use, verified, oldEdit, newEdits, useBox; };
     const Case cases[] = {
         {false, false, false, false, false},
         {false, true, false, false, true},

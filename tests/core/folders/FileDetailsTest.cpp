@@ -51,7 +51,7 @@ protected:
     platform::DirectoryLister& m_lister = platform::SystemDirectoryLister();
 };
 
-TEST_F(LoadFileDetailsTest, AFileGetsItsStatusAndVisibility)
+TEST_F(LoadFileDetailsTest, AFileOrFolderGetsItsStatusAndVisibility)
 {
     m_tree.File("Notes.Text", 3000);
     FileItem item = ItemFor("Notes.Text");
@@ -69,6 +69,12 @@ TEST_F(LoadFileDetailsTest, AFileGetsItsStatusAndVisibility)
     EXPECT_NE(item.modified, 0);
     EXPECT_FALSE(item.isDirectory);
     EXPECT_TRUE(item.visible);
+
+    m_tree.Dir("Sub");
+    FileItem folder = ItemFor("Sub");
+    EXPECT_EQ(LoadFileDetails(folder, m_lister, {}), DetailsOutcome::Loaded);
+    EXPECT_TRUE(folder.isDirectory);
+    EXPECT_NE(folder.modified, 0);
 }
 
 TEST_F(LoadFileDetailsTest, SmallFilesCountOneKilobyteAndEmptyOnesNone)
@@ -76,25 +82,12 @@ TEST_F(LoadFileDetailsTest, SmallFilesCountOneKilobyteAndEmptyOnesNone)
     m_tree.File("one.bin", 1);
     m_tree.File("empty.bin", 0);
     m_tree.File("exact.bin", 1024);
-    const struct {
-        const char* name;
-        std::int64_t kb;
-    } cases[] = {{"one.bin", 1}, {"empty.bin", 0}, {"exact.bin", 1}};
-    for (const auto& c : cases) {
-        FileItem item = ItemFor(c.name);
+    for (const auto& c : {std::pair{"one.bin", 1}, {"empty.bin", 0}, {"exact.bin", 1}}) {
+        FileItem item = ItemFor(c.first);
         LoadFileDetails(item, m_lister, {});
-        EXPECT_EQ(item.sizeKB, c.kb) << c.name;
+        EXPECT_EQ(item.sizeKB, c.second) << c.first;
         EXPECT_EQ(item.typeName, "BIN File") << "no shell name: derived from the extension";
     }
-}
-
-TEST_F(LoadFileDetailsTest, AFolderIsADirectoryWithItsTimes)
-{
-    m_tree.Dir("Sub");
-    FileItem item = ItemFor("Sub");
-    EXPECT_EQ(LoadFileDetails(item, m_lister, {}), DetailsOutcome::Loaded);
-    EXPECT_TRUE(item.isDirectory);
-    EXPECT_NE(item.modified, 0);
 }
 
 TEST_F(LoadFileDetailsTest, DrivesAndMissingFilesAreVirtual)

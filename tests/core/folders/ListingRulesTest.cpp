@@ -12,17 +12,14 @@ namespace {
 using listing::FolderKind;
 using listing::IconPlan;
 
-TEST(ListingRules, LocalFoldersOfAHundredItemsGetQuickIconsAndAnIconThread)
+TEST(ListingRules, LocalFoldersOfAHundredItemsGetQuickIconsSlowAndVirtualOnesNever)
 {
     const FolderKind local = listing::ClassifyFolder("C:\\Data", platform::DriveType::Fixed, false);
     EXPECT_EQ(listing::ChooseIconPlan(local, 99), IconPlan::PerItem);
     EXPECT_FALSE(listing::NeedsIconThread(local, 99));
     EXPECT_EQ(listing::ChooseIconPlan(local, 100), IconPlan::Quick);
     EXPECT_TRUE(listing::NeedsIconThread(local, 100));
-}
 
-TEST(ListingRules, SlowAndVirtualFoldersNeverGetQuickIcons)
-{
     const struct {
         const char* path;
         platform::DriveType type;
@@ -44,33 +41,12 @@ TEST(ListingRules, SlowAndVirtualFoldersNeverGetQuickIcons)
     EXPECT_TRUE(listing::ClassifyFolder("Control Panel", platform::DriveType::NoRootDir, false).virtualFolder);
 }
 
-TEST(ListingRules, DriveRootsAsShares)
+TEST(ListingRules, DriveRootsAsSharesAndMaskPathsSplitAtTheLastSeparator)
 {
-    EXPECT_TRUE(listing::IsDriveRootPath("C:\\"));
-    EXPECT_TRUE(listing::IsDriveRootPath("x\\"));
-    EXPECT_FALSE(listing::IsDriveRootPath("C:\\a"));
-    EXPECT_FALSE(listing::IsDriveRootPath("C:"));
-    EXPECT_FALSE(listing::IsDriveRootPath("\\\\server\\share"));
-}
+    for (const char* root : {"C:\\", "x\\"}) EXPECT_TRUE(listing::IsDriveRootPath(root)) << root;
+    for (const char* other : {"C:\\a", "C:", "\\\\server\\share"})
+        EXPECT_FALSE(listing::IsDriveRootPath(other)) << other;
 
-TEST(ListingRules, FullSlotsOverwriteTheLastOneWithoutCountingIt)
-{
-    listing::CappedSlots<int, 3> slots;
-    slots.Add(1);
-    slots.Add(2);
-    EXPECT_EQ(slots.Count(), 2u);
-    slots.Add(3);
-    EXPECT_EQ(slots.Count(), 2u) << "reaching the capacity sets the count back by one";
-    EXPECT_EQ(slots.Slot(2), 3);
-    slots.Add(4);
-    EXPECT_EQ(slots.Count(), 2u);
-    EXPECT_EQ(slots[0], 1);
-    EXPECT_EQ(slots[1], 2);
-    EXPECT_EQ(slots.Slot(2), 4);
-}
-
-TEST(ListingRules, MaskPathsSplitAtTheLastSeparator)
-{
     std::string folder, pattern;
     ASSERT_TRUE(listing::SplitMaskPath("C:\\Data\\*.txt", folder, pattern));
     EXPECT_EQ(folder, "C:\\Data\\");

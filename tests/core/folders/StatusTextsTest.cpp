@@ -46,21 +46,16 @@ TEST(StatusTexts, SizesAreShownInBytesKilobytesOrMegabytes)
     for (const auto& c : cases) EXPECT_EQ(FormatStatusSize(c.size, Strings()), c.text) << c.size;
 }
 
-TEST(StatusTexts, NothingSelectedCountsAllAndShowsTheFreeSpace)
+TEST(StatusTexts, NothingOrEverythingSelectedCountsAllAndOnlyNothingShowsTheFreeSpace)
 {
     Folder folder{{100, 200, 300}};
-    const FolderStatus status = folder.Status({}, "12.0MB");
+    FolderStatus status = folder.Status({}, "12.0MB");
     EXPECT_EQ(status.countText, "3 Object(s)");
     EXPECT_EQ(status.sizeText, "600 bytes (Disk free space: 12.0MB)");
     EXPECT_TRUE(folder.asked.empty()) << "the view's total is used";
-}
-
-TEST(StatusTexts, EverythingSelectedCountsAllWithoutFreeSpace)
-{
-    Folder folder{{100, 200}};
-    const FolderStatus status = folder.Status({0, 1}, "12.0MB");
-    EXPECT_EQ(status.countText, "2 Object(s)");
-    EXPECT_EQ(status.sizeText, "300 bytes");
+    status = folder.Status({0, 1, 2}, "12.0MB");
+    EXPECT_EQ(status.countText, "3 Object(s)");
+    EXPECT_EQ(status.sizeText, "600 bytes");
 }
 
 TEST(StatusTexts, FewSelectedAreAddedManySelectedAreSubtracted)

@@ -19,34 +19,22 @@ std::vector<std::string> Entries(const History& history)
     return entries;
 }
 
-TEST(FolderHistory, NeverHoldsMoreThanNineAndDropsTheOldest)
+TEST(FolderHistory, HoldsNineDropsTheOldestAndRemovesEveryEntryOfAnItem)
 {
     History back;
-    for (int i = 0; i < 12; ++i) back.Add("p" + std::to_string(i));
-    EXPECT_EQ(back.Count(), 9u);
-    EXPECT_EQ(back.At(0), "p3");
-    EXPECT_EQ(back.Newest(), "p11");
+    for (int i = 0; i < 12; ++i) back.Add("p" + std::to_string(i % 4));
+    EXPECT_EQ(Entries(back),
+              (std::vector<std::string>{"p3", "p0", "p1", "p2", "p3", "p0", "p1", "p2", "p3"}));
+    back.Remove("p3");
+    EXPECT_EQ(Entries(back), (std::vector<std::string>{"p0", "p1", "p2", "p0", "p1", "p2"}));
+    EXPECT_EQ(back.Newest(), "p2");
+
+    History repeats;
+    for (const char* p : {"a", "a", "b", "a"}) repeats.AddUnlessNewest(p);
+    EXPECT_EQ(Entries(repeats), (std::vector<std::string>{"a", "b", "a"}));
 }
 
-TEST(FolderHistory, RemovingAnItemRemovesEveryEntryOfIt)
-{
-    History back;
-    for (const char* p : {"a", "b", "a", "c", "a"}) back.Add(p);
-    back.Remove("a");
-    EXPECT_EQ(Entries(back), (std::vector<std::string>{"b", "c"}));
-}
-
-TEST(FolderHistory, AddUnlessNewestSkipsARepeat)
-{
-    History back;
-    back.AddUnlessNewest("a");
-    back.AddUnlessNewest("a");
-    back.AddUnlessNewest("b");
-    back.AddUnlessNewest("a");
-    EXPECT_EQ(Entries(back), (std::vector<std::string>{"a", "b", "a"}));
-}
-
-TEST(FolderHistory, WalkingBackMovesNewerEntriesToTheOtherListNewestFirst)
+TEST(FolderHistory, WalkingMovesNewerEntriesToTheOtherListWithoutRepeatingTheCurrentPlace)
 {
     History back, forward;
     for (const char* p : {"A", "B", "C"}) back.Add(p);
@@ -60,23 +48,19 @@ TEST(FolderHistory, WalkingBackMovesNewerEntriesToTheOtherListNewestFirst)
     EXPECT_EQ(next, "B");
     EXPECT_EQ(Entries(back), (std::vector<std::string>{"A"}));
     EXPECT_EQ(Entries(forward), (std::vector<std::string>{"D", "C"}));
-}
 
-TEST(FolderHistory, WalkingDoesNotRepeatTheCurrentPlace)
-{
-    History back, forward;
-    back.Add("A");
-    forward.Add("B");
-    EXPECT_EQ(back.Walk(0, "B", forward), "A");
-    EXPECT_EQ(Entries(forward), (std::vector<std::string>{"B"}));
+    History from, to;
+    from.Add("A");
+    to.Add("B");
+    EXPECT_EQ(from.Walk(0, "B", to), "A");
+    EXPECT_EQ(Entries(to), (std::vector<std::string>{"B"}));
 }
 
 TEST(FolderTitle, WithoutFullPathsTheTitleIsTheLastComponent)
 {
     const struct {
         const char* path;
-        bool fullPath;
-        bool filtered;
+        bool fullPath, filtered;
         const char* title;
     } cases[] = {
         {"C:\\", false, false, "C:\\"},
@@ -90,17 +74,14 @@ TEST(FolderTitle, WithoutFullPathsTheTitleIsTheLastComponent)
         EXPECT_EQ(FolderWindowTitle(c.path, c.fullPath, c.filtered, " - Filtered"), c.title) << c.path;
 }
 
-TEST(FolderTitle, PatternTargetsLieInsideTheCurrentFolder)
+TEST(FolderTitle, PatternTargetsLieInsideTheCurrentFolderAndSamePathIgnoresCaseAndAFinalSeparator)
 {
     EXPECT_TRUE(IsPatternTarget("c:\\data\\*.TXT", "C:\\Data"));
     EXPECT_TRUE(IsPatternTarget("C:\\Data\\a?c", "C:\\Data\\"));
     EXPECT_FALSE(IsPatternTarget("C:\\Other\\*.txt", "C:\\Data"));
     EXPECT_FALSE(IsPatternTarget("C:\\Data\\x", "C:\\Data"));
     EXPECT_FALSE(IsPatternTarget("C:\\Data\\*", ""));
-}
 
-TEST(FolderTitle, SamePathIgnoresCaseAndAFinalSeparator)
-{
     EXPECT_TRUE(SamePath("C:\\Data", "c:\\DATA\\"));
     EXPECT_TRUE(SamePath("C:\\", "c:\\"));
     EXPECT_FALSE(SamePath("C:\\", "C:"));

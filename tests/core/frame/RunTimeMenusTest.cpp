@@ -2,6 +2,7 @@
 #include "core/app/ObjectList.h"
 #include "core/app/Settings.h"
 #include "core/app/Tool.h"
+#include "core/frame/MenuPrompts.h"
 #include "core/frame/RunTimeMenus.h"
 
 // Tests
@@ -12,6 +13,7 @@
 
 // Standard library
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -31,7 +33,7 @@ TEST_P(RunTimeMenus, ToolsGetSeparatorsEveryNAndTheirIcons)
     for (const char* name : {"a", "b", "c", "d", "e"}) {
         auto tool = std::make_unique<CTool>();
         tool->SetName(name);
-        tool->SetCommand(std::string(name) == "c" ? "www.example.com" : "C:\\Bin\\" + std::string(name) + ".exe");
+        tool->SetCommand(*name == 'c' ? "www.example.com" : "C:\\Bin\\" + std::string(name) + ".exe");
         tools.Add(std::move(tool));
     }
     EXPECT_EQ(Shape(ListItems(tools, ID_TOOL_FIRST, 2)), "ab|cd|e|");
@@ -49,17 +51,16 @@ TEST_P(RunTimeMenus, ToolsGetSeparatorsEveryNAndTheirIcons)
     EXPECT_TRUE(ListItems(empty, ID_TOOL_FIRST, 4).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Registries, RunTimeMenus, testing::ValuesIn(AllRegistryKinds()),
-                         RegistryKindName);
+INSTANTIATE_FOR_EVERY_REGISTRY(RunTimeMenus);
 
 TEST(RunTimeMenuRules, InternetAddressesAndSeparatorCounts)
 {
-    for (const char* address : {"http://x", "HTTP:x", "www.x.org", "WwW.y"}) EXPECT_TRUE(IsInternetAddress(address)) << address;
-    for (const char* other : {"", "htt", "C:\\www.exe", "ftp://x", " http://x"}) EXPECT_FALSE(IsInternetAddress(other)) << other;
-    EXPECT_EQ(SeparatorEvery(-1), 9);
-    EXPECT_EQ(SeparatorEvery(0), 0);
-    EXPECT_EQ(SeparatorEvery(9), 9);
-    EXPECT_EQ(SeparatorEvery(10), 9);
+    for (const char* address : {"http://x", "HTTP:x", "www.x.org", "WwW.y"})
+        EXPECT_TRUE(IsInternetAddress(address)) << address;
+    for (const char* other : {"", "htt", "C:\\www.exe", "ftp://x", " http://x"})
+        EXPECT_FALSE(IsInternetAddress(other)) << other;
+    for (auto [setting, every] : {std::pair{-1, 9}, {0, 0}, {9, 9}, {10, 9}})
+        EXPECT_EQ(SeparatorEvery(setting), every) << setting;
 }
 
 TEST(RunTimeMenuRules, TheWindowMenuChecksTheActiveWindow)
@@ -106,6 +107,22 @@ TEST(RunTimeMenuRules, TypingAMnemonicRunsOrCyclesThroughItsItems)
     EXPECT_EQ(ChooseByMnemonic(texts, -1, 'c').index, 3);   // "&&" is no mnemonic
     EXPECT_EQ(ChooseByMnemonic(texts, -1, 'p').action, MnemonicChoice::Action::None);
     EXPECT_EQ(ChooseByMnemonic(texts, -1, '\0').action, MnemonicChoice::Action::None);
+}
+
+TEST(MenuPrompts, RangesShareTheirFirstItemsPrompt)
+{
+    struct Case { unsigned id, prompt; } cases[] = {
+        {3059, 3059}, {3073, 3059}, {3074, 3074},      // sixteenth window: its own
+        {4098, 4098}, {4127, 4098}, {4128, 4128},      // rules
+        {6216, 6216}, {6245, 6216}, {6246, 6246},      // reports
+        {7270, 7270}, {7299, 7270},                    // favorites
+        {5152, 5152}, {5181, 5152}, {5182, 5182},      // tools
+        {60000, 60000}, {60049, 60000}, {60050, 60050},  // control panel applets
+        {32801, 32800}, {32809, 32800},                // create bookmark n
+        {32810, 32823}, {32818, 32823}, {32819, 32819},  // restore bookmark n
+        {ID_APP_ABOUT, ID_APP_ABOUT},
+    };
+    for (const Case& c : cases) EXPECT_EQ(PromptStringFor(c.id), c.prompt) << c.id;
 }
 
 }  // namespace

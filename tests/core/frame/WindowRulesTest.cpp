@@ -2,6 +2,7 @@
 #include "core/frame/WindowRules.h"
 
 // Standard library
+#include <tuple>
 #include <utility>
 
 // Gtest
@@ -20,7 +21,8 @@ TEST(WindowRules, TheLimitIsOneToFifteenAndCountsFolderWindowsOnly)
     EXPECT_FALSE(HasRoom(open, 15));
     EXPECT_FALSE(HasRoom(open, 0));  // 0 reads as 15
     open.pop_back();
-    for (WindowKind other : {WindowKind::Search, WindowKind::Report, WindowKind::Rule}) open.push_back(other);
+    for (WindowKind other : {WindowKind::Search, WindowKind::Report, WindowKind::Rule})
+        open.push_back(other);
     EXPECT_TRUE(HasRoom(open, 15));
     EXPECT_FALSE(HasRoom({WindowKind::Folder, WindowKind::Folder}, 2));
 }
@@ -30,15 +32,11 @@ TEST(WindowRules, ArrangementFollowsTheModeUnlessExplorerOrMaximized)
     EXPECT_EQ(ArrangementAfterChange(1, false, false), Arrangement::TileVertically);
     EXPECT_EQ(ArrangementAfterChange(2, false, false), Arrangement::TileHorizontally);
     EXPECT_EQ(ArrangementAfterChange(3, false, false), Arrangement::Cascade);
-    EXPECT_EQ(ArrangementAfterChange(0, false, false), Arrangement::Nothing);
-    EXPECT_EQ(ArrangementAfterChange(4, false, false), Arrangement::Nothing);
-    EXPECT_EQ(ArrangementAfterChange(3, true, false), Arrangement::Nothing);
-    EXPECT_EQ(ArrangementAfterChange(1, false, true), Arrangement::Nothing);
-    EXPECT_EQ(ArrangementAfterChange(99, false, false), Arrangement::Nothing);
-}
+    for (auto [mode, explorer, maximized] : {std::tuple{0, false, false}, {4, false, false},
+                                             {3, true, false}, {1, false, true}, {99, false, false}})
+        EXPECT_EQ(ArrangementAfterChange(mode, explorer, maximized), Arrangement::Nothing) << mode;
 
-TEST(WindowRules, ANewWindowTakesTheUpperLeftEightyPercent)
-{
+    // A new window takes the upper left eighty percent.
     EXPECT_EQ(NewWindowRect(1000, 601), (WindowRect{0, 0, 800, 480}));
     EXPECT_EQ(NewWindowRect(0, 0), (WindowRect{0, 0, 0, 0}));
 }

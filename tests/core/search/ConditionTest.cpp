@@ -5,6 +5,7 @@
 
 // Tests
 #include "core/app/StoreFixture.h"
+#include "core/search/SearchTestSupport.h"
 
 // Standard library
 #include <cstdint>
@@ -16,17 +17,9 @@ namespace {
 constexpr std::uint64_t kMB = 1048576;
 constexpr std::uint64_t kGiB = 1073741824;
 
-struct SizeCase {
-    std::uint32_t kind;
-    std::uint32_t unit;
-    std::uint32_t low;
-    std::uint32_t high;
-    std::uint64_t size;
-    bool passes;
-};
-
 TEST(SizeCondition, BoundsAreInclusiveAndSixtyFourBitWide)
 {
+    struct SizeCase { std::uint32_t kind, unit, low, high; std::uint64_t size; bool passes; };
     const SizeCase cases[] = {
         {SizeKind::None, 0, 0, 1, 12345, true},
         {SizeKind::Greater, SizeUnit::Megabytes, 2, 1, 2097152, true},  // "Big Files"
@@ -55,15 +48,12 @@ TEST(SizeCondition, BoundsAreInclusiveAndSixtyFourBitWide)
     }
 }
 
-CAttributeCondition Attributes(bool all, bool readOnly, bool archive, bool hidden, bool system,
-                               bool directory)
+// A test without "all files" that passes the attributes ticked here.
+CAttributeCondition Ticked(bool hidden, bool directory)
 {
     CAttributeCondition a;
-    a.allFiles = all;
-    a.readOnly = readOnly;
-    a.archive = archive;
+    a.allFiles = 0;
     a.hidden = hidden;
-    a.system = system;
     a.directory = directory;
     a.RecomputeMask();
     return a;
@@ -71,17 +61,17 @@ CAttributeCondition Attributes(bool all, bool readOnly, bool archive, bool hidde
 
 TEST(AttributeCondition, MaskAndBothFormsPassAnyTickedAttribute)
 {
-    const CAttributeCondition hiddenOnly = Attributes(false, false, false, true, false, false);
+    const CAttributeCondition hiddenOnly = Ticked(true, false);
     EXPECT_TRUE(hiddenOnly.MatchesAttributes(platform::kAttrHidden | platform::kAttrReadOnly));
     EXPECT_FALSE(hiddenOnly.MatchesAttributes(platform::kAttrReadOnly));
     EXPECT_TRUE(hiddenOnly.MatchesListed("rh", false));
     EXPECT_FALSE(hiddenOnly.MatchesListed("R", false));
 
-    const CAttributeCondition none = Attributes(false, false, false, false, false, false);
+    const CAttributeCondition none = Ticked(false, false);
     EXPECT_FALSE(none.MatchesAttributes(0xFF));
     EXPECT_FALSE(none.MatchesListed("RHSA", true));
 
-    EXPECT_TRUE(Attributes(false, false, false, false, false, true).MatchesListed("", true));
+    EXPECT_TRUE(Ticked(false, true).MatchesListed("", true));
     EXPECT_TRUE(CAttributeCondition().MatchesAttributes(0));
 }
 
@@ -174,25 +164,13 @@ TEST(Condition, ListedItemsMatchAnyPatternUnlessFoldersAreAlwaysAdded)
     item.isDirectory = true;
     EXPECT_FALSE(criteria.MatchesListed(item, false, now));
     EXPECT_TRUE(criteria.MatchesListed(item, true, now));
-    criteria.Attributes().allFiles = 0;
-    criteria.Attributes().hidden = 1;
-    criteria.Attributes().RecomputeMask();
+    criteria.Attributes() = Ticked(true, false);
     EXPECT_FALSE(criteria.MatchesListed(item, true, now));  // the later tests still apply
 }
 
-class DriveTypeLister : public platform::DirectoryLister {
-public:
-    bool List(const std::string&, const platform::FindVisitor&) override { return false; }
-    platform::DriveType QueryDriveType(const std::string& root) override
-    {
-        return root == "N:\\" ? platform::DriveType::Remote : platform::DriveType::Fixed;
-    }
-    bool CanEnterFolder(const std::string&) override { return true; }
-};
-
 TEST(Condition, IsRemoteForNetworkPathsAndDrives)
 {
-    DriveTypeLister lister;
+    searchtest::FolderSetLister lister;
     CCondition criteria;
     criteria.SetFolder("C:\\data");
     EXPECT_FALSE(criteria.IsRemote(lister));
@@ -211,12 +189,6 @@ protected:
     const std::string kCriteria = SectionPath("Criteria");
 };
 
-std::vector<std::uint8_t> Word(std::uint32_t value)
-{
-    return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-            static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
-}
-
 TEST_P(ConditionStoreTest, RoundTripKeepsWidthsAndWritesOnlyOwnSizeValues)
 {
     CCondition criteria("Logs");
@@ -233,9 +205,9 @@ TEST_P(ConditionStoreTest, RoundTripKeepsWidthsAndWritesOnlyOwnSizeValues)
 
     const std::string key = kCriteria + "\\Object0";
     EXPECT_EQ(ReadRawText(key, "Files To Search For"), std::string("*.log,*.txt") + '\0');
-    EXPECT_EQ(ReadRaw(key, "Current Size Condition"), Word(SizeKind::Between));
-    EXPECT_EQ(ReadRaw(key, "Between High"), Word(4000000000u));
-    EXPECT_EQ(ReadRaw(key, "Smaller Than"), Word(77));
+    EXPECT_EQ(ReadRaw(key, "Current Size Condition"), (Bytes{SizeKind::Between, 0, 0, 0}));
+    EXPECT_EQ(ReadRaw(key, "Between High"), (Bytes{0x00, 0x28, 0x6B, 0xEE}));  // 4,000,000,000
+    EXPECT_EQ(ReadRaw(key, "Smaller Than"), (Bytes{77, 0, 0, 0}));
     EXPECT_FALSE(HasValue(key, "Smaller Than Low"));
     EXPECT_FALSE(HasValue(key, "Days"));  // the date part stays in memory
 
@@ -305,7 +277,6 @@ TEST_P(ConditionStoreTest, FindTypesKeepTheNewestTwentyFiveWithoutCaseDuplicates
     EXPECT_EQ(loaded.Texts(), texts);
 }
 
-INSTANTIATE_TEST_SUITE_P(Registries, ConditionStoreTest, testing::ValuesIn(AllRegistryKinds()),
-                         RegistryKindName);
+INSTANTIATE_FOR_EVERY_REGISTRY(ConditionStoreTest);
 
 }  // namespace

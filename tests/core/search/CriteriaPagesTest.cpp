@@ -4,49 +4,26 @@
 #include "core/search/FindTypeList.h"
 
 // Platform
-#include "platform/DirectoryLister.h"
 #include "platform/posix/MemoryRegistry.h"
 
 // Resources
 #include "res/resource.h"
 
-// Standard library
-#include <set>
-#include <string>
-#include <vector>
+// Tests
+#include "core/search/SearchTestSupport.h"
 
-// Gtest
-#include <gtest/gtest.h>
+// Standard library
+#include <tuple>
 
 namespace {
 
-// Answers the folder check from a set of folders and records what was asked.
-class FolderSetLister : public platform::DirectoryLister {
-public:
-    explicit FolderSetLister(std::set<std::string> folders) : m_folders(std::move(folders)) {}
-    bool List(const std::string&, const platform::FindVisitor&) override { return false; }
-    platform::DriveType QueryDriveType(const std::string&) override { return platform::DriveType::Fixed; }
-    bool CanEnterFolder(const std::string& folder) override
-    {
-        asked.push_back(folder);
-        return m_folders.count(folder) != 0;
-    }
-    std::vector<std::string> asked;
-
-private:
-    std::set<std::string> m_folders;
-};
+using searchtest::FolderSetLister;
 
 class CriteriaPagesHistory : public testing::Test {
 protected:
-    CriteriaPagesHistory()
-        : m_registry(platform::DeleteSemantics::WindowsNT), m_store(m_registry, "0.0.0.42", true),
-          m_history(m_store)
-    {
-    }
-    platform::MemoryRegistry m_registry;
-    CSettingsStore m_store;
-    CFindTypeList m_history;
+    platform::MemoryRegistry m_registry{platform::DeleteSemantics::WindowsNT};
+    CSettingsStore m_store{m_registry, "0.0.0.42", true};
+    CFindTypeList m_history{m_store};
 };
 
 TEST(CriteriaPagesFileTypes, OpeningFillsEmptyTextsAndCutsLongOnes)
@@ -57,11 +34,12 @@ TEST(CriteriaPagesFileTypes, OpeningFillsEmptyTextsAndCutsLongOnes)
         std::string shownPatterns, shownFolder;
     };
     const std::string longText(300, 'x');
+    const std::string cut(kCriteriaTextLimit, 'x');
     const Case cases[] = {
         {"", "", {"*.cpp", "*.h"}, "*.cpp", "C:\\"},
         {"", "", {}, "*.*", "C:\\"},
-        {longText, longText, {}, std::string(kCriteriaTextLimit, 'x'), std::string(kCriteriaTextLimit, 'x')},
-        {"", "", {longText}, std::string(kCriteriaTextLimit, 'x'), "C:\\"},
+        {longText, longText, {}, cut, cut},
+        {"", "", {longText}, cut, "C:\\"},
     };
     for (const Case& c : cases) {
         CCondition criteria(std::string(60, 'n'));
@@ -76,13 +54,7 @@ TEST(CriteriaPagesFileTypes, OpeningFillsEmptyTextsAndCutsLongOnes)
 
 TEST(CriteriaPagesFileTypes, LeavingTrimsTheFolderAndRefusesOneThatCannotBeEntered)
 {
-    struct Case {
-        std::string typed;
-        bool localDrives;
-        std::string folder;  // after leaving
-        bool asked;
-        bool passes;
-    };
+    struct Case { std::string typed; bool localDrives; std::string folder; bool asked, passes; };
     const Case cases[] = {
         {"  D:\\docs \t", false, "D:\\docs", true, true},
         {"", false, "C:\\", true, true},
@@ -97,10 +69,8 @@ TEST(CriteriaPagesFileTypes, LeavingTrimsTheFolderAndRefusesOneThatCannotBeEnter
         fields.localDrives = c.localDrives;
         const PageCheck check = LeaveFileTypesPage(fields, lister);
         EXPECT_EQ(fields.folder, c.folder) << c.typed;
-        EXPECT_EQ(!lister.asked.empty(), c.asked) << c.typed;
-        if (c.asked) {
-            EXPECT_EQ(lister.asked.back(), c.folder);
-        }
+        EXPECT_EQ(lister.asked, c.asked ? std::vector<std::string>{c.folder} : std::vector<std::string>{})
+            << c.typed;
         EXPECT_EQ(check.Passed(), c.passes) << c.typed;
         if (!c.passes) {
             EXPECT_EQ(check.messageId, static_cast<unsigned>(IDS_FOLDER_INVALID));
@@ -113,10 +83,7 @@ TEST_F(CriteriaPagesHistory, OkStoresTrimmedTextsAndPutsThePatternsFirstInTheHis
 {
     m_history.AddToFront("*.doc");
     m_history.AddToFront("*.TXT");
-    struct Case {
-        std::string typed, stored;
-        std::vector<std::string> history;
-    };
+    struct Case { std::string typed, stored; std::vector<std::string> history; };
     const Case cases[] = {
         {" *.txt , *.wri ", "*.txt , *.wri", {"*.txt , *.wri", "*.TXT", "*.doc"}},
         {"*.doc", "*.doc", {"*.doc", "*.txt , *.wri", "*.TXT"}},
@@ -125,12 +92,8 @@ TEST_F(CriteriaPagesHistory, OkStoresTrimmedTextsAndPutsThePatternsFirstInTheHis
     };
     for (const Case& c : cases) {
         CCondition criteria("Old");
-        FileTypesFields fields;
-        fields.name = "  Letters \t";
-        fields.patterns = c.typed;
-        fields.folder = " D:\\docs ";
-        fields.includeSubfolders = false;
-        fields.localDrives = true;
+        // Name, patterns, folder, without sub-folders, all local drives.
+        FileTypesFields fields{"  Letters \t", c.typed, " D:\\docs ", false, true};
         ApplyFileTypesPage(fields, true, criteria, &m_history);
         EXPECT_EQ(criteria.Patterns(), c.stored);
         EXPECT_EQ(m_history.Texts(), c.history) << c.typed;
@@ -191,11 +154,7 @@ TEST(CriteriaPagesLookIn, TheLocalDrivesEntrySetsTheFlagAndEverythingElseClearsI
 
 TEST(CriteriaPagesNumbers, TypedCountsReadDigitsUpToTheLimit)
 {
-    struct Case {
-        const char* text;
-        std::uint32_t max;
-        std::uint32_t value;
-    };
+    struct Case { const char* text; std::uint32_t max, value; };
     const Case cases[] = {
         {"", 99, 0},     {"  12", 99, 12}, {"12abc", 99, 12}, {"100", 99, 99}, {"-5", 99, 0},
         {"99999999999999999999999", kMaxSizeValue, kMaxSizeValue},
@@ -205,12 +164,7 @@ TEST(CriteriaPagesNumbers, TypedCountsReadDigitsUpToTheLimit)
 
 TEST(CriteriaPagesSize, LeavingMendsSmallerThanZeroAndRefusesAnEmptyBetween)
 {
-    struct Case {
-        std::uint32_t selector;
-        std::uint32_t smaller, low, high;
-        std::uint32_t smallerAfter;
-        bool passes;
-    };
+    struct Case { std::uint32_t selector, smaller, low, high, smallerAfter; bool passes; };
     const Case cases[] = {
         {SizeKind::Smaller, 0, 0, 1, 1, true},
         {SizeKind::Equal, 0, 0, 1, 1, true},
@@ -250,9 +204,7 @@ TEST(CriteriaPagesSize, OkWritesEachTestsOwnValuesAndKeepsTheOthers)
     }
     fields.selector = SizeKind::Between;
     ApplySizePage(fields, criteria);
-    struct Expected {
-        std::uint32_t kind, low, high;
-    };
+    struct Expected { std::uint32_t kind, low, high; };
     const Expected expected[] = {
         {SizeKind::Equal, 11, 201}, {SizeKind::Greater, 12, 202},
         {SizeKind::Smaller, 103, 23}, {SizeKind::Between, 14, 24},
@@ -287,11 +239,7 @@ TEST(CriteriaPages, DamagedValuesOpenAsThePagesCanShowThem)
 
 TEST(CriteriaPagesDate, DaysAndMidnightsConvertBothWays)
 {
-    struct Case {
-        std::int64_t seconds;
-        CalendarDay day;
-        std::int64_t midnight;
-    };
+    struct Case { std::int64_t seconds; CalendarDay day; std::int64_t midnight; };
     const Case cases[] = {
         {0, {1970, 1, 1}, 0},
         {1709164800 + 45296, {2024, 2, 29}, 1709164800},
@@ -300,21 +248,15 @@ TEST(CriteriaPagesDate, DaysAndMidnightsConvertBothWays)
     };
     for (const Case& c : cases) {
         const CalendarDay day = DayOfTime(c.seconds);
-        EXPECT_EQ(day.year, c.day.year) << c.seconds;
-        EXPECT_EQ(day.month, c.day.month) << c.seconds;
-        EXPECT_EQ(day.day, c.day.day) << c.seconds;
+        EXPECT_EQ(std::tie(day.year, day.month, day.day), std::tie(c.day.year, c.day.month, c.day.day))
+            << c.seconds;
         EXPECT_EQ(MidnightOf(day), c.midnight) << c.seconds;
     }
 }
 
 TEST(CriteriaPagesDate, LeavingRefusesAFirstDateAfterTheSecondOnly)
 {
-    struct Case {
-        bool always;
-        std::uint32_t window;
-        CalendarDay low, high;
-        bool passes;
-    };
+    struct Case { bool always; std::uint32_t window; CalendarDay low, high; bool passes; };
     const Case cases[] = {
         {false, DateWindow::Between, {2024, 5, 7}, {2024, 5, 7}, true},
         {false, DateWindow::Between, {2024, 5, 8}, {2024, 5, 7}, false},
@@ -341,7 +283,6 @@ TEST(CriteriaPagesDate, OkStoresMidnightsSoTheSecondDayEndsAtItsStart)
 {
     CCondition criteria;
     DateFields fields = OpenDatePage(criteria);
-    EXPECT_TRUE(fields.always);
     fields.always = false;
     fields.whichDate = DateField::Created;
     fields.window = DateWindow::Between;
@@ -350,7 +291,6 @@ TEST(CriteriaPagesDate, OkStoresMidnightsSoTheSecondDayEndsAtItsStart)
     ASSERT_TRUE(LeaveDatePage(fields).Passed());
     ApplyDatePage(fields, criteria);
     const CDateCondition& date = criteria.Date();
-    EXPECT_EQ(date.window, DateWindow::Between);
     const std::int64_t midnight = 1715040000;  // 2024-05-07 00:00:00
     EXPECT_EQ(date.lowDate, midnight);
     EXPECT_EQ(date.highDate, midnight);

@@ -15,7 +15,7 @@
 
 namespace {
 
-struct WildcardCase {
+struct MatchCase {
     const char* text;
     const char* pattern;
     bool matches;
@@ -23,7 +23,7 @@ struct WildcardCase {
 
 TEST(MatchWildcard, FollowsTheTable)
 {
-    const WildcardCase cases[] = {
+    const MatchCase cases[] = {
         {"", "*", true},
         {"", "?", false},
         {"", "A*", false},
@@ -40,20 +40,14 @@ TEST(MatchWildcard, FollowsTheTable)
         {"AXBXC", "*?C", true},   // "?" after "*" consumes nothing
         {"abc", "ABC", false},    // case is compared as given
     };
-    for (const WildcardCase& c : cases)
+    for (const MatchCase& c : cases)
         EXPECT_EQ(MatchWildcard(c.text, c.pattern), c.matches)
             << "'" << c.text << "' against '" << c.pattern << "'";
 }
 
-struct NameCase {
-    const char* name;
-    const char* pattern;
-    bool matches;
-};
-
 TEST(MatchFileName, SplitsNameAtFirstDotAndPatternAtLastDot)
 {
-    const NameCase cases[] = {
+    const MatchCase cases[] = {
         {"readme.txt", "*.TXT", true},
         {"readme", "*.TXT", false},
         {"a.b.txt", "*.TXT", false},  // the name's extension is 'b.txt'
@@ -68,9 +62,9 @@ TEST(MatchFileName, SplitsNameAtFirstDotAndPatternAtLastDot)
         {"file.cc", "*.?", false},
         {"a.b.c", "*.b.c", false},  // name base "a" against pattern base "*.b"
     };
-    for (const NameCase& c : cases)
-        EXPECT_EQ(MatchFileName(c.name, c.pattern), c.matches)
-            << "'" << c.name << "' against '" << c.pattern << "'";
+    for (const MatchCase& c : cases)
+        EXPECT_EQ(MatchFileName(c.text, c.pattern), c.matches)
+            << "'" << c.text << "' against '" << c.pattern << "'";
 }
 
 TEST(SplitPatterns, TrimsPartsAndAllFilesReplacesTheSearchList)
@@ -82,15 +76,9 @@ TEST(SplitPatterns, TrimsPartsAndAllFilesReplacesTheSearchList)
     EXPECT_EQ(SplitSearchPatterns("*.**"), (std::vector<std::string>{"*.**"}));
 }
 
-struct FindCase {
-    const char* pattern;
-    const char* name;
-    const char* shortName;
-    bool matches;
-};
-
 TEST(FindMask, FollowsThePlatformRules)
 {
+    struct FindCase { const char* pattern; const char* name; const char* shortName; bool matches; };
     const std::string longName(200, 'a');
     const FindCase cases[] = {
         {"*.*", "readme", "", true},       // ".*" may match nothing

@@ -6,6 +6,9 @@
 // Core
 #include "core/search/SearchEngine.h"
 
+// Tests
+#include "core/app/TempFolder.h"
+
 // Platform
 #include "platform/DirectoryLister.h"
 #ifndef _WIN32
@@ -13,12 +16,13 @@
 #endif
 
 // Standard library
+#include <algorithm>
 #include <atomic>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,28 +39,13 @@ class TempTree {
 public:
     TempTree()
     {
-        std::random_device seed;
-        m_host = fs::temp_directory_path() /
-                 ("tm-search-" + std::to_string(seed()) + std::to_string(seed()));
-        fs::create_directories(m_host);
 #ifdef _WIN32
-        m_root = m_host.string() + "\\";
+        m_root = m_host.Name() + "\\";
 #else
-        platform::SystemPosixLister().MapDrive('T', m_host.string(), platform::DriveType::Fixed);
+        platform::SystemPosixLister().MapDrive('T', m_host.Name(), platform::DriveType::Fixed);
         m_root = "T:\\";
 #endif
     }
-    ~TempTree()
-    {
-        std::error_code ignored;
-        fs::permissions(m_host, fs::perms::owner_all, fs::perm_options::add, ignored);
-        for (auto it = fs::recursive_directory_iterator(m_host, ignored);
-             it != fs::recursive_directory_iterator(); it.increment(ignored))
-            fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ignored);
-        fs::remove_all(m_host, ignored);
-    }
-    TempTree(const TempTree&) = delete;
-    TempTree& operator=(const TempTree&) = delete;
 
     // The program's path of a relative path ("a/b.txt").
     std::string Path(const std::string& relative = "") const
@@ -74,42 +63,38 @@ public:
 
     void File(const std::string& relative, std::uint64_t size = 0) const
     {
-        const fs::path path = m_host / relative;
+        const fs::path path = m_host.Path() / relative;
         fs::create_directories(path.parent_path());
         std::ofstream(path, std::ios::binary).put('x');
         fs::resize_file(path, size);
     }
-    void Dir(const std::string& relative) const { fs::create_directories(m_host / relative); }
+    void Dir(const std::string& relative) const { fs::create_directories(m_host.Path() / relative); }
     void ReadOnly(const std::string& relative) const
     {
-        fs::permissions(m_host / relative,
+        fs::permissions(m_host.Path() / relative,
                         fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                         fs::perm_options::remove);
     }
 
 private:
-    fs::path m_host;
+    TempFolder m_host;
     std::string m_root;
 };
 
-// Records every sink call in order.
+// Records what the search tells its window; `log` names every call in order.
 class RecordingSink : public SearchSink {
 public:
     void SearchStarted(std::uint32_t steps) override
     {
         startedSteps.push_back(steps);
-        log.push_back("started " + std::to_string(steps));
+        log.push_back("started");
     }
-    void StatusText(const std::string& text, bool asIs) override
+    void StatusText(const std::string& text, bool) override
     {
         statuses.push_back(text);
-        log.push_back((asIs ? "text " : "searching ") + text);
+        log.push_back("text");
     }
-    void ResultsChanged() override
-    {
-        ++changed;
-        log.push_back("changed");
-    }
+    void ResultsChanged() override { log.push_back("changed"); }
     void ShowMessage(const std::string& text, MessageIcon) override
     {
         messages.push_back(text);
@@ -123,20 +108,23 @@ public:
     }
     void DeliverResults(SearchResults results) override
     {
-        delivered = true;
         for (auto& item : results) paths.push_back(item->path);
         items = std::move(results);
         log.push_back("deliver");
     }
+    long Count(const char* call) const { return std::count(log.begin(), log.end(), call); }
+    // Forgets what was recorded; the hooks stay.
+    void Clear()
+    {
+        for (auto* list : {&statuses, &messages, &log, &paths}) list->clear();
+        startedSteps.clear();
+        items.clear();
+        adopted = 0;
+    }
 
     std::vector<std::uint32_t> startedSteps;
-    std::vector<std::string> statuses;
-    std::vector<std::string> messages;
-    std::vector<std::string> log;
-    std::vector<std::string> paths;
+    std::vector<std::string> statuses, messages, log, paths;
     SearchResults items;
-    int changed = 0;
-    bool delivered = false;
     // Test hooks: set the state word to Stop after this many results; drop a name.
     int adopted = 0;
     int stopAfter = 0;
@@ -150,6 +138,7 @@ class RemappingLister : public platform::DirectoryLister {
 public:
     explicit RemappingLister(platform::DirectoryLister& inner) : m_inner(inner) {}
 
+    // Target folders end with "\\".
     void Drive(char letter, const std::string& target, platform::DriveType type)
     {
         m_drives[letter] = {target, type};
@@ -162,7 +151,7 @@ public:
     platform::DriveType QueryDriveType(const std::string& root) override
     {
         auto it = m_drives.find(Letter(root));
-        return it != m_drives.end() ? it->second.type : platform::DriveType::NoRootDir;
+        return it != m_drives.end() ? it->second.second : platform::DriveType::NoRootDir;
     }
     bool CanEnterFolder(const std::string& folder) override
     {
@@ -180,14 +169,35 @@ private:
         auto it = m_drives.find(Letter(path));
         if (it == m_drives.end() || path.size() < 2 || path[1] != ':') return path;
         const std::size_t skip = path.size() > 2 && path[2] == '\\' ? 3 : 2;
-        return it->second.folder + path.substr(skip);
+        return it->second.first + path.substr(skip);
     }
     static char Letter(const std::string& path)
     {
         return path.empty() ? '?' : static_cast<char>(std::toupper(static_cast<unsigned char>(path[0])));
     }
     platform::DirectoryLister& m_inner;
-    std::map<char, Target> m_drives;
+    std::map<char, std::pair<std::string, platform::DriveType>> m_drives;
+};
+
+// Lists nothing; only the folders it is given can be entered, and drive N: is
+// a network drive. Records the folders asked about.
+class FolderSetLister : public platform::DirectoryLister {
+public:
+    explicit FolderSetLister(std::set<std::string> folders = {}) : m_folders(std::move(folders)) {}
+    bool List(const std::string&, const platform::FindVisitor&) override { return false; }
+    platform::DriveType QueryDriveType(const std::string& root) override
+    {
+        return root == "N:\\" ? platform::DriveType::Remote : platform::DriveType::Fixed;
+    }
+    bool CanEnterFolder(const std::string& folder) override
+    {
+        asked.push_back(folder);
+        return m_folders.count(folder) != 0;
+    }
+    std::vector<std::string> asked;
+
+private:
+    std::set<std::string> m_folders;
 };
 
 // Drive S: holds `files` empty files named f0, f1, … and `folders` empty
