@@ -119,6 +119,8 @@ int main(int argc, char** argv)
     app.Settings().SetSetting(Setting::ExplorerMode, 0);
     app.Settings().SetSetting(Setting::SaveDesktop, 0);
     app.Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
+    // Sorted by name, through the shell folder's comparison.
+    app.Settings().SetSetting(Setting::Arrangement, 0);
     // Windows the profile reopened would be activated instead of navigated.
     while (!CWindowList::Instance().Windows().empty()) {
         CBasicWindow* window = CWindowList::Instance().Windows().front();

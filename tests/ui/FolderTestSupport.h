@@ -113,11 +113,12 @@ inline bool PumpUntil(const std::function<bool()>& condition, DWORD boundMs = 60
     return true;
 }
 
-// The view is idle: no listing, no icon thread, nothing pending.
+// The view is idle: no listing, no icon thread, nothing pending, and the
+// window's watchers started.
 inline bool Idle(const CExplorerWindow& window)
 {
     const CExplorerView* view = window.ExplorerView();
-    return !view->HasWorker() && !view->HasIconThread() && !view->NavigationPending();
+    return !view->HasWorker() && !view->HasIconThread() && !view->NavigationPending() && !window.WatchersPending();
 }
 
 inline bool WaitIdle(const CExplorerWindow& window)

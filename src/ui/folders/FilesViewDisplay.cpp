@@ -338,21 +338,26 @@ void CFilesView::Sort()
     {
         std::unique_lock<std::mutex> guard;
         if (m_store) guard = std::unique_lock<std::mutex>(m_store->lock);
-        const bool keyed = m_sortMode >= kSizeSort && m_sortMode <= kTimeSort;
-        std::vector<std::pair<ListRow, SortKey>> rows;
-        rows.reserve(m_rows.size());
-        for (const ListRow& row : m_rows) {
-            SortKey key;
-            if (keyed && row.item)
-                key = m_sortMode == kTypeSort ? TypeKey(*row.item, m_lookup)
-                                              : SizeOrDateKey(*row.item, m_sortMode == kSizeSort);
-            rows.emplace_back(row, std::move(key));
-        }
         // A stable sort stays in bounds even when the shell's answers are not consistent.
-        std::stable_sort(rows.begin(), rows.end(), [this, keyed](const auto& a, const auto& b) {
-            return CompareRows(a.first, b.first, keyed ? &a.second : nullptr, keyed ? &b.second : nullptr) < 0;
-        });
-        for (std::size_t i = 0; i < rows.size(); ++i) m_rows[i] = rows[i].first;
+        if (m_sortMode >= kSizeSort && m_sortMode <= kTimeSort) {
+            std::vector<std::pair<ListRow, SortKey>> rows;
+            rows.reserve(m_rows.size());
+            for (const ListRow& row : m_rows) {
+                SortKey key;
+                if (row.item)
+                    key = m_sortMode == kTypeSort ? TypeKey(*row.item, m_lookup)
+                                                  : SizeOrDateKey(*row.item, m_sortMode == kSizeSort);
+                rows.emplace_back(row, std::move(key));
+            }
+            std::stable_sort(rows.begin(), rows.end(), [this](const auto& a, const auto& b) {
+                return CompareRows(a.first, b.first, &a.second, &b.second) < 0;
+            });
+            for (std::size_t i = 0; i < rows.size(); ++i) m_rows[i] = rows[i].first;
+        } else {
+            std::stable_sort(m_rows.begin(), m_rows.end(), [this](const ListRow& a, const ListRow& b) {
+                return CompareRows(a, b, nullptr, nullptr) < 0;
+            });
+        }
     }
     m_resortOnModeChange = ViewMode() >= kListMode;
     UpdateSortMark();

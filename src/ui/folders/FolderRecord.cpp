@@ -36,7 +36,9 @@ std::shared_ptr<CFileItem> MakeFolderRecord(LPCITEMIDLIST absolute)
         record->folderPath = FolderPartOf(record->path);
     }
     record->extension = ExtensionOf(record->name);
-    record->iconIndex = shell::IconOfPidl(record->absoluteId);
+    // The icon is asked when the window shows it: that is slow on some
+    // shells, and the listing need not wait for it.
+    record->iconIndex = -1;
     return record;
 }
 

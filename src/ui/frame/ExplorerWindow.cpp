@@ -114,6 +114,7 @@ void CExplorerWindow::RefreshTitle()
 
 void CExplorerWindow::UpdateIcon()
 {
+    if (m_currentItem && m_currentItem->iconIndex < 0) m_currentItem->iconIndex = shell::IconOfPidl(m_currentItem->absoluteId);
     m_iconIndex = m_currentItem ? m_currentItem->iconIndex : -1;
     if (m_iconIndex < 0) return;
     HICON icon = ImageList_GetIcon(CTrailmarkApp::Instance()->SmallImages(), m_iconIndex, ILD_TRANSPARENT);
@@ -155,6 +156,7 @@ std::string CExplorerWindow::FindWatchedPath() const
 
 void CExplorerWindow::StartWatchers()
 {
+    m_watchersPending = false;
     StopWatchers();
     m_watchedPath = FindWatchedPath();
     if (m_watchedPath.empty() || !shell::IsFolderPath(m_watchedPath)) return;
@@ -209,6 +211,8 @@ void CExplorerWindow::ShowLoading()
 void CExplorerWindow::LoadingDone()
 {
     ::KillTimer(Handle(), kLoadingTimerId);
+    // Posted: the view shows the rows before the watchers start.
+    if (m_watchersPending) ::PostMessageA(Handle(), UWM_STARTWATCHERS, 0, 0);
     if (StatusBarVisible()) ShowStatusBar(false);
     m_loading.reset();
 }
@@ -275,7 +279,11 @@ bool CExplorerWindow::Navigate(const std::string& target, LPCITEMIDLIST absolute
     RefreshTitle();
     UpdateIcon();
     if (Settings().GetSetting(Setting::ExplorerMode)) list.ActivateWindow(this);
-    StartWatchers();
+    // Ending a change notification can hold the system up for many
+    // milliseconds: the old watchers end, and the new ones start, once the
+    // listing is on the screen.
+    if (ExplorerView()->HasWorker()) m_watchersPending = true;
+    else StartWatchers();
     UpdateFreeSpace();
     return true;
 }
@@ -395,6 +403,9 @@ LRESULT CExplorerWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case UWM_PAUSEWATCHERS: StopWatchers(); return 0;
     case UWM_RESUMEWATCHERS: StartWatchers(); return 0;
+    case UWM_STARTWATCHERS:
+        if (m_watchersPending) StartWatchers();
+        return 0;
     case UWM_FOLDERRENAMED: FolderRenamed(reinterpret_cast<const char*>(wParam)); return 0;
     default: return CFolderWindow::WindowProc(message, wParam, lParam);
     }

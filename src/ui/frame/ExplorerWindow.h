@@ -40,6 +40,8 @@ public:
     const std::string& WatchedPath() const { return m_watchedPath; }
     bool ContentWatcherRunning() const { return m_contentWatcher && m_contentWatcher->IsRunning(); }
     bool SizeWatcherRunning() const { return m_sizeWatcher && m_sizeWatcher->IsRunning(); }
+    // The watchers of a new place start once its listing has been shown.
+    bool WatchersPending() const { return m_watchersPending; }
     const LoadingIndicator* Loading() const { return m_loading.get(); }
     std::string Title() const;
 
@@ -84,6 +86,7 @@ private:
     bool m_fromForward = false;
     bool m_fromBack = false;
     std::string m_watchedPath;
+    bool m_watchersPending = false;
     HICON m_icon = nullptr;
 
     static bool s_historyMenuOpen;
