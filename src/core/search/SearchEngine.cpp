@@ -328,9 +328,11 @@ bool CSearchEngine::OfferEntry(const CCondition& criteria, const std::string& fo
         m_sink.ResultsChanged();
         return false;
     }
+    // The tests come before the path map: both only leave entries out, and
+    // most entries fail a test long before a path would be worth building.
+    if (!criteria.MatchesFound(entry, m_now)) return true;
     std::string path = folderPart + entry.name;
     if (m_paths.count(path)) return true;
-    if (!criteria.MatchesFound(entry, m_now)) return true;
     std::unique_ptr<FileItem> item = MakeItem(path, containing, entry);
     if (!m_sink.AdoptResult(*item)) return true;
     m_paths.insert(std::move(path));
