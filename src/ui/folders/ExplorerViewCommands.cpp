@@ -226,12 +226,7 @@ void CExplorerView::OpenWith()
         char text[MAX_PATH] = "";
         ::GetMenuStringA(popup, static_cast<UINT>(i), text, sizeof(text), MF_BYPOSITION);
         if (wanted != text) continue;
-        CMINVOKECOMMANDINFO invoke = {};
-        invoke.cbSize = sizeof(invoke);
-        invoke.hwnd = Handle();
-        invoke.lpVerb = MAKEINTRESOURCEA(::GetMenuItemID(popup, i) - kFirstShellCommand);
-        invoke.nShow = SW_SHOWNORMAL;
-        menu->InvokeCommand(&invoke);
+        shell::InvokeMenuCommand(menu.Get(), Handle(), ::GetMenuItemID(popup, i) - kFirstShellCommand);
         break;
     }
     ::DestroyMenu(popup);

@@ -124,12 +124,7 @@ bool CExplorerView::InvokeVerb(IContextMenu* menu, const char* verb)
     if (!menu) return false;
     HMENU popup = ::CreatePopupMenu();
     menu->QueryContextMenu(popup, 0, kFirstShellCommand, kLastShellCommand, CMF_NORMAL);
-    CMINVOKECOMMANDINFO invoke = {};
-    invoke.cbSize = sizeof(invoke);
-    invoke.hwnd = Handle();
-    invoke.lpVerb = verb;
-    invoke.nShow = SW_SHOWNORMAL;
-    const bool invoked = SUCCEEDED(menu->InvokeCommand(&invoke));
+    const bool invoked = shell::InvokeMenuCommand(menu, Handle(), verb);
     ::DestroyMenu(popup);
     return invoked;
 }
@@ -185,14 +180,7 @@ void CExplorerView::OpenFile(CFileItem& item)
         if (ui::LoadString(IDS_OPEN_VERB) == text && ::GetFileAttributesA(item.path.c_str()) != INVALID_FILE_ATTRIBUTES)
             started = reinterpret_cast<INT_PTR>(::ShellExecuteA(Handle(), "open", item.path.c_str(), nullptr,
                                                                 item.folderPath.c_str(), SW_SHOWNORMAL)) > 32;
-        if (!started) {
-            CMINVOKECOMMANDINFO invoke = {};
-            invoke.cbSize = sizeof(invoke);
-            invoke.hwnd = Handle();
-            invoke.lpVerb = MAKEINTRESOURCEA(command - kFirstShellCommand);
-            invoke.nShow = SW_SHOWNORMAL;
-            menu->InvokeCommand(&invoke);
-        }
+        if (!started) shell::InvokeMenuCommand(menu.Get(), Handle(), command - kFirstShellCommand);
     }
     ::DestroyMenu(popup);
 }
@@ -249,12 +237,7 @@ void CExplorerView::OnRowContextMenu(POINT screen)
     if (command == ID_FILE_EXPLORE) {
         if (!OpenFolder(items.front()->path, items.front()->absoluteId)) ShowFolderFailed(items.front()->path);
     } else if (command >= kFirstShellCommand && command <= kLastShellCommand) {
-        CMINVOKECOMMANDINFO invoke = {};
-        invoke.cbSize = sizeof(invoke);
-        invoke.hwnd = Handle();
-        invoke.lpVerb = MAKEINTRESOURCEA(command - kFirstShellCommand);
-        invoke.nShow = SW_SHOWNORMAL;
-        menu->InvokeCommand(&invoke);
+        shell::InvokeMenuCommand(menu.Get(), Handle(), command - kFirstShellCommand);
     }
     ::DestroyMenu(popup);
 }
@@ -300,13 +283,7 @@ void CExplorerView::RunBackgroundCommand(UINT command, IContextMenu* shellMenu)
 {
     if (command == 0) return;
     if (command <= kLastBackgroundShellCommand) {
-        if (!shellMenu) return;
-        CMINVOKECOMMANDINFO invoke = {};
-        invoke.cbSize = sizeof(invoke);
-        invoke.hwnd = Handle();
-        invoke.lpVerb = MAKEINTRESOURCEA(command - kFirstShellCommand);
-        invoke.nShow = SW_SHOWNORMAL;
-        shellMenu->InvokeCommand(&invoke);
+        shell::InvokeMenuCommand(shellMenu, Handle(), command - kFirstShellCommand);
         return;
     }
     ui::RouteCommand(this, command);

@@ -152,10 +152,14 @@ ShellTree ReadShellTree(HWND owner)
 void CLocationBox::FillAddress()
 {
     ShellTree shellTree = ReadShellTree(m_combo);
-    const std::vector<location::ListedNode> listed = location::AddressModeNodes(shellTree.tree, shellTree.drives);
-    m_nodes.reserve(listed.size());
+    AddNodes(shellTree.nodes, location::AddressModeNodes(shellTree.tree, shellTree.drives));
+}
+
+void CLocationBox::AddNodes(std::vector<NameSpaceNode>& read, const std::vector<location::ListedNode>& listed)
+{
+    m_nodes.reserve(m_nodes.size() + listed.size());
     for (const location::ListedNode& entry : listed) {
-        NameSpaceNode& node = shellTree.nodes[entry.node];
+        NameSpaceNode& node = read[entry.node];
         node.depth = entry.depth;
         AddEntry({node.name, static_cast<int>(m_nodes.size()), entry.depth, node.iconIndex});
         m_nodes.push_back(std::move(node));
@@ -169,14 +173,7 @@ void CLocationBox::FillSearchScope()
     AddEntry({location::LocalDrivesText(ui::LoadString(IDS_LOCAL_HARD_DRIVES), roots), -1, 0,
               shell::IconOfPath(kIconOfLocalDrives)});
     ShellTree shellTree = ReadShellTree(m_combo);
-    const std::vector<location::ListedNode> listed = location::SearchScopeNodes(shellTree.tree, shellTree.drives);
-    m_nodes.reserve(listed.size());
-    for (const location::ListedNode& entry : listed) {
-        NameSpaceNode& node = shellTree.nodes[entry.node];
-        node.depth = entry.depth;
-        AddEntry({node.name, static_cast<int>(m_nodes.size()), entry.depth, node.iconIndex});
-        m_nodes.push_back(std::move(node));
-    }
+    AddNodes(shellTree.nodes, location::SearchScopeNodes(shellTree.tree, shellTree.drives));
 }
 
 void CLocationBox::AddEntry(Entry entry)

@@ -107,6 +107,8 @@ private:
     void FillAddress();
     void FillSearchScope();
     void AddEntry(Entry entry);
+    // Appends the listed nodes, taken out of what was read from the shell.
+    void AddNodes(std::vector<NameSpaceNode>& read, const std::vector<location::ListedNode>& listed);
     void Measure(MEASUREITEMSTRUCT& measure) const;
     void Draw(const DRAWITEMSTRUCT& draw) const;
     const Entry* EntryAt(int index) const;

@@ -152,6 +152,22 @@ bool DriveReady(const std::string& path)
     return ready != FALSE;
 }
 
+bool InvokeMenuCommand(IContextMenu* menu, HWND owner, const char* verb)
+{
+    if (!menu) return false;
+    CMINVOKECOMMANDINFO invoke = {};
+    invoke.cbSize = sizeof(invoke);
+    invoke.hwnd = owner;
+    invoke.lpVerb = verb;
+    invoke.nShow = SW_SHOWNORMAL;
+    return SUCCEEDED(menu->InvokeCommand(&invoke));
+}
+
+bool InvokeMenuCommand(IContextMenu* menu, HWND owner, UINT offset)
+{
+    return InvokeMenuCommand(menu, owner, MAKEINTRESOURCEA(offset));
+}
+
 bool IsFolderPath(const std::string& path)
 {
     if (path.empty()) return false;

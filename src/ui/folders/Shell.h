@@ -49,6 +49,10 @@ UINT DriveTypeOf(const std::string& path);
 // A removable or CD-ROM drive without a disk is not ready.
 bool DriveReady(const std::string& path);
 bool IsFolderPath(const std::string& path);
+// Runs a context menu's command by its verb text, or by its offset from the
+// first command id the menu was filled with.
+bool InvokeMenuCommand(IContextMenu* menu, HWND owner, const char* verb);
+bool InvokeMenuCommand(IContextMenu* menu, HWND owner, UINT offset);
 
 }  // namespace shell
 
