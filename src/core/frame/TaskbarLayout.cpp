@@ -60,8 +60,9 @@ std::string FitPathMiddle(const std::string& text, int width, const std::functio
     const std::string head = cut == std::string::npos ? std::string() : text.substr(0, cut);
     const std::string tail = cut == std::string::npos ? text : text.substr(cut);
 
-    const int kept = LongestFitting(static_cast<int>(head.size()) - 1, width, measure,
-                                    [&](int n) { return head.substr(0, static_cast<std::size_t>(n)) + kEllipsis + tail; });
+    const int kept = LongestFitting(static_cast<int>(head.size()) - 1, width, measure, [&](int n) {
+        return head.substr(0, static_cast<std::size_t>(n)) + kEllipsis + tail;
+    });
     if (kept >= 0) return head.substr(0, static_cast<std::size_t>(kept)) + kEllipsis + tail;
     // Not even the last component fits: keep its end.
     const int last = LongestFitting(static_cast<int>(tail.size()), width, measure, [&](int n) {

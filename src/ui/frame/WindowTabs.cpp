@@ -72,7 +72,8 @@ bool CWindowTabs::Create(HWND bar)
                                                                  reinterpret_cast<LONG_PTR>(StaticWindowProc))));
     m_images.Reset(::ImageList_Create(kIconSize, kIconSize, ILC_COLOR8 | ILC_MASK, 5, 0));
     for (UINT id : kKindIcons) {
-        HICON icon = static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, kIconSize, kIconSize, 0));
+        HICON icon = static_cast<HICON>(
+            ::LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, kIconSize, kIconSize, 0));
         ::ImageList_AddIcon(m_images.Get(), icon);
         if (icon) ::DestroyIcon(icon);
     }
@@ -102,8 +103,6 @@ int CWindowTabs::Layout(int width)
     m_buttonWidth = TaskbarButtonWidth(width, Count());
     ::SendMessageA(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(m_buttonWidth, kRowHeight));
     // The rows follow from the width; the height from the rows.
-    RECT placed = {};
-    ::GetWindowRect(Handle(), &placed);
     ::SetWindowPos(Handle(), nullptr, 0, 0, width, kRowHeight + kBottomMargin, SWP_NOMOVE | SWP_NOZORDER);
     int height = kRowHeight + kBottomMargin;
     RECT item = {};
@@ -256,7 +255,8 @@ void CWindowTabs::OnRightButton(POINT point)
     HMENU menu = ::GetSubMenu(resource, 0);
     const bool maximizeMode = CTrailmarkApp::Instance()->Settings().GetSetting(Setting::ArrangeMode) ==
                               static_cast<int>(ArrangeMode::Maximize);
-    const TaskbarMenuState state = TaskbarButtonMenu(::IsIconic(window) != FALSE, ::IsZoomed(window) != FALSE, maximizeMode);
+    const TaskbarMenuState state =
+        TaskbarButtonMenu(::IsIconic(window) != FALSE, ::IsZoomed(window) != FALSE, maximizeMode);
     const bool enabled[] = {state.restore, state.move, state.size, state.minimize, state.maximize, state.close};
     for (std::size_t i = 0; i < std::size(kButtonMenu); ++i)
         ::EnableMenuItem(menu, kButtonMenu[i].id, MF_BYCOMMAND | (enabled[i] ? MF_ENABLED : MF_GRAYED));

@@ -95,7 +95,6 @@ void CWindowTaskBar::Relayout()
 
 int CWindowTaskBar::BarHeight(int width)
 {
-    m_width = width;
     ::SetWindowPos(m_tabs.Handle(), nullptr, 0, kTopMargin, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     return kTopMargin + m_tabs.Layout(width);
 }

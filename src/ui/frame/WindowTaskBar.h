@@ -47,6 +47,5 @@ private:
 
     std::vector<std::unique_ptr<TaskbarButton>> m_buttons;
     CWindowTabs m_tabs;
-    int m_width = 0;
     UINT m_nextId = kFirstButtonId;
 };
