@@ -15,6 +15,9 @@
 // Resources
 #include "res/resource.h"
 
+// Windows
+#include <commctrl.h>
+
 // Network drive dialogs, found at run time so that no import library is needed.
 #include <winnetwk.h>
 #include <shellapi.h>
@@ -71,7 +74,21 @@ ui::CommandTarget* CBasicWindow::NextCommandTarget() { return CTrailmarkApp::Ins
 bool CBasicWindow::OnCreate()
 {
     CWindowList::Instance().Add(this);
+    CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame();
+    if (!frame) return true;
+    frame->TaskBar().AddWindow(this);
+    // Folder windows take their folder's icon themselves.
+    const int icon = GetIconIndex();
+    if (icon >= 0 && Kind() != WindowKind::Folder) {
+        m_smallIcon = ::ImageList_GetIcon(frame->TaskBar().Tabs().Images(), icon, ILD_TRANSPARENT);
+        if (m_smallIcon) ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon));
+    }
     return true;
+}
+
+void CBasicWindow::OnSetFocus()
+{
+    if (CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame()) frame->TaskBar().SelectWindow(this);
 }
 
 void CBasicWindow::OnDestroy()
@@ -79,8 +96,11 @@ void CBasicWindow::OnDestroy()
     ::KillTimer(Handle(), kCloseTimerId);
     CWindowList& list = CWindowList::Instance();
     list.Remove(this);
-    const CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame();
+    CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame();
+    if (frame) frame->TaskBar().RemoveWindow(this);
     if (frame && !frame->IsClosing()) list.Arrange();
+    if (m_smallIcon) ::DestroyIcon(m_smallIcon);
+    m_smallIcon = nullptr;
 }
 
 void CBasicWindow::OnClose()
@@ -119,11 +139,13 @@ bool CBasicWindow::OnSysCommand(UINT command)
     }
     if (command != SC_MINIMIZE) return true;
     const bool maximizeMode = MaximizeMode();
+    const CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame();
     CWindowList& list = CWindowList::Instance();
     DefaultProc(WM_SYSCOMMAND, command, 0);
+    // Minimized windows live on the taskbar's buttons, or have no place at
+    // all in Maximize mode.
+    if (maximizeMode || (frame && frame->TaskbarVisible())) HideMinimizedWindows();
     if (maximizeMode) {
-        // With no taskbar icons to show, minimized windows are hidden.
-        HideMinimizedWindows();
         bool allMinimized = true;
         for (CBasicWindow* window : list.Windows()) allMinimized = allMinimized && !::IsWindowVisible(window->Handle());
         if (allMinimized) {

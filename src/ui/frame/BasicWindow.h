@@ -45,6 +45,8 @@ protected:
     void OnClose() override;
     void OnTimer(UINT_PTR id) override;
     bool OnSysCommand(UINT command) override;
+    // Selects the window's button on the taskbar.
+    void OnSetFocus() override;
     void OnFinalMessage() override;
     // Asks the background work to stop, before a delayed close.
     virtual void CancelWork() {}
@@ -56,4 +58,6 @@ protected:
 private:
     void HideMinimizedWindows();
     bool m_creating = false;
+    // The icon of the window's kind, from the taskbar's images.
+    HICON m_smallIcon = nullptr;
 };

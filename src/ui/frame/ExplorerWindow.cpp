@@ -26,7 +26,6 @@
 namespace {
 
 constexpr char kRecycledPath[] = "C:\\Recycled";
-constexpr LPARAM kTitleFromNavigation = 1;
 
 CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 
@@ -73,7 +72,7 @@ bool CExplorerWindow::OnCreate()
     if (!CFolderWindow::OnCreate()) return false;
     UpdateIcon();
     ExplorerView()->Navigate(m_state.path, m_currentItem);
-    RefreshTitle();
+    RefreshTitle(true);
     StartWatchers();
     UpdateFreeSpace();
     return true;
@@ -105,11 +104,13 @@ std::string CExplorerWindow::Title() const
     return FolderWindowTitle(m_state.path, fullPath, filtered, ui::LoadString(IDS_FILTERED_SUFFIX));
 }
 
-void CExplorerWindow::RefreshTitle()
+void CExplorerWindow::RefreshTitle(bool iconChanged)
 {
     ::SetWindowTextA(Handle(), Title().c_str());
     HWND main = CTrailmarkApp::Instance()->MainWindow();
-    if (main) ::PostMessageA(main, UWM_WINDOWTITLECHANGED, reinterpret_cast<WPARAM>(Handle()), kTitleFromNavigation);
+    if (main)
+        ::PostMessageA(main, UWM_WINDOWTITLECHANGED, reinterpret_cast<WPARAM>(Handle()),
+                       iconChanged ? kTitleAndIconChanged : 0);
 }
 
 void CExplorerWindow::UpdateIcon()
@@ -276,7 +277,7 @@ bool CExplorerWindow::Navigate(const std::string& target, LPCITEMIDLIST absolute
     SetPath(DisplayPathOf(*item));
     const std::string viewPath = pattern ? target : item->path;
     ExplorerView()->Navigate(viewPath, item);
-    RefreshTitle();
+    RefreshTitle(true);
     UpdateIcon();
     if (Settings().GetSetting(Setting::ExplorerMode)) list.ActivateWindow(this);
     // Ending a change notification can hold the system up for many
@@ -315,7 +316,7 @@ void CExplorerWindow::FolderRenamed(const std::string& newPath)
         m_currentItem = item;
         SetPath(DisplayPathOf(*item));
         ExplorerView()->Navigate(item->path, item);
-        RefreshTitle();
+        RefreshTitle(true);
         UpdateIcon();
     }
     StartWatchers();
@@ -385,7 +386,7 @@ LRESULT CExplorerWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case UWM_NAVIGATE:
         return Navigate(wParam ? reinterpret_cast<const char*>(wParam) : "",
                         reinterpret_cast<LPCITEMIDLIST>(lParam)) ? 1 : 0;
-    case UWM_REFRESHTITLE: RefreshTitle(); return 0;
+    case UWM_REFRESHTITLE: RefreshTitle(false); return 0;
     case UWM_BACKMENU: ShowHistoryMenu(true); return 0;
     case UWM_FORWARDMENU: ShowHistoryMenu(false); return 0;
     case UWM_LOADINGDONE: LoadingDone(); return 0;

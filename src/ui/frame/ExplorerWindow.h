@@ -67,7 +67,8 @@ private:
     void FolderRenamed(const std::string& newPath);
     void StartWatchers();
     void StopWatchers();
-    void RefreshTitle();
+    // Sets the title and tells the taskbar, whose button takes the icon too when it changed.
+    void RefreshTitle(bool iconChanged);
     void UpdateFreeSpace();
     void UpdateIcon();
     void ShowHistoryMenu(bool back);

@@ -89,6 +89,7 @@ void CFolderWindow::ShowStatusBar(bool show)
 
 void CFolderWindow::OnSetFocus()
 {
+    CBasicWindow::OnSetFocus();
     if (m_view) ::SetFocus(m_view->List().Handle());
     if (Settings().GetSetting(Setting::ArrangeMode) == static_cast<int>(ArrangeMode::Maximize) && !::IsZoomed(Handle()))
         ::SendMessageA(::GetParent(Handle()), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(Handle()), 0);

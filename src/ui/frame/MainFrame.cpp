@@ -6,6 +6,9 @@
 #include "core/app/UserList.h"
 #include "core/frame/MenuPrompts.h"
 
+// Folders
+#include "ui/folders/FolderMessages.h"
+
 // Application
 #include "ui/app/TrailmarkApp.h"
 #include "ui/app/UserCommands.h"
@@ -48,6 +51,10 @@ bool CMainFrame::OnCreate()
 {
     if (!ui::MdiFrame::OnCreate()) return false;
     m_documentArea.Subclass(MdiClient());
+    CSettingsStore& settings = CTrailmarkApp::Instance()->Settings();
+    if (!m_taskBar.Create(*this)) return false;
+    // Explorer mode shows one window at a time: no taskbar for it.
+    m_taskBar.Show(settings.GetSetting(Setting::TaskbarVisible) != 0 && settings.GetSetting(Setting::ExplorerMode) == 0);
     RemoveMissingHelpIndex();
     FindRunTimeMenus();
     ShowWindowMenu(CTrailmarkApp::Instance()->Settings().GetSetting(Setting::ExplorerMode) == 0);
@@ -167,6 +174,7 @@ void CMainFrame::OnClose()
     if (!m_closing) {
         RemoveTrayIcon();
         SaveDesktop();
+        CTrailmarkApp::Instance()->Settings().SetSetting(Setting::TaskbarVisible, TaskbarVisible() ? 1 : 0);
         m_closing = true;
         m_runningThreads->CancelAll();
     }
@@ -263,8 +271,17 @@ void CMainFrame::RemoveMissingHelpIndex()
         ::DeleteMenu(help, 0, MF_BYPOSITION);
 }
 
+bool CMainFrame::IsTaskbarPart(HWND window) const
+{
+    return window && (window == m_taskBar.Handle() || ::GetParent(window) == m_taskBar.Handle());
+}
+
 void CMainFrame::OnContextMenu(HWND window, POINT point)
 {
+    if (IsTaskbarPart(window)) {
+        ShowDocumentAreaMenu(point, false);
+        return;
+    }
     if (window == MdiClient()) {
         if (!CTrailmarkApp::Instance()->Settings().GetSetting(Setting::ExplorerMode)) ShowDocumentAreaMenu(point);
         return;
@@ -308,6 +325,9 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_TRAY_NOTIFY:
         OnTrayNotify(lParam);
+        return 0;
+    case UWM_WINDOWTITLECHANGED:
+        m_taskBar.TitleChanged(reinterpret_cast<HWND>(wParam), lParam == kTitleAndIconChanged);
         return 0;
     case WM_ACTIVATEAPP:
         OnActivateApp(wParam != FALSE);

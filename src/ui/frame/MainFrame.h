@@ -15,6 +15,7 @@
 // Frame
 #include "ui/frame/MenuPainter.h"
 #include "ui/frame/SubClassFrameWnd.h"
+#include "ui/frame/WindowTaskBar.h"
 
 // Standard library
 #include <string>
@@ -35,6 +36,8 @@ inline constexpr UINT kCloseRetryMs = 1000;
 // Messages the frame takes.
 inline constexpr UINT WM_STATUS_PROMPT_MODE = WM_USER + 1047;  // wParam 0 on, 1 off
 inline constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1112;         // the tray icon's callback
+// lParam of a window's title change (UWM_WINDOWTITLECHANGED) when its icon changed too.
+inline constexpr LPARAM kTitleAndIconChanged = 1;
 
 class CMainFrame : public ui::MdiFrame {
 public:
@@ -45,6 +48,10 @@ public:
     bool IsClosing() const { return m_closing; }
     bool FreshProfile() const { return m_freshProfile; }
     CSubClassFrameWnd& DocumentArea() { return m_documentArea; }
+    CWindowTaskBar& TaskBar() { return m_taskBar; }
+    bool TaskbarVisible() const { return m_taskBar.IsVisible(); }
+    // Shows or hides the window taskbar; minimized windows are hidden while it shows.
+    void ShowTaskbar(bool show);
 
     // Shows or takes away the Window menu (it has no place in Explorer mode).
     void ShowWindowMenu(bool show);
@@ -88,6 +95,7 @@ private:
     // The help index has nothing to show without the help file.
     void RemoveMissingHelpIndex();
     void OnContextMenu(HWND window, POINT point);
+    bool IsTaskbarPart(HWND window) const;
 
     // Window commands, the Window menu and closing with the windows.
     WindowFacts CurrentWindowFacts() const;
@@ -105,8 +113,9 @@ private:
     void FillFavoritesMenu();
     void AppendSpecialFolders(HMENU menu, bool drawn);
     void AppendControlPanel(HMENU menu, bool drawn);
-    // The menu of the document area's background.
-    void ShowDocumentAreaMenu(POINT point);
+    // The menu of the document area's background; the taskbar's has no
+    // special folders.
+    void ShowDocumentAreaMenu(POINT point, bool specialFolders = true);
     void TrimDiskMenu();
 
     // Puts the recent folders in place of the menu's recent-folder items.
@@ -121,6 +130,7 @@ private:
 
     // The document area with its own background; first of the frame's parts.
     CSubClassFrameWnd m_documentArea;
+    CWindowTaskBar m_taskBar;
     bool m_freshProfile;
     // The frame's own record: rectangle and show state, saved and restored.
     WindowState m_frameState;

@@ -128,13 +128,15 @@ void CMainFrame::AppendSpecialFolders(HMENU menu, bool drawn)
                                       drawn);
 }
 
-void CMainFrame::ShowDocumentAreaMenu(POINT point)
+void CMainFrame::ShowDocumentAreaMenu(POINT point, bool specialFolders)
 {
     HMENU resource = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_FRAME_CONTEXT_MENU));
     if (!resource) return;
     HMENU menu = ::GetSubMenu(resource, 0);
-    ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendSpecialFolders(menu, CTrailmarkApp::Instance()->Settings().GetSetting(Setting::MenuBitmaps) != 0);
+    if (specialFolders) {
+        ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        AppendSpecialFolders(menu, CTrailmarkApp::Instance()->Settings().GetSetting(Setting::MenuBitmaps) != 0);
+    }
     ui::UpdateMenuItems(menu, FirstCommandTarget());
     ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, Handle(), nullptr);
     m_menuPainter.Release(menu);

@@ -41,7 +41,7 @@ WindowFacts CMainFrame::CurrentWindowFacts() const
     facts.openCount = static_cast<int>(list.Windows().size());
     for (const CBasicWindow* window : list.Windows()) facts.minimizedCount += ::IsIconic(window->Handle()) ? 1 : 0;
     facts.hasActive = list.Active() != nullptr;
-    facts.taskbarVisible = false;  // the window taskbar is not built yet
+    facts.taskbarVisible = TaskbarVisible();
     return facts;
 }
 
@@ -177,10 +177,7 @@ bool CMainFrame::OnUpdateWindowCommand(UINT id, ui::CommandState& state)
     case ID_WINDOW_CLOSE_ALL: state.enabled = CanCloseWindows(facts); return true;
     case ID_WINDOW_LIST: state.enabled = CanShowWindowsList(facts); return true;
     case ID_VIEW_CHOOSE_VIEW_MODE: return true;
-    case ID_VIEW_TASKBAR:
-        // Until the window taskbar exists the command only leads out of Explorer mode.
-        state.enabled = facts.explorerMode;
-        return true;
+    case ID_VIEW_TASKBAR: state.checked = facts.taskbarVisible; return true;
     default: return false;
     }
 }
@@ -202,9 +199,24 @@ void CMainFrame::ChooseViewMode()
     if (chosen != Settings().GetSetting(Setting::ExplorerMode)) ApplyWindowMode(chosen);
 }
 
+void CMainFrame::ShowTaskbar(bool show)
+{
+    if (show == TaskbarVisible()) return;
+    CWindowList& list = CWindowList::Instance();
+    // The minimized windows live on the taskbar's buttons while it shows.
+    for (CBasicWindow* window : list.Windows())
+        if (::IsIconic(window->Handle())) ::ShowWindow(window->Handle(), show ? SW_HIDE : SW_SHOWNA);
+    m_taskBar.Show(show);
+    if (!show && list.AnyMinimized()) ::SendMessageA(MdiClient(), WM_MDIICONARRANGE, 0, 0);
+    RecalcLayout();
+}
+
 void CMainFrame::OnTaskbarCommand()
 {
-    if (!Settings().GetSetting(Setting::ExplorerMode)) return;
+    if (!Settings().GetSetting(Setting::ExplorerMode)) {
+        ShowTaskbar(!TaskbarVisible());
+        return;
+    }
     const std::string question = ui::LoadString(IDS_TASKBAR_HIDDEN) + "\n" + ui::LoadString(IDS_CANCEL_EXPLORER_MODE);
     if (ui::ShowMessage(Handle(), question, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
     Settings().SetSetting(Setting::TaskbarBeforeExplorerMode, 1);

@@ -83,11 +83,21 @@ bool CWindowList::AnyMinimized() const
 void CWindowList::ApplyMaximizeMode()
 {
     CBasicWindow* active = Active();
+    const CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame();
+    const bool onTaskbar = frame && frame->TaskbarVisible();
     for (CBasicWindow* window : m_windows) {
         HWND client = ::GetParent(window->Handle());
-        ::ShowWindow(window->Handle(), SW_SHOW);
-        ::SendMessageA(client, IsMaximizeMode() ? WM_MDIMAXIMIZE : WM_MDIRESTORE,
-                       reinterpret_cast<WPARAM>(window->Handle()), 0);
+        if (IsMaximizeMode()) {
+            ::ShowWindow(window->Handle(), SW_SHOW);
+            ::SendMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(window->Handle()), 0);
+        } else if (onTaskbar) {
+            // The taskbar's buttons bring them back one at a time, in their normal size.
+            ::SendMessageA(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(window->Handle()), 0);
+            ::ShowWindow(window->Handle(), SW_HIDE);
+        } else {
+            ::ShowWindow(window->Handle(), SW_SHOW);
+            ::SendMessageA(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(window->Handle()), 0);
+        }
     }
     if (active) ActivateWindow(active);
 }
@@ -143,7 +153,10 @@ bool CWindowList::EnterExplorerMode(bool starting)
     CBasicWindow* window = starting && !m_windows.empty() ? m_windows.front() : OpenStartFolder(true);
     if (window)
         ::SendMessageA(::GetParent(window->Handle()), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(window->Handle()), 0);
-    if (!starting) Settings().SetSetting(Setting::TaskbarBeforeExplorerMode, Settings().GetSetting(Setting::TaskbarVisible));
+    if (!starting && frame) {
+        Settings().SetSetting(Setting::TaskbarBeforeExplorerMode, frame->TaskbarVisible() ? 1 : 0);
+        frame->ShowTaskbar(false);
+    }
     return true;
 }
 
@@ -161,7 +174,10 @@ bool CWindowList::LeaveExplorerMode(bool starting)
         ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
         if (!now) return false;
     }
-    if (CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame()) frame->ShowWindowMenu(true);
+    CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame();
+    if (frame) frame->ShowWindowMenu(true);
+    // At start-up the taskbar keeps the state it was saved in.
+    if (frame && !starting && Settings().GetSetting(Setting::TaskbarBeforeExplorerMode)) frame->ShowTaskbar(true);
     if (!hadWindow || starting) return true;
     const bool reopenAsIs = keptKind == WindowKind::Personal ||
                             (keptKind == WindowKind::Folder && DriveAnswers(keptPath));

@@ -2,6 +2,7 @@
 
 // Framework
 #include "ui/framework/Application.h"
+#include "ui/framework/DialogBar.h"
 
 namespace ui {
 namespace {
@@ -61,10 +62,18 @@ void MdiFrame::RecalcLayout()
         ::GetWindowRect(m_statusBar, &bar);
         client.bottom -= bar.bottom - bar.top;
     }
+    for (DialogBar* bar : m_bottomBars) {
+        if (!bar->IsVisible()) continue;
+        const int height = bar->BarHeight(client.right - client.left);
+        client.bottom -= height;
+        ::MoveWindow(*bar, client.left, client.bottom, client.right - client.left, height, TRUE);
+    }
     if (m_mdiClient)
         ::MoveWindow(m_mdiClient, client.left, client.top, client.right - client.left,
                      client.bottom - client.top, TRUE);
 }
+
+void MdiFrame::AddBottomBar(DialogBar* bar) { m_bottomBars.push_back(bar); }
 
 void MdiFrame::ShowMenuPrompt(UINT id, UINT flags)
 {

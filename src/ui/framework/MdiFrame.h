@@ -7,10 +7,15 @@
 #include "ui/framework/StatusBar.h"
 #include "ui/framework/Window.h"
 
+// Standard library
+#include <vector>
+
 // Windows
 #include <windows.h>
 
 namespace ui {
+
+class DialogBar;
 
 class MdiFrame : public Window, public CommandTarget {
 public:
@@ -24,6 +29,10 @@ public:
     HWND ActiveDocument(bool* maximized = nullptr) const;
     // The first target of the command chain: the active document's, else the frame.
     virtual CommandTarget* FirstCommandTarget() { return this; }
+    // Docks a bar along the bottom, above the status bar and the bars added before.
+    void AddBottomBar(DialogBar* bar);
+    // Lays out the bars and gives the rest to the MDI client.
+    virtual void RecalcLayout();
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -32,8 +41,6 @@ protected:
     virtual void OnClose();
     virtual void OnDestroy();
     virtual void OnTimer(UINT_PTR id) { (void)id; }
-    // Lays out the bars and gives the rest to the MDI client.
-    virtual void RecalcLayout();
     // The text shown while a menu item is highlighted (the string of its id).
     virtual void ShowMenuPrompt(UINT id, UINT flags);
 
@@ -43,6 +50,7 @@ protected:
 private:
     HWND m_mdiClient = nullptr;
     StatusBar m_statusBar;
+    std::vector<DialogBar*> m_bottomBars;
 };
 
 }  // namespace ui

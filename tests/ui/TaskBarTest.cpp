@@ -1,0 +1,318 @@
+// Core
+#include "core/app/Settings.h"
+#include "core/app/WindowState.h"
+
+// Framework
+#include "ui/framework/Command.h"
+
+// Folders
+#include "ui/folders/FolderMessages.h"
+
+// Application
+#include "ui/app/TrailmarkApp.h"
+#include "ui/frame/BasicWindow.h"
+#include "ui/frame/MainFrame.h"
+#include "ui/frame/WindowList.h"
+#include "ui/frame/WindowTaskBar.h"
+
+// Resources
+#include "res/resource.h"
+
+// Tests
+#include "ui/FolderTestSupport.h"
+#include "ui/UiTestSupport.h"
+
+// Gtest
+#include <gtest/gtest.h>
+
+// Standard library
+#include <memory>
+
+namespace {
+
+using foldertest::PumpUntil;
+
+// A document window with an icon the test chooses, which takes drags.
+class IconWindow : public CBasicWindow {
+public:
+    IconWindow(const std::string& title, int iconIndex) : CBasicWindow(MakeState(title)), icon(iconIndex) {}
+    int GetIconIndex() const override { return icon; }
+    int icon;
+    int dragOvers = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != UWM_DRAGOVER) return CBasicWindow::WindowProc(message, wParam, lParam);
+        ++dragOvers;
+        return DROPEFFECT_COPY;
+    }
+
+private:
+    static WindowState MakeState(const std::string& title)
+    {
+        WindowState state;
+        state.path = title;
+        state.kind = WindowKind::Search;
+        state.rect = {0, 0, 300, 200};
+        return state;
+    }
+};
+
+class TaskBar : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        uitest::WipeProgramKeys();
+        StartApp();
+        ASSERT_TRUE(Frame().ApplyWindowMode(0));
+        if (!Frame().TaskbarVisible()) Command(ID_VIEW_TASKBAR);
+        ASSERT_TRUE(Frame().TaskbarVisible());
+    }
+    void TearDown() override
+    {
+        if (m_app) CloseApp();
+        uitest::WipeProgramKeys();
+    }
+    void StartApp()
+    {
+        m_app = std::make_unique<CTrailmarkApp>();
+        ASSERT_TRUE(m_app->InitInstance());
+    }
+    void CloseApp()
+    {
+        ::PostMessageA(m_app->MainWindow(), WM_CLOSE, 0, 0);
+        m_app->RunMessageLoop();
+        m_app->ExitInstance();
+        m_app.reset();
+    }
+    CMainFrame& Frame() { return *m_app->MainFrame(); }
+    CWindowTabs& Tabs() { return Frame().TaskBar().Tabs(); }
+    CWindowList& List() { return CWindowList::Instance(); }
+    void Command(UINT id) { ::SendMessageA(Frame().Handle(), WM_COMMAND, id, 0); }
+    bool Enabled(UINT id) { return ui::QueryCommand(Frame().FirstCommandTarget(), id).enabled; }
+
+    IconWindow* OpenIconWindow(const std::string& title, int icon = 1)
+    {
+        auto* window = new IconWindow(title, icon);
+        if (!window->CreateDocument(Frame().MdiClient())) {
+            delete window;
+            return nullptr;
+        }
+        List().ActivateWindow(window);
+        return window;
+    }
+    RECT ItemRect(int index)
+    {
+        RECT rect = {};
+        ::SendMessageA(Tabs().Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+        return rect;
+    }
+    std::string ItemText(int index)
+    {
+        char text[MAX_PATH] = "";
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof(text);
+        ::SendMessageA(Tabs().Handle(), TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
+    std::string ToolTipText(int index)
+    {
+        char text[MAX_PATH] = "";
+        TOOLINFOA tool = {};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = Tabs().Handle();
+        tool.uId = static_cast<UINT_PTR>(index);
+        tool.lpszText = text;
+        HWND tips = reinterpret_cast<HWND>(::SendMessageA(Tabs().Handle(), TCM_GETTOOLTIPS, 0, 0));
+        ::SendMessageA(tips, TTM_GETTEXTA, sizeof(text), reinterpret_cast<LPARAM>(&tool));
+        return text;
+    }
+    // Folder windows still listing refuse to close at once.
+    void WaitUntilWindowsCanClose()
+    {
+        PumpUntil([&] {
+            for (const CBasicWindow* window : List().Windows())
+                if (!window->CanCloseNow()) return false;
+            return true;
+        });
+    }
+    // Sizes the restored frame so that its client area is `width` pixels wide.
+    void SetFrameClientWidth(int width)
+    {
+        ::ShowWindow(Frame().Handle(), SW_RESTORE);
+        RECT outer, client;
+        ::GetWindowRect(Frame().Handle(), &outer);
+        ::GetClientRect(Frame().Handle(), &client);
+        ::SetWindowPos(Frame().Handle(), nullptr, 0, 0, width + (outer.right - outer.left) - client.right,
+                       outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER);
+    }
+
+    uitest::MessageRecorder m_messages;
+    std::unique_ptr<CTrailmarkApp> m_app;
+};
+
+TEST_F(TaskBar, ButtonsShareTheFrameWidthUpTo200Pixels)
+{
+    SetFrameClientWidth(1000);
+    ASSERT_EQ(List().Windows().size(), 1u);  // the start folder
+    std::vector<IconWindow*> opened;
+    for (int i = 0; i < 8; ++i) opened.push_back(OpenIconWindow("Window " + std::to_string(i)));
+    ASSERT_EQ(Tabs().Count(), 9);
+    EXPECT_EQ(Tabs().ButtonWidth(), 100);
+    const RECT first = ItemRect(0);
+    const RECT last = ItemRect(8);
+    EXPECT_EQ(first.right - first.left, 100);
+    EXPECT_EQ(last.top, first.top);  // one row
+    // The buttons follow the windows' order, and each carries its window's title.
+    EXPECT_EQ(ItemText(3), "Window 2");
+    EXPECT_EQ(ToolTipText(3), "Window 2");
+
+    for (IconWindow* window : opened) ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(Tabs().Count(), 1);
+    EXPECT_EQ(Tabs().ButtonWidth(), 200);
+    EXPECT_EQ(ItemRect(0).right - ItemRect(0).left, 200);
+    // The buttons sit along the bottom, right above the status bar.
+    RECT bar, status;
+    ::GetWindowRect(Frame().TaskBar().Handle(), &bar);
+    ::GetWindowRect(Frame().Status().Handle(), &status);
+    EXPECT_EQ(bar.bottom, status.top);
+}
+
+TEST_F(TaskBar, ATitleChangeRenewsTheImageOnlyWhenTheIconChanged)
+{
+    IconWindow* window = OpenIconWindow("Report", 2);
+    ASSERT_NE(window, nullptr);
+    const int index = Frame().TaskBar().IndexOf(window->Handle());
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(Tabs().Image(index), 2);
+
+    window->icon = 4;
+    ::SetWindowTextA(window->Handle(), "Renamed report");
+    ::SendMessageA(Frame().Handle(), UWM_WINDOWTITLECHANGED, reinterpret_cast<WPARAM>(window->Handle()), 0);
+    EXPECT_EQ(ItemText(index), "Renamed report");
+    EXPECT_EQ(ToolTipText(index), "Renamed report");
+    EXPECT_EQ(Tabs().Image(index), 2);
+
+    ::SendMessageA(Frame().Handle(), UWM_WINDOWTITLECHANGED, reinterpret_cast<WPARAM>(window->Handle()),
+                   kTitleAndIconChanged);
+    EXPECT_EQ(Tabs().Image(index), 4);
+}
+
+TEST_F(TaskBar, ClickingAButtonActivatesItsWindow)
+{
+    IconWindow* first = OpenIconWindow("First");
+    IconWindow* second = OpenIconWindow("Second");
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(List().Active(), second);
+    const int index = Frame().TaskBar().IndexOf(first->Handle());
+    const RECT rect = ItemRect(index);
+    ::SendMessageA(Tabs().Handle(), WM_LBUTTONDOWN, MK_LBUTTON,
+                   MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
+    EXPECT_EQ(List().Active(), first);
+    EXPECT_EQ(Tabs().Selected(), index);
+
+    // A minimized window comes back from its button.
+    ::SendMessageA(first->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_FALSE(::IsWindowVisible(first->Handle()));
+    ::SendMessageA(Tabs().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rect.left + 2, rect.top + 2));
+    EXPECT_TRUE(::IsWindowVisible(first->Handle()));
+    EXPECT_FALSE(::IsIconic(first->Handle()));
+}
+
+TEST_F(TaskBar, TheCommandMovesMinimizedWindowsBetweenBarAndIcons)
+{
+    IconWindow* window = OpenIconWindow("Minimized");
+    ASSERT_NE(window, nullptr);
+    RECT withBar;
+    ::GetClientRect(Frame().MdiClient(), &withBar);
+    ::SendMessageA(window->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(::IsIconic(window->Handle()));
+    EXPECT_FALSE(::IsWindowVisible(window->Handle()));
+    EXPECT_FALSE(Enabled(ID_WINDOW_ARRANGE));
+    EXPECT_TRUE(ui::QueryCommand(Frame().FirstCommandTarget(), ID_VIEW_TASKBAR).checked);
+
+    Command(ID_VIEW_TASKBAR);
+    EXPECT_FALSE(Frame().TaskbarVisible());
+    EXPECT_TRUE(::IsWindowVisible(window->Handle()));
+    EXPECT_TRUE(::IsIconic(window->Handle()));
+    EXPECT_TRUE(Enabled(ID_WINDOW_ARRANGE));
+    RECT withoutBar;
+    ::GetClientRect(Frame().MdiClient(), &withoutBar);
+    EXPECT_GT(withoutBar.bottom, withBar.bottom);  // the document area took the bar's room
+
+    Command(ID_VIEW_TASKBAR);
+    EXPECT_TRUE(Frame().TaskbarVisible());
+    EXPECT_FALSE(::IsWindowVisible(window->Handle()));
+    EXPECT_FALSE(Enabled(ID_WINDOW_ARRANGE));
+}
+
+TEST_F(TaskBar, LeavingMaximizeModeKeepsOnlyTheActiveWindowInSight)
+{
+    IconWindow* first = OpenIconWindow("First");
+    IconWindow* second = OpenIconWindow("Second");
+    ASSERT_NE(second, nullptr);
+    Command(ID_WINDOW_AUTO_MAXIMIZE);
+    EXPECT_TRUE(::IsZoomed(second->Handle()));
+    Command(ID_WINDOW_AUTO_NONE);
+    EXPECT_EQ(List().Active(), second);
+    EXPECT_TRUE(::IsWindowVisible(second->Handle()));
+    EXPECT_FALSE(::IsZoomed(second->Handle()));
+    EXPECT_FALSE(::IsWindowVisible(first->Handle()));
+}
+
+TEST_F(TaskBar, VisibilityIsKeptOverARestartAndOverExplorerMode)
+{
+    Command(ID_VIEW_TASKBAR);
+    ASSERT_FALSE(Frame().TaskbarVisible());
+    CloseApp();
+    StartApp();
+    EXPECT_EQ(m_app->Settings().GetSetting(Setting::TaskbarVisible), 0);
+    EXPECT_FALSE(Frame().TaskbarVisible());
+    Command(ID_VIEW_TASKBAR);
+    CloseApp();
+    StartApp();
+    EXPECT_TRUE(Frame().TaskbarVisible());
+
+    // Explorer mode hides the bar and brings it back on leaving.
+    WaitUntilWindowsCanClose();
+    ASSERT_TRUE(Frame().ApplyWindowMode(1));
+    EXPECT_FALSE(Frame().TaskbarVisible());
+    EXPECT_EQ(m_app->Settings().GetSetting(Setting::TaskbarBeforeExplorerMode), 1);
+    WaitUntilWindowsCanClose();
+    ASSERT_TRUE(Frame().ApplyWindowMode(0));
+    EXPECT_TRUE(Frame().TaskbarVisible());
+}
+
+TEST_F(TaskBar, ADragOverAButtonMaximizesItsWindowAndAsksIt)
+{
+    IconWindow* target = OpenIconWindow("Target");
+    OpenIconWindow("Other");
+    const RECT rect = ItemRect(Frame().TaskBar().IndexOf(target->Handle()));
+    POINT over = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ::ClientToScreen(Tabs().Handle(), &over);
+    IDropTarget* drop = Tabs().DropTarget();
+    ASSERT_NE(drop, nullptr);
+
+    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    EXPECT_EQ(drop->DragEnter(nullptr, 0, {over.x, over.y}, &effect), S_OK);
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
+    EXPECT_EQ(target->dragOvers, 1);
+    EXPECT_TRUE(::IsZoomed(target->Handle()));
+
+    // Past the last button nothing takes the drag.
+    RECT tabs;
+    ::GetClientRect(Tabs().Handle(), &tabs);
+    POINT beyond = {tabs.right - 2, over.y};
+    ::ClientToScreen(Tabs().Handle(), &beyond);
+    beyond.y = over.y;
+    effect = DROPEFFECT_COPY;
+    drop->DragOver(0, {beyond.x, beyond.y}, &effect);
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_EQ(target->dragOvers, 1);
+    drop->DragLeave();
+}
+
+}  // namespace
