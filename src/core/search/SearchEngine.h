@@ -17,6 +17,7 @@
 #include <atomic>
 #include <cstddef>
 #include <string>
+#include <thread>
 #include <unordered_set>
 #include <vector>
 
@@ -26,7 +27,10 @@ struct FolderNode;
 struct SearchOptions {
     bool singleLevel = false;   // rules: "*.*" without tests lists only the top folder
     bool fastFind = false;      // list the folder table's folders instead of walking
-    bool secondThread = false;  // list folders ahead on a second thread
+    // List folders ahead on a second thread: waiting on the disk (or on
+    // the platform's server) then overlaps the matching, where a second
+    // processor can take it.
+    bool secondThread = std::thread::hardware_concurrency() > 1;
     const CFolderTable* folderTable = nullptr;  // Fast Find's table; null: the process's
 };
 
