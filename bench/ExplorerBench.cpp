@@ -87,7 +87,10 @@ Timing Listing(CExplorerWindow& window, const std::string& path, const std::stri
     window.Navigate(away, nullptr);
     auto pumpIdle = [&](Timing* timing, Clock::time_point start) {
         MSG msg;
-        while (view->HasWorker() || view->HasIconThread() || view->NavigationPending()) {
+        // The window's icon and watchers follow its listing: a navigation is
+        // over once they have.
+        while (view->HasWorker() || view->HasIconThread() || view->NavigationPending() ||
+               window.AfterListingPending()) {
             if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
                 ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
                 continue;

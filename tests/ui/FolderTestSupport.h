@@ -114,11 +114,11 @@ inline bool PumpUntil(const std::function<bool()>& condition, DWORD boundMs = 60
 }
 
 // The view is idle: no listing, no icon thread, nothing pending, and the
-// window's watchers started.
+// window settled.
 inline bool Idle(const CExplorerWindow& window)
 {
     const CExplorerView* view = window.ExplorerView();
-    return !view->HasWorker() && !view->HasIconThread() && !view->NavigationPending() && !window.WatchersPending();
+    return !view->HasWorker() && !view->HasIconThread() && !view->NavigationPending() && !window.AfterListingPending();
 }
 
 inline bool WaitIdle(const CExplorerWindow& window)

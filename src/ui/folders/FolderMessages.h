@@ -54,4 +54,4 @@ inline constexpr UINT UWM_WINDOWTITLECHANGED = WM_USER + 1087;
 inline constexpr UINT UWM_PAUSEWATCHERS = WM_APP + 1;   // a file operation starts in the folder
 inline constexpr UINT UWM_RESUMEWATCHERS = WM_APP + 2;  // it ended
 inline constexpr UINT UWM_FOLDERRENAMED = WM_APP + 3;   // wParam the new path of the shown folder
-inline constexpr UINT UWM_STARTWATCHERS = WM_APP + 4;   // the listing of a new place is shown
+inline constexpr UINT UWM_AFTERLISTING = WM_APP + 4;    // the listing of a new place is shown

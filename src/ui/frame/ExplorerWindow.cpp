@@ -113,6 +113,14 @@ void CExplorerWindow::RefreshTitle(bool iconChanged)
                        iconChanged ? kTitleAndIconChanged : 0);
 }
 
+void CExplorerWindow::FinishNavigation()
+{
+    m_afterListingPending = false;
+    UpdateIcon();
+    RefreshTitle(true);
+    StartWatchers();
+}
+
 void CExplorerWindow::UpdateIcon()
 {
     if (m_currentItem && m_currentItem->iconIndex < 0) m_currentItem->iconIndex = shell::IconOfPidl(m_currentItem->absoluteId);
@@ -157,7 +165,6 @@ std::string CExplorerWindow::FindWatchedPath() const
 
 void CExplorerWindow::StartWatchers()
 {
-    m_watchersPending = false;
     StopWatchers();
     m_watchedPath = FindWatchedPath();
     if (m_watchedPath.empty() || !shell::IsFolderPath(m_watchedPath)) return;
@@ -212,8 +219,8 @@ void CExplorerWindow::ShowLoading()
 void CExplorerWindow::LoadingDone()
 {
     ::KillTimer(Handle(), kLoadingTimerId);
-    // Posted: the view shows the rows before the watchers start.
-    if (m_watchersPending) ::PostMessageA(Handle(), UWM_STARTWATCHERS, 0, 0);
+    // Posted: the view shows the rows first.
+    if (m_afterListingPending) ::PostMessageA(Handle(), UWM_AFTERLISTING, 0, 0);
     if (StatusBarVisible()) ShowStatusBar(false);
     m_loading.reset();
 }
@@ -277,14 +284,12 @@ bool CExplorerWindow::Navigate(const std::string& target, LPCITEMIDLIST absolute
     SetPath(DisplayPathOf(*item));
     const std::string viewPath = pattern ? target : item->path;
     ExplorerView()->Navigate(viewPath, item);
-    RefreshTitle(true);
-    UpdateIcon();
     if (Settings().GetSetting(Setting::ExplorerMode)) list.ActivateWindow(this);
-    // Ending a change notification can hold the system up for many
-    // milliseconds: the old watchers end, and the new ones start, once the
-    // listing is on the screen.
-    if (ExplorerView()->HasWorker()) m_watchersPending = true;
-    else StartWatchers();
+    // The icon (slow to ask of some shells) and the watchers (ending a change
+    // notification can hold the system up for many milliseconds) follow once
+    // the listing is on the screen; the view has set the title already.
+    if (ExplorerView()->HasWorker()) m_afterListingPending = true;
+    else FinishNavigation();
     UpdateFreeSpace();
     return true;
 }
@@ -404,8 +409,8 @@ LRESULT CExplorerWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case UWM_PAUSEWATCHERS: StopWatchers(); return 0;
     case UWM_RESUMEWATCHERS: StartWatchers(); return 0;
-    case UWM_STARTWATCHERS:
-        if (m_watchersPending) StartWatchers();
+    case UWM_AFTERLISTING:
+        if (m_afterListingPending) FinishNavigation();
         return 0;
     case UWM_FOLDERRENAMED: FolderRenamed(reinterpret_cast<const char*>(wParam)); return 0;
     default: return CFolderWindow::WindowProc(message, wParam, lParam);

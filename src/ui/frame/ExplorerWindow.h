@@ -40,8 +40,8 @@ public:
     const std::string& WatchedPath() const { return m_watchedPath; }
     bool ContentWatcherRunning() const { return m_contentWatcher && m_contentWatcher->IsRunning(); }
     bool SizeWatcherRunning() const { return m_sizeWatcher && m_sizeWatcher->IsRunning(); }
-    // The watchers of a new place start once its listing has been shown.
-    bool WatchersPending() const { return m_watchersPending; }
+    // A new place's icon and watchers come once its listing has been shown.
+    bool AfterListingPending() const { return m_afterListingPending; }
     const LoadingIndicator* Loading() const { return m_loading.get(); }
     std::string Title() const;
 
@@ -66,6 +66,8 @@ private:
     // The folder shown was renamed: the window takes its new path.
     void FolderRenamed(const std::string& newPath);
     void StartWatchers();
+    // What a navigation does once the listing is shown: icon and watchers.
+    void FinishNavigation();
     void StopWatchers();
     // Sets the title and tells the taskbar, whose button takes the icon too when it changed.
     void RefreshTitle(bool iconChanged);
@@ -87,7 +89,7 @@ private:
     bool m_fromForward = false;
     bool m_fromBack = false;
     std::string m_watchedPath;
-    bool m_watchersPending = false;
+    bool m_afterListingPending = false;
     HICON m_icon = nullptr;
 
     static bool s_historyMenuOpen;
