@@ -1,8 +1,9 @@
 #pragma once
 // Native builds only: how Windows paths reach the host's file system. A path
-// that starts with a drive letter ("X:" or "X:\...") is looked up in a map set
-// by tests (an unmapped drive does not exist); every other path is taken as a
-// host path. Backslashes become slashes.
+// that starts with a drive letter ("X:" or "X:\...") is looked up in the
+// native lister's drive map, which tests set (an unmapped drive does not
+// exist; Z: is the host's root); every other path is taken as a host path.
+// Backslashes become slashes.
 
 // Standard library
 #include <string>

@@ -128,6 +128,8 @@ std::optional<std::string> PosixDirectoryLister::HostPath(const std::string& pat
     const std::optional<Drive> drive = DriveOf(path[0]);
     if (!drive) return std::nullopt;
     std::string host = drive->hostFolder;
+    // "T:x" is relative to the drive's root here: there is no current folder.
+    if (path.size() > 2 && path[2] != '\\' && path[2] != '/' && (host.empty() || host.back() != '/')) host += '/';
     for (std::size_t i = 2; i < path.size(); ++i) {
         const char c = path[i] == '\\' ? '/' : path[i];
         if (c == '/' && !host.empty() && host.back() == '/') continue;

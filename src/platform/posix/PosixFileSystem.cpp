@@ -1,10 +1,10 @@
 // Platform
 #include "platform/FileSystem.h"
 #include "platform/posix/DriveMap.h"
+#include "platform/posix/PosixDirectoryLister.h"
 
 // Standard library
 #include <cctype>
-#include <map>
 
 // POSIX
 #include <dirent.h>
@@ -13,12 +13,6 @@
 
 namespace platform {
 namespace {
-
-std::map<char, std::string>& Drives()
-{
-    static std::map<char, std::string> drives;
-    return drives;
-}
 
 bool HasDriveLetter(const std::string& path)
 {
@@ -41,21 +35,24 @@ bool LStat(const std::string& path, struct stat& status)
 
 }  // namespace
 
+// One map for the whole native platform: the lister's, so that files the
+// program writes and folders it lists are the same ones.
 void MapDrive(char letter, const std::string& hostFolder)
 {
-    Drives()[static_cast<char>(std::toupper(static_cast<unsigned char>(letter)))] = hostFolder;
+    SystemPosixLister().MapDrive(letter, hostFolder, DriveType::Fixed);
 }
 
-void UnmapAllDrives() { Drives().clear(); }
+// Back to the start: only Z:, the host's root.
+void UnmapAllDrives()
+{
+    for (char letter = 'A'; letter <= 'Y'; ++letter) SystemPosixLister().MapDrive(letter, {}, DriveType::NoRootDir);
+    SystemPosixLister().MapDrive('Z', "/", DriveType::Fixed);
+}
 
 std::string HostPath(const std::string& windowsPath)
 {
     if (!HasDriveLetter(windowsPath)) return Slashes(windowsPath);
-    auto it = Drives().find(static_cast<char>(std::toupper(static_cast<unsigned char>(windowsPath[0]))));
-    if (it == Drives().end()) return {};
-    std::string rest = Slashes(windowsPath.substr(2));
-    if (!rest.empty() && rest[0] != '/') rest.insert(rest.begin(), '/');
-    return it->second + rest;
+    return SystemPosixLister().HostPath(windowsPath).value_or(std::string());
 }
 
 bool IsDirectory(const std::string& path)
