@@ -164,6 +164,9 @@ void CFilesView::ClearList()
     m_list.SetState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     m_rows.clear();
     m_list.SetCount(0);
+    ::UpdateWindow(m_list.Handle());
+    // An empty list shows no scroll bars until the next fill needs them.
+    ::ShowScrollBar(m_list.Handle(), SB_BOTH, FALSE);
     if (m_ownsItems) m_store.reset();
 }
 
