@@ -1,57 +1,25 @@
+// The criteria sheet in each of its uses: what it opens with, what it
+// refuses before a page is left, and what it stores.
+
 // Core
 #include "core/search/Condition.h"
 #include "core/search/FindTypeList.h"
 
-// Framework
-#include "ui/framework/MessageBox.h"
-
-// Application
-#include "ui/app/TrailmarkApp.h"
-
 // Search
 #include "ui/search/CriteriaSheet.h"
 
-// Resources
-#include "res/resource.h"
-
 // Tests
-#include "ui/UiTestSupport.h"
 #include "ui/UserDialogDriver.h"
-#include "ui/UserTestSupport.h"
-
-// Standard library
-#include <memory>
-#include <string>
-#include <vector>
-
-// Windows
-#include <commctrl.h>
-
-// Gtest
-#include <gtest/gtest.h>
 
 namespace {
 
 using namespace uitest;
 
-struct ShownMessage {
-    std::string text;
-    UINT flags;
-};
-
 std::vector<std::string> TabTexts(HWND sheet)
 {
     HWND tabs = PropSheet_GetTabControl(sheet);
     std::vector<std::string> texts;
-    for (int i = 0; i < TabCtrl_GetItemCount(tabs); ++i) {
-        char text[64] = "";
-        TCITEMA item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof(text);
-        ::SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-        texts.push_back(text);
-    }
+    for (int i = 0; i < TabCtrl_GetItemCount(tabs); ++i) texts.push_back(TabText(tabs, i));
     return texts;
 }
 
@@ -63,9 +31,6 @@ bool Checked(HWND sheet, int id)
 {
     return ::SendMessageA(FindControl(sheet, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
-
-// A click on a radio button or check box, with its notification, at once.
-void ClickNow(HWND sheet, int id) { ::SendMessageA(FindControl(sheet, id), BM_CLICK, 0, 0); }
 
 void PickDay(HWND sheet, int id, WORD year, WORD month, WORD day)
 {
@@ -85,27 +50,12 @@ void ChooseLookIn(HWND sheet, int index)
                    reinterpret_cast<LPARAM>(box));
 }
 
-class CriteriaSheet : public testing::Test {
+class CriteriaSheet : public AppTest {
 protected:
     void SetUp() override
     {
-        WipeProgramKeys();
-        ui::SetMessageHook([this](const std::string& text, UINT flags) {
-            m_messages.push_back({text, flags});
-            return IDOK;
-        });
-        m_app = std::make_unique<CTrailmarkApp>();
-        ASSERT_TRUE(m_app->InitInstance());
-        m_messages.clear();
-    }
-
-    void TearDown() override
-    {
-        if (m_app) CloseApp(*m_app);
-        m_app.reset();
-        ui::SetMessageHook(nullptr);
-        RemoveUserDirectories({});
-        WipeProgramKeys();
+        ASSERT_NO_FATAL_FAILURE(AppTest::SetUp());
+        m_messages.Clear();
     }
 
     // Runs the sheet with the script's steps; gives EditCriteria's answer.
@@ -113,21 +63,16 @@ protected:
              const std::string& presetFolder = std::string(), bool* alwaysAddFolders = nullptr)
     {
         const bool ok = EditCriteria(m_app->MainWindow(), variant, criteria, presetFolder, alwaysAddFolders);
-        EXPECT_TRUE(script.Finished());
-        EXPECT_FALSE(script.GaveUp());
+        script.ExpectDone();
         return ok;
     }
 
     void ExpectOneMessage(const char* text)
     {
-        ASSERT_EQ(m_messages.size(), 1u);
-        EXPECT_EQ(m_messages[0].text, text);
-        EXPECT_EQ(m_messages[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
-        m_messages.clear();
+        ASSERT_EQ(m_messages.texts, std::vector<std::string>{text});
+        EXPECT_EQ(m_messages.flags[0] & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+        m_messages.Clear();
     }
-
-    std::unique_ptr<CTrailmarkApp> m_app;
-    std::vector<ShownMessage> m_messages;
 };
 
 TEST_F(CriteriaSheet, AddingStoresDefaultsForEmptyTextsAndKeepsThePatternsInTheHistory)
@@ -159,7 +104,7 @@ TEST_F(CriteriaSheet, AddingStoresDefaultsForEmptyTextsAndKeepsThePatternsInTheH
     EXPECT_EQ(criteria.Folder(), "C:\\");
     EXPECT_FALSE(criteria.IncludeSubfolders());
     EXPECT_FALSE(criteria.SearchLocalDrives());
-    EXPECT_TRUE(m_messages.empty());
+    EXPECT_TRUE(m_messages.texts.empty());
     EXPECT_EQ(m_app->FindTypes()->Texts(), (std::vector<std::string>{"*.*", "*.doc"}));
     // The history is kept in its section at once.
     CFindTypeList stored(m_app->Settings());
@@ -201,7 +146,7 @@ TEST_F(CriteriaSheet, SizePageMendsSmallerThanZeroAndRefusesBetweenFiveAndFive)
         Type(sheet, IDC_SIZE_SMALLER_VALUE, "0");
         ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 2));
         EXPECT_EQ(Text(sheet, IDC_SIZE_SMALLER_VALUE), "1");
-        EXPECT_TRUE(m_messages.empty());
+        EXPECT_TRUE(m_messages.texts.empty());
 
         ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 1));
         ClickNow(sheet, IDC_SIZE_BETWEEN);
@@ -220,10 +165,10 @@ TEST_F(CriteriaSheet, SizePageMendsSmallerThanZeroAndRefusesBetweenFiveAndFive)
     EXPECT_EQ(criteria.Size(SizeKind::Between).high, 6u);
     EXPECT_EQ(criteria.Size(SizeKind::Between).unit, SizeUnit::Megabytes);
     EXPECT_EQ(criteria.Size(SizeKind::Smaller).high, 1u);
-    EXPECT_TRUE(m_messages.empty());
+    EXPECT_TRUE(m_messages.texts.empty());
 }
 
-TEST_F(CriteriaSheet, DatePageAcceptsTheSameDayTwiceAndRefusesReversedDays)
+TEST_F(CriteriaSheet, DatePageAcceptsTheSameDayTwiceRefusesReversedDaysAndTheTickedAttributesAreKept)
 {
     CCondition criteria("Dates");
     DialogScript script;
@@ -241,7 +186,10 @@ TEST_F(CriteriaSheet, DatePageAcceptsTheSameDayTwiceAndRefusesReversedDays)
         ExpectOneMessage("The first date entry must be before than the second!");
         PickDay(sheet, IDC_DATE_LOW, 2024, 5, 7);
         EXPECT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 3));
-        EXPECT_TRUE(m_messages.empty());
+        EXPECT_TRUE(m_messages.texts.empty());
+        ClickNow(sheet, IDC_ATTR_TYPED);
+        ClickNow(sheet, IDC_ATTR_HIDDEN);
+        ClickNow(sheet, IDC_ATTR_DIRECTORY);
         Click(sheet, IDOK);
     });
     ASSERT_TRUE(Run(script, CriteriaSheetVariant::EditCriteria, criteria));
@@ -253,20 +201,6 @@ TEST_F(CriteriaSheet, DatePageAcceptsTheSameDayTwiceAndRefusesReversedDays)
     const std::int64_t midnight = 1715040000;  // 2024-05-07 00:00:00
     EXPECT_EQ(date.lowDate, midnight);
     EXPECT_EQ(date.highDate, midnight);
-}
-
-TEST_F(CriteriaSheet, AttributesPageStoresTheTickedFlags)
-{
-    CCondition criteria("Hidden");
-    DialogScript script;
-    script.Then(IDOK, [&](HWND sheet) {
-        ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 3));
-        ClickNow(sheet, IDC_ATTR_TYPED);
-        ClickNow(sheet, IDC_ATTR_HIDDEN);
-        ClickNow(sheet, IDC_ATTR_DIRECTORY);
-        Click(sheet, IDOK);
-    });
-    ASSERT_TRUE(Run(script, CriteriaSheetVariant::EditCriteria, criteria));
     EXPECT_EQ(criteria.Attributes().allFiles, 0);
     EXPECT_EQ(criteria.Attributes().Mask(), platform::kAttrHidden | platform::kAttrDirectory);
 }

@@ -1,31 +1,19 @@
 // The files view on real folders: sorting and its header mark, the filter
 // commands, names edited in the list, cut marks and column widths.
 
-// Tests
-#include "ui/FolderTestSupport.h"
-#include "ui/UserDialogDriver.h"
-
 // Core
 #include "core/folders/CutList.h"
-
-// Folders
-#include "ui/folders/FolderMessages.h"
 
 // Framework
 #include "ui/framework/Clipboard.h"
 
+// Tests
+#include "ui/FolderTestSupport.h"
+#include "ui/UserDialogDriver.h"
+
 namespace {
 
-using foldertest::FolderTest;
-using foldertest::PumpUntil;
-using foldertest::RowNames;
-using foldertest::Sorted;
-using foldertest::TempFolder;
-using foldertest::WaitIdle;
-using foldertest::WindowText;
-using uitest::Click;
-using uitest::DialogScript;
-using uitest::Type;
+using namespace uitest;
 
 using Names = std::vector<std::string>;
 
@@ -42,8 +30,7 @@ protected:
     }
     void RestartWithWindow()
     {
-        CloseApp();
-        StartApp();
+        Restart();
         m_window = Open(m_folder.Path());
         ASSERT_NE(m_window, nullptr);
     }
@@ -96,7 +83,7 @@ TEST_F(FilesView, SortingByColumnsFlipsOnlyTheSameKeyKeepsTheUpRowFirstAndMarksT
             EXPECT_EQ(ascending, step.ascending);
         }
     }
-    EXPECT_EQ(m_app->Settings().GetSetting(Setting::Arrangement), 2) << "the sort key is kept";
+    EXPECT_EQ(Settings().GetSetting(Setting::Arrangement), 2) << "the sort key is kept";
     // The marks are the header's own images, not the list's icons.
     EXPECT_EQ(ImageList_GetImageCount(Header_GetImageList(header)), 2);
 
@@ -111,7 +98,7 @@ TEST_F(FilesView, SortingByColumnsFlipsOnlyTheSameKeyKeepsTheUpRowFirstAndMarksT
 
     // Without the Size column the size sort marks no column.
     Command(*view, ID_VIEW_COLUMN_FIRST + 1);
-    EXPECT_EQ(m_app->Settings().GetSetting(Setting::ShowColumnFirst + 1), 0);
+    EXPECT_EQ(Settings().GetSetting(Setting::ShowColumnFirst + 1), 0);
     EXPECT_EQ(ColumnOf(*view, ColumnKind::Size), -1);
     EXPECT_EQ(HeaderMarkColumn(header), -1);
     Command(*view, ID_VIEW_ARRANGE_FIRST + 0);
@@ -136,14 +123,14 @@ TEST_F(FilesView, TheListFollowsChangedAppearanceSettings)
     ASSERT_NE(view, nullptr);
     auto extended = [&] { return ListView_GetExtendedListViewStyle(view->List().Handle()); };
     for (int on : {1, 0}) {
-        m_app->Settings().SetSetting(Setting::FullRowSelect, on);
-        m_app->Settings().SetSetting(Setting::DetailsGrid, on);
+        Settings().SetSetting(Setting::FullRowSelect, on);
+        Settings().SetSetting(Setting::DetailsGrid, on);
         ::SendMessageA(view->Handle(), UWM_APPEARANCECHANGED, 0, 0);
         EXPECT_EQ((extended() & LVS_EX_FULLROWSELECT) != 0, on == 1);
         EXPECT_EQ((extended() & LVS_EX_GRIDLINES) != 0, on == 1);
         EXPECT_NE(extended() & LVS_EX_SUBITEMIMAGES, 0u);
     }
-    m_app->Settings().SetSetting(Setting::FolderFontColor, RGB(200, 0, 0));
+    Settings().SetSetting(Setting::FolderFontColor, RGB(200, 0, 0));
     ::SendMessageA(view->Handle(), UWM_TEXTCOLORCHANGED, 0, 0);
     EXPECT_EQ(ListView_GetTextColor(view->List().Handle()), RGB(200, 0, 0));
 }
@@ -153,7 +140,7 @@ TEST_F(FilesView, FilterFolderListsOnlyMatchingFilesAndRemovingItListsAllAgain)
     m_folder.Dir("sub");
     CExplorerView* view = OpenSample();
     ASSERT_NE(view, nullptr);
-    m_app->Settings().SetSetting(Setting::FullPathInTitle, 1);
+    Settings().SetSetting(Setting::FullPathInTitle, 1);
     DialogScript script;
     script.Then(IDOK, [&](HWND sheet) {
         EXPECT_EQ(WindowText(sheet), "Filter Folder");
@@ -245,7 +232,7 @@ TEST_F(FilesView, CutMarksGoWhenTheClipboardTakesSomethingElse)
     EXPECT_EQ(CutList::Instance().Paths(), Names{m_folder.Path("a.txt")});
     EXPECT_EQ(ui::ClipboardText(view->Handle()), view->CutClipboardTag());
 
-    uitest::PumpFor(1500);
+    PumpFor(1500);
     EXPECT_TRUE(view->RowIsCut(row)) << "the cut stays while the clipboard holds its tag";
     ASSERT_TRUE(ui::SetClipboardText(view->Handle(), "other text"));
     EXPECT_TRUE(PumpUntil([&] { return !view->RowIsCut(row); }, 10000)) << "the 1200 timer clears the marks";

@@ -17,12 +17,7 @@
 
 namespace {
 
-using foldertest::FolderTest;
-using foldertest::ItemNames;
-using foldertest::RowNames;
-using foldertest::Sorted;
-using foldertest::TempFolder;
-using foldertest::WaitIdle;
+using namespace uitest;
 
 bool MakeShortcut(const std::string& linkPath, const std::string& target)
 {
@@ -154,13 +149,13 @@ TEST_F(FolderTest, OnlyFilesLeavesFoldersOut)
     TempFolder folder;
     folder.File("a.txt");
     folder.Dir("sub");
-    m_app->Settings().SetSetting(Setting::ShowOnlyFiles, 1);
+    Settings().SetSetting(Setting::ShowOnlyFiles, 1);
     CExplorerWindow* window = Open(folder.Path());
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(RowNames(*window->ExplorerView()), (std::vector<std::string>{"a.txt"}));
     EXPECT_EQ(ItemNames(*window->ExplorerView()), (std::set<std::string>{"a.txt"}));
 
-    m_app->Settings().SetSetting(Setting::ShowOnlyFiles, 0);
+    Settings().SetSetting(Setting::ShowOnlyFiles, 0);
     window->ExplorerView()->Refresh();
     ASSERT_TRUE(WaitIdle(*window));
     EXPECT_EQ(Sorted(RowNames(*window->ExplorerView())), (std::vector<std::string>{"a.txt", "sub"}));
@@ -172,7 +167,7 @@ TEST_F(FolderTest, AHiddenFileIsKeptButShownOnlyWithSetting24)
     folder.File("shown.txt");
     folder.File("secret.txt", 0, FILE_ATTRIBUTE_HIDDEN);
     ASSERT_TRUE(::GetFileAttributesA(folder.Path("secret.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN);
-    m_app->Settings().SetSetting(Setting::ShowHiddenFiles, 0);
+    Settings().SetSetting(Setting::ShowHiddenFiles, 0);
     CExplorerWindow* window = Open(folder.Path());
     ASSERT_NE(window, nullptr);
     CExplorerView* view = window->ExplorerView();
@@ -181,7 +176,7 @@ TEST_F(FolderTest, AHiddenFileIsKeptButShownOnlyWithSetting24)
     for (const CFileItem* item : view->AllItems())
         EXPECT_EQ(item->visible, item->name == "shown.txt") << item->name;
 
-    m_app->Settings().SetSetting(Setting::ShowHiddenFiles, 1);
+    Settings().SetSetting(Setting::ShowHiddenFiles, 1);
     view->Refresh();
     ASSERT_TRUE(WaitIdle(*window));
     EXPECT_EQ(Sorted(RowNames(*view)), (std::vector<std::string>{"secret.txt", "shown.txt"}));

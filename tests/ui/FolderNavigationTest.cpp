@@ -7,13 +7,7 @@
 
 namespace {
 
-using foldertest::FolderTest;
-using foldertest::PumpUntil;
-using foldertest::RowNames;
-using foldertest::Sorted;
-using foldertest::TempFolder;
-using foldertest::WaitIdle;
-using foldertest::WindowText;
+using namespace uitest;
 
 TEST_F(FolderTest, NavigatingTwiceQuicklyListsTheSecondPath)
 {
@@ -119,7 +113,7 @@ TEST_F(FolderTest, TitlesFollowTheFullPathSetting)
 {
     TempFolder x;
     x.Dir("Letters");
-    m_app->Settings().SetSetting(Setting::FullPathInTitle, 0);
+    Settings().SetSetting(Setting::FullPathInTitle, 0);
     CExplorerWindow* window = Open(x.Path("Letters"));
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(WindowText(window->Handle()), "Letters");
@@ -127,7 +121,7 @@ TEST_F(FolderTest, TitlesFollowTheFullPathSetting)
     ASSERT_TRUE(WaitIdle(*window));
     EXPECT_EQ(WindowText(window->Handle()), "C:\\") << "a root's only separator is its last character";
 
-    m_app->Settings().SetSetting(Setting::FullPathInTitle, 1);
+    Settings().SetSetting(Setting::FullPathInTitle, 1);
     ASSERT_TRUE(window->Navigate(x.Path("Letters"), nullptr));
     ASSERT_TRUE(WaitIdle(*window));
     EXPECT_EQ(WindowText(window->Handle()), x.Path("Letters"));

@@ -1,26 +1,22 @@
 // Folder windows as windows: query windows' run display, system commands in
 // the window modes, the running threads and the folder thread.
 
-// Tests
-#include "ui/FolderTestSupport.h"
-
 // Core
 #include "core/frame/WindowRules.h"
 #include "core/search/SearchSink.h"
 
 // Folders
 #include "ui/folders/BaseThread.h"
-#include "ui/folders/FolderMessages.h"
 
 // Application
 #include "ui/frame/QueryWindow.h"
 
+// Tests
+#include "ui/FolderTestSupport.h"
+
 namespace {
 
-using foldertest::FolderTest;
-using foldertest::PumpUntil;
-using foldertest::TempFolder;
-using foldertest::WaitIdle;
+using namespace uitest;
 
 class CountingQueryWindow : public CQueryWindow {
 public:
@@ -31,23 +27,9 @@ protected:
     void StopRun() override { ++stops; }
 };
 
-CountingQueryWindow* OpenQueryWindow(CTrailmarkApp& app)
-{
-    WindowState state;
-    state.path = "Search Results";
-    state.kind = WindowKind::Search;
-    state.rect = {0, 0, 400, 300};
-    auto* window = new CountingQueryWindow(state);
-    if (!window->CreateDocument(app.MainFrame()->MdiClient())) {
-        delete window;
-        return nullptr;
-    }
-    return window;
-}
-
 TEST_F(FolderTest, AQueryWindowShowsItsRunWithAStopButton)
 {
-    CountingQueryWindow* window = OpenQueryWindow(*m_app);
+    auto* window = OpenDocument(*m_app, new CountingQueryWindow(DocumentState("Search Results")));
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->GetIconIndex(), 1);
     EXPECT_FALSE(window->StatusBarVisible());
@@ -76,14 +58,14 @@ TEST_F(FolderTest, ExplorerModeIgnoresSizingAndMaximizeModeAsksBeforeARestore)
     TempFolder x;
     CExplorerWindow* window = Open(x.Path());
     ASSERT_NE(window, nullptr);
-    m_app->Settings().SetSetting(Setting::ExplorerMode, 1);
+    Settings().SetSetting(Setting::ExplorerMode, 1);
     ::SendMessageA(window->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_FALSE(::IsIconic(window->Handle()));
     ::SendMessageA(window->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(::IsWindow(window->Handle()));
-    m_app->Settings().SetSetting(Setting::ExplorerMode, 0);
+    Settings().SetSetting(Setting::ExplorerMode, 0);
 
-    m_app->Settings().SetSetting(Setting::ArrangeMode, static_cast<int>(ArrangeMode::Maximize));
+    Settings().SetSetting(Setting::ArrangeMode, static_cast<int>(ArrangeMode::Maximize));
     ::SendMessageA(::GetParent(window->Handle()), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(window->Handle()), 0);
     ASSERT_TRUE(::IsZoomed(window->Handle()));
     m_messages.answers = {IDNO, IDYES};
@@ -91,7 +73,7 @@ TEST_F(FolderTest, ExplorerModeIgnoresSizingAndMaximizeModeAsksBeforeARestore)
     EXPECT_TRUE(::IsZoomed(window->Handle())) << "No keeps the mode and the window";
     ::SendMessageA(window->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_FALSE(::IsZoomed(window->Handle()));
-    EXPECT_EQ(m_app->Settings().GetSetting(Setting::ArrangeMode), static_cast<int>(ArrangeMode::None));
+    EXPECT_EQ(Settings().GetSetting(Setting::ArrangeMode), static_cast<int>(ArrangeMode::None));
     ASSERT_EQ(m_messages.texts.size(), 2u);
     EXPECT_EQ(m_messages.texts[0], "Cannot restore the window in 'Auto Maximize ' mode.\n\nWould you like "
                                    "Trailmark to cancel 'Auto Maximize' mode?");

@@ -1,57 +1,20 @@
 // The location box: the places it lists in each mode, choosing one, Enter on
 // a typed path, its editing keys; and the explorer view's background menu.
 
+// Framework
+#include "ui/framework/Clipboard.h"
+
 // Tests
 #include "ui/FolderTestSupport.h"
 
-// Folders
-#include "ui/folders/FolderMessages.h"
-
 // Standard library
 #include <cctype>
-#include <cstring>
-#include <initializer_list>
-#include <set>
-#include <string>
-#include <vector>
 
 namespace {
 
-using foldertest::FolderTest;
-using foldertest::PumpUntil;
-using foldertest::TempFolder;
-using foldertest::WaitIdle;
+using namespace uitest;
 
 constexpr UINT kBoxId = 201;
-
-// Keys the thread believes held while the object lives.
-class HeldKeys {
-public:
-    explicit HeldKeys(std::initializer_list<int> keys)
-    {
-        ::GetKeyboardState(m_saved);
-        BYTE state[256];
-        std::memcpy(state, m_saved, sizeof(state));
-        for (int key : keys) state[key] |= 0x80;
-        ::SetKeyboardState(state);
-    }
-    ~HeldKeys() { ::SetKeyboardState(m_saved); }
-
-private:
-    BYTE m_saved[256] = {};
-};
-
-std::string ClipboardText()
-{
-    std::string text;
-    if (!::OpenClipboard(nullptr)) return text;
-    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) text = bytes;
-        ::GlobalUnlock(data);
-    }
-    ::CloseClipboard();
-    return text;
-}
 
 // The whole edit text is selected.
 bool AllSelected(const CLocationBox& box)
@@ -267,14 +230,14 @@ TEST_F(FolderTest, AddressBoxEditingKeysActOnceOnTheText)
         press('A', 0x01);
         EXPECT_TRUE(AllSelected(box));
         press('C', 0x03);
-        EXPECT_EQ(ClipboardText(), "abc");
+        EXPECT_EQ(ui::ClipboardText(nullptr), "abc");
         ::SendMessageA(edit, EM_SETSEL, 3, 3);
         press('V', 0x16);
         EXPECT_EQ(box.Text(), "abcabc") << "one key press pastes once";
         box.SelectAllText();
         press('X', 0x18);
         EXPECT_EQ(box.Text(), "");
-        EXPECT_EQ(ClipboardText(), "abcabc");
+        EXPECT_EQ(ui::ClipboardText(nullptr), "abcabc");
     }
     {
         HeldKeys shift({VK_SHIFT});
@@ -289,7 +252,7 @@ TEST_F(FolderTest, AddressBoxEditingKeysActOnceOnTheText)
         box.SetText("xyz");
         box.SelectAllText();
         press(VK_INSERT, 0);
-        EXPECT_EQ(ClipboardText(), "xyz");
+        EXPECT_EQ(ui::ClipboardText(nullptr), "xyz");
     }
     // The frame's accelerators reach the box while its edit field has the focus.
     ::SetFocus(edit);
@@ -307,8 +270,6 @@ TEST_F(FolderTest, AddressBoxEditingKeysActOnceOnTheText)
     EXPECT_EQ(box.Text(), "yz");
 }
 
-bool HasId(HMENU menu, UINT id) { return ::GetMenuState(menu, id, MF_BYCOMMAND) != static_cast<UINT>(-1); }
-
 TEST_F(FolderTest, BackgroundMenuOffersTheViewItemsAndCarriesThemOut)
 {
     TempFolder start;
@@ -320,14 +281,14 @@ TEST_F(FolderTest, BackgroundMenuOffersTheViewItemsAndCarriesThemOut)
     CExplorerView::MenuPtr menu = view->BuildBackgroundMenu(shellMenu);
     ASSERT_TRUE(menu);
 
-    for (UINT id = ID_VIEW_LARGE_ICONS; id <= ID_VIEW_DETAILS; ++id) EXPECT_TRUE(HasId(menu.get(), id)) << id;
+    for (UINT id = ID_VIEW_LARGE_ICONS; id <= ID_VIEW_DETAILS; ++id) EXPECT_TRUE(HasCommand(menu.get(), id)) << id;
     for (UINT id : {ID_VIEW_ARRANGE_BYNAME, ID_VIEW_ARRANGE_BYDATE, ID_VIEW_ARRANGE_BYATTRIBUTES, ID_VIEW_REFRESH,
                     ID_FILES_PROPERTIES})
-        EXPECT_TRUE(HasId(menu.get(), id)) << id;
-    EXPECT_TRUE(::GetMenuState(menu.get(), ID_VIEW_DETAILS, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_FALSE(::GetMenuState(menu.get(), ID_VIEW_LIST, MF_BYCOMMAND) & MF_CHECKED);
+        EXPECT_TRUE(HasCommand(menu.get(), id)) << id;
+    EXPECT_TRUE(IsChecked(menu.get(), ID_VIEW_DETAILS));
+    EXPECT_FALSE(IsChecked(menu.get(), ID_VIEW_LIST));
     const ui::CommandState paste = ui::QueryCommand(view, ID_FILES_PASTE);
-    EXPECT_EQ(HasId(menu.get(), ID_FILES_PASTE), paste.handled && paste.enabled);
+    EXPECT_EQ(HasCommand(menu.get(), ID_FILES_PASTE), paste.handled && paste.enabled);
 
     // The shell's items keep below the view's commands, no text twice, and
     // no separator at an end or twice in a row.
@@ -359,8 +320,8 @@ TEST_F(FolderTest, BackgroundMenuOffersTheViewItemsAndCarriesThemOut)
     view->RunBackgroundCommand(ID_VIEW_ARRANGE_BYSIZE, shellMenu.Get());
     EXPECT_EQ(view->SortMode(), 3);
     menu = view->BuildBackgroundMenu(shellMenu);
-    EXPECT_TRUE(::GetMenuState(menu.get(), ID_VIEW_LIST, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_TRUE(::GetMenuState(menu.get(), ID_VIEW_ARRANGE_BYSIZE, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(IsChecked(menu.get(), ID_VIEW_LIST));
+    EXPECT_TRUE(IsChecked(menu.get(), ID_VIEW_ARRANGE_BYSIZE));
     view->RunBackgroundCommand(ID_VIEW_REFRESH, shellMenu.Get());
     ASSERT_TRUE(WaitIdle(*window));
     EXPECT_EQ(view->RowCount(), 2) << "the up row and one.txt";
