@@ -15,8 +15,6 @@ namespace {
 
 using namespace uitest;
 
-using Names = std::vector<std::string>;
-
 class FilesView : public FolderTest {
 protected:
     // Three files of different sizes and extensions, two with the same one.
@@ -25,14 +23,7 @@ protected:
         m_folder.File("b.log", 3000);
         m_folder.File("a.txt", 20000);
         m_folder.File("c.log", 100);
-        m_window = Open(m_folder.Path());
-        return m_window ? m_window->ExplorerView() : nullptr;
-    }
-    void RestartWithWindow()
-    {
-        Restart();
-        m_window = Open(m_folder.Path());
-        ASSERT_NE(m_window, nullptr);
+        return OpenView(m_folder.Path());
     }
     // A command as the menus give it: through the frame to the active window.
     void Command(CFilesView& view, UINT id)
@@ -40,15 +31,24 @@ protected:
         ASSERT_EQ(CWindowList::Instance().Active(), m_window) << view.DisplayPath();
         ::SendMessageA(m_app->MainWindow(), WM_COMMAND, id, 0);
     }
+    // Runs a command whose criteria sheet, titled `title`, takes the patterns and OK.
+    void FilterCommand(CFilesView& view, UINT id, const char* title, const char* patterns)
+    {
+        DialogScript script;
+        script.Then(IDOK, [&](HWND sheet) {
+            EXPECT_EQ(WindowText(sheet), title);
+            Type(sheet, IDC_CRITERIA_PATTERNS, patterns);
+            Click(sheet, IDOK);
+        });
+        Command(view, id);
+        script.ExpectDone();
+    }
     int ColumnOf(const CFilesView& view, ColumnKind kind)
     {
         const std::vector<ColumnKind> columns = view.Columns();
         const auto found = std::find(columns.begin(), columns.end(), kind);
         return found == columns.end() ? -1 : static_cast<int>(found - columns.begin());
     }
-
-    TempFolder m_folder;
-    CExplorerWindow* m_window = nullptr;
 };
 
 TEST_F(FilesView, SortingByColumnsFlipsOnlyTheSameKeyKeepsTheUpRowFirstAndMarksTheHeader)
@@ -105,7 +105,7 @@ TEST_F(FilesView, SortingByColumnsFlipsOnlyTheSameKeyKeepsTheUpRowFirstAndMarksT
     EXPECT_EQ(HeaderMarkColumn(header), 0);
 }
 
-TEST_F(FilesView, AnItemWithoutAModifiedTimeShowsNoSizeOrDates)
+TEST_F(FilesView, AnItemWithoutAModifiedTimeShowsNoSizeOrDatesAndTheListFollowsAppearanceSettings)
 {
     CExplorerView* view = OpenSample();
     ASSERT_NE(view, nullptr);
@@ -115,12 +115,7 @@ TEST_F(FilesView, AnItemWithoutAModifiedTimeShowsNoSizeOrDates)
     view->ItemAt(row)->modified = 0;
     for (ColumnKind kind : {ColumnKind::Size, ColumnKind::Modified, ColumnKind::Time})
         EXPECT_EQ(view->CellText(row, ColumnOf(*view, kind)), "") << static_cast<int>(kind);
-}
 
-TEST_F(FilesView, TheListFollowsChangedAppearanceSettings)
-{
-    CExplorerView* view = OpenSample();
-    ASSERT_NE(view, nullptr);
     auto extended = [&] { return ListView_GetExtendedListViewStyle(view->List().Handle()); };
     for (int on : {1, 0}) {
         Settings().SetSetting(Setting::FullRowSelect, on);
@@ -141,14 +136,7 @@ TEST_F(FilesView, FilterFolderListsOnlyMatchingFilesAndRemovingItListsAllAgain)
     CExplorerView* view = OpenSample();
     ASSERT_NE(view, nullptr);
     Settings().SetSetting(Setting::FullPathInTitle, 1);
-    DialogScript script;
-    script.Then(IDOK, [&](HWND sheet) {
-        EXPECT_EQ(WindowText(sheet), "Filter Folder");
-        Type(sheet, IDC_CRITERIA_PATTERNS, "*.txt");
-        Click(sheet, IDOK);
-    });
-    Command(*view, ID_EDIT_SET_FILTER);
-    EXPECT_TRUE(script.Finished());
+    FilterCommand(*view, ID_EDIT_SET_FILTER, "Filter Folder", "*.txt");
     ASSERT_TRUE(WaitIdle(*m_window));
     EXPECT_TRUE(view->IsFiltered());
     EXPECT_EQ(RowNames(*view), Names{"a.txt"});
@@ -166,14 +154,7 @@ TEST_F(FilesView, SelectByFilterSelectsTheMatchingRowsOrSaysNoneWere)
     CExplorerView* view = OpenSample();
     ASSERT_NE(view, nullptr);
     auto selectBy = [&](const char* patterns) {
-        DialogScript script;
-        script.Then(IDOK, [&](HWND sheet) {
-            EXPECT_EQ(WindowText(sheet), "Select By Filter");
-            Type(sheet, IDC_CRITERIA_PATTERNS, patterns);
-            Click(sheet, IDOK);
-        });
-        Command(*view, ID_EDIT_SELECT_BY_FILTER);
-        EXPECT_TRUE(script.Finished());
+        FilterCommand(*view, ID_EDIT_SELECT_BY_FILTER, "Select By Filter", patterns);
         Names selected;
         for (int row = view->List().NextSelected(-1); row != -1; row = view->List().NextSelected(row))
             selected.push_back(view->ItemAt(row)->name);
@@ -200,7 +181,7 @@ TEST_F(FilesView, ANameEditSwallowsInvalidCharactersAndEmptyNamesAndRenamesOnEnt
     // Escape cancels: the file keeps its name.
     ::SendMessageA(edit, WM_KEYDOWN, VK_ESCAPE, 0);
     PumpUntil([&] { return view->List().LabelEdit() == nullptr; }, 5000);
-    EXPECT_NE(::GetFileAttributesA(m_folder.Path("b.log").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(Exists(m_folder.Path("b.log")));
 
     view->EditLabel(view->RowOfName("b.log"));
     edit = view->List().LabelEdit();
@@ -212,8 +193,8 @@ TEST_F(FilesView, ANameEditSwallowsInvalidCharactersAndEmptyNamesAndRenamesOnEnt
     ::SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
     ASSERT_TRUE(PumpUntil([&] { return view->List().LabelEdit() == nullptr; }, 5000));
     ASSERT_TRUE(WaitIdle(*m_window));
-    EXPECT_EQ(::GetFileAttributesA(m_folder.Path("b.log").c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_NE(::GetFileAttributesA(m_folder.Path("renamed.log").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(Exists(m_folder.Path("b.log")));
+    EXPECT_TRUE(Exists(m_folder.Path("renamed.log")));
     const int renamed = view->RowOfName("renamed.log");
     ASSERT_GE(renamed, 1);
     EXPECT_TRUE(view->List().IsSelected(renamed));
@@ -247,8 +228,9 @@ TEST_F(FilesView, ColumnWidthsOfDetailsModeSurviveARestart)
     ASSERT_GT(type, 0);
     ListView_SetColumnWidth(view->List().Handle(), 0, 211);
     ListView_SetColumnWidth(view->List().Handle(), type, 97);
-    RestartWithWindow();
-    view = m_window->ExplorerView();
+    Restart();
+    view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
     EXPECT_EQ(ListView_GetColumnWidth(view->List().Handle(), 0), 211);
     EXPECT_EQ(ListView_GetColumnWidth(view->List().Handle(), ColumnOf(*view, ColumnKind::Type)), 97);
 

@@ -97,15 +97,19 @@ inline bool WaitIdle(const CExplorerWindow& window)
 }
 
 // The names of the rows that carry an item, in row order.
-inline std::vector<std::string> RowNames(const CFilesView& view)
+inline bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+using Names = std::vector<std::string>;
+
+inline Names RowNames(const CFilesView& view)
 {
-    std::vector<std::string> names;
+    Names names;
     for (int row = 0; row < view.RowCount(); ++row)
         if (const CFileItem* item = view.ItemAt(row)) names.push_back(item->name);
     return names;
 }
 
-inline std::vector<std::string> Sorted(std::vector<std::string> names)
+inline Names Sorted(Names names)
 {
     std::sort(names.begin(), names.end());
     return names;
@@ -144,6 +148,15 @@ protected:
         if (window) WaitIdle(*window);
         return window;
     }
+    // Opens the folder as Open does, keeps its window, and gives its view.
+    CExplorerView* OpenView(const std::string& path)
+    {
+        m_window = Open(path);
+        return m_window ? m_window->ExplorerView() : nullptr;
+    }
+
+    TempFolder m_folder;
+    CExplorerWindow* m_window = nullptr;
 };
 
 }  // namespace uitest

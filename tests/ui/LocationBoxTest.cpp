@@ -31,12 +31,18 @@ int IndexOfPath(const CLocationBox& box, const std::string& path)
     return -1;
 }
 
+// Chooses an entry as the box's drop-down list does; `owner` hears of it.
+void Choose(const CLocationBox& box, HWND owner, int index)
+{
+    ::SendMessageA(box.Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageA(owner, WM_COMMAND, MAKEWPARAM(kBoxId, CBN_SELENDOK), reinterpret_cast<LPARAM>(box.Handle()));
+}
+
 TEST_F(FolderTest, LocationBoxListsDesktopFirstChildDrivesThenTheRestIndentedByDepth)
 {
-    TempFolder start;
-    CExplorerWindow* window = Open(start.Path());
-    ASSERT_NE(window, nullptr);
-    const CLocationBox& box = window->ExplorerView()->LocationBox();
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    const CLocationBox& box = view->LocationBox();
     ASSERT_GE(box.ItemCount(), 3);
 
     char desktopPath[MAX_PATH] = "";
@@ -108,20 +114,15 @@ TEST_F(FolderTest, SearchScopeBoxOffersAllFixedDrivesThenEachDriveAndTellsItsPar
     ASSERT_GE(box.ItemCount(), 2);
 
     // The first entry names every fixed drive, and only those.
-    const std::string first = box.ItemText(0);
-    const std::string label = "Local hard drives(";
-    ASSERT_EQ(first.compare(0, label.size(), label), 0) << first;
-    ASSERT_EQ(first.back(), ')');
-    std::string listed = first.substr(label.size(), first.size() - label.size() - 1);
-    std::string expected;
-    const DWORD drives = ::GetLogicalDrives();
+    std::string fixed;
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         const std::string root = std::string(1, letter) + ":\\";
-        if ((drives & (1u << (letter - 'A'))) && ::GetDriveTypeA(root.c_str()) == DRIVE_FIXED)
-            expected += (expected.empty() ? "" : ",") + root;
+        if ((::GetLogicalDrives() & (1u << (letter - 'A'))) && ::GetDriveTypeA(root.c_str()) == DRIVE_FIXED)
+            fixed += (fixed.empty() ? "" : ",") + root;
     }
-    EXPECT_EQ(listed, expected);
-    EXPECT_NE(listed.find("C:\\"), std::string::npos);
+    EXPECT_NE(fixed.find("C:\\"), std::string::npos);
+    const std::string first = box.ItemText(0);
+    EXPECT_EQ(first, "Local hard drives(" + fixed + ")");
     EXPECT_EQ(box.ItemNode(0), nullptr);
     EXPECT_EQ(box.ItemDepth(0), 0);
     const int drive = IndexOfPath(box, "C:\\");
@@ -135,10 +136,8 @@ TEST_F(FolderTest, SearchScopeBoxOffersAllFixedDrivesThenEachDriveAndTellsItsPar
     }
 
     // Choosing, as the box's list does it: the parent learns the path and node.
-    for (int index : {0, drive}) {
-        ::SendMessageA(box.Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        ::SendMessageA(host, WM_COMMAND, MAKEWPARAM(kBoxId, CBN_SELENDOK), reinterpret_cast<LPARAM>(box.Handle()));
-    }
+    Choose(box, host, 0);
+    Choose(box, host, drive);
     ASSERT_EQ(BoxHost::chosenPaths.size(), 2u);
     EXPECT_EQ(BoxHost::chosenPaths[0], first);
     EXPECT_EQ(BoxHost::chosenHandles[0], CLocationBox::kLocalDrivesHandle);
@@ -149,20 +148,17 @@ TEST_F(FolderTest, SearchScopeBoxOffersAllFixedDrivesThenEachDriveAndTellsItsPar
     ::DestroyWindow(host);
 }
 
-TEST_F(FolderTest, ChoosingAPlaceInTheAddressBoxTakesTheWindowThere)
+TEST_F(FolderTest, ChoosingAPlaceOrPressingEnterInTheAddressBoxTakesTheWindowThere)
 {
-    TempFolder start;
-    CExplorerWindow* window = Open(start.Path());
-    ASSERT_NE(window, nullptr);
-    CExplorerView* view = window->ExplorerView();
+    m_folder.Dir("inner");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
     CLocationBox& box = view->LocationBox();
     const int drive = IndexOfPath(box, "C:\\");
     ASSERT_GE(drive, 0);
-    ::SendMessageA(box.Handle(), CB_SETCURSEL, static_cast<WPARAM>(drive), 0);
-    ::SendMessageA(view->Handle(), WM_COMMAND, MAKEWPARAM(kBoxId, CBN_SELENDOK),
-                   reinterpret_cast<LPARAM>(box.Handle()));
-    ASSERT_TRUE(WaitIdle(*window));
-    EXPECT_EQ(window->Path(), "C:\\");
+    Choose(box, view->Handle(), drive);
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_EQ(m_window->Path(), "C:\\");
     EXPECT_EQ(box.Text(), "C:\\");
 
     // A virtual folder (the drives folder here) is reached through its
@@ -170,50 +166,37 @@ TEST_F(FolderTest, ChoosingAPlaceInTheAddressBoxTakesTheWindowThere)
     const NameSpaceNode* computer = box.ItemNode(1);
     ASSERT_NE(computer, nullptr);
     ASSERT_EQ(computer->parsingPath.compare(0, 2, "::"), 0) << computer->parsingPath;
-    ::SendMessageA(box.Handle(), CB_SETCURSEL, 1, 0);
-    ::SendMessageA(view->Handle(), WM_COMMAND, MAKEWPARAM(kBoxId, CBN_SELENDOK),
-                   reinterpret_cast<LPARAM>(box.Handle()));
-    ASSERT_TRUE(WaitIdle(*window));
-    EXPECT_EQ(window->Path(), box.Text());
-    EXPECT_NE(window->Path(), "C:\\");
-    EXPECT_TRUE(m_messages.texts.empty());
-}
+    Choose(box, view->Handle(), 1);
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_EQ(m_window->Path(), box.Text());
+    EXPECT_NE(m_window->Path(), "C:\\");
 
-TEST_F(FolderTest, EnterInTheAddressBoxGoesToTheTrimmedPathAndSelectsIt)
-{
-    TempFolder start;
-    start.Dir("inner");
-    CExplorerWindow* window = Open(start.Path());
-    ASSERT_NE(window, nullptr);
-    CLocationBox& box = window->ExplorerView()->LocationBox();
-
-    box.SetText("   " + start.Path("inner") + "  ");
+    // Enter goes to the trimmed path and selects it.
+    box.SetText("   " + m_folder.Path("inner") + "  ");
     ::SendMessageA(box.Edit(), WM_KEYDOWN, VK_RETURN, 0);
     ::SendMessageA(box.Edit(), WM_CHAR, '\r', 0);
-    ASSERT_TRUE(WaitIdle(*window));
-    EXPECT_EQ(window->Path(), start.Path("inner"));
-    EXPECT_EQ(box.Text(), start.Path("inner"));
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_EQ(m_window->Path(), m_folder.Path("inner"));
+    EXPECT_EQ(box.Text(), m_folder.Path("inner"));
     EXPECT_TRUE(AllSelected(box));
 
     // Blank text goes nowhere; a path that is not there leaves the window
     // where it was, with the window's message.
     box.SetText("   ");
     ::SendMessageA(box.Edit(), WM_KEYDOWN, VK_RETURN, 0);
-    EXPECT_EQ(window->Path(), start.Path("inner"));
+    EXPECT_EQ(m_window->Path(), m_folder.Path("inner"));
     EXPECT_TRUE(m_messages.texts.empty());
-    box.SetText(start.Path("missing\\deeper"));
+    box.SetText(m_folder.Path("missing\\deeper"));
     EXPECT_FALSE(box.GoToText());
-    EXPECT_EQ(window->Path(), start.Path("inner"));
+    EXPECT_EQ(m_window->Path(), m_folder.Path("inner"));
     EXPECT_EQ(m_messages.texts.size(), 1u);
 }
 
 TEST_F(FolderTest, AddressBoxEditingKeysActOnceOnTheText)
 {
-    TempFolder start;
-    start.File("a.txt");
-    CExplorerWindow* window = Open(start.Path());
-    ASSERT_NE(window, nullptr);
-    CExplorerView* view = window->ExplorerView();
+    m_folder.File("a.txt");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
     CLocationBox& box = view->LocationBox();
     if (!view->AddressBarVisible()) view->OnCommand(ID_VIEW_ADDRESS_BAR);
     HWND edit = box.Edit();
@@ -272,11 +255,9 @@ TEST_F(FolderTest, AddressBoxEditingKeysActOnceOnTheText)
 
 TEST_F(FolderTest, BackgroundMenuOffersTheViewItemsAndCarriesThemOut)
 {
-    TempFolder start;
-    start.File("one.txt");
-    CExplorerWindow* window = Open(start.Path());
-    ASSERT_NE(window, nullptr);
-    CExplorerView* view = window->ExplorerView();
+    m_folder.File("one.txt");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
     ui::ComPtr<IContextMenu> shellMenu;
     CExplorerView::MenuPtr menu = view->BuildBackgroundMenu(shellMenu);
     ASSERT_TRUE(menu);
@@ -323,7 +304,7 @@ TEST_F(FolderTest, BackgroundMenuOffersTheViewItemsAndCarriesThemOut)
     EXPECT_TRUE(IsChecked(menu.get(), ID_VIEW_LIST));
     EXPECT_TRUE(IsChecked(menu.get(), ID_VIEW_ARRANGE_BYSIZE));
     view->RunBackgroundCommand(ID_VIEW_REFRESH, shellMenu.Get());
-    ASSERT_TRUE(WaitIdle(*window));
+    ASSERT_TRUE(WaitIdle(*m_window));
     EXPECT_EQ(view->RowCount(), 2) << "the up row and one.txt";
 }
 
