@@ -96,8 +96,12 @@ TEST_F(AppLifecycle, FirstStartWritesTheLayoutAndTheNextStartReadsItBack)
     const std::string system = profile + "\\System";
     const platform::RegHandle user = platform::kHkeyCurrentUser;
     std::uint32_t type = 0;
-    EXPECT_EQ(ReadValue(user, system, "Startup Folder", &type), (std::vector<unsigned char>{'C', ':', '\\', 0}));
-    EXPECT_EQ(type, platform::kRegSz);
+    auto expectValue = [&](const std::string& path, const char* name, std::vector<unsigned char> bytes,
+                           std::uint32_t expectedType) {
+        EXPECT_EQ(ReadValue(user, path, name, &type), bytes) << name;
+        EXPECT_EQ(type, expectedType) << name;
+    };
+    expectValue(system, "Startup Folder", {'C', ':', '\\', 0}, platform::kRegSz);
     EXPECT_EQ(ReadValue(user, system, "WallPaper"), (std::vector<unsigned char>{0}));
     const std::vector<unsigned char> block = ReadValue(user, system, "Properties", &type);
     ASSERT_EQ(block.size(), 800u);
@@ -111,12 +115,9 @@ TEST_F(AppLifecycle, FirstStartWritesTheLayoutAndTheNextStartReadsItBack)
         EXPECT_EQ(type, platform::kRegBinary);
         EXPECT_NE(bytes[28], 0) << font << ": the captured font has a face name";
     }
-    EXPECT_EQ(ReadValue(user, RootPath() + "\\System", "Default User", &type), (std::vector<unsigned char>{0, 0, 0, 0}));
-    EXPECT_EQ(type, platform::kRegNone);
+    expectValue(RootPath() + "\\System", "Default User", {0, 0, 0, 0}, platform::kRegNone);
     EXPECT_TRUE(KeyExists(user, RootPath() + "\\Users"));
-    EXPECT_EQ(ReadValue(user, profile + "\\Desktop", "State", &type),
-              (std::vector<unsigned char>{SW_SHOWMAXIMIZED, 0, 0, 0}));
-    EXPECT_EQ(type, platform::kRegNone);
+    expectValue(profile + "\\Desktop", "State", {SW_SHOWMAXIMIZED, 0, 0, 0}, platform::kRegNone);
     EXPECT_EQ(ReadValue(user, profile + "\\Desktop", "Rect", &type).size(), 16u);
     EXPECT_EQ(type, platform::kRegBinary);
     for (const char* section : {"Rules", "Desktop", "Criteria", "Tools", "Reports", "Favorites", "Runs",

@@ -58,10 +58,12 @@ protected:
         m_messages.Clear();
     }
 
-    // Runs the sheet with the script's steps; gives EditCriteria's answer.
-    bool Run(DialogScript& script, CriteriaSheetVariant variant, CCondition& criteria,
+    // Runs the sheet with the step working in it; gives EditCriteria's answer.
+    bool Run(CriteriaSheetVariant variant, CCondition& criteria, DialogScript::Step step,
              const std::string& presetFolder = std::string(), bool* alwaysAddFolders = nullptr)
     {
+        DialogScript script;
+        script.Then(IDOK, std::move(step));
         const bool ok = EditCriteria(m_app->MainWindow(), variant, criteria, presetFolder, alwaysAddFolders);
         script.ExpectDone();
         return ok;
@@ -80,8 +82,7 @@ TEST_F(CriteriaSheet, AddingStoresDefaultsForEmptyTextsAndKeepsThePatternsInTheH
     m_app->FindTypes()->AddToFront("*.doc");
     CCondition criteria;
     criteria.SetPatterns("");
-    DialogScript script;
-    script.Then(IDOK, [&](HWND sheet) {
+    ASSERT_TRUE(Run(CriteriaSheetVariant::AddCriteria, criteria, [&](HWND sheet) {
         EXPECT_EQ(WindowText(sheet), "Add Criteria");
         EXPECT_EQ(TabTexts(sheet), (std::vector<std::string>{"File Types", "Size", "Date", "Attributes"}));
         // An empty criteria opens with the newest history entry and drive C:.
@@ -97,8 +98,7 @@ TEST_F(CriteriaSheet, AddingStoresDefaultsForEmptyTextsAndKeepsThePatternsInTheH
         Type(sheet, IDC_CRITERIA_LOOK_IN, "   ");
         ClickNow(sheet, IDC_CRITERIA_SUBFOLDERS);
         Click(sheet, IDOK);
-    });
-    ASSERT_TRUE(Run(script, CriteriaSheetVariant::AddCriteria, criteria));
+    }));
     EXPECT_EQ(criteria.Name(), "Letters");
     EXPECT_EQ(criteria.Patterns(), "*.*");
     EXPECT_EQ(criteria.Folder(), "C:\\");
@@ -117,8 +117,7 @@ TEST_F(CriteriaSheet, AFolderThatCannotBeEnteredKeepsThePageAndCancelKeepsTheCri
     CCondition criteria("Docs");
     criteria.SetPatterns("*.txt");
     criteria.SetFolder("C:\\");
-    DialogScript script;
-    script.Then(IDOK, [&](HWND sheet) {
+    EXPECT_FALSE(Run(CriteriaSheetVariant::EditCriteria, criteria, [&](HWND sheet) {
         EXPECT_EQ(WindowText(sheet), "Edit Criteria");
         EXPECT_EQ(Text(sheet, IDC_CRITERIA_NAME), "Docs");
         Type(sheet, IDC_CRITERIA_NAME, "Renamed");
@@ -127,8 +126,7 @@ TEST_F(CriteriaSheet, AFolderThatCannotBeEnteredKeepsThePageAndCancelKeepsTheCri
         EXPECT_EQ(CurrentPage(sheet), 0);
         ExpectOneMessage("The chosen folder is invalid!");
         Click(sheet, IDCANCEL);
-    });
-    EXPECT_FALSE(Run(script, CriteriaSheetVariant::EditCriteria, criteria));
+    }));
     EXPECT_EQ(criteria.Name(), "Docs");
     EXPECT_EQ(criteria.Folder(), "C:\\");
     EXPECT_EQ(criteria.Patterns(), "*.txt");
@@ -138,8 +136,7 @@ TEST_F(CriteriaSheet, AFolderThatCannotBeEnteredKeepsThePageAndCancelKeepsTheCri
 TEST_F(CriteriaSheet, SizePageMendsSmallerThanZeroAndRefusesBetweenFiveAndFive)
 {
     CCondition criteria("Sizes");
-    DialogScript script;
-    script.Then(IDOK, [&](HWND sheet) {
+    ASSERT_TRUE(Run(CriteriaSheetVariant::EditCriteria, criteria, [&](HWND sheet) {
         ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 1));
         EXPECT_TRUE(Checked(sheet, IDC_SIZE_ALL));
         ClickNow(sheet, IDC_SIZE_SMALLER);
@@ -158,8 +155,7 @@ TEST_F(CriteriaSheet, SizePageMendsSmallerThanZeroAndRefusesBetweenFiveAndFive)
         ExpectOneMessage("The 'Between' edit boxes contain an invalid value!");
         Type(sheet, IDC_SIZE_BETWEEN_HIGH, "6");
         Click(sheet, IDOK);
-    });
-    ASSERT_TRUE(Run(script, CriteriaSheetVariant::EditCriteria, criteria));
+    }));
     EXPECT_EQ(criteria.SizeSelector(), SizeKind::Between);
     EXPECT_EQ(criteria.Size(SizeKind::Between).low, 5u);
     EXPECT_EQ(criteria.Size(SizeKind::Between).high, 6u);
@@ -171,8 +167,7 @@ TEST_F(CriteriaSheet, SizePageMendsSmallerThanZeroAndRefusesBetweenFiveAndFive)
 TEST_F(CriteriaSheet, DatePageAcceptsTheSameDayTwiceRefusesReversedDaysAndTheTickedAttributesAreKept)
 {
     CCondition criteria("Dates");
-    DialogScript script;
-    script.Then(IDOK, [&](HWND sheet) {
+    ASSERT_TRUE(Run(CriteriaSheetVariant::EditCriteria, criteria, [&](HWND sheet) {
         ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 2));
         ClickNow(sheet, IDC_DATE_FIND);
         ClickNow(sheet, IDC_DATE_DAYS_CHOICE);
@@ -191,8 +186,7 @@ TEST_F(CriteriaSheet, DatePageAcceptsTheSameDayTwiceRefusesReversedDaysAndTheTic
         ClickNow(sheet, IDC_ATTR_HIDDEN);
         ClickNow(sheet, IDC_ATTR_DIRECTORY);
         Click(sheet, IDOK);
-    });
-    ASSERT_TRUE(Run(script, CriteriaSheetVariant::EditCriteria, criteria));
+    }));
     const CDateCondition& date = criteria.Date();
     EXPECT_EQ(date.always, 0);
     EXPECT_EQ(date.window, DateWindow::Between);
@@ -209,8 +203,7 @@ TEST_F(CriteriaSheet, FolderModeHasOnlyFolderTypesWithThePresetFolderAndNoHistor
 {
     CCondition criteria;
     criteria.SetFolder("D:\\elsewhere");
-    DialogScript script;
-    script.Then(IDOK, [&](HWND sheet) {
+    ASSERT_TRUE(Run(CriteriaSheetVariant::FolderNewSearch, criteria, [&](HWND sheet) {
         EXPECT_EQ(WindowText(sheet), "New Search");
         EXPECT_EQ(TabTexts(sheet), std::vector<std::string>{"Folder Types"});
         EXPECT_EQ(Text(sheet, IDC_CRITERIA_LOOK_IN), "C:\\windows");
@@ -223,8 +216,7 @@ TEST_F(CriteriaSheet, FolderModeHasOnlyFolderTypesWithThePresetFolderAndNoHistor
         ChooseLookIn(sheet, count - 1);
         EXPECT_EQ(Text(sheet, IDC_CRITERIA_LOOK_IN), "Local hard drives");
         Click(sheet, IDOK);
-    });
-    ASSERT_TRUE(Run(script, CriteriaSheetVariant::FolderNewSearch, criteria, "C:\\windows"));
+    }, "C:\\windows"));
     EXPECT_EQ(criteria.Patterns(), "sys*");
     EXPECT_TRUE(criteria.SearchLocalDrives());
     EXPECT_EQ(criteria.Folder(), "C:\\windows");
@@ -235,16 +227,14 @@ TEST_F(CriteriaSheet, FilterPagesShowAndStoreAlwaysAddFolders)
 {
     CCondition criteria;
     bool alwaysAddFolders = true;
-    DialogScript script;
-    script.Then(IDOK, [&](HWND sheet) {
+    ASSERT_TRUE(Run(CriteriaSheetVariant::FilterFolder, criteria, [&](HWND sheet) {
         EXPECT_EQ(WindowText(sheet), "Filter Folder");
         EXPECT_EQ(TabTexts(sheet).size(), 4u);
         EXPECT_TRUE(Checked(sheet, IDC_CRITERIA_ALWAYS_FOLDERS));
         ClickNow(sheet, IDC_CRITERIA_ALWAYS_FOLDERS);
         Type(sheet, IDC_CRITERIA_PATTERNS, "*.bmp");
         Click(sheet, IDOK);
-    });
-    ASSERT_TRUE(Run(script, CriteriaSheetVariant::FilterFolder, criteria, "C:\\", &alwaysAddFolders));
+    }, "C:\\", &alwaysAddFolders));
     EXPECT_FALSE(alwaysAddFolders);
     EXPECT_EQ(criteria.Patterns(), "*.bmp");
     EXPECT_EQ(m_app->FindTypes()->Texts(), std::vector<std::string>{"*.bmp"});

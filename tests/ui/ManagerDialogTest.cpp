@@ -149,7 +149,7 @@ TEST_F(ManagerDialog, OkSavesDeletionsAndMoves)
     EXPECT_EQ(Names(), (std::vector<std::string>{"Gamma", "Beta"}));
 }
 
-TEST_F(ManagerDialog, ButtonsFollowTheSelection)
+TEST_F(ManagerDialog, ButtonsFollowTheSelectionAndArrowsKeepTheFocusWhileTheyCan)
 {
     TestManager manager(List(), true);
     Open(manager);
@@ -164,13 +164,8 @@ TEST_F(ManagerDialog, ButtonsFollowTheSelection)
     EXPECT_FALSE(Enabled(IDC_MGR_DELETE));
     Key(VK_DELETE, false);
     EXPECT_EQ(manager.asked.size(), 0u) << "the Delete key only while Delete is enabled";
-    Press(IDCANCEL);
-}
 
-TEST_F(ManagerDialog, ArrowsMoveOneEntryAndKeepTheFocusWhileTheyCan)
-{
-    TestManager manager(List(), true);
-    Open(manager);
+    // The arrows move one entry and keep the focus while they can.
     Select({2});
     ::SetFocus(FindControl(m_dialog, IDC_MOVE_UP));
     Press(IDC_MOVE_UP);

@@ -116,7 +116,7 @@ TEST_F(TaskBar, ATitleChangeRenewsTheImageOnlyWhenTheIconChanged)
     EXPECT_EQ(Tabs().Image(index), 4);
 }
 
-TEST_F(TaskBar, ClickingAButtonActivatesItsWindow)
+TEST_F(TaskBar, AClickOnAButtonActivatesItsWindowAndADragOverItMaximizesAndAsksIt)
 {
     TestWindow* first = OpenIconWindow("First");
     TestWindow* second = OpenIconWindow("Second");
@@ -124,8 +124,8 @@ TEST_F(TaskBar, ClickingAButtonActivatesItsWindow)
     EXPECT_EQ(List().Active(), second);
     const int index = Frame().TaskBar().IndexOf(first->Handle());
     const RECT rect = ItemRect(index);
-    ::SendMessageA(Tabs().Handle(), WM_LBUTTONDOWN, MK_LBUTTON,
-                   MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
+    POINT over = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ::SendMessageA(Tabs().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(over.x, over.y));
     EXPECT_EQ(List().Active(), first);
     EXPECT_EQ(Tabs().Selected(), index);
 
@@ -135,6 +135,26 @@ TEST_F(TaskBar, ClickingAButtonActivatesItsWindow)
     ::SendMessageA(Tabs().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rect.left + 2, rect.top + 2));
     EXPECT_TRUE(::IsWindowVisible(first->Handle()));
     EXPECT_FALSE(::IsIconic(first->Handle()));
+
+    ::ClientToScreen(Tabs().Handle(), &over);
+    IDropTarget* drop = Tabs().DropTarget();
+    ASSERT_NE(drop, nullptr);
+    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    EXPECT_EQ(drop->DragEnter(nullptr, 0, {over.x, over.y}, &effect), S_OK);
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
+    EXPECT_EQ(first->dragOvers, 1);
+    EXPECT_TRUE(::IsZoomed(first->Handle()));
+
+    // Past the last button nothing takes the drag.
+    RECT tabs;
+    ::GetClientRect(Tabs().Handle(), &tabs);
+    POINT beyond = {tabs.right - 2, 0};
+    ::ClientToScreen(Tabs().Handle(), &beyond);
+    effect = DROPEFFECT_COPY;
+    drop->DragOver(0, {beyond.x, over.y}, &effect);
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_EQ(first->dragOvers, 1);
+    drop->DragLeave();
 }
 
 TEST_F(TaskBar, TheCommandMovesMinimizedWindowsBetweenBarAndIcons)
@@ -197,35 +217,6 @@ TEST_F(TaskBar, VisibilityIsKeptOverARestartAndOverExplorerMode)
     WaitUntilWindowsCanClose();
     ASSERT_TRUE(Frame().ApplyWindowMode(0));
     EXPECT_TRUE(Frame().TaskbarVisible());
-}
-
-TEST_F(TaskBar, ADragOverAButtonMaximizesItsWindowAndAsksIt)
-{
-    TestWindow* target = OpenIconWindow("Target");
-    OpenIconWindow("Other");
-    const RECT rect = ItemRect(Frame().TaskBar().IndexOf(target->Handle()));
-    POINT over = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    ::ClientToScreen(Tabs().Handle(), &over);
-    IDropTarget* drop = Tabs().DropTarget();
-    ASSERT_NE(drop, nullptr);
-
-    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-    EXPECT_EQ(drop->DragEnter(nullptr, 0, {over.x, over.y}, &effect), S_OK);
-    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
-    EXPECT_EQ(target->dragOvers, 1);
-    EXPECT_TRUE(::IsZoomed(target->Handle()));
-
-    // Past the last button nothing takes the drag.
-    RECT tabs;
-    ::GetClientRect(Tabs().Handle(), &tabs);
-    POINT beyond = {tabs.right - 2, over.y};
-    ::ClientToScreen(Tabs().Handle(), &beyond);
-    beyond.y = over.y;
-    effect = DROPEFFECT_COPY;
-    drop->DragOver(0, {beyond.x, beyond.y}, &effect);
-    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
-    EXPECT_EQ(target->dragOvers, 1);
-    drop->DragLeave();
 }
 
 }  // namespace

@@ -21,23 +21,30 @@ protected:
     }
 };
 
-int EntryCount(HWND dialog) { return static_cast<int>(::SendMessageA(FindControl(dialog, IDC_MGR_LIST), LB_GETCOUNT, 0, 0)); }
-
-TEST_F(UserManager, DeletingAskedTwiceForUsedProfilesAndNoKeepsTheDirectory)
+int EntryCount(HWND dialog)
 {
-    Start({{"Anna", "", true, true}, {"Bert", "", false, true}, {"Carl", "", false, true}});
-    ASSERT_EQ(m_dirs.size(), 3u);
-    const std::string bert = m_dirs[1];
-    const std::string carl = m_dirs[2];
+    return static_cast<int>(::SendMessageA(FindControl(dialog, IDC_MGR_LIST), LB_GETCOUNT, 0, 0));
+}
+
+TEST_F(UserManager, DeletingAsksTwiceForUsedProfilesNoKeepsTheDirectoryAndCancelKeepsTheUser)
+{
+    Start({{"Anna", "", true, true}, {"Bert", "", false, true}, {"Carl", "", false, true},
+           {"Dora", "", false, true}});
+    ASSERT_EQ(m_dirs.size(), 4u);
+    const std::string bert = m_dirs[1], carl = m_dirs[2], dora = m_dirs[3];
     ASSERT_TRUE(KeyExists(platform::kHkeyCurrentUser, UserKeyPath(bert) + "\\System"));
 
-    m_messages.answers = {IDYES, IDNO, IDYES, IDYES};
+    m_messages.answers = {IDYES, IDCANCEL, IDYES, IDNO, IDYES, IDYES};
     DialogScript script;
     script.Then(IDC_MGR_LIST, [](HWND dialog) {
         EXPECT_EQ(WindowText(dialog), "User Manager");
-        EXPECT_EQ(EntryCount(dialog), 3);
+        EXPECT_EQ(EntryCount(dialog), 4);
         EXPECT_FALSE(ControlEnabled(dialog, IDC_MGR_DELETE)) << "Anna is the current user";
         EXPECT_TRUE(ControlEnabled(dialog, IDC_MGR_EDIT));
+        // The Delete key asks as the button does; Cancel at the files question keeps Dora.
+        SelectEntries(dialog, IDC_MGR_LIST, {3}, true);
+        ::SendMessageA(FindControl(dialog, IDC_MGR_LIST), WM_KEYDOWN, VK_DELETE, 0);
+        EXPECT_EQ(EntryCount(dialog), 4);
         SelectEntries(dialog, IDC_MGR_LIST, {0, 2}, true);
         EXPECT_FALSE(ControlEnabled(dialog, IDC_MGR_DELETE));
         EXPECT_FALSE(ControlEnabled(dialog, IDC_MGR_EDIT));
@@ -46,9 +53,9 @@ TEST_F(UserManager, DeletingAskedTwiceForUsedProfilesAndNoKeepsTheDirectory)
         Click(dialog, IDC_MGR_DELETE);
     });
     script.Then(IDC_MGR_LIST, [&](HWND dialog) {
-        ASSERT_EQ(EntryCount(dialog), 1);
+        ASSERT_EQ(EntryCount(dialog), 2);
         // Saved as soon as the deletion ended, before OK.
-        EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna"}));
+        EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Dora"}));
         EXPECT_TRUE(DirectoryExists(bert)) << "No keeps Bert's files";
         EXPECT_FALSE(KeyExists(platform::kHkeyCurrentUser, UserKeyPath(bert)));
         EXPECT_FALSE(DirectoryExists(carl));
@@ -57,34 +64,15 @@ TEST_F(UserManager, DeletingAskedTwiceForUsedProfilesAndNoKeepsTheDirectory)
     });
     m_app->OnCommand(ID_TOOLS_USER_MANAGER);
     script.ExpectDone();
-    EXPECT_EQ(m_messages.texts, (std::vector<std::string>{
-                                  "Are you sure you want to delete Bert?",
-                                  "Do you want to remove all user files from your hard disk?",
-                                  "Are you sure you want to delete Carl?",
-                                  "Do you want to remove all user files from your hard disk?"}));
+    const std::string sure = "Are you sure you want to delete ";
+    const std::string files = "Do you want to remove all user files from your hard disk?";
+    EXPECT_EQ(m_messages.texts,
+              (std::vector<std::string>{sure + "Dora?", files, sure + "Bert?", files, sure + "Carl?", files}));
     // Files and keys are gone for good: Cancel cannot bring the users back.
-    ASSERT_EQ(m_app->Users()->Count(), 1);
+    ASSERT_EQ(m_app->Users()->Count(), 2);
     EXPECT_TRUE(m_app->Users()->UserAt(0)->IsCurrent());
-}
-
-TEST_F(UserManager, CancelAtTheFilesQuestionKeepsTheUser)
-{
-    Start({{"Anna", "", true, true}, {"Bert", "", false, true}});
-    m_messages.answers = {IDYES, IDCANCEL};
-    DialogScript script;
-    script.Then(IDC_MGR_LIST, [](HWND dialog) {
-        SelectEntries(dialog, IDC_MGR_LIST, {1}, true);
-        // The Delete key asks as the button does.
-        ::SendMessageA(FindControl(dialog, IDC_MGR_LIST), WM_KEYDOWN, VK_DELETE, 0);
-        EXPECT_EQ(EntryCount(dialog), 2);
-        Click(dialog, IDOK);
-    });
-    m_app->OnCommand(ID_TOOLS_USER_MANAGER);
-    script.ExpectDone();
-    EXPECT_EQ(m_messages.texts.size(), 2u);
-    EXPECT_TRUE(DirectoryExists(m_dirs[1]));
-    EXPECT_TRUE(KeyExists(platform::kHkeyCurrentUser, UserKeyPath(m_dirs[1])));
-    EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Bert"}));
+    EXPECT_TRUE(DirectoryExists(dora));
+    EXPECT_TRUE(KeyExists(platform::kHkeyCurrentUser, UserKeyPath(dora)));
 }
 
 TEST_F(UserManager, TheDefaultAndLastSelectedMarksFollowTheirEntry)
