@@ -1,28 +1,15 @@
-// Core
-#include "core/app/Settings.h"
-
-// Application
-#include "ui/app/TrailmarkApp.h"
-#include "ui/frame/MainFrame.h"
-
-// Resources
-#include "res/resource.h"
+// The application's start and shutdown: what a first start stores, what the
+// next start reads back, and the frame's own menus and settings.
 
 // Tests
 #include "ui/UiTestSupport.h"
 
 // Standard library
-#include <algorithm>
 #include <cctype>
-#include <cstring>
-
-// Gtest
-#include <gtest/gtest.h>
 
 namespace {
 
-using uitest::ReadValue;
-using uitest::RootPath;
+using namespace uitest;
 
 std::int32_t Word(const std::vector<unsigned char>& block, int index)
 {
@@ -49,229 +36,179 @@ std::vector<std::string> UserKeys()
     return names;
 }
 
-std::vector<std::string> TopMenuTexts(HWND frame)
+// The texts of a popup's items whose ids lie in [first, last].
+std::vector<std::string> ItemTexts(HMENU menu, UINT first, UINT last)
 {
     std::vector<std::string> texts;
-    HMENU menu = ::GetMenu(frame);
     for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-        char text[64] = "";
+        const UINT id = ::GetMenuItemID(menu, i);
+        if (id < first || id > last) continue;
+        char text[MAX_PATH] = "";
         ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof(text), MF_BYPOSITION);
         texts.push_back(text);
     }
     return texts;
 }
 
-// The popup that holds the command as one of its own items.
-HMENU PopupHolding(HMENU menu, UINT id)
+bool OwnsASplash(HWND frame)
 {
-    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-        if (::GetMenuItemID(menu, i) == id) return menu;
-        if (HMENU sub = ::GetSubMenu(menu, i))
-            if (HMENU found = PopupHolding(sub, id)) return found;
-    }
-    return nullptr;
+    for (HWND dialog = ::FindWindowExA(nullptr, nullptr, MAKEINTATOM(32770), nullptr); dialog;
+         dialog = ::FindWindowExA(nullptr, dialog, MAKEINTATOM(32770), nullptr))
+        if (::GetWindow(dialog, GW_OWNER) == frame) return true;
+    return false;
 }
 
-// Closes the frame the way the user does and runs the shutdown.
-void CloseThroughTheFrame(CTrailmarkApp& app)
-{
-    HWND frame = app.MainWindow();
-    ::PostMessageA(frame, WM_CLOSE, 0, 0);
-    app.RunMessageLoop();
-    EXPECT_FALSE(::IsWindow(frame));
-    app.ExitInstance();
-}
-
-class AppLifecycle : public testing::Test {
-protected:
-    void SetUp() override { uitest::WipeProgramKeys(); }
-    void TearDown() override { uitest::WipeProgramKeys(); }
-    uitest::MessageRecorder m_messages;
-};
+class AppLifecycle : public AppNotStartedTest {};
 
 TEST_F(AppLifecycle, FirstStartWritesTheLayoutAndTheNextStartReadsItBack)
 {
-    {
-        CTrailmarkApp app;
-        ASSERT_TRUE(app.InitInstance());
-        EXPECT_TRUE(app.NewInstallation());
-        EXPECT_TRUE(app.FreshProfile());
-        HWND frame = app.MainWindow();
-        char className[64] = "";
-        ::GetClassNameA(frame, className, sizeof(className));
-        EXPECT_STREQ(className, "Trailmark Class");
-        EXPECT_TRUE(::IsWindowVisible(frame));
-        EXPECT_TRUE(app.MainFrame()->MdiClient() != nullptr);
-        EXPECT_FALSE(app.MainFrame()->IsStarting());
-        // The icon carriers beside the program give their icons' places in the system list.
-        for (IconFile file : {IconFile::Up, IconFile::App, IconFile::FolderShare, IconFile::OpenFolderShare,
-                              IconFile::DriveShare})
-            EXPECT_GE(app.IconIndex(file), 0) << static_cast<int>(file);
-        const std::vector<std::string> menus = TopMenuTexts(frame);
-        const auto helpAt = std::find(menus.begin(), menus.end(), "&Help");
-        ASSERT_NE(helpAt, menus.end());
-        EXPECT_GE(helpAt - menus.begin(), 8);
-        // No help file beside the program: no help index, and no separator left on top.
-        HMENU help = ::GetSubMenu(::GetMenu(frame), static_cast<int>(helpAt - menus.begin()));
-        EXPECT_EQ(::GetMenuState(help, ID_HELP_FINDER, MF_BYCOMMAND), static_cast<UINT>(-1));
-        EXPECT_FALSE(::GetMenuState(help, 0, MF_BYPOSITION) & MF_SEPARATOR);
-        app.Settings().SetSetting(Setting::ViewMode, 3);
-        app.Settings().SetSetting(Setting::DefaultUser, 0);
-        CloseThroughTheFrame(app);
-    }
+    StartApp();
+    EXPECT_TRUE(m_app->NewInstallation());
+    EXPECT_TRUE(m_app->FreshProfile());
+    HWND frame = m_app->MainWindow();
+    char className[64] = "";
+    ::GetClassNameA(frame, className, sizeof(className));
+    EXPECT_STREQ(className, "Trailmark Class");
+    EXPECT_TRUE(::IsWindowVisible(frame));
+    EXPECT_TRUE(Frame().MdiClient() != nullptr);
+    EXPECT_FALSE(Frame().IsStarting());
+    // The icon carriers beside the program give their icons' places in the system list.
+    for (IconFile file : {IconFile::Up, IconFile::App, IconFile::FolderShare, IconFile::OpenFolderShare,
+                          IconFile::DriveShare})
+        EXPECT_GE(m_app->IconIndex(file), 0) << static_cast<int>(file);
+    HMENU bar = ::GetMenu(frame);
+    const std::vector<std::string> menus = ItemTexts(bar, 0, static_cast<UINT>(-1));
+    const auto helpAt = std::find(menus.begin(), menus.end(), "&Help");
+    ASSERT_NE(helpAt, menus.end());
+    EXPECT_GE(helpAt - menus.begin(), 8);
+    // No help file beside the program: no help index, and no separator left on top.
+    HMENU help = ::GetSubMenu(bar, static_cast<int>(helpAt - menus.begin()));
+    EXPECT_FALSE(HasCommand(help, ID_HELP_FINDER));
+    EXPECT_FALSE(::GetMenuState(help, 0, MF_BYPOSITION) & MF_SEPARATOR);
+    Settings().SetSetting(Setting::ViewMode, 3);
+    Settings().SetSetting(Setting::DefaultUser, 0);
+    CloseApp();
 
     EXPECT_EQ(RootPath(), "Software\\Norvane Software, Inc.\\Trailmark\\1.0.0.0");
     const std::vector<std::string> users = UserKeys();
     ASSERT_EQ(users.size(), 1u);
-    const std::string system = RootPath() + "\\" + users[0] + "\\System";
+    const std::string profile = RootPath() + "\\" + users[0];
+    const std::string system = profile + "\\System";
+    const platform::RegHandle user = platform::kHkeyCurrentUser;
     std::uint32_t type = 0;
-    EXPECT_EQ(ReadValue(platform::kHkeyCurrentUser, system, "Startup Folder", &type),
-              (std::vector<unsigned char>{'C', ':', '\\', 0}));
-    EXPECT_EQ(type, platform::kRegSz);
-    EXPECT_EQ(ReadValue(platform::kHkeyCurrentUser, system, "WallPaper"), (std::vector<unsigned char>{0}));
-    const std::vector<unsigned char> block = ReadValue(platform::kHkeyCurrentUser, system, "Properties", &type);
+    auto expectValue = [&](const std::string& path, const char* name, std::vector<unsigned char> bytes,
+                           std::uint32_t expectedType) {
+        EXPECT_EQ(ReadValue(user, path, name, &type), bytes) << name;
+        EXPECT_EQ(type, expectedType) << name;
+    };
+    expectValue(system, "Startup Folder", {'C', ':', '\\', 0}, platform::kRegSz);
+    EXPECT_EQ(ReadValue(user, system, "WallPaper"), (std::vector<unsigned char>{0}));
+    const std::vector<unsigned char> block = ReadValue(user, system, "Properties", &type);
     ASSERT_EQ(block.size(), 800u);
     EXPECT_EQ(type, platform::kRegBinary);
     EXPECT_EQ(Word(block, Setting::ExplorerMode), 1);
     EXPECT_EQ(Word(block, Setting::MaxWindows), 15);
     EXPECT_EQ(Word(block, Setting::ViewMode), 3);
     for (const char* font : {"Tree Font", "Folder Font", "Old Font"}) {
-        const std::vector<unsigned char> bytes = ReadValue(platform::kHkeyCurrentUser, system, font, &type);
+        const std::vector<unsigned char> bytes = ReadValue(user, system, font, &type);
         ASSERT_EQ(bytes.size(), 60u) << font;
         EXPECT_EQ(type, platform::kRegBinary);
         EXPECT_NE(bytes[28], 0) << font << ": the captured font has a face name";
     }
-    EXPECT_EQ(ReadValue(platform::kHkeyCurrentUser, RootPath() + "\\System", "Default User", &type),
-              (std::vector<unsigned char>{0, 0, 0, 0}));
-    EXPECT_EQ(type, platform::kRegNone);
-    EXPECT_TRUE(uitest::KeyExists(platform::kHkeyCurrentUser, RootPath() + "\\Users"));
-    const std::string desktop = RootPath() + "\\" + users[0] + "\\Desktop";
-    EXPECT_EQ(ReadValue(platform::kHkeyCurrentUser, desktop, "State", &type),
-              (std::vector<unsigned char>{SW_SHOWMAXIMIZED, 0, 0, 0}));
-    EXPECT_EQ(type, platform::kRegNone);
-    EXPECT_EQ(ReadValue(platform::kHkeyCurrentUser, desktop, "Rect", &type).size(), 16u);
+    expectValue(RootPath() + "\\System", "Default User", {0, 0, 0, 0}, platform::kRegNone);
+    EXPECT_TRUE(KeyExists(user, RootPath() + "\\Users"));
+    expectValue(profile + "\\Desktop", "State", {SW_SHOWMAXIMIZED, 0, 0, 0}, platform::kRegNone);
+    EXPECT_EQ(ReadValue(user, profile + "\\Desktop", "Rect", &type).size(), 16u);
     EXPECT_EQ(type, platform::kRegBinary);
-    for (const char* section : {"Rules", "Desktop", "Criteria", "Tools", "Reports", "Favorites",
-                                "Runs", "Find Types", "Toolbars", "Personal Folders"})
-        EXPECT_TRUE(uitest::KeyExists(platform::kHkeyCurrentUser, RootPath() + "\\" + users[0] + "\\" + section))
-            << section;
+    for (const char* section : {"Rules", "Desktop", "Criteria", "Tools", "Reports", "Favorites", "Runs",
+                                "Find Types", "Toolbars", "Personal Folders"})
+        EXPECT_TRUE(KeyExists(user, profile + "\\" + section)) << section;
     // The starter objects of a fresh profile: five criteria, and the tools the
     // system has (Wine has Notepad and Regedit, no CD player).
-    const std::string profile = RootPath() + "\\" + users[0];
-    const std::vector<unsigned char> firstCriteria =
-        ReadValue(platform::kHkeyCurrentUser, profile + "\\Criteria\\Object0", "Name");
-    EXPECT_EQ(std::string(firstCriteria.begin(), firstCriteria.end()), std::string("Big Files", 10));
-    EXPECT_TRUE(uitest::KeyExists(platform::kHkeyCurrentUser, profile + "\\Criteria\\Object4"));
-    EXPECT_FALSE(uitest::KeyExists(platform::kHkeyCurrentUser, profile + "\\Criteria\\Object5"));
-    const std::vector<unsigned char> tool0 = ReadValue(platform::kHkeyCurrentUser, profile + "\\Tools\\Object0", "Name");
-    const std::vector<unsigned char> tool1 = ReadValue(platform::kHkeyCurrentUser, profile + "\\Tools\\Object1", "Name");
-    EXPECT_EQ(std::string(tool0.begin(), tool0.end()), std::string("Notepad", 8));
-    EXPECT_EQ(std::string(tool1.begin(), tool1.end()), std::string("Regedit", 8));
-    EXPECT_FALSE(uitest::KeyExists(platform::kHkeyCurrentUser, profile + "\\Tools\\Object2"));
-    EXPECT_EQ(ReadValue(platform::kHkeyCurrentUser, profile + "\\Tools\\Object0", "Open Mode"),
-              (std::vector<unsigned char>{0}));
-    const std::vector<unsigned char> command = ReadValue(platform::kHkeyCurrentUser, profile + "\\Tools\\Object0", "Command");
-    std::string commandText(command.begin(), command.end());
-    for (char& c : commandText) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    EXPECT_NE(commandText.find("\\notepad.exe"), std::string::npos) << commandText;
-
-    const std::vector<unsigned char> version =
-        ReadValue(platform::kHkeyLocalMachine, RootPath(), "Version", &type);
+    EXPECT_EQ(ReadText(profile + "\\Criteria\\Object0", "Name"), "Big Files");
+    EXPECT_TRUE(KeyExists(user, profile + "\\Criteria\\Object4"));
+    EXPECT_FALSE(KeyExists(user, profile + "\\Criteria\\Object5"));
+    EXPECT_EQ(ReadText(profile + "\\Tools\\Object0", "Name"), "Notepad");
+    EXPECT_EQ(ReadText(profile + "\\Tools\\Object1", "Name"), "Regedit");
+    EXPECT_FALSE(KeyExists(user, profile + "\\Tools\\Object2"));
+    EXPECT_EQ(ReadValue(user, profile + "\\Tools\\Object0", "Open Mode"), (std::vector<unsigned char>{0}));
+    std::string command = ReadText(profile + "\\Tools\\Object0", "Command");
+    for (char& c : command) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_NE(command.find("\\notepad.exe"), std::string::npos) << command;
+    const std::vector<unsigned char> version = ReadValue(platform::kHkeyLocalMachine, RootPath(), "Version");
     EXPECT_EQ(std::string(version.begin(), version.end()), std::string("1.0.0.0", 8));
     EXPECT_FALSE(ReadValue(platform::kHkeyLocalMachine, RootPath(), "Directory").empty());
 
-    {
-        CTrailmarkApp app;
-        ASSERT_TRUE(app.InitInstance());
-        EXPECT_FALSE(app.NewInstallation());
-        EXPECT_FALSE(app.FreshProfile());
-        EXPECT_EQ(app.Settings().GetSetting(Setting::ViewMode), 3);
-        EXPECT_FALSE(app.Settings().FontsMissing());
-        CloseThroughTheFrame(app);
-    }
+    StartApp();
+    EXPECT_FALSE(m_app->NewInstallation());
+    EXPECT_FALSE(m_app->FreshProfile());
+    EXPECT_EQ(Settings().GetSetting(Setting::ViewMode), 3);
+    EXPECT_FALSE(Settings().FontsMissing());
+    CloseApp();
     EXPECT_EQ(UserKeys().size(), 1u);
     EXPECT_TRUE(m_messages.texts.empty());
 }
 
 TEST_F(AppLifecycle, OutOfRangeRefreshPeriodResetsThePerformanceSettings)
 {
-    {
-        CTrailmarkApp app;
-        ASSERT_TRUE(app.InitInstance());
-        app.Settings().SetSetting(Setting::FolderListRefreshMinutes, 100);
-        app.Settings().SetSetting(Setting::IdleWhenMinimized, 0);
-        app.Settings().SetSetting(Setting::RefreshOnAttributeChange, 1);
-        app.Settings().SetSetting(Setting::RefreshOnTimeChange, 1);
-        CloseThroughTheFrame(app);
-    }
-    CTrailmarkApp app;
-    ASSERT_TRUE(app.InitInstance());
-    CSettingsStore& settings = app.Settings();
-    EXPECT_EQ(settings.GetSetting(Setting::FolderListRefreshMinutes), 15);
-    EXPECT_EQ(settings.GetSetting(Setting::IdleWhenMinimized), 1);
-    EXPECT_EQ(settings.GetSetting(Setting::ReleaseMemoryWhenMinimized), 1);
-    EXPECT_EQ(settings.GetSetting(Setting::RefreshOnAttributeChange), 0);
-    EXPECT_EQ(settings.GetSetting(Setting::RefreshOnTimeChange), 0);
-    EXPECT_EQ(settings.GetSetting(Setting::FastFind), 0);
-    CloseThroughTheFrame(app);
+    StartApp();
+    Settings().SetSetting(Setting::FolderListRefreshMinutes, 100);
+    Settings().SetSetting(Setting::IdleWhenMinimized, 0);
+    Settings().SetSetting(Setting::RefreshOnAttributeChange, 1);
+    Settings().SetSetting(Setting::RefreshOnTimeChange, 1);
+    Settings().SetSetting(Setting::FastFind, 1);
+    Restart();
+    EXPECT_EQ(Settings().GetSetting(Setting::FolderListRefreshMinutes), 15);
+    EXPECT_EQ(Settings().GetSetting(Setting::IdleWhenMinimized), 1);
+    EXPECT_EQ(Settings().GetSetting(Setting::ReleaseMemoryWhenMinimized), 1);
+    EXPECT_EQ(Settings().GetSetting(Setting::RefreshOnAttributeChange), 0);
+    EXPECT_EQ(Settings().GetSetting(Setting::RefreshOnTimeChange), 0);
+    EXPECT_EQ(Settings().GetSetting(Setting::FastFind), 0);
+    EXPECT_EQ(m_app->FastFindState(), nullptr);
 }
 
-TEST_F(AppLifecycle, FastFindStartsItsWorkerAndShutdownStopsIt)
+TEST_F(AppLifecycle, TheNextStartPlacesTheFrameAsLeftShowsTheSplashAndRunsFastFind)
 {
-    {
-        CTrailmarkApp app;
-        ASSERT_TRUE(app.InitInstance());
-        EXPECT_EQ(app.FastFindState(), nullptr);  // off by default
-        app.Settings().SetSetting(Setting::FastFind, 1);
-        CloseThroughTheFrame(app);
-    }
-    CTrailmarkApp app;
-    ASSERT_TRUE(app.InitInstance());
-    const auto state = app.FastFindState();
+    StartApp();
+    EXPECT_EQ(m_app->FastFindState(), nullptr) << "off by default";
+    Settings().SetSetting(Setting::FastFind, 1);
+    Settings().SetSetting(Setting::ShowSplash, 1);
+    ::ShowWindow(m_app->MainWindow(), SW_RESTORE);
+    ::MoveWindow(m_app->MainWindow(), 40, 30, 500, 400, TRUE);
+    RECT placed = {};
+    ::GetWindowRect(m_app->MainWindow(), &placed);
+    Restart();
+
+    EXPECT_FALSE(::IsZoomed(m_app->MainWindow()));
+    RECT now = {};
+    ::GetWindowRect(m_app->MainWindow(), &now);
+    EXPECT_EQ(now.left, placed.left);
+    EXPECT_EQ(now.top, placed.top);
+    EXPECT_EQ(now.right - now.left, 500);
+    EXPECT_EQ(now.bottom - now.top, 400);
+
+    // The timer ends the splash; a click afterwards changes nothing.
+    EXPECT_TRUE(OwnsASplash(m_app->MainWindow()));
+    ::SendMessageA(m_app->MainWindow(), WM_TIMER, kSplashTimerId, 0);
+    m_app->OnSplashDone();
+    EXPECT_FALSE(OwnsASplash(m_app->MainWindow()));
+
+    const auto state = m_app->FastFindState();
     ASSERT_NE(state, nullptr);
-    CloseThroughTheFrame(app);
+    CloseApp();
     // Told to stop, or already done: it no longer counts as running.
     EXPECT_NE(state->load(), 0);
 }
 
 TEST_F(AppLifecycle, StartedMinimizedWithoutActivationTheFrameStaysMinimized)
 {
-    {
-        CTrailmarkApp app;
-        app.SetShowCommand(SW_SHOWMINNOACTIVE);
-        ASSERT_TRUE(app.InitInstance());
-        EXPECT_TRUE(::IsIconic(app.MainWindow()));
-        CloseThroughTheFrame(app);
-    }
-
-    CTrailmarkApp normal;
-    ASSERT_TRUE(normal.InitInstance());
-    EXPECT_FALSE(::IsIconic(normal.MainWindow()));
-    EXPECT_TRUE(::IsZoomed(normal.MainWindow()));
-    CloseThroughTheFrame(normal);
-}
-
-TEST_F(AppLifecycle, TheFrameComesBackWhereItWasLeft)
-{
-    RECT placed = {};
-    {
-        CTrailmarkApp app;
-        ASSERT_TRUE(app.InitInstance());
-        ::ShowWindow(app.MainWindow(), SW_RESTORE);
-        ::MoveWindow(app.MainWindow(), 40, 30, 500, 400, TRUE);
-        ::GetWindowRect(app.MainWindow(), &placed);
-        CloseThroughTheFrame(app);
-    }
-    CTrailmarkApp app;
-    ASSERT_TRUE(app.InitInstance());
-    EXPECT_FALSE(::IsZoomed(app.MainWindow()));
-    RECT now = {};
-    ::GetWindowRect(app.MainWindow(), &now);
-    EXPECT_EQ(now.left, placed.left);
-    EXPECT_EQ(now.top, placed.top);
-    EXPECT_EQ(now.right - now.left, 500);
-    EXPECT_EQ(now.bottom - now.top, 400);
-    CloseThroughTheFrame(app);
+    m_app = std::make_unique<CTrailmarkApp>();
+    m_app->SetShowCommand(SW_SHOWMINNOACTIVE);
+    ASSERT_TRUE(m_app->InitInstance());
+    EXPECT_TRUE(::IsIconic(m_app->MainWindow()));
+    Restart();
+    EXPECT_FALSE(::IsIconic(m_app->MainWindow()));
+    EXPECT_TRUE(::IsZoomed(m_app->MainWindow()));
 }
 
 TEST_F(AppLifecycle, TheFileMenuListsTheRecentFoldersUpToTheSetCount)
@@ -282,83 +219,45 @@ TEST_F(AppLifecycle, TheFileMenuListsTheRecentFoldersUpToTheSetCount)
         for (int i = 1; i <= 6; ++i)
             recent.WriteText(("File" + std::to_string(i)).c_str(), "C:\\Folder" + std::to_string(i));
     }
-    CTrailmarkApp app;
-    ASSERT_TRUE(app.InitInstance());
-    HMENU fileMenu = PopupHolding(::GetMenu(app.MainWindow()), ID_APP_EXIT);
-    ::SendMessageA(app.MainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(fileMenu), 0);
-    std::vector<std::string> entries;
-    for (int i = 0; i < ::GetMenuItemCount(fileMenu); ++i) {
-        const UINT id = ::GetMenuItemID(fileMenu, i);
-        if (id < ID_FILE_MRU_FILE1 || id > ID_FILE_MRU_LAST) continue;
-        char text[MAX_PATH] = "";
-        ::GetMenuStringA(fileMenu, static_cast<UINT>(i), text, sizeof(text), MF_BYPOSITION);
-        entries.push_back(text);
-    }
+    StartApp();
+    HMENU fileMenu = PopupHolding(::GetMenu(m_app->MainWindow()), ID_APP_EXIT);
+    ::SendMessageA(m_app->MainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(fileMenu), 0);
     // Four entries by default.
-    EXPECT_EQ(entries, (std::vector<std::string>{"&1 C:\\Folder1", "&2 C:\\Folder2",
-                                                 "&3 C:\\Folder3", "&4 C:\\Folder4"}));
-    CloseThroughTheFrame(app);
+    EXPECT_EQ(ItemTexts(fileMenu, ID_FILE_MRU_FILE1, ID_FILE_MRU_LAST),
+              (std::vector<std::string>{"&1 C:\\Folder1", "&2 C:\\Folder2", "&3 C:\\Folder3", "&4 C:\\Folder4"}));
+    CloseApp();
     // What was not shown is not kept either.
-    EXPECT_TRUE(ReadValue(platform::kHkeyCurrentUser,
-                          CSettingsStore::AppKeyPath() + "\\Recent File List", "File5").empty());
-}
-
-TEST_F(AppLifecycle, TheSplashEndsOnceOnItsTimer)
-{
-    {
-        CTrailmarkApp app;
-        ASSERT_TRUE(app.InitInstance());
-        app.Settings().SetSetting(Setting::ShowSplash, 1);
-        CloseThroughTheFrame(app);
-    }
-    CTrailmarkApp app;
-    ASSERT_TRUE(app.InitInstance());
-    HWND splash = ::FindWindowExA(nullptr, nullptr, MAKEINTATOM(32770), nullptr);
-    bool found = false;
-    for (; splash; splash = ::FindWindowExA(nullptr, splash, MAKEINTATOM(32770), nullptr))
-        if (::GetWindow(splash, GW_OWNER) == app.MainWindow()) found = true;
-    EXPECT_TRUE(found);
-    // The timer ends the splash; a click afterwards changes nothing.
-    ::SendMessageA(app.MainWindow(), WM_TIMER, kSplashTimerId, 0);
-    app.OnSplashDone();
-    bool stillThere = false;
-    for (splash = ::FindWindowExA(nullptr, nullptr, MAKEINTATOM(32770), nullptr); splash;
-         splash = ::FindWindowExA(nullptr, splash, MAKEINTATOM(32770), nullptr))
-        if (::GetWindow(splash, GW_OWNER) == app.MainWindow()) stillThere = true;
-    EXPECT_FALSE(stillThere);
-    CloseThroughTheFrame(app);
+    EXPECT_EQ(ReadText(CSettingsStore::AppKeyPath() + "\\Recent File List", "File5"), "");
 }
 
 TEST_F(AppLifecycle, ViewCommandsSetTheirSettingsAndCheckTheirItems)
 {
-    CTrailmarkApp app;
-    ASSERT_TRUE(app.InitInstance());
-    ::SendMessageA(app.MainWindow(), WM_COMMAND, ID_VIEW_LIST, 0);
-    EXPECT_EQ(app.Settings().GetSetting(Setting::ViewMode), 2);
-    ::SendMessageA(app.MainWindow(), WM_COMMAND, ID_VIEW_ARRANGE_BYDATE, 0);
-    EXPECT_EQ(app.Settings().GetSetting(Setting::Arrangement), 5);
-    const int addressBar = app.Settings().GetSetting(Setting::ShowAddressBar);
-    ::SendMessageA(app.MainWindow(), WM_COMMAND, ID_VIEW_ADDRESS_BAR, 0);
-    EXPECT_EQ(app.Settings().GetSetting(Setting::ShowAddressBar), !addressBar);
+    StartApp();
+    Command(ID_VIEW_LIST);
+    EXPECT_EQ(Settings().GetSetting(Setting::ViewMode), 2);
+    Command(ID_VIEW_ARRANGE_BYDATE);
+    EXPECT_EQ(Settings().GetSetting(Setting::Arrangement), 5);
+    const int addressBar = Settings().GetSetting(Setting::ShowAddressBar);
+    Command(ID_VIEW_ADDRESS_BAR);
+    EXPECT_EQ(Settings().GetSetting(Setting::ShowAddressBar), !addressBar);
 
     // Opening the menu that holds the view modes checks the current one.
-    HMENU viewMenu = PopupHolding(::GetMenu(app.MainWindow()), ID_VIEW_LIST);
+    HMENU viewMenu = PopupHolding(::GetMenu(m_app->MainWindow()), ID_VIEW_LIST);
     ASSERT_NE(viewMenu, nullptr);
-    ::SendMessageA(app.MainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(viewMenu), 0);
-    EXPECT_TRUE(::GetMenuState(viewMenu, ID_VIEW_LIST, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_FALSE(::GetMenuState(viewMenu, ID_VIEW_DETAILS, MF_BYCOMMAND) & MF_CHECKED);
+    ::SendMessageA(m_app->MainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(viewMenu), 0);
+    EXPECT_TRUE(IsChecked(viewMenu, ID_VIEW_LIST));
+    EXPECT_FALSE(IsChecked(viewMenu, ID_VIEW_DETAILS));
 
     // The status bar can be hidden and shown again; its item says which.
-    HWND statusBar = app.MainFrame()->Status();
-    HMENU statusMenu = PopupHolding(::GetMenu(app.MainWindow()), ID_VIEW_STATUS_BAR);
+    HWND statusBar = Frame().Status();
+    HMENU statusMenu = PopupHolding(::GetMenu(m_app->MainWindow()), ID_VIEW_STATUS_BAR);
     ASSERT_NE(statusMenu, nullptr);
-    ::SendMessageA(app.MainWindow(), WM_COMMAND, ID_VIEW_STATUS_BAR, 0);
+    Command(ID_VIEW_STATUS_BAR);
     EXPECT_FALSE(::IsWindowVisible(statusBar));
-    ::SendMessageA(app.MainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(statusMenu), 0);
-    EXPECT_FALSE(::GetMenuState(statusMenu, ID_VIEW_STATUS_BAR, MF_BYCOMMAND) & MF_CHECKED);
-    ::SendMessageA(app.MainWindow(), WM_COMMAND, ID_VIEW_STATUS_BAR, 0);
+    ::SendMessageA(m_app->MainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(statusMenu), 0);
+    EXPECT_FALSE(IsChecked(statusMenu, ID_VIEW_STATUS_BAR));
+    Command(ID_VIEW_STATUS_BAR);
     EXPECT_TRUE(::IsWindowVisible(statusBar));
-    CloseThroughTheFrame(app);
 }
 
 }  // namespace

@@ -1,57 +1,25 @@
+// The criteria sheet in each of its uses: what it opens with, what it
+// refuses before a page is left, and what it stores.
+
 // Core
 #include "core/search/Condition.h"
 #include "core/search/FindTypeList.h"
 
-// Framework
-#include "ui/framework/MessageBox.h"
-
-// Application
-#include "ui/app/TrailmarkApp.h"
-
 // Search
 #include "ui/search/CriteriaSheet.h"
 
-// Resources
-#include "res/resource.h"
-
 // Tests
-#include "ui/UiTestSupport.h"
 #include "ui/UserDialogDriver.h"
-#include "ui/UserTestSupport.h"
-
-// Standard library
-#include <memory>
-#include <string>
-#include <vector>
-
-// Windows
-#include <commctrl.h>
-
-// Gtest
-#include <gtest/gtest.h>
 
 namespace {
 
 using namespace uitest;
 
-struct ShownMessage {
-    std::string text;
-    UINT flags;
-};
-
 std::vector<std::string> TabTexts(HWND sheet)
 {
     HWND tabs = PropSheet_GetTabControl(sheet);
     std::vector<std::string> texts;
-    for (int i = 0; i < TabCtrl_GetItemCount(tabs); ++i) {
-        char text[64] = "";
-        TCITEMA item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof(text);
-        ::SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-        texts.push_back(text);
-    }
+    for (int i = 0; i < TabCtrl_GetItemCount(tabs); ++i) texts.push_back(TabText(tabs, i));
     return texts;
 }
 
@@ -63,9 +31,6 @@ bool Checked(HWND sheet, int id)
 {
     return ::SendMessageA(FindControl(sheet, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
-
-// A click on a radio button or check box, with its notification, at once.
-void ClickNow(HWND sheet, int id) { ::SendMessageA(FindControl(sheet, id), BM_CLICK, 0, 0); }
 
 void PickDay(HWND sheet, int id, WORD year, WORD month, WORD day)
 {
@@ -85,49 +50,31 @@ void ChooseLookIn(HWND sheet, int index)
                    reinterpret_cast<LPARAM>(box));
 }
 
-class CriteriaSheet : public testing::Test {
+class CriteriaSheet : public AppTest {
 protected:
     void SetUp() override
     {
-        WipeProgramKeys();
-        ui::SetMessageHook([this](const std::string& text, UINT flags) {
-            m_messages.push_back({text, flags});
-            return IDOK;
-        });
-        m_app = std::make_unique<CTrailmarkApp>();
-        ASSERT_TRUE(m_app->InitInstance());
-        m_messages.clear();
+        ASSERT_NO_FATAL_FAILURE(AppTest::SetUp());
+        m_messages.Clear();
     }
 
-    void TearDown() override
-    {
-        if (m_app) CloseApp(*m_app);
-        m_app.reset();
-        ui::SetMessageHook(nullptr);
-        RemoveUserDirectories({});
-        WipeProgramKeys();
-    }
-
-    // Runs the sheet with the script's steps; gives EditCriteria's answer.
-    bool Run(DialogScript& script, CriteriaSheetVariant variant, CCondition& criteria,
+    // Runs the sheet with the step working in it; gives EditCriteria's answer.
+    bool Run(CriteriaSheetVariant variant, CCondition& criteria, DialogScript::Step step,
              const std::string& presetFolder = std::string(), bool* alwaysAddFolders = nullptr)
     {
+        DialogScript script;
+        script.Then(IDOK, std::move(step));
         const bool ok = EditCriteria(m_app->MainWindow(), variant, criteria, presetFolder, alwaysAddFolders);
-        EXPECT_TRUE(script.Finished());
-        EXPECT_FALSE(script.GaveUp());
+        script.ExpectDone();
         return ok;
     }
 
     void ExpectOneMessage(const char* text)
     {
-        ASSERT_EQ(m_messages.size(), 1u);
-        EXPECT_EQ(m_messages[0].text, text);
-        EXPECT_EQ(m_messages[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
-        m_messages.clear();
+        ASSERT_EQ(m_messages.texts, std::vector<std::string>{text});
+        EXPECT_EQ(m_messages.flags[0] & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+        m_messages.Clear();
     }
-
-    std::unique_ptr<CTrailmarkApp> m_app;
-    std::vector<ShownMessage> m_messages;
 };
 
 TEST_F(CriteriaSheet, AddingStoresDefaultsForEmptyTextsAndKeepsThePatternsInTheHistory)
@@ -135,8 +82,7 @@ TEST_F(CriteriaSheet, AddingStoresDefaultsForEmptyTextsAndKeepsThePatternsInTheH
     m_app->FindTypes()->AddToFront("*.doc");
     CCondition criteria;
     criteria.SetPatterns("");
-    DialogScript script;
-    script.Then(IDOK, [&](HWND sheet) {
+    ASSERT_TRUE(Run(CriteriaSheetVariant::AddCriteria, criteria, [&](HWND sheet) {
         EXPECT_EQ(WindowText(sheet), "Add Criteria");
         EXPECT_EQ(TabTexts(sheet), (std::vector<std::string>{"File Types", "Size", "Date", "Attributes"}));
         // An empty criteria opens with the newest history entry and drive C:.
@@ -152,14 +98,13 @@ TEST_F(CriteriaSheet, AddingStoresDefaultsForEmptyTextsAndKeepsThePatternsInTheH
         Type(sheet, IDC_CRITERIA_LOOK_IN, "   ");
         ClickNow(sheet, IDC_CRITERIA_SUBFOLDERS);
         Click(sheet, IDOK);
-    });
-    ASSERT_TRUE(Run(script, CriteriaSheetVariant::AddCriteria, criteria));
+    }));
     EXPECT_EQ(criteria.Name(), "Letters");
     EXPECT_EQ(criteria.Patterns(), "*.*");
     EXPECT_EQ(criteria.Folder(), "C:\\");
     EXPECT_FALSE(criteria.IncludeSubfolders());
     EXPECT_FALSE(criteria.SearchLocalDrives());
-    EXPECT_TRUE(m_messages.empty());
+    EXPECT_TRUE(m_messages.texts.empty());
     EXPECT_EQ(m_app->FindTypes()->Texts(), (std::vector<std::string>{"*.*", "*.doc"}));
     // The history is kept in its section at once.
     CFindTypeList stored(m_app->Settings());
@@ -172,8 +117,7 @@ TEST_F(CriteriaSheet, AFolderThatCannotBeEnteredKeepsThePageAndCancelKeepsTheCri
     CCondition criteria("Docs");
     criteria.SetPatterns("*.txt");
     criteria.SetFolder("C:\\");
-    DialogScript script;
-    script.Then(IDOK, [&](HWND sheet) {
+    EXPECT_FALSE(Run(CriteriaSheetVariant::EditCriteria, criteria, [&](HWND sheet) {
         EXPECT_EQ(WindowText(sheet), "Edit Criteria");
         EXPECT_EQ(Text(sheet, IDC_CRITERIA_NAME), "Docs");
         Type(sheet, IDC_CRITERIA_NAME, "Renamed");
@@ -182,8 +126,7 @@ TEST_F(CriteriaSheet, AFolderThatCannotBeEnteredKeepsThePageAndCancelKeepsTheCri
         EXPECT_EQ(CurrentPage(sheet), 0);
         ExpectOneMessage("The chosen folder is invalid!");
         Click(sheet, IDCANCEL);
-    });
-    EXPECT_FALSE(Run(script, CriteriaSheetVariant::EditCriteria, criteria));
+    }));
     EXPECT_EQ(criteria.Name(), "Docs");
     EXPECT_EQ(criteria.Folder(), "C:\\");
     EXPECT_EQ(criteria.Patterns(), "*.txt");
@@ -193,15 +136,14 @@ TEST_F(CriteriaSheet, AFolderThatCannotBeEnteredKeepsThePageAndCancelKeepsTheCri
 TEST_F(CriteriaSheet, SizePageMendsSmallerThanZeroAndRefusesBetweenFiveAndFive)
 {
     CCondition criteria("Sizes");
-    DialogScript script;
-    script.Then(IDOK, [&](HWND sheet) {
+    ASSERT_TRUE(Run(CriteriaSheetVariant::EditCriteria, criteria, [&](HWND sheet) {
         ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 1));
         EXPECT_TRUE(Checked(sheet, IDC_SIZE_ALL));
         ClickNow(sheet, IDC_SIZE_SMALLER);
         Type(sheet, IDC_SIZE_SMALLER_VALUE, "0");
         ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 2));
         EXPECT_EQ(Text(sheet, IDC_SIZE_SMALLER_VALUE), "1");
-        EXPECT_TRUE(m_messages.empty());
+        EXPECT_TRUE(m_messages.texts.empty());
 
         ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 1));
         ClickNow(sheet, IDC_SIZE_BETWEEN);
@@ -213,21 +155,19 @@ TEST_F(CriteriaSheet, SizePageMendsSmallerThanZeroAndRefusesBetweenFiveAndFive)
         ExpectOneMessage("The 'Between' edit boxes contain an invalid value!");
         Type(sheet, IDC_SIZE_BETWEEN_HIGH, "6");
         Click(sheet, IDOK);
-    });
-    ASSERT_TRUE(Run(script, CriteriaSheetVariant::EditCriteria, criteria));
+    }));
     EXPECT_EQ(criteria.SizeSelector(), SizeKind::Between);
     EXPECT_EQ(criteria.Size(SizeKind::Between).low, 5u);
     EXPECT_EQ(criteria.Size(SizeKind::Between).high, 6u);
     EXPECT_EQ(criteria.Size(SizeKind::Between).unit, SizeUnit::Megabytes);
     EXPECT_EQ(criteria.Size(SizeKind::Smaller).high, 1u);
-    EXPECT_TRUE(m_messages.empty());
+    EXPECT_TRUE(m_messages.texts.empty());
 }
 
-TEST_F(CriteriaSheet, DatePageAcceptsTheSameDayTwiceAndRefusesReversedDays)
+TEST_F(CriteriaSheet, DatePageAcceptsTheSameDayTwiceRefusesReversedDaysAndTheTickedAttributesAreKept)
 {
     CCondition criteria("Dates");
-    DialogScript script;
-    script.Then(IDOK, [&](HWND sheet) {
+    ASSERT_TRUE(Run(CriteriaSheetVariant::EditCriteria, criteria, [&](HWND sheet) {
         ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 2));
         ClickNow(sheet, IDC_DATE_FIND);
         ClickNow(sheet, IDC_DATE_DAYS_CHOICE);
@@ -241,10 +181,12 @@ TEST_F(CriteriaSheet, DatePageAcceptsTheSameDayTwiceAndRefusesReversedDays)
         ExpectOneMessage("The first date entry must be before than the second!");
         PickDay(sheet, IDC_DATE_LOW, 2024, 5, 7);
         EXPECT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 3));
-        EXPECT_TRUE(m_messages.empty());
+        EXPECT_TRUE(m_messages.texts.empty());
+        ClickNow(sheet, IDC_ATTR_TYPED);
+        ClickNow(sheet, IDC_ATTR_HIDDEN);
+        ClickNow(sheet, IDC_ATTR_DIRECTORY);
         Click(sheet, IDOK);
-    });
-    ASSERT_TRUE(Run(script, CriteriaSheetVariant::EditCriteria, criteria));
+    }));
     const CDateCondition& date = criteria.Date();
     EXPECT_EQ(date.always, 0);
     EXPECT_EQ(date.window, DateWindow::Between);
@@ -253,20 +195,6 @@ TEST_F(CriteriaSheet, DatePageAcceptsTheSameDayTwiceAndRefusesReversedDays)
     const std::int64_t midnight = 1715040000;  // 2024-05-07 00:00:00
     EXPECT_EQ(date.lowDate, midnight);
     EXPECT_EQ(date.highDate, midnight);
-}
-
-TEST_F(CriteriaSheet, AttributesPageStoresTheTickedFlags)
-{
-    CCondition criteria("Hidden");
-    DialogScript script;
-    script.Then(IDOK, [&](HWND sheet) {
-        ASSERT_TRUE(PropSheet_SetCurSel(sheet, nullptr, 3));
-        ClickNow(sheet, IDC_ATTR_TYPED);
-        ClickNow(sheet, IDC_ATTR_HIDDEN);
-        ClickNow(sheet, IDC_ATTR_DIRECTORY);
-        Click(sheet, IDOK);
-    });
-    ASSERT_TRUE(Run(script, CriteriaSheetVariant::EditCriteria, criteria));
     EXPECT_EQ(criteria.Attributes().allFiles, 0);
     EXPECT_EQ(criteria.Attributes().Mask(), platform::kAttrHidden | platform::kAttrDirectory);
 }
@@ -275,8 +203,7 @@ TEST_F(CriteriaSheet, FolderModeHasOnlyFolderTypesWithThePresetFolderAndNoHistor
 {
     CCondition criteria;
     criteria.SetFolder("D:\\elsewhere");
-    DialogScript script;
-    script.Then(IDOK, [&](HWND sheet) {
+    ASSERT_TRUE(Run(CriteriaSheetVariant::FolderNewSearch, criteria, [&](HWND sheet) {
         EXPECT_EQ(WindowText(sheet), "New Search");
         EXPECT_EQ(TabTexts(sheet), std::vector<std::string>{"Folder Types"});
         EXPECT_EQ(Text(sheet, IDC_CRITERIA_LOOK_IN), "C:\\windows");
@@ -289,8 +216,7 @@ TEST_F(CriteriaSheet, FolderModeHasOnlyFolderTypesWithThePresetFolderAndNoHistor
         ChooseLookIn(sheet, count - 1);
         EXPECT_EQ(Text(sheet, IDC_CRITERIA_LOOK_IN), "Local hard drives");
         Click(sheet, IDOK);
-    });
-    ASSERT_TRUE(Run(script, CriteriaSheetVariant::FolderNewSearch, criteria, "C:\\windows"));
+    }, "C:\\windows"));
     EXPECT_EQ(criteria.Patterns(), "sys*");
     EXPECT_TRUE(criteria.SearchLocalDrives());
     EXPECT_EQ(criteria.Folder(), "C:\\windows");
@@ -301,16 +227,14 @@ TEST_F(CriteriaSheet, FilterPagesShowAndStoreAlwaysAddFolders)
 {
     CCondition criteria;
     bool alwaysAddFolders = true;
-    DialogScript script;
-    script.Then(IDOK, [&](HWND sheet) {
+    ASSERT_TRUE(Run(CriteriaSheetVariant::FilterFolder, criteria, [&](HWND sheet) {
         EXPECT_EQ(WindowText(sheet), "Filter Folder");
         EXPECT_EQ(TabTexts(sheet).size(), 4u);
         EXPECT_TRUE(Checked(sheet, IDC_CRITERIA_ALWAYS_FOLDERS));
         ClickNow(sheet, IDC_CRITERIA_ALWAYS_FOLDERS);
         Type(sheet, IDC_CRITERIA_PATTERNS, "*.bmp");
         Click(sheet, IDOK);
-    });
-    ASSERT_TRUE(Run(script, CriteriaSheetVariant::FilterFolder, criteria, "C:\\", &alwaysAddFolders));
+    }, "C:\\", &alwaysAddFolders));
     EXPECT_FALSE(alwaysAddFolders);
     EXPECT_EQ(criteria.Patterns(), "*.bmp");
     EXPECT_EQ(m_app->FindTypes()->Texts(), std::vector<std::string>{"*.bmp"});

@@ -1,33 +1,19 @@
 // The files view on real folders: sorting and its header mark, the filter
 // commands, names edited in the list, cut marks and column widths.
 
-// Tests
-#include "ui/FolderTestSupport.h"
-#include "ui/UserDialogDriver.h"
-
 // Core
 #include "core/folders/CutList.h"
-
-// Folders
-#include "ui/folders/FolderMessages.h"
 
 // Framework
 #include "ui/framework/Clipboard.h"
 
+// Tests
+#include "ui/FolderTestSupport.h"
+#include "ui/UserDialogDriver.h"
+
 namespace {
 
-using foldertest::FolderTest;
-using foldertest::PumpUntil;
-using foldertest::RowNames;
-using foldertest::Sorted;
-using foldertest::TempFolder;
-using foldertest::WaitIdle;
-using foldertest::WindowText;
-using uitest::Click;
-using uitest::DialogScript;
-using uitest::Type;
-
-using Names = std::vector<std::string>;
+using namespace uitest;
 
 class FilesView : public FolderTest {
 protected:
@@ -37,15 +23,7 @@ protected:
         m_folder.File("b.log", 3000);
         m_folder.File("a.txt", 20000);
         m_folder.File("c.log", 100);
-        m_window = Open(m_folder.Path());
-        return m_window ? m_window->ExplorerView() : nullptr;
-    }
-    void RestartWithWindow()
-    {
-        CloseApp();
-        StartApp();
-        m_window = Open(m_folder.Path());
-        ASSERT_NE(m_window, nullptr);
+        return OpenView(m_folder.Path());
     }
     // A command as the menus give it: through the frame to the active window.
     void Command(CFilesView& view, UINT id)
@@ -53,15 +31,24 @@ protected:
         ASSERT_EQ(CWindowList::Instance().Active(), m_window) << view.DisplayPath();
         ::SendMessageA(m_app->MainWindow(), WM_COMMAND, id, 0);
     }
+    // Runs a command whose criteria sheet, titled `title`, takes the patterns and OK.
+    void FilterCommand(CFilesView& view, UINT id, const char* title, const char* patterns)
+    {
+        DialogScript script;
+        script.Then(IDOK, [&](HWND sheet) {
+            EXPECT_EQ(WindowText(sheet), title);
+            Type(sheet, IDC_CRITERIA_PATTERNS, patterns);
+            Click(sheet, IDOK);
+        });
+        Command(view, id);
+        script.ExpectDone();
+    }
     int ColumnOf(const CFilesView& view, ColumnKind kind)
     {
         const std::vector<ColumnKind> columns = view.Columns();
         const auto found = std::find(columns.begin(), columns.end(), kind);
         return found == columns.end() ? -1 : static_cast<int>(found - columns.begin());
     }
-
-    TempFolder m_folder;
-    CExplorerWindow* m_window = nullptr;
 };
 
 TEST_F(FilesView, SortingByColumnsFlipsOnlyTheSameKeyKeepsTheUpRowFirstAndMarksTheHeader)
@@ -96,7 +83,7 @@ TEST_F(FilesView, SortingByColumnsFlipsOnlyTheSameKeyKeepsTheUpRowFirstAndMarksT
             EXPECT_EQ(ascending, step.ascending);
         }
     }
-    EXPECT_EQ(m_app->Settings().GetSetting(Setting::Arrangement), 2) << "the sort key is kept";
+    EXPECT_EQ(Settings().GetSetting(Setting::Arrangement), 2) << "the sort key is kept";
     // The marks are the header's own images, not the list's icons.
     EXPECT_EQ(ImageList_GetImageCount(Header_GetImageList(header)), 2);
 
@@ -111,14 +98,14 @@ TEST_F(FilesView, SortingByColumnsFlipsOnlyTheSameKeyKeepsTheUpRowFirstAndMarksT
 
     // Without the Size column the size sort marks no column.
     Command(*view, ID_VIEW_COLUMN_FIRST + 1);
-    EXPECT_EQ(m_app->Settings().GetSetting(Setting::ShowColumnFirst + 1), 0);
+    EXPECT_EQ(Settings().GetSetting(Setting::ShowColumnFirst + 1), 0);
     EXPECT_EQ(ColumnOf(*view, ColumnKind::Size), -1);
     EXPECT_EQ(HeaderMarkColumn(header), -1);
     Command(*view, ID_VIEW_ARRANGE_FIRST + 0);
     EXPECT_EQ(HeaderMarkColumn(header), 0);
 }
 
-TEST_F(FilesView, AnItemWithoutAModifiedTimeShowsNoSizeOrDates)
+TEST_F(FilesView, AnItemWithoutAModifiedTimeShowsNoSizeOrDatesAndTheListFollowsAppearanceSettings)
 {
     CExplorerView* view = OpenSample();
     ASSERT_NE(view, nullptr);
@@ -128,22 +115,17 @@ TEST_F(FilesView, AnItemWithoutAModifiedTimeShowsNoSizeOrDates)
     view->ItemAt(row)->modified = 0;
     for (ColumnKind kind : {ColumnKind::Size, ColumnKind::Modified, ColumnKind::Time})
         EXPECT_EQ(view->CellText(row, ColumnOf(*view, kind)), "") << static_cast<int>(kind);
-}
 
-TEST_F(FilesView, TheListFollowsChangedAppearanceSettings)
-{
-    CExplorerView* view = OpenSample();
-    ASSERT_NE(view, nullptr);
     auto extended = [&] { return ListView_GetExtendedListViewStyle(view->List().Handle()); };
     for (int on : {1, 0}) {
-        m_app->Settings().SetSetting(Setting::FullRowSelect, on);
-        m_app->Settings().SetSetting(Setting::DetailsGrid, on);
+        Settings().SetSetting(Setting::FullRowSelect, on);
+        Settings().SetSetting(Setting::DetailsGrid, on);
         ::SendMessageA(view->Handle(), UWM_APPEARANCECHANGED, 0, 0);
         EXPECT_EQ((extended() & LVS_EX_FULLROWSELECT) != 0, on == 1);
         EXPECT_EQ((extended() & LVS_EX_GRIDLINES) != 0, on == 1);
         EXPECT_NE(extended() & LVS_EX_SUBITEMIMAGES, 0u);
     }
-    m_app->Settings().SetSetting(Setting::FolderFontColor, RGB(200, 0, 0));
+    Settings().SetSetting(Setting::FolderFontColor, RGB(200, 0, 0));
     ::SendMessageA(view->Handle(), UWM_TEXTCOLORCHANGED, 0, 0);
     EXPECT_EQ(ListView_GetTextColor(view->List().Handle()), RGB(200, 0, 0));
 }
@@ -153,15 +135,8 @@ TEST_F(FilesView, FilterFolderListsOnlyMatchingFilesAndRemovingItListsAllAgain)
     m_folder.Dir("sub");
     CExplorerView* view = OpenSample();
     ASSERT_NE(view, nullptr);
-    m_app->Settings().SetSetting(Setting::FullPathInTitle, 1);
-    DialogScript script;
-    script.Then(IDOK, [&](HWND sheet) {
-        EXPECT_EQ(WindowText(sheet), "Filter Folder");
-        Type(sheet, IDC_CRITERIA_PATTERNS, "*.txt");
-        Click(sheet, IDOK);
-    });
-    Command(*view, ID_EDIT_SET_FILTER);
-    EXPECT_TRUE(script.Finished());
+    Settings().SetSetting(Setting::FullPathInTitle, 1);
+    FilterCommand(*view, ID_EDIT_SET_FILTER, "Filter Folder", "*.txt");
     ASSERT_TRUE(WaitIdle(*m_window));
     EXPECT_TRUE(view->IsFiltered());
     EXPECT_EQ(RowNames(*view), Names{"a.txt"});
@@ -179,14 +154,7 @@ TEST_F(FilesView, SelectByFilterSelectsTheMatchingRowsOrSaysNoneWere)
     CExplorerView* view = OpenSample();
     ASSERT_NE(view, nullptr);
     auto selectBy = [&](const char* patterns) {
-        DialogScript script;
-        script.Then(IDOK, [&](HWND sheet) {
-            EXPECT_EQ(WindowText(sheet), "Select By Filter");
-            Type(sheet, IDC_CRITERIA_PATTERNS, patterns);
-            Click(sheet, IDOK);
-        });
-        Command(*view, ID_EDIT_SELECT_BY_FILTER);
-        EXPECT_TRUE(script.Finished());
+        FilterCommand(*view, ID_EDIT_SELECT_BY_FILTER, "Select By Filter", patterns);
         Names selected;
         for (int row = view->List().NextSelected(-1); row != -1; row = view->List().NextSelected(row))
             selected.push_back(view->ItemAt(row)->name);
@@ -213,7 +181,7 @@ TEST_F(FilesView, ANameEditSwallowsInvalidCharactersAndEmptyNamesAndRenamesOnEnt
     // Escape cancels: the file keeps its name.
     ::SendMessageA(edit, WM_KEYDOWN, VK_ESCAPE, 0);
     PumpUntil([&] { return view->List().LabelEdit() == nullptr; }, 5000);
-    EXPECT_NE(::GetFileAttributesA(m_folder.Path("b.log").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(Exists(m_folder.Path("b.log")));
 
     view->EditLabel(view->RowOfName("b.log"));
     edit = view->List().LabelEdit();
@@ -225,8 +193,8 @@ TEST_F(FilesView, ANameEditSwallowsInvalidCharactersAndEmptyNamesAndRenamesOnEnt
     ::SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
     ASSERT_TRUE(PumpUntil([&] { return view->List().LabelEdit() == nullptr; }, 5000));
     ASSERT_TRUE(WaitIdle(*m_window));
-    EXPECT_EQ(::GetFileAttributesA(m_folder.Path("b.log").c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_NE(::GetFileAttributesA(m_folder.Path("renamed.log").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(Exists(m_folder.Path("b.log")));
+    EXPECT_TRUE(Exists(m_folder.Path("renamed.log")));
     const int renamed = view->RowOfName("renamed.log");
     ASSERT_GE(renamed, 1);
     EXPECT_TRUE(view->List().IsSelected(renamed));
@@ -245,7 +213,7 @@ TEST_F(FilesView, CutMarksGoWhenTheClipboardTakesSomethingElse)
     EXPECT_EQ(CutList::Instance().Paths(), Names{m_folder.Path("a.txt")});
     EXPECT_EQ(ui::ClipboardText(view->Handle()), view->CutClipboardTag());
 
-    uitest::PumpFor(1500);
+    PumpFor(1500);
     EXPECT_TRUE(view->RowIsCut(row)) << "the cut stays while the clipboard holds its tag";
     ASSERT_TRUE(ui::SetClipboardText(view->Handle(), "other text"));
     EXPECT_TRUE(PumpUntil([&] { return !view->RowIsCut(row); }, 10000)) << "the 1200 timer clears the marks";
@@ -260,8 +228,9 @@ TEST_F(FilesView, ColumnWidthsOfDetailsModeSurviveARestart)
     ASSERT_GT(type, 0);
     ListView_SetColumnWidth(view->List().Handle(), 0, 211);
     ListView_SetColumnWidth(view->List().Handle(), type, 97);
-    RestartWithWindow();
-    view = m_window->ExplorerView();
+    Restart();
+    view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
     EXPECT_EQ(ListView_GetColumnWidth(view->List().Handle(), 0), 211);
     EXPECT_EQ(ListView_GetColumnWidth(view->List().Handle(), ColumnOf(*view, ColumnKind::Type)), 97);
 

@@ -1,11 +1,11 @@
 // Listing real folders into folder windows: rows, icons, the item limit,
 // hidden items, folders left out, overlays and the cells of Details mode.
 
-// Tests
-#include "ui/FolderTestSupport.h"
-
 // Core
 #include "core/search/SearchSink.h"
+
+// Tests
+#include "ui/FolderTestSupport.h"
 
 // Standard library
 #include <cstdlib>
@@ -17,12 +17,7 @@
 
 namespace {
 
-using foldertest::FolderTest;
-using foldertest::ItemNames;
-using foldertest::RowNames;
-using foldertest::Sorted;
-using foldertest::TempFolder;
-using foldertest::WaitIdle;
+using namespace uitest;
 
 bool MakeShortcut(const std::string& linkPath, const std::string& target)
 {
@@ -45,17 +40,15 @@ bool MakeShortcut(const std::string& linkPath, const std::string& target)
 
 TEST_F(FolderTest, AFolderWindowListsARealFolderInDetailsMode)
 {
-    TempFolder folder;
-    folder.File("alpha.txt", 2000);
-    folder.File("beta.dat", 10);
-    folder.Dir("gamma");
-    CExplorerWindow* window = Open(folder.Path());
-    ASSERT_NE(window, nullptr);
-    CExplorerView* view = window->ExplorerView();
+    m_folder.File("alpha.txt", 2000);
+    m_folder.File("beta.dat", 10);
+    m_folder.Dir("gamma");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->ViewMode(), CFilesView::kDetailsMode);
     ASSERT_TRUE(view->HasUpRow()) << "a folder with a parent starts with the up row";
     EXPECT_EQ(view->ItemAt(0), nullptr);
-    EXPECT_EQ(Sorted(RowNames(*view)), (std::vector<std::string>{"alpha.txt", "beta.dat", "gamma"}));
+    EXPECT_EQ(Sorted(RowNames(*view)), (Names{"alpha.txt", "beta.dat", "gamma"}));
     EXPECT_TRUE(view->List().IsSelected(1) || ListView_GetItemState(view->List().Handle(), 1, LVIS_FOCUSED))
         << "the first row after the up row has the focus";
 
@@ -68,12 +61,11 @@ TEST_F(FolderTest, AFolderWindowListsARealFolderInDetailsMode)
     ASSERT_GE(alpha, 1);
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const std::string alphaText = view->CellText(alpha, static_cast<int>(c));
-        const std::string gammaText = view->CellText(gamma, static_cast<int>(c));
         switch (columns[c]) {
         case ColumnKind::Name: EXPECT_EQ(alphaText, "alpha.txt"); break;
         case ColumnKind::Size:
             EXPECT_EQ(alphaText, "1KB");
-            EXPECT_EQ(gammaText, "") << "a folder shows no size";
+            EXPECT_EQ(view->CellText(gamma, static_cast<int>(c)), "") << "a folder shows no size";
             break;
         case ColumnKind::Ext: EXPECT_EQ(alphaText, "txt"); break;
         case ColumnKind::Modified:
@@ -90,11 +82,9 @@ TEST_F(FolderTest, AFolderWindowListsARealFolderInDetailsMode)
 
 TEST_F(FolderTest, NinetyNineItemsGetTheirOwnIconsAHundredGetQuickIconsAndAnIconThread)
 {
-    TempFolder few;
-    few.Files(99);
-    CExplorerWindow* window = Open(few.Path());
-    ASSERT_NE(window, nullptr);
-    CExplorerView* view = window->ExplorerView();
+    m_folder.Files(99);
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->LastIconPlan(), listing::IconPlan::PerItem);
     EXPECT_FALSE(view->NeedIconThread());
     EXPECT_EQ(view->AllItems().size(), 99u);
@@ -103,10 +93,10 @@ TEST_F(FolderTest, NinetyNineItemsGetTheirOwnIconsAHundredGetQuickIconsAndAnIcon
     TempFolder many;
     many.Files(100);
     // Outside Details mode only the icon thread reads the items' details.
-    ::SendMessageA(m_app->MainWindow(), WM_COMMAND, ID_VIEW_LIST, 0);
+    Command(ID_VIEW_LIST);
     ASSERT_EQ(view->ViewMode(), 2);
-    ASSERT_TRUE(window->Navigate(many.Path(), nullptr));
-    ASSERT_TRUE(WaitIdle(*window));
+    ASSERT_TRUE(m_window->Navigate(many.Path(), nullptr));
+    ASSERT_TRUE(WaitIdle(*m_window));
     EXPECT_EQ(view->LastIconPlan(), listing::IconPlan::Quick);
     EXPECT_TRUE(view->NeedIconThread());
     EXPECT_EQ(view->AllItems().size(), 100u);
@@ -116,101 +106,72 @@ TEST_F(FolderTest, NinetyNineItemsGetTheirOwnIconsAHundredGetQuickIconsAndAnIcon
     }
 }
 
-// The order in which the file system gives a folder's entries.
-std::vector<std::string> FindOrder(const std::string& folder)
-{
-    std::vector<std::string> order;
-    WIN32_FIND_DATAA data;
-    HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return order;
-    do {
-        if (std::strcmp(data.cFileName, ".") != 0 && std::strcmp(data.cFileName, "..") != 0)
-            order.push_back(data.cFileName);
-    } while (::FindNextFileA(find, &data));
-    ::FindClose(find);
-    return order;
-}
-
 // Creating 20,000 files through Wine takes about a minute, so the test script
 // makes the folder on the host beforehand and names it in TRAILMARK_BIG_FOLDER.
 TEST_F(FolderTest, TwentyThousandEntriesListTheFirstFifteenThousand)
 {
     const char* prepared = std::getenv("TRAILMARK_BIG_FOLDER");
     if (!prepared || !*prepared) GTEST_SKIP() << "TRAILMARK_BIG_FOLDER names no prepared folder";
-    const std::string path = prepared;
-    const std::vector<std::string> order = FindOrder(path);
+    // The order in which the file system gives the folder's entries.
+    Names order;
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA((std::string(prepared) + "\\*").c_str(), &data);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    do {
+        if (std::strcmp(data.cFileName, ".") != 0 && std::strcmp(data.cFileName, "..") != 0)
+            order.push_back(data.cFileName);
+    } while (::FindNextFileA(find, &data));
+    ::FindClose(find);
     ASSERT_EQ(order.size(), 20000u);
-    CExplorerWindow* window = Open(path);
-    ASSERT_NE(window, nullptr);
-    CExplorerView* view = window->ExplorerView();
-    std::vector<std::string> listed;
+    CExplorerView* view = OpenView(prepared);
+    ASSERT_NE(view, nullptr);
+    Names listed;
     for (const CFileItem* item : view->AllItems()) listed.push_back(item->name);
-    EXPECT_EQ(listed, std::vector<std::string>(order.begin(), order.begin() + listing::kMaxItems));
+    EXPECT_EQ(listed, Names(order.begin(), order.begin() + listing::kMaxItems));
     EXPECT_EQ(view->RowCount(), static_cast<int>(listing::kMaxItems) + 1) << "the items and the up row";
 }
 
-TEST_F(FolderTest, OnlyFilesLeavesFoldersOut)
+TEST_F(FolderTest, Setting81LeavesFoldersOutAndAHiddenFileIsKeptButShownOnlyWithSetting24)
 {
-    TempFolder folder;
-    folder.File("a.txt");
-    folder.Dir("sub");
-    m_app->Settings().SetSetting(Setting::ShowOnlyFiles, 1);
-    CExplorerWindow* window = Open(folder.Path());
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(RowNames(*window->ExplorerView()), (std::vector<std::string>{"a.txt"}));
-    EXPECT_EQ(ItemNames(*window->ExplorerView()), (std::set<std::string>{"a.txt"}));
+    m_folder.File("shown.txt");
+    m_folder.File("secret.txt", 0, FILE_ATTRIBUTE_HIDDEN);
+    m_folder.Dir("sub");
+    ASSERT_TRUE(::GetFileAttributesA(m_folder.Path("secret.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    Settings().SetSetting(Setting::ShowOnlyFiles, 1);
+    Settings().SetSetting(Setting::ShowHiddenFiles, 0);
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(RowNames(*view), Names{"shown.txt"});
+    EXPECT_EQ(ItemNames(*view), (std::set<std::string>{"secret.txt", "shown.txt"})) << "no item for the folder";
+    for (const CFileItem* item : view->AllItems()) EXPECT_EQ(item->visible, item->name == "shown.txt") << item->name;
 
-    m_app->Settings().SetSetting(Setting::ShowOnlyFiles, 0);
-    window->ExplorerView()->Refresh();
-    ASSERT_TRUE(WaitIdle(*window));
-    EXPECT_EQ(Sorted(RowNames(*window->ExplorerView())), (std::vector<std::string>{"a.txt", "sub"}));
-}
-
-TEST_F(FolderTest, AHiddenFileIsKeptButShownOnlyWithSetting24)
-{
-    TempFolder folder;
-    folder.File("shown.txt");
-    folder.File("secret.txt", 0, FILE_ATTRIBUTE_HIDDEN);
-    ASSERT_TRUE(::GetFileAttributesA(folder.Path("secret.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN);
-    m_app->Settings().SetSetting(Setting::ShowHiddenFiles, 0);
-    CExplorerWindow* window = Open(folder.Path());
-    ASSERT_NE(window, nullptr);
-    CExplorerView* view = window->ExplorerView();
-    EXPECT_EQ(RowNames(*view), (std::vector<std::string>{"shown.txt"}));
-    EXPECT_EQ(ItemNames(*view), (std::set<std::string>{"secret.txt", "shown.txt"}));
-    for (const CFileItem* item : view->AllItems())
-        EXPECT_EQ(item->visible, item->name == "shown.txt") << item->name;
-
-    m_app->Settings().SetSetting(Setting::ShowHiddenFiles, 1);
+    Settings().SetSetting(Setting::ShowOnlyFiles, 0);
+    Settings().SetSetting(Setting::ShowHiddenFiles, 1);
     view->Refresh();
-    ASSERT_TRUE(WaitIdle(*window));
-    EXPECT_EQ(Sorted(RowNames(*view)), (std::vector<std::string>{"secret.txt", "shown.txt"}));
-    const int secret = view->RowOfName("secret.txt");
-    EXPECT_TRUE(view->RowIsCut(secret)) << "a hidden row is drawn dimmed";
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_EQ(Sorted(RowNames(*view)), (Names{"secret.txt", "shown.txt", "sub"}));
+    EXPECT_TRUE(view->RowIsCut(view->RowOfName("secret.txt"))) << "a hidden row is drawn dimmed";
     EXPECT_FALSE(view->RowIsCut(view->RowOfName("shown.txt")));
 }
 
 TEST_F(FolderTest, AShortcutAndASharedItemGetTheirOverlaysOnExactlyThoseRows)
 {
-    TempFolder folder;
-    folder.File("target.txt");
-    folder.File("plain.txt");
-    ASSERT_TRUE(MakeShortcut(folder.Path("link.lnk"), folder.Path("target.txt")));
-    CExplorerWindow* window = Open(folder.Path());
-    ASSERT_NE(window, nullptr);
-    CExplorerView* view = window->ExplorerView();
+    m_folder.File("target.txt");
+    m_folder.File("plain.txt");
+    ASSERT_TRUE(MakeShortcut(m_folder.Path("link.lnk"), m_folder.Path("target.txt")));
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
     // This platform's system lists draw no overlays of ours; private copies do.
     view->SetPrivateImageListsOnNT(true);
     view->Refresh();
-    ASSERT_TRUE(WaitIdle(*window));
+    ASSERT_TRUE(WaitIdle(*m_window));
     ASSERT_FALSE(view->UsesSystemImageLists()) << "a shortcut in the listing asks for private lists";
     const int systemCount = ImageList_GetImageCount(m_app->SmallImages());
     CFileItem* link = view->ItemAt(view->RowOfName("link"));
     if (!link) link = view->ItemAt(view->RowOfName("link.lnk"));
-    ASSERT_NE(link, nullptr);
     CFileItem* plain = view->ItemAt(view->RowOfName("plain.txt"));
     CFileItem* target = view->ItemAt(view->RowOfName("target.txt"));
-    ASSERT_NE(plain, nullptr);
+    ASSERT_TRUE(link && plain && target);
     EXPECT_GE(link->iconIndex, systemCount) << "the shortcut shows a composite appended to the copy";
     EXPECT_LT(plain->iconIndex, systemCount);
     EXPECT_LT(target->iconIndex, systemCount);
@@ -228,20 +189,18 @@ TEST_F(FolderTest, AShortcutAndASharedItemGetTheirOverlaysOnExactlyThoseRows)
 
 TEST_F(FolderTest, CreateShortcutMakesALinkBesideTheSelectionAndListsAgain)
 {
-    TempFolder folder;
-    folder.File("target.txt");
-    CExplorerWindow* window = Open(folder.Path());
-    ASSERT_NE(window, nullptr);
-    CExplorerView* view = window->ExplorerView();
+    m_folder.File("target.txt");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
     view->List().SetState(view->RowOfName("target.txt"), LVIS_SELECTED, LVIS_SELECTED);
-    ::SendMessageA(m_app->MainWindow(), WM_COMMAND, ID_FILE_CREATE_SHORTCUT, 0);
-    ASSERT_TRUE(WaitIdle(*window));
+    Command(ID_FILE_CREATE_SHORTCUT);
+    ASSERT_TRUE(WaitIdle(*m_window));
     ASSERT_EQ(view->AllItems().size(), 2u);
     std::string link;
     for (const CFileItem* item : view->AllItems())
         if (item->name != "target.txt") link = item->path;
     EXPECT_EQ(link.substr(link.size() - 4), ".lnk");
-    EXPECT_TRUE(window->ContentWatcherRunning()) << "the watchers are back after the command";
+    EXPECT_TRUE(m_window->ContentWatcherRunning()) << "the watchers are back after the command";
 }
 
 }  // namespace

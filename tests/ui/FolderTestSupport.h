@@ -1,38 +1,25 @@
 #pragma once
 // Helpers of the folder window tests: a real folder in the temporary
-// directory, the application started on a clean registry with one kind of
-// window mode, and waiting for a window's work while its messages are pumped.
-
-// Core
-#include "core/app/Settings.h"
+// directory, the application with folders in windows of their own, and
+// waiting for a window's work while its messages are pumped.
 
 // Folders
 #include "ui/folders/ExplorerView.h"
 
 // Application
-#include "ui/app/TrailmarkApp.h"
 #include "ui/frame/ExplorerWindow.h"
-#include "ui/frame/MainFrame.h"
-#include "ui/frame/WindowList.h"
-
-// Resources
-#include "res/resource.h"
 
 // Tests
 #include "ui/UiTestSupport.h"
 
 // Standard library
 #include <algorithm>
-#include <functional>
-#include <memory>
+#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
 
-// Gtest
-#include <gtest/gtest.h>
-
-namespace foldertest {
+namespace uitest {
 
 // A folder below the system's temporary folder, removed with its contents.
 class TempFolder {
@@ -96,23 +83,6 @@ private:
     std::string m_path;
 };
 
-// Pumps messages until the condition holds or a generous bound passes; the
-// bound only keeps a broken build from hanging, it is no timing check.
-inline bool PumpUntil(const std::function<bool()>& condition, DWORD boundMs = 60000)
-{
-    const DWORD start = ::GetTickCount();
-    MSG msg;
-    while (!condition()) {
-        if (::GetTickCount() - start > boundMs) return false;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-    return true;
-}
-
 // The view is idle: no listing, no icon thread, nothing pending, and the
 // window settled.
 inline bool Idle(const CExplorerWindow& window)
@@ -127,15 +97,19 @@ inline bool WaitIdle(const CExplorerWindow& window)
 }
 
 // The names of the rows that carry an item, in row order.
-inline std::vector<std::string> RowNames(const CFilesView& view)
+inline bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+using Names = std::vector<std::string>;
+
+inline Names RowNames(const CFilesView& view)
 {
-    std::vector<std::string> names;
+    Names names;
     for (int row = 0; row < view.RowCount(); ++row)
         if (const CFileItem* item = view.ItemAt(row)) names.push_back(item->name);
     return names;
 }
 
-inline std::vector<std::string> Sorted(std::vector<std::string> names)
+inline Names Sorted(Names names)
 {
     std::sort(names.begin(), names.end());
     return names;
@@ -148,50 +122,23 @@ inline std::set<std::string> ItemNames(const CFilesView& view)
     return names;
 }
 
-inline std::string WindowText(HWND hwnd)
-{
-    char text[MAX_PATH] = "";
-    ::GetWindowTextA(hwnd, text, sizeof(text));
-    return text;
-}
-
-// The application on a clean registry, with Explorer mode as the test wants.
-class FolderTest : public testing::Test {
+// The application with Explorer mode off and no window open.
+class FolderTest : public AppTest {
 protected:
     void SetUp() override
     {
-        uitest::WipeProgramKeys();
-        StartApp();
-        // A fresh start is in Explorer mode with the start folder open: the
-        // tests begin in multiple-window mode with no window.
-        m_app->Settings().SetSetting(Setting::ExplorerMode, 0);
-        m_app->MainFrame()->ShowWindowMenu(true);
+        ASSERT_NO_FATAL_FAILURE(AppTest::SetUp());
+        // A fresh start is in Explorer mode with the start folder open.
+        Settings().SetSetting(Setting::ExplorerMode, 0);
+        Frame().ShowWindowMenu(true);
         CWindowList::Instance().CloseAll();
         PumpUntil([] { return CWindowList::Instance().Windows().empty(); });
-        m_app->Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
+        Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
     }
-    void TearDown() override
+    void Settle() override
     {
-        CloseApp();
-        uitest::WipeProgramKeys();
-    }
-
-    void StartApp()
-    {
-        m_app = std::make_unique<CTrailmarkApp>();
-        ASSERT_TRUE(m_app->InitInstance());
-    }
-    // Every window waits for its work, then the frame closes and the
-    // application ends as the user's exit ends it.
-    void CloseApp()
-    {
-        if (!m_app) return;
         for (CBasicWindow* window : std::vector<CBasicWindow*>(CWindowList::Instance().Windows()))
             if (auto* explorer = dynamic_cast<CExplorerWindow*>(window)) WaitIdle(*explorer);
-        ::PostMessageA(m_app->MainWindow(), WM_CLOSE, 0, 0);
-        m_app->RunMessageLoop();
-        m_app->ExitInstance();
-        m_app.reset();
     }
 
     CExplorerWindow* Open(const std::string& path)
@@ -201,9 +148,15 @@ protected:
         if (window) WaitIdle(*window);
         return window;
     }
+    // Opens the folder as Open does, keeps its window, and gives its view.
+    CExplorerView* OpenView(const std::string& path)
+    {
+        m_window = Open(path);
+        return m_window ? m_window->ExplorerView() : nullptr;
+    }
 
-    uitest::MessageRecorder m_messages;
-    std::unique_ptr<CTrailmarkApp> m_app;
+    TempFolder m_folder;
+    CExplorerWindow* m_window = nullptr;
 };
 
-}  // namespace foldertest
+}  // namespace uitest

@@ -1,26 +1,22 @@
 // Folder windows as windows: query windows' run display, system commands in
 // the window modes, the running threads and the folder thread.
 
-// Tests
-#include "ui/FolderTestSupport.h"
-
 // Core
 #include "core/frame/WindowRules.h"
 #include "core/search/SearchSink.h"
 
 // Folders
 #include "ui/folders/BaseThread.h"
-#include "ui/folders/FolderMessages.h"
 
 // Application
 #include "ui/frame/QueryWindow.h"
 
+// Tests
+#include "ui/FolderTestSupport.h"
+
 namespace {
 
-using foldertest::FolderTest;
-using foldertest::PumpUntil;
-using foldertest::TempFolder;
-using foldertest::WaitIdle;
+using namespace uitest;
 
 class CountingQueryWindow : public CQueryWindow {
 public:
@@ -31,23 +27,9 @@ protected:
     void StopRun() override { ++stops; }
 };
 
-CountingQueryWindow* OpenQueryWindow(CTrailmarkApp& app)
-{
-    WindowState state;
-    state.path = "Search Results";
-    state.kind = WindowKind::Search;
-    state.rect = {0, 0, 400, 300};
-    auto* window = new CountingQueryWindow(state);
-    if (!window->CreateDocument(app.MainFrame()->MdiClient())) {
-        delete window;
-        return nullptr;
-    }
-    return window;
-}
-
 TEST_F(FolderTest, AQueryWindowShowsItsRunWithAStopButton)
 {
-    CountingQueryWindow* window = OpenQueryWindow(*m_app);
+    auto* window = OpenDocument(*m_app, new CountingQueryWindow(DocumentState("Search Results")));
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->GetIconIndex(), 1);
     EXPECT_FALSE(window->StatusBarVisible());
@@ -57,7 +39,6 @@ TEST_F(FolderTest, AQueryWindowShowsItsRunWithAStopButton)
     EXPECT_TRUE(window->StatusBarVisible());
     ASSERT_NE(window->StopButton(), nullptr);
     EXPECT_EQ(window->Progress(), nullptr) << "without the folder table the pane shows texts";
-    EXPECT_EQ(::GetDlgCtrlID(window->StopButton()), IDC_STOP);
     ::SendMessageA(window->Handle(), UWM_STATUSTEXT, reinterpret_cast<WPARAM>("C:\\Data"), 0);
     EXPECT_EQ(window->RunText(), "Searching C:\\Data");
     ::SendMessageA(window->Handle(), UWM_STATUSTEXT, reinterpret_cast<WPARAM>("Adding Results..."), 1);
@@ -73,25 +54,24 @@ TEST_F(FolderTest, AQueryWindowShowsItsRunWithAStopButton)
 
 TEST_F(FolderTest, ExplorerModeIgnoresSizingAndMaximizeModeAsksBeforeARestore)
 {
-    TempFolder x;
-    CExplorerWindow* window = Open(x.Path());
-    ASSERT_NE(window, nullptr);
-    m_app->Settings().SetSetting(Setting::ExplorerMode, 1);
-    ::SendMessageA(window->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_FALSE(::IsIconic(window->Handle()));
-    ::SendMessageA(window->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(::IsWindow(window->Handle()));
-    m_app->Settings().SetSetting(Setting::ExplorerMode, 0);
+    ASSERT_NE(OpenView(m_folder.Path()), nullptr);
+    HWND window = m_window->Handle();
+    Settings().SetSetting(Setting::ExplorerMode, 1);
+    ::SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_FALSE(::IsIconic(window));
+    ::SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(::IsWindow(window));
+    Settings().SetSetting(Setting::ExplorerMode, 0);
 
-    m_app->Settings().SetSetting(Setting::ArrangeMode, static_cast<int>(ArrangeMode::Maximize));
-    ::SendMessageA(::GetParent(window->Handle()), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(window->Handle()), 0);
-    ASSERT_TRUE(::IsZoomed(window->Handle()));
+    Settings().SetSetting(Setting::ArrangeMode, static_cast<int>(ArrangeMode::Maximize));
+    ::SendMessageA(::GetParent(window), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(window), 0);
+    ASSERT_TRUE(::IsZoomed(window));
     m_messages.answers = {IDNO, IDYES};
-    ::SendMessageA(window->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
-    EXPECT_TRUE(::IsZoomed(window->Handle())) << "No keeps the mode and the window";
-    ::SendMessageA(window->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
-    EXPECT_FALSE(::IsZoomed(window->Handle()));
-    EXPECT_EQ(m_app->Settings().GetSetting(Setting::ArrangeMode), static_cast<int>(ArrangeMode::None));
+    ::SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_TRUE(::IsZoomed(window)) << "No keeps the mode and the window";
+    ::SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(::IsZoomed(window));
+    EXPECT_EQ(Settings().GetSetting(Setting::ArrangeMode), static_cast<int>(ArrangeMode::None));
     ASSERT_EQ(m_messages.texts.size(), 2u);
     EXPECT_EQ(m_messages.texts[0], "Cannot restore the window in 'Auto Maximize ' mode.\n\nWould you like "
                                    "Trailmark to cancel 'Auto Maximize' mode?");
@@ -99,13 +79,12 @@ TEST_F(FolderTest, ExplorerModeIgnoresSizingAndMaximizeModeAsksBeforeARestore)
 
 TEST_F(FolderTest, AFileOperationOnTheFolderKeepsItsWatchersOff)
 {
-    TempFolder x;
-    const RunningThreadsPtr& threads = m_app->MainFrame()->RunningThreadList();
+    const RunningThreadsPtr& threads = Frame().RunningThreadList();
     StateWord state = MakeStateWord();
-    const RunningThreads::Token token = threads->Add(ThreadKind::FileChange, state, x.Path());
-    EXPECT_TRUE(threads->WorksOn(x.Path("sub")));
-    EXPECT_FALSE(threads->WorksOn(x.Path() + "2"));
-    CExplorerWindow* window = Open(x.Path());
+    const RunningThreads::Token token = threads->Add(ThreadKind::FileChange, state, m_folder.Path());
+    EXPECT_TRUE(threads->WorksOn(m_folder.Path("sub")));
+    EXPECT_FALSE(threads->WorksOn(m_folder.Path() + "2"));
+    CExplorerWindow* window = Open(m_folder.Path());
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(window->ContentWatcherRunning());
     threads->CancelAll();
@@ -114,13 +93,16 @@ TEST_F(FolderTest, AFileOperationOnTheFolderKeepsItsWatchersOff)
     EXPECT_EQ(threads->Count(), 0u);
     ::SendMessageA(window->Handle(), UWM_RESUMEWATCHERS, 0, 0);
     EXPECT_TRUE(window->ContentWatcherRunning());
-    const RunningThreads::Token table = threads->Add(ThreadKind::FolderTableBuild, state, x.Path());
-    EXPECT_FALSE(threads->WorksOn(x.Path())) << "the folder table changes no files";
+    const RunningThreads::Token table = threads->Add(ThreadKind::FolderTableBuild, state, m_folder.Path());
+    EXPECT_FALSE(threads->WorksOn(m_folder.Path())) << "the folder table changes no files";
     threads->Remove(table);
 }
 
 // A window that only keeps the messages posted to it.
-HWND MessageTarget() { return ::CreateWindowExA(0, "STATIC", nullptr, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr); }
+HWND MessageTarget()
+{
+    return ::CreateWindowExA(0, "STATIC", nullptr, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+}
 
 bool TakeMessage(HWND target, UINT message)
 {
@@ -137,14 +119,13 @@ bool WaitFor(const std::function<bool()>& condition)
 
 TEST_F(FolderTest, AFolderThreadFillsRowsFromItsItemsOnStartWork)
 {
-    TempFolder x;
     HWND view = MessageTarget();
     auto job = std::make_shared<ListingJob>();
     job->result.store = std::make_shared<ItemStore>();
     for (std::uint64_t size : {10, 20, 30}) {
         auto item = std::make_unique<CFileItem>();
         item->name = "item" + std::to_string(size);
-        item->folderPath = x.Path();
+        item->folderPath = m_folder.Path();
         item->sizeBytes = size;
         job->result.store->items.push_back(std::move(item));
     }

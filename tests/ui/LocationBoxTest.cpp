@@ -1,57 +1,20 @@
 // The location box: the places it lists in each mode, choosing one, Enter on
 // a typed path, its editing keys; and the explorer view's background menu.
 
+// Framework
+#include "ui/framework/Clipboard.h"
+
 // Tests
 #include "ui/FolderTestSupport.h"
 
-// Folders
-#include "ui/folders/FolderMessages.h"
-
 // Standard library
 #include <cctype>
-#include <cstring>
-#include <initializer_list>
-#include <set>
-#include <string>
-#include <vector>
 
 namespace {
 
-using foldertest::FolderTest;
-using foldertest::PumpUntil;
-using foldertest::TempFolder;
-using foldertest::WaitIdle;
+using namespace uitest;
 
 constexpr UINT kBoxId = 201;
-
-// Keys the thread believes held while the object lives.
-class HeldKeys {
-public:
-    explicit HeldKeys(std::initializer_list<int> keys)
-    {
-        ::GetKeyboardState(m_saved);
-        BYTE state[256];
-        std::memcpy(state, m_saved, sizeof(state));
-        for (int key : keys) state[key] |= 0x80;
-        ::SetKeyboardState(state);
-    }
-    ~HeldKeys() { ::SetKeyboardState(m_saved); }
-
-private:
-    BYTE m_saved[256] = {};
-};
-
-std::string ClipboardText()
-{
-    std::string text;
-    if (!::OpenClipboard(nullptr)) return text;
-    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) text = bytes;
-        ::GlobalUnlock(data);
-    }
-    ::CloseClipboard();
-    return text;
-}
 
 // The whole edit text is selected.
 bool AllSelected(const CLocationBox& box)
@@ -68,12 +31,18 @@ int IndexOfPath(const CLocationBox& box, const std::string& path)
     return -1;
 }
 
+// Chooses an entry as the box's drop-down list does; `owner` hears of it.
+void Choose(const CLocationBox& box, HWND owner, int index)
+{
+    ::SendMessageA(box.Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageA(owner, WM_COMMAND, MAKEWPARAM(kBoxId, CBN_SELENDOK), reinterpret_cast<LPARAM>(box.Handle()));
+}
+
 TEST_F(FolderTest, LocationBoxListsDesktopFirstChildDrivesThenTheRestIndentedByDepth)
 {
-    TempFolder start;
-    CExplorerWindow* window = Open(start.Path());
-    ASSERT_NE(window, nullptr);
-    const CLocationBox& box = window->ExplorerView()->LocationBox();
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    const CLocationBox& box = view->LocationBox();
     ASSERT_GE(box.ItemCount(), 3);
 
     char desktopPath[MAX_PATH] = "";
@@ -145,20 +114,15 @@ TEST_F(FolderTest, SearchScopeBoxOffersAllFixedDrivesThenEachDriveAndTellsItsPar
     ASSERT_GE(box.ItemCount(), 2);
 
     // The first entry names every fixed drive, and only those.
-    const std::string first = box.ItemText(0);
-    const std::string label = "Local hard drives(";
-    ASSERT_EQ(first.compare(0, label.size(), label), 0) << first;
-    ASSERT_EQ(first.back(), ')');
-    std::string listed = first.substr(label.size(), first.size() - label.size() - 1);
-    std::string expected;
-    const DWORD drives = ::GetLogicalDrives();
+    std::string fixed;
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         const std::string root = std::string(1, letter) + ":\\";
-        if ((drives & (1u << (letter - 'A'))) && ::GetDriveTypeA(root.c_str()) == DRIVE_FIXED)
-            expected += (expected.empty() ? "" : ",") + root;
+        if ((::GetLogicalDrives() & (1u << (letter - 'A'))) && ::GetDriveTypeA(root.c_str()) == DRIVE_FIXED)
+            fixed += (fixed.empty() ? "" : ",") + root;
     }
-    EXPECT_EQ(listed, expected);
-    EXPECT_NE(listed.find("C:\\"), std::string::npos);
+    EXPECT_NE(fixed.find("C:\\"), std::string::npos);
+    const std::string first = box.ItemText(0);
+    EXPECT_EQ(first, "Local hard drives(" + fixed + ")");
     EXPECT_EQ(box.ItemNode(0), nullptr);
     EXPECT_EQ(box.ItemDepth(0), 0);
     const int drive = IndexOfPath(box, "C:\\");
@@ -172,10 +136,8 @@ TEST_F(FolderTest, SearchScopeBoxOffersAllFixedDrivesThenEachDriveAndTellsItsPar
     }
 
     // Choosing, as the box's list does it: the parent learns the path and node.
-    for (int index : {0, drive}) {
-        ::SendMessageA(box.Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        ::SendMessageA(host, WM_COMMAND, MAKEWPARAM(kBoxId, CBN_SELENDOK), reinterpret_cast<LPARAM>(box.Handle()));
-    }
+    Choose(box, host, 0);
+    Choose(box, host, drive);
     ASSERT_EQ(BoxHost::chosenPaths.size(), 2u);
     EXPECT_EQ(BoxHost::chosenPaths[0], first);
     EXPECT_EQ(BoxHost::chosenHandles[0], CLocationBox::kLocalDrivesHandle);
@@ -186,20 +148,17 @@ TEST_F(FolderTest, SearchScopeBoxOffersAllFixedDrivesThenEachDriveAndTellsItsPar
     ::DestroyWindow(host);
 }
 
-TEST_F(FolderTest, ChoosingAPlaceInTheAddressBoxTakesTheWindowThere)
+TEST_F(FolderTest, ChoosingAPlaceOrPressingEnterInTheAddressBoxTakesTheWindowThere)
 {
-    TempFolder start;
-    CExplorerWindow* window = Open(start.Path());
-    ASSERT_NE(window, nullptr);
-    CExplorerView* view = window->ExplorerView();
+    m_folder.Dir("inner");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
     CLocationBox& box = view->LocationBox();
     const int drive = IndexOfPath(box, "C:\\");
     ASSERT_GE(drive, 0);
-    ::SendMessageA(box.Handle(), CB_SETCURSEL, static_cast<WPARAM>(drive), 0);
-    ::SendMessageA(view->Handle(), WM_COMMAND, MAKEWPARAM(kBoxId, CBN_SELENDOK),
-                   reinterpret_cast<LPARAM>(box.Handle()));
-    ASSERT_TRUE(WaitIdle(*window));
-    EXPECT_EQ(window->Path(), "C:\\");
+    Choose(box, view->Handle(), drive);
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_EQ(m_window->Path(), "C:\\");
     EXPECT_EQ(box.Text(), "C:\\");
 
     // A virtual folder (the drives folder here) is reached through its
@@ -207,50 +166,37 @@ TEST_F(FolderTest, ChoosingAPlaceInTheAddressBoxTakesTheWindowThere)
     const NameSpaceNode* computer = box.ItemNode(1);
     ASSERT_NE(computer, nullptr);
     ASSERT_EQ(computer->parsingPath.compare(0, 2, "::"), 0) << computer->parsingPath;
-    ::SendMessageA(box.Handle(), CB_SETCURSEL, 1, 0);
-    ::SendMessageA(view->Handle(), WM_COMMAND, MAKEWPARAM(kBoxId, CBN_SELENDOK),
-                   reinterpret_cast<LPARAM>(box.Handle()));
-    ASSERT_TRUE(WaitIdle(*window));
-    EXPECT_EQ(window->Path(), box.Text());
-    EXPECT_NE(window->Path(), "C:\\");
-    EXPECT_TRUE(m_messages.texts.empty());
-}
+    Choose(box, view->Handle(), 1);
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_EQ(m_window->Path(), box.Text());
+    EXPECT_NE(m_window->Path(), "C:\\");
 
-TEST_F(FolderTest, EnterInTheAddressBoxGoesToTheTrimmedPathAndSelectsIt)
-{
-    TempFolder start;
-    start.Dir("inner");
-    CExplorerWindow* window = Open(start.Path());
-    ASSERT_NE(window, nullptr);
-    CLocationBox& box = window->ExplorerView()->LocationBox();
-
-    box.SetText("   " + start.Path("inner") + "  ");
+    // Enter goes to the trimmed path and selects it.
+    box.SetText("   " + m_folder.Path("inner") + "  ");
     ::SendMessageA(box.Edit(), WM_KEYDOWN, VK_RETURN, 0);
     ::SendMessageA(box.Edit(), WM_CHAR, '\r', 0);
-    ASSERT_TRUE(WaitIdle(*window));
-    EXPECT_EQ(window->Path(), start.Path("inner"));
-    EXPECT_EQ(box.Text(), start.Path("inner"));
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_EQ(m_window->Path(), m_folder.Path("inner"));
+    EXPECT_EQ(box.Text(), m_folder.Path("inner"));
     EXPECT_TRUE(AllSelected(box));
 
     // Blank text goes nowhere; a path that is not there leaves the window
     // where it was, with the window's message.
     box.SetText("   ");
     ::SendMessageA(box.Edit(), WM_KEYDOWN, VK_RETURN, 0);
-    EXPECT_EQ(window->Path(), start.Path("inner"));
+    EXPECT_EQ(m_window->Path(), m_folder.Path("inner"));
     EXPECT_TRUE(m_messages.texts.empty());
-    box.SetText(start.Path("missing\\deeper"));
+    box.SetText(m_folder.Path("missing\\deeper"));
     EXPECT_FALSE(box.GoToText());
-    EXPECT_EQ(window->Path(), start.Path("inner"));
+    EXPECT_EQ(m_window->Path(), m_folder.Path("inner"));
     EXPECT_EQ(m_messages.texts.size(), 1u);
 }
 
 TEST_F(FolderTest, AddressBoxEditingKeysActOnceOnTheText)
 {
-    TempFolder start;
-    start.File("a.txt");
-    CExplorerWindow* window = Open(start.Path());
-    ASSERT_NE(window, nullptr);
-    CExplorerView* view = window->ExplorerView();
+    m_folder.File("a.txt");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
     CLocationBox& box = view->LocationBox();
     if (!view->AddressBarVisible()) view->OnCommand(ID_VIEW_ADDRESS_BAR);
     HWND edit = box.Edit();
@@ -267,14 +213,14 @@ TEST_F(FolderTest, AddressBoxEditingKeysActOnceOnTheText)
         press('A', 0x01);
         EXPECT_TRUE(AllSelected(box));
         press('C', 0x03);
-        EXPECT_EQ(ClipboardText(), "abc");
+        EXPECT_EQ(ui::ClipboardText(nullptr), "abc");
         ::SendMessageA(edit, EM_SETSEL, 3, 3);
         press('V', 0x16);
         EXPECT_EQ(box.Text(), "abcabc") << "one key press pastes once";
         box.SelectAllText();
         press('X', 0x18);
         EXPECT_EQ(box.Text(), "");
-        EXPECT_EQ(ClipboardText(), "abcabc");
+        EXPECT_EQ(ui::ClipboardText(nullptr), "abcabc");
     }
     {
         HeldKeys shift({VK_SHIFT});
@@ -289,7 +235,7 @@ TEST_F(FolderTest, AddressBoxEditingKeysActOnceOnTheText)
         box.SetText("xyz");
         box.SelectAllText();
         press(VK_INSERT, 0);
-        EXPECT_EQ(ClipboardText(), "xyz");
+        EXPECT_EQ(ui::ClipboardText(nullptr), "xyz");
     }
     // The frame's accelerators reach the box while its edit field has the focus.
     ::SetFocus(edit);
@@ -307,27 +253,23 @@ TEST_F(FolderTest, AddressBoxEditingKeysActOnceOnTheText)
     EXPECT_EQ(box.Text(), "yz");
 }
 
-bool HasId(HMENU menu, UINT id) { return ::GetMenuState(menu, id, MF_BYCOMMAND) != static_cast<UINT>(-1); }
-
 TEST_F(FolderTest, BackgroundMenuOffersTheViewItemsAndCarriesThemOut)
 {
-    TempFolder start;
-    start.File("one.txt");
-    CExplorerWindow* window = Open(start.Path());
-    ASSERT_NE(window, nullptr);
-    CExplorerView* view = window->ExplorerView();
+    m_folder.File("one.txt");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
     ui::ComPtr<IContextMenu> shellMenu;
     CExplorerView::MenuPtr menu = view->BuildBackgroundMenu(shellMenu);
     ASSERT_TRUE(menu);
 
-    for (UINT id = ID_VIEW_LARGE_ICONS; id <= ID_VIEW_DETAILS; ++id) EXPECT_TRUE(HasId(menu.get(), id)) << id;
+    for (UINT id = ID_VIEW_LARGE_ICONS; id <= ID_VIEW_DETAILS; ++id) EXPECT_TRUE(HasCommand(menu.get(), id)) << id;
     for (UINT id : {ID_VIEW_ARRANGE_BYNAME, ID_VIEW_ARRANGE_BYDATE, ID_VIEW_ARRANGE_BYATTRIBUTES, ID_VIEW_REFRESH,
                     ID_FILES_PROPERTIES})
-        EXPECT_TRUE(HasId(menu.get(), id)) << id;
-    EXPECT_TRUE(::GetMenuState(menu.get(), ID_VIEW_DETAILS, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_FALSE(::GetMenuState(menu.get(), ID_VIEW_LIST, MF_BYCOMMAND) & MF_CHECKED);
+        EXPECT_TRUE(HasCommand(menu.get(), id)) << id;
+    EXPECT_TRUE(IsChecked(menu.get(), ID_VIEW_DETAILS));
+    EXPECT_FALSE(IsChecked(menu.get(), ID_VIEW_LIST));
     const ui::CommandState paste = ui::QueryCommand(view, ID_FILES_PASTE);
-    EXPECT_EQ(HasId(menu.get(), ID_FILES_PASTE), paste.handled && paste.enabled);
+    EXPECT_EQ(HasCommand(menu.get(), ID_FILES_PASTE), paste.handled && paste.enabled);
 
     // The shell's items keep below the view's commands, no text twice, and
     // no separator at an end or twice in a row.
@@ -359,10 +301,10 @@ TEST_F(FolderTest, BackgroundMenuOffersTheViewItemsAndCarriesThemOut)
     view->RunBackgroundCommand(ID_VIEW_ARRANGE_BYSIZE, shellMenu.Get());
     EXPECT_EQ(view->SortMode(), 3);
     menu = view->BuildBackgroundMenu(shellMenu);
-    EXPECT_TRUE(::GetMenuState(menu.get(), ID_VIEW_LIST, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_TRUE(::GetMenuState(menu.get(), ID_VIEW_ARRANGE_BYSIZE, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(IsChecked(menu.get(), ID_VIEW_LIST));
+    EXPECT_TRUE(IsChecked(menu.get(), ID_VIEW_ARRANGE_BYSIZE));
     view->RunBackgroundCommand(ID_VIEW_REFRESH, shellMenu.Get());
-    ASSERT_TRUE(WaitIdle(*window));
+    ASSERT_TRUE(WaitIdle(*m_window));
     EXPECT_EQ(view->RowCount(), 2) << "the up row and one.txt";
 }
 

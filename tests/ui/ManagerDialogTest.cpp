@@ -1,3 +1,6 @@
+// The manager dialog over an object list: deleting, moving, enabling and
+// what Cancel and OK keep.
+
 // Core
 #include "core/app/ObjectList.h"
 #include "core/app/Tool.h"
@@ -5,23 +8,12 @@
 // Framework
 #include "ui/framework/Application.h"
 
-// Application
-#include "ui/app/TrailmarkApp.h"
-
 // Dialogs
 #include "ui/dialogs/ManagerDlg.h"
 #include "ui/dialogs/ManagerMessages.h"
 
-// Resources
-#include "res/resource.h"
-
 // Tests
-#include "ui/UiTestSupport.h"
 #include "ui/UserDialogDriver.h"
-#include "ui/UserTestSupport.h"
-
-// Gtest
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -71,13 +63,11 @@ private:
     bool m_full;
 };
 
-class ManagerDialog : public testing::Test {
+class ManagerDialog : public AppTest {
 protected:
     void SetUp() override
     {
-        WipeProgramKeys();
-        m_app = std::make_unique<CTrailmarkApp>();
-        ASSERT_TRUE(m_app->InitInstance());
+        ASSERT_NO_FATAL_FAILURE(AppTest::SetUp());
         CObjectList& tools = List();
         tools.DeleteAll();
         for (const char* name : {"Alpha", "Beta", "Gamma"}) {
@@ -86,14 +76,6 @@ protected:
             tools.Add(std::move(tool));
         }
         tools.SaveAll();
-    }
-
-    void TearDown() override
-    {
-        if (m_app) CloseApp(*m_app);
-        m_app.reset();
-        RemoveUserDirectories({});
-        WipeProgramKeys();
     }
 
     CObjectList& List() { return *m_app->Tools(); }
@@ -114,7 +96,7 @@ protected:
     }
 
     void Select(std::initializer_list<int> entries) { SelectEntries(m_dialog, IDC_MGR_LIST, entries, true); }
-    void Press(int id) { ::SendMessageA(FindControl(m_dialog, id), BM_CLICK, 0, 0); }
+    void Press(int id) { ClickNow(m_dialog, id); }
     bool Enabled(int id) { return ControlEnabled(m_dialog, id); }
     std::string EntryText(int index)
     {
@@ -127,16 +109,10 @@ protected:
     // A key on the list with Ctrl held or not.
     void Key(UINT key, bool control)
     {
-        BYTE keys[256] = {};
-        ::GetKeyboardState(keys);
-        keys[VK_CONTROL] = control ? 0x80 : 0;
-        ::SetKeyboardState(keys);
+        HeldKeys held(control ? std::initializer_list<int>{VK_CONTROL} : std::initializer_list<int>{});
         ::SendMessageA(m_list, WM_KEYDOWN, key, 0);
-        keys[VK_CONTROL] = 0;
-        ::SetKeyboardState(keys);
     }
 
-    std::unique_ptr<CTrailmarkApp> m_app;
     HWND m_dialog = nullptr;
     HWND m_list = nullptr;
 };
@@ -173,7 +149,7 @@ TEST_F(ManagerDialog, OkSavesDeletionsAndMoves)
     EXPECT_EQ(Names(), (std::vector<std::string>{"Gamma", "Beta"}));
 }
 
-TEST_F(ManagerDialog, ButtonsFollowTheSelection)
+TEST_F(ManagerDialog, ButtonsFollowTheSelectionAndArrowsKeepTheFocusWhileTheyCan)
 {
     TestManager manager(List(), true);
     Open(manager);
@@ -188,13 +164,8 @@ TEST_F(ManagerDialog, ButtonsFollowTheSelection)
     EXPECT_FALSE(Enabled(IDC_MGR_DELETE));
     Key(VK_DELETE, false);
     EXPECT_EQ(manager.asked.size(), 0u) << "the Delete key only while Delete is enabled";
-    Press(IDCANCEL);
-}
 
-TEST_F(ManagerDialog, ArrowsMoveOneEntryAndKeepTheFocusWhileTheyCan)
-{
-    TestManager manager(List(), true);
-    Open(manager);
+    // The arrows move one entry and keep the focus while they can.
     Select({2});
     ::SetFocus(FindControl(m_dialog, IDC_MOVE_UP));
     Press(IDC_MOVE_UP);

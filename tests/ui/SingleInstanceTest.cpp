@@ -1,16 +1,12 @@
 // Application
 #include "ui/app/SingleInstanceGuard.h"
 
-// Platform
-#include "platform/System.h"
-
 // Tests
 #include "ui/UiTestSupport.h"
 
-// Gtest
-#include <gtest/gtest.h>
-
 namespace {
+
+using namespace uitest;
 
 constexpr char kClassName[] = "Trailmark Class";
 
@@ -51,7 +47,7 @@ private:
 
 TEST(SingleInstance, ASecondCopyBringsBackTheFirstAndEnds)
 {
-    uitest::WipeProgramKeys();
+    WipeProgramKeys();
     FirstCopy first;
     ASSERT_NE(first.Window(), nullptr);
 
@@ -62,7 +58,7 @@ TEST(SingleInstance, ASecondCopyBringsBackTheFirstAndEnds)
         EXPECT_FALSE(guard.Create(::GetModuleHandleA(nullptr), "Trailmark"));
         EXPECT_FALSE(guard.HoldsMutex());
     }
-    uitest::PumpFor(300);
+    PumpFor(300);
     EXPECT_TRUE(::IsWindowVisible(first.Window()));
 
     ::ShowWindow(first.Window(), SW_MINIMIZE);
@@ -70,7 +66,7 @@ TEST(SingleInstance, ASecondCopyBringsBackTheFirstAndEnds)
         SingleInstanceGuard guard;
         EXPECT_FALSE(guard.Create(::GetModuleHandleA(nullptr), "Trailmark"));
     }
-    uitest::PumpFor(300);
+    PumpFor(300);
     EXPECT_FALSE(::IsIconic(first.Window()));
 
     // When the first copy will not come forward this one starts as a second copy.

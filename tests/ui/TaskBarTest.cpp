@@ -1,105 +1,32 @@
-// Core
-#include "core/app/Settings.h"
-#include "core/app/WindowState.h"
-
-// Framework
-#include "ui/framework/Command.h"
-
-// Folders
-#include "ui/folders/FolderMessages.h"
+// The taskbar of document windows: its buttons' widths, texts and images,
+// clicks and drags on them, and its place over restarts and window modes.
 
 // Application
-#include "ui/app/TrailmarkApp.h"
-#include "ui/frame/BasicWindow.h"
-#include "ui/frame/MainFrame.h"
-#include "ui/frame/WindowList.h"
 #include "ui/frame/WindowTaskBar.h"
 
-// Resources
-#include "res/resource.h"
-
 // Tests
-#include "ui/FolderTestSupport.h"
 #include "ui/UiTestSupport.h"
-
-// Gtest
-#include <gtest/gtest.h>
-
-// Standard library
-#include <memory>
 
 namespace {
 
-using foldertest::PumpUntil;
+using namespace uitest;
 
-// A document window with an icon the test chooses, which takes drags.
-class IconWindow : public CBasicWindow {
-public:
-    IconWindow(const std::string& title, int iconIndex) : CBasicWindow(MakeState(title)), icon(iconIndex) {}
-    int GetIconIndex() const override { return icon; }
-    int icon;
-    int dragOvers = 0;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message != UWM_DRAGOVER) return CBasicWindow::WindowProc(message, wParam, lParam);
-        ++dragOvers;
-        return DROPEFFECT_COPY;
-    }
-
-private:
-    static WindowState MakeState(const std::string& title)
-    {
-        WindowState state;
-        state.path = title;
-        state.kind = WindowKind::Search;
-        state.rect = {0, 0, 300, 200};
-        return state;
-    }
-};
-
-class TaskBar : public testing::Test {
+class TaskBar : public AppTest {
 protected:
     void SetUp() override
     {
-        uitest::WipeProgramKeys();
-        StartApp();
+        ASSERT_NO_FATAL_FAILURE(AppTest::SetUp());
         ASSERT_TRUE(Frame().ApplyWindowMode(0));
         if (!Frame().TaskbarVisible()) Command(ID_VIEW_TASKBAR);
         ASSERT_TRUE(Frame().TaskbarVisible());
     }
-    void TearDown() override
-    {
-        if (m_app) CloseApp();
-        uitest::WipeProgramKeys();
-    }
-    void StartApp()
-    {
-        m_app = std::make_unique<CTrailmarkApp>();
-        ASSERT_TRUE(m_app->InitInstance());
-    }
-    void CloseApp()
-    {
-        ::PostMessageA(m_app->MainWindow(), WM_CLOSE, 0, 0);
-        m_app->RunMessageLoop();
-        m_app->ExitInstance();
-        m_app.reset();
-    }
-    CMainFrame& Frame() { return *m_app->MainFrame(); }
     CWindowTabs& Tabs() { return Frame().TaskBar().Tabs(); }
     CWindowList& List() { return CWindowList::Instance(); }
-    void Command(UINT id) { ::SendMessageA(Frame().Handle(), WM_COMMAND, id, 0); }
-    bool Enabled(UINT id) { return ui::QueryCommand(Frame().FirstCommandTarget(), id).enabled; }
 
-    IconWindow* OpenIconWindow(const std::string& title, int icon = 1)
+    TestWindow* OpenIconWindow(const std::string& title, int icon = 1)
     {
-        auto* window = new IconWindow(title, icon);
-        if (!window->CreateDocument(Frame().MdiClient())) {
-            delete window;
-            return nullptr;
-        }
-        List().ActivateWindow(window);
+        TestWindow* window = OpenDocument(*m_app, new TestWindow(title, icon));
+        if (window) List().ActivateWindow(window);
         return window;
     }
     RECT ItemRect(int index)
@@ -108,16 +35,7 @@ protected:
         ::SendMessageA(Tabs().Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
         return rect;
     }
-    std::string ItemText(int index)
-    {
-        char text[MAX_PATH] = "";
-        TCITEMA item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof(text);
-        ::SendMessageA(Tabs().Handle(), TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-        return text;
-    }
+    std::string ItemText(int index) { return TabText(Tabs().Handle(), index); }
     std::string ToolTipText(int index)
     {
         char text[MAX_PATH] = "";
@@ -149,16 +67,13 @@ protected:
         ::SetWindowPos(Frame().Handle(), nullptr, 0, 0, width + (outer.right - outer.left) - client.right,
                        outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER);
     }
-
-    uitest::MessageRecorder m_messages;
-    std::unique_ptr<CTrailmarkApp> m_app;
 };
 
 TEST_F(TaskBar, ButtonsShareTheFrameWidthUpTo200Pixels)
 {
     SetFrameClientWidth(1000);
     ASSERT_EQ(List().Windows().size(), 1u);  // the start folder
-    std::vector<IconWindow*> opened;
+    std::vector<TestWindow*> opened;
     for (int i = 0; i < 8; ++i) opened.push_back(OpenIconWindow("Window " + std::to_string(i)));
     ASSERT_EQ(Tabs().Count(), 9);
     EXPECT_EQ(Tabs().ButtonWidth(), 100);
@@ -170,7 +85,7 @@ TEST_F(TaskBar, ButtonsShareTheFrameWidthUpTo200Pixels)
     EXPECT_EQ(ItemText(3), "Window 2");
     EXPECT_EQ(ToolTipText(3), "Window 2");
 
-    for (IconWindow* window : opened) ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
+    for (TestWindow* window : opened) ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
     ASSERT_EQ(Tabs().Count(), 1);
     EXPECT_EQ(Tabs().ButtonWidth(), 200);
     EXPECT_EQ(ItemRect(0).right - ItemRect(0).left, 200);
@@ -183,7 +98,7 @@ TEST_F(TaskBar, ButtonsShareTheFrameWidthUpTo200Pixels)
 
 TEST_F(TaskBar, ATitleChangeRenewsTheImageOnlyWhenTheIconChanged)
 {
-    IconWindow* window = OpenIconWindow("Report", 2);
+    TestWindow* window = OpenIconWindow("Report", 2);
     ASSERT_NE(window, nullptr);
     const int index = Frame().TaskBar().IndexOf(window->Handle());
     ASSERT_GE(index, 0);
@@ -201,16 +116,16 @@ TEST_F(TaskBar, ATitleChangeRenewsTheImageOnlyWhenTheIconChanged)
     EXPECT_EQ(Tabs().Image(index), 4);
 }
 
-TEST_F(TaskBar, ClickingAButtonActivatesItsWindow)
+TEST_F(TaskBar, AClickOnAButtonActivatesItsWindowAndADragOverItMaximizesAndAsksIt)
 {
-    IconWindow* first = OpenIconWindow("First");
-    IconWindow* second = OpenIconWindow("Second");
+    TestWindow* first = OpenIconWindow("First");
+    TestWindow* second = OpenIconWindow("Second");
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(List().Active(), second);
     const int index = Frame().TaskBar().IndexOf(first->Handle());
     const RECT rect = ItemRect(index);
-    ::SendMessageA(Tabs().Handle(), WM_LBUTTONDOWN, MK_LBUTTON,
-                   MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
+    POINT over = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ::SendMessageA(Tabs().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(over.x, over.y));
     EXPECT_EQ(List().Active(), first);
     EXPECT_EQ(Tabs().Selected(), index);
 
@@ -220,11 +135,31 @@ TEST_F(TaskBar, ClickingAButtonActivatesItsWindow)
     ::SendMessageA(Tabs().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rect.left + 2, rect.top + 2));
     EXPECT_TRUE(::IsWindowVisible(first->Handle()));
     EXPECT_FALSE(::IsIconic(first->Handle()));
+
+    ::ClientToScreen(Tabs().Handle(), &over);
+    IDropTarget* drop = Tabs().DropTarget();
+    ASSERT_NE(drop, nullptr);
+    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    EXPECT_EQ(drop->DragEnter(nullptr, 0, {over.x, over.y}, &effect), S_OK);
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
+    EXPECT_EQ(first->dragOvers, 1);
+    EXPECT_TRUE(::IsZoomed(first->Handle()));
+
+    // Past the last button nothing takes the drag.
+    RECT tabs;
+    ::GetClientRect(Tabs().Handle(), &tabs);
+    POINT beyond = {tabs.right - 2, 0};
+    ::ClientToScreen(Tabs().Handle(), &beyond);
+    effect = DROPEFFECT_COPY;
+    drop->DragOver(0, {beyond.x, over.y}, &effect);
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_EQ(first->dragOvers, 1);
+    drop->DragLeave();
 }
 
 TEST_F(TaskBar, TheCommandMovesMinimizedWindowsBetweenBarAndIcons)
 {
-    IconWindow* window = OpenIconWindow("Minimized");
+    TestWindow* window = OpenIconWindow("Minimized");
     ASSERT_NE(window, nullptr);
     RECT withBar;
     ::GetClientRect(Frame().MdiClient(), &withBar);
@@ -251,8 +186,8 @@ TEST_F(TaskBar, TheCommandMovesMinimizedWindowsBetweenBarAndIcons)
 
 TEST_F(TaskBar, LeavingMaximizeModeKeepsOnlyTheActiveWindowInSight)
 {
-    IconWindow* first = OpenIconWindow("First");
-    IconWindow* second = OpenIconWindow("Second");
+    TestWindow* first = OpenIconWindow("First");
+    TestWindow* second = OpenIconWindow("Second");
     ASSERT_NE(second, nullptr);
     Command(ID_WINDOW_AUTO_MAXIMIZE);
     EXPECT_TRUE(::IsZoomed(second->Handle()));
@@ -267,52 +202,21 @@ TEST_F(TaskBar, VisibilityIsKeptOverARestartAndOverExplorerMode)
 {
     Command(ID_VIEW_TASKBAR);
     ASSERT_FALSE(Frame().TaskbarVisible());
-    CloseApp();
-    StartApp();
-    EXPECT_EQ(m_app->Settings().GetSetting(Setting::TaskbarVisible), 0);
+    Restart();
+    EXPECT_EQ(Settings().GetSetting(Setting::TaskbarVisible), 0);
     EXPECT_FALSE(Frame().TaskbarVisible());
     Command(ID_VIEW_TASKBAR);
-    CloseApp();
-    StartApp();
+    Restart();
     EXPECT_TRUE(Frame().TaskbarVisible());
 
     // Explorer mode hides the bar and brings it back on leaving.
     WaitUntilWindowsCanClose();
     ASSERT_TRUE(Frame().ApplyWindowMode(1));
     EXPECT_FALSE(Frame().TaskbarVisible());
-    EXPECT_EQ(m_app->Settings().GetSetting(Setting::TaskbarBeforeExplorerMode), 1);
+    EXPECT_EQ(Settings().GetSetting(Setting::TaskbarBeforeExplorerMode), 1);
     WaitUntilWindowsCanClose();
     ASSERT_TRUE(Frame().ApplyWindowMode(0));
     EXPECT_TRUE(Frame().TaskbarVisible());
-}
-
-TEST_F(TaskBar, ADragOverAButtonMaximizesItsWindowAndAsksIt)
-{
-    IconWindow* target = OpenIconWindow("Target");
-    OpenIconWindow("Other");
-    const RECT rect = ItemRect(Frame().TaskBar().IndexOf(target->Handle()));
-    POINT over = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    ::ClientToScreen(Tabs().Handle(), &over);
-    IDropTarget* drop = Tabs().DropTarget();
-    ASSERT_NE(drop, nullptr);
-
-    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-    EXPECT_EQ(drop->DragEnter(nullptr, 0, {over.x, over.y}, &effect), S_OK);
-    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
-    EXPECT_EQ(target->dragOvers, 1);
-    EXPECT_TRUE(::IsZoomed(target->Handle()));
-
-    // Past the last button nothing takes the drag.
-    RECT tabs;
-    ::GetClientRect(Tabs().Handle(), &tabs);
-    POINT beyond = {tabs.right - 2, over.y};
-    ::ClientToScreen(Tabs().Handle(), &beyond);
-    beyond.y = over.y;
-    effect = DROPEFFECT_COPY;
-    drop->DragOver(0, {beyond.x, beyond.y}, &effect);
-    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
-    EXPECT_EQ(target->dragOvers, 1);
-    drop->DragLeave();
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 // step with it. Steps post their clicks, so a dialog that a click opens runs
 // its loop without the step on the stack.
 
+// Tests
+#include "ui/UiTestSupport.h"
+
 // Standard library
 #include <deque>
 #include <functional>
@@ -11,6 +14,9 @@
 
 // Windows
 #include <windows.h>
+
+// Gtest
+#include <gtest/gtest.h>
 
 namespace uitest {
 
@@ -68,17 +74,13 @@ inline BOOL CALLBACK CancelDialog(HWND hwnd, LPARAM)
     return TRUE;
 }
 
-inline std::string WindowText(HWND hwnd)
-{
-    char text[256] = "";
-    ::GetWindowTextA(hwnd, text, sizeof(text));
-    return text;
-}
-
 inline bool ControlEnabled(HWND dialog, int id) { return ::IsWindowEnabled(FindControl(dialog, id)) != FALSE; }
 
 // Types into an edit; the edit tells its dialog at once (EN_CHANGE).
 inline void Type(HWND dialog, int id, const char* text) { ::SetWindowTextA(FindControl(dialog, id), text); }
+
+// Clicks a button, check box or radio button at once, with its notification.
+inline void ClickNow(HWND dialog, int id) { ::SendMessageA(FindControl(dialog, id), BM_CLICK, 0, 0); }
 
 // Clicks a button once the running step has returned.
 inline void Click(HWND dialog, int id) { ::PostMessageA(FindControl(dialog, id), BM_CLICK, 0, 0); }
@@ -125,6 +127,12 @@ public:
     // A step never found its dialog, or a dialog outlived the script: the
     // script cancelled what was open so that the test ends.
     bool GaveUp() const { return m_gaveUp; }
+    // Every step ran and nothing was left open.
+    void ExpectDone() const
+    {
+        EXPECT_TRUE(Finished());
+        EXPECT_FALSE(GaveUp());
+    }
 
 private:
     static constexpr UINT kTickMs = 20;

@@ -1,73 +1,50 @@
-// Core
-#include "core/app/Settings.h"
-#include "core/app/UserList.h"
-
-// Application
-#include "ui/app/TrailmarkApp.h"
+// The user manager and the user profile sheet: who may be deleted, what a
+// deletion asks and removes, and the checks of a profile's name and password.
 
 // Dialogs
 #include "ui/dialogs/ManagerMessages.h"
 
-// Resources
-#include "res/resource.h"
-
 // Tests
-#include "ui/UiTestSupport.h"
 #include "ui/UserDialogDriver.h"
-#include "ui/UserTestSupport.h"
-
-// Gtest
-#include <gtest/gtest.h>
 
 namespace {
 
 using namespace uitest;
 
-class UserManager : public testing::Test {
+class UserManager : public AppNotStartedTest {
 protected:
-    void SetUp() override { WipeProgramKeys(); }
-    void TearDown() override
-    {
-        RemoveUserDirectories(m_dirs);
-        WipeProgramKeys();
-    }
-
     // Starts as the first planted user, who must have no password.
     void Start(const std::vector<PlantedUser>& users, StartChoice choice = {})
     {
         m_dirs = PlantUsers(users, choice);
-        m_app = std::make_unique<CTrailmarkApp>();
-        ASSERT_TRUE(m_app->InitInstance());
+        StartApp();
     }
-
-    void Close()
-    {
-        CloseApp(*m_app);
-        m_app.reset();
-    }
-
-    std::vector<std::string> m_dirs;
-    std::unique_ptr<CTrailmarkApp> m_app;
 };
 
-int EntryCount(HWND dialog) { return static_cast<int>(::SendMessageA(FindControl(dialog, IDC_MGR_LIST), LB_GETCOUNT, 0, 0)); }
-
-TEST_F(UserManager, DeletingAskedTwiceForUsedProfilesAndNoKeepsTheDirectory)
+int EntryCount(HWND dialog)
 {
-    Start({{"Anna", "", true, true}, {"Bert", "", false, true}, {"Carl", "", false, true}});
-    ASSERT_EQ(m_dirs.size(), 3u);
-    const std::string bert = m_dirs[1];
-    const std::string carl = m_dirs[2];
+    return static_cast<int>(::SendMessageA(FindControl(dialog, IDC_MGR_LIST), LB_GETCOUNT, 0, 0));
+}
+
+TEST_F(UserManager, DeletingAsksTwiceForUsedProfilesNoKeepsTheDirectoryAndCancelKeepsTheUser)
+{
+    Start({{"Anna", "", true, true}, {"Bert", "", false, true}, {"Carl", "", false, true},
+           {"Dora", "", false, true}});
+    ASSERT_EQ(m_dirs.size(), 4u);
+    const std::string bert = m_dirs[1], carl = m_dirs[2], dora = m_dirs[3];
     ASSERT_TRUE(KeyExists(platform::kHkeyCurrentUser, UserKeyPath(bert) + "\\System"));
 
-    MessageRecorder messages;
-    messages.answers = {IDYES, IDNO, IDYES, IDYES};
+    m_messages.answers = {IDYES, IDCANCEL, IDYES, IDNO, IDYES, IDYES};
     DialogScript script;
     script.Then(IDC_MGR_LIST, [](HWND dialog) {
         EXPECT_EQ(WindowText(dialog), "User Manager");
-        EXPECT_EQ(EntryCount(dialog), 3);
+        EXPECT_EQ(EntryCount(dialog), 4);
         EXPECT_FALSE(ControlEnabled(dialog, IDC_MGR_DELETE)) << "Anna is the current user";
         EXPECT_TRUE(ControlEnabled(dialog, IDC_MGR_EDIT));
+        // The Delete key asks as the button does; Cancel at the files question keeps Dora.
+        SelectEntries(dialog, IDC_MGR_LIST, {3}, true);
+        ::SendMessageA(FindControl(dialog, IDC_MGR_LIST), WM_KEYDOWN, VK_DELETE, 0);
+        EXPECT_EQ(EntryCount(dialog), 4);
         SelectEntries(dialog, IDC_MGR_LIST, {0, 2}, true);
         EXPECT_FALSE(ControlEnabled(dialog, IDC_MGR_DELETE));
         EXPECT_FALSE(ControlEnabled(dialog, IDC_MGR_EDIT));
@@ -76,9 +53,9 @@ TEST_F(UserManager, DeletingAskedTwiceForUsedProfilesAndNoKeepsTheDirectory)
         Click(dialog, IDC_MGR_DELETE);
     });
     script.Then(IDC_MGR_LIST, [&](HWND dialog) {
-        ASSERT_EQ(EntryCount(dialog), 1);
+        ASSERT_EQ(EntryCount(dialog), 2);
         // Saved as soon as the deletion ended, before OK.
-        EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna"}));
+        EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Dora"}));
         EXPECT_TRUE(DirectoryExists(bert)) << "No keeps Bert's files";
         EXPECT_FALSE(KeyExists(platform::kHkeyCurrentUser, UserKeyPath(bert)));
         EXPECT_FALSE(DirectoryExists(carl));
@@ -86,48 +63,25 @@ TEST_F(UserManager, DeletingAskedTwiceForUsedProfilesAndNoKeepsTheDirectory)
         Click(dialog, IDCANCEL);
     });
     m_app->OnCommand(ID_TOOLS_USER_MANAGER);
-    EXPECT_TRUE(script.Finished());
-    EXPECT_FALSE(script.GaveUp());
-    EXPECT_EQ(messages.texts, (std::vector<std::string>{
-                                  "Are you sure you want to delete Bert?",
-                                  "Do you want to remove all user files from your hard disk?",
-                                  "Are you sure you want to delete Carl?",
-                                  "Do you want to remove all user files from your hard disk?"}));
+    script.ExpectDone();
+    const std::string sure = "Are you sure you want to delete ";
+    const std::string files = "Do you want to remove all user files from your hard disk?";
+    EXPECT_EQ(m_messages.texts,
+              (std::vector<std::string>{sure + "Dora?", files, sure + "Bert?", files, sure + "Carl?", files}));
     // Files and keys are gone for good: Cancel cannot bring the users back.
-    ASSERT_EQ(m_app->Users()->Count(), 1);
+    ASSERT_EQ(m_app->Users()->Count(), 2);
     EXPECT_TRUE(m_app->Users()->UserAt(0)->IsCurrent());
-    Close();
-}
-
-TEST_F(UserManager, CancelAtTheFilesQuestionKeepsTheUser)
-{
-    Start({{"Anna", "", true, true}, {"Bert", "", false, true}});
-    MessageRecorder messages;
-    messages.answers = {IDYES, IDCANCEL};
-    DialogScript script;
-    script.Then(IDC_MGR_LIST, [](HWND dialog) {
-        SelectEntries(dialog, IDC_MGR_LIST, {1}, true);
-        // The Delete key asks as the button does.
-        ::SendMessageA(FindControl(dialog, IDC_MGR_LIST), WM_KEYDOWN, VK_DELETE, 0);
-        EXPECT_EQ(EntryCount(dialog), 2);
-        Click(dialog, IDOK);
-    });
-    m_app->OnCommand(ID_TOOLS_USER_MANAGER);
-    EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(messages.texts.size(), 2u);
-    EXPECT_TRUE(DirectoryExists(m_dirs[1]));
-    EXPECT_TRUE(KeyExists(platform::kHkeyCurrentUser, UserKeyPath(m_dirs[1])));
-    EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Bert"}));
-    Close();
+    EXPECT_TRUE(DirectoryExists(dora));
+    EXPECT_TRUE(KeyExists(platform::kHkeyCurrentUser, UserKeyPath(dora)));
 }
 
 TEST_F(UserManager, TheDefaultAndLastSelectedMarksFollowTheirEntry)
 {
     // Carl is default and last selected; a fresh Bert before him is deleted.
     Start({{"Anna", "", true, true}, {"Bert", "", false, false}, {"Carl", "", false, false}}, {0, 0, 0});
-    m_app->Settings().SetSetting(Setting::DefaultUser, 2);
-    m_app->Settings().SetSetting(Setting::LastSelectedUser, 2);
-    MessageRecorder messages(IDYES);
+    Settings().SetSetting(Setting::DefaultUser, 2);
+    Settings().SetSetting(Setting::LastSelectedUser, 2);
+    m_messages.answer = IDYES;
     DialogScript script;
     script.Then(IDC_MGR_LIST, [](HWND dialog) {
         EXPECT_EQ(::SendMessageA(dialog, UWM_MGR_ISDEFAULTENTRY, 2, 0), TRUE) << "Carl is drawn as default";
@@ -141,11 +95,11 @@ TEST_F(UserManager, TheDefaultAndLastSelectedMarksFollowTheirEntry)
         Click(dialog, IDOK);
     });
     m_app->OnCommand(ID_TOOLS_USER_MANAGER);
-    EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(messages.texts, (std::vector<std::string>{"Are you sure you want to delete Bert?"}));
-    EXPECT_EQ(m_app->Settings().GetSetting(Setting::DefaultUser), 1);
-    EXPECT_EQ(m_app->Settings().GetSetting(Setting::LastSelectedUser), 1);
-    Close();
+    script.ExpectDone();
+    EXPECT_EQ(m_messages.texts, (std::vector<std::string>{"Are you sure you want to delete Bert?"}));
+    EXPECT_EQ(Settings().GetSetting(Setting::DefaultUser), 1);
+    EXPECT_EQ(Settings().GetSetting(Setting::LastSelectedUser), 1);
+    CloseApp();
     EXPECT_EQ(GlobalNumber("Default User"), 1);
     EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Carl"}));
 }
@@ -155,7 +109,6 @@ class UserProfileSheet : public UserManager {};
 TEST_F(UserProfileSheet, AddUserChecksTheNameAndTheNewPasswordBeforeItCloses)
 {
     Start({{"Anna", "", true, true}});
-    MessageRecorder messages;
     DialogScript script;
     script.Then(IDC_USE_PASSWORD, [](HWND sheet) {
         EXPECT_EQ(WindowText(sheet), "Add User Profile");
@@ -169,32 +122,31 @@ TEST_F(UserProfileSheet, AddUserChecksTheNameAndTheNewPasswordBeforeItCloses)
         EXPECT_TRUE(ControlEnabled(sheet, IDOK));
         Click(sheet, IDOK);
     });
-    script.Then(IDC_USE_PASSWORD, [&messages](HWND sheet) {
-        EXPECT_EQ(messages.texts, (std::vector<std::string>{"Name already exists!"}));
+    script.Then(IDC_USE_PASSWORD, [this](HWND sheet) {
+        EXPECT_EQ(m_messages.texts, (std::vector<std::string>{"Name already exists!"}));
         Type(sheet, IDC_NAME, " Carl ");
-        ::SendMessageA(FindControl(sheet, IDC_USE_PASSWORD), BM_CLICK, 0, 0);
+        ClickNow(sheet, IDC_USE_PASSWORD);
         EXPECT_TRUE(ControlEnabled(sheet, IDC_NEW_PASSWORD));
         EXPECT_TRUE(ControlEnabled(sheet, IDC_RETYPE_PASSWORD));
         Type(sheet, IDC_NEW_PASSWORD, "one");
         Type(sheet, IDC_RETYPE_PASSWORD, "One");
         Click(sheet, IDOK);
     });
-    script.Then(IDC_USE_PASSWORD, [&messages](HWND sheet) {
-        EXPECT_EQ(messages.texts.back(), "Invalid password! Please re-enter password");
+    script.Then(IDC_USE_PASSWORD, [this](HWND sheet) {
+        EXPECT_EQ(m_messages.texts.back(), "Invalid password! Please re-enter password");
         Type(sheet, IDC_NEW_PASSWORD, "");
         Click(sheet, IDOK);
     });
-    script.Then(IDC_USE_PASSWORD, [&messages](HWND sheet) {
-        EXPECT_EQ(messages.texts.back(), "Please enter a new password");
+    script.Then(IDC_USE_PASSWORD, [this](HWND sheet) {
+        EXPECT_EQ(m_messages.texts.back(), "Please enter a new password");
         Type(sheet, IDC_NEW_PASSWORD, "one");
         Type(sheet, IDC_RETYPE_PASSWORD, "one");
-        ::SendMessageA(FindControl(sheet, IDC_ADMIN), BM_CLICK, 0, 0);
+        ClickNow(sheet, IDC_ADMIN);
         Click(sheet, IDOK);
     });
     m_app->OnCommand(ID_TOOLS_ADD_USER);
-    EXPECT_TRUE(script.Finished());
-    EXPECT_FALSE(script.GaveUp());
-    EXPECT_EQ(messages.texts.size(), 3u);
+    script.ExpectDone();
+    EXPECT_EQ(m_messages.texts.size(), 3u);
     ASSERT_EQ(m_app->Users()->Count(), 2);
     const CUser* carl = m_app->Users()->UserAt(1);
     EXPECT_EQ(carl->Name(), "Carl");
@@ -202,7 +154,6 @@ TEST_F(UserProfileSheet, AddUserChecksTheNameAndTheNewPasswordBeforeItCloses)
     EXPECT_TRUE(carl->CheckPassword("one"));
     EXPECT_TRUE(carl->IsAdmin());
     EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Carl"})) << "saved on OK";
-    Close();
 }
 
 TEST_F(UserProfileSheet, AUserWithoutAdminEditsOnlyHisOwnProfileAfterTheOldPassword)
@@ -217,7 +168,6 @@ TEST_F(UserProfileSheet, AUserWithoutAdminEditsOnlyHisOwnProfileAfterTheOldPassw
     m_app->Users()->UserAt(0)->SetUsesPassword(true);
     m_app->Users()->UserAt(0)->SetPassword("old");
 
-    MessageRecorder messages;
     DialogScript script;
     script.Then(IDC_USE_PASSWORD, [](HWND sheet) {
         EXPECT_EQ(WindowText(sheet), "Edit User Profile");
@@ -233,20 +183,19 @@ TEST_F(UserProfileSheet, AUserWithoutAdminEditsOnlyHisOwnProfileAfterTheOldPassw
         EXPECT_TRUE(ControlEnabled(sheet, IDC_NEW_PASSWORD));
         EXPECT_TRUE(ControlEnabled(sheet, IDC_USE_PASSWORD));
         EXPECT_EQ(::GetFocus(), FindControl(sheet, IDC_NEW_PASSWORD));
-        ::SendMessageA(FindControl(sheet, IDC_USE_PASSWORD), BM_CLICK, 0, 0);
+        ClickNow(sheet, IDC_USE_PASSWORD);
         EXPECT_FALSE(ControlEnabled(sheet, IDC_NEW_PASSWORD));
         Click(sheet, IDOK);
     });
     m_app->OnCommand(ID_TOOLS_USER_MANAGER);
-    EXPECT_TRUE(script.Finished());
-    EXPECT_TRUE(messages.texts.empty());
+    script.ExpectDone();
+    EXPECT_TRUE(m_messages.texts.empty());
     const CUser* dora = m_app->Users()->UserAt(0);
     EXPECT_FALSE(dora->UsesPassword());
     EXPECT_EQ(dora->GetPlainPassword(), "");
     EXPECT_FALSE(dora->IsAdmin());
     m_app->OnCommand(ID_TOOLS_ADD_USER);
     EXPECT_EQ(m_app->Users()->Count(), 2) << "no Add User without Admin";
-    Close();
 }
 
 TEST_F(UserProfileSheet, DoubleClickEditsAndInsertAddsInTheManager)
@@ -290,9 +239,8 @@ TEST_F(UserProfileSheet, DoubleClickEditsAndInsertAddsInTheManager)
         Click(dialog, IDOK);
     });
     m_app->OnCommand(ID_TOOLS_USER_MANAGER);
-    EXPECT_TRUE(script.Finished());
+    script.ExpectDone();
     EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Berta", "Carl"}));
-    Close();
 }
 
 }  // namespace

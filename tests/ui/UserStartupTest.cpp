@@ -1,53 +1,27 @@
-// Core
-#include "core/app/Settings.h"
-#include "core/app/UserList.h"
-
-// Application
-#include "ui/app/TrailmarkApp.h"
-
-// Resources
-#include "res/resource.h"
+// Which user a start logs on: the first start's administrator, the Choose
+// User and Logon dialogs, and a new user when none is chosen.
 
 // Tests
-#include "ui/UiTestSupport.h"
 #include "ui/UserDialogDriver.h"
-#include "ui/UserTestSupport.h"
-
-// Gtest
-#include <gtest/gtest.h>
 
 namespace {
 
 using namespace uitest;
 
-class UserStartup : public testing::Test {
-protected:
-    void SetUp() override { WipeProgramKeys(); }
-    void TearDown() override
-    {
-        RemoveUserDirectories(m_dirs);
-        WipeProgramKeys();
-    }
-
-    std::vector<std::string> m_dirs;
-};
+class UserStartup : public AppNotStartedTest {};
 
 TEST_F(UserStartup, AFirstStartCreatesOneAdministratorAsTheDefaultUser)
 {
-    MessageRecorder messages;
-    {
-        CTrailmarkApp app;
-        ASSERT_TRUE(app.InitInstance());
-        ASSERT_EQ(app.Users()->Count(), 1);
-        const CUser* user = app.Users()->GetCurrentUser();
-        ASSERT_EQ(user, app.Users()->UserAt(0));
-        EXPECT_EQ(user->Name(), "Default User");
-        EXPECT_TRUE(user->IsAdmin());
-        EXPECT_FALSE(user->UsesPassword());
-        EXPECT_TRUE(DirectoryExists(user->DirName()));
-        CloseApp(app);
-    }
-    EXPECT_TRUE(messages.texts.empty());
+    StartApp();
+    ASSERT_EQ(m_app->Users()->Count(), 1);
+    const CUser* user = m_app->Users()->GetCurrentUser();
+    ASSERT_EQ(user, m_app->Users()->UserAt(0));
+    EXPECT_EQ(user->Name(), "Default User");
+    EXPECT_TRUE(user->IsAdmin());
+    EXPECT_FALSE(user->UsesPassword());
+    EXPECT_TRUE(DirectoryExists(user->DirName()));
+    CloseApp();
+    EXPECT_TRUE(m_messages.texts.empty());
     EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Default User"}));
     EXPECT_EQ(ReadValue(platform::kHkeyCurrentUser, RootPath() + "\\Users\\Object0", "Admin"),
               (std::vector<unsigned char>{1}));
@@ -58,7 +32,6 @@ TEST_F(UserStartup, AFirstStartCreatesOneAdministratorAsTheDefaultUser)
 TEST_F(UserStartup, ChooseUserKeepsOkDisabledUntilTheRightPasswordIsTyped)
 {
     PlantUsers({{"Anna", "", true, false}, {"Bert", "Secret", false, false}}, {1, 0, 0});
-    MessageRecorder messages;
     DialogScript script;
     script.Then(IDC_USER_LIST, [](HWND dialog) {
         EXPECT_EQ(WindowText(dialog), "Choose User");
@@ -85,41 +58,36 @@ TEST_F(UserStartup, ChooseUserKeepsOkDisabledUntilTheRightPasswordIsTyped)
         Click(dialog, IDOK);
     });
 
-    CTrailmarkApp app;
-    ASSERT_TRUE(app.InitInstance());
-    EXPECT_TRUE(script.Finished());
-    EXPECT_FALSE(script.GaveUp());
-    EXPECT_EQ(app.Users()->CurrentIndex(), 1);
-    EXPECT_EQ(app.Settings().GetSetting(Setting::DefaultUser), 1);
-    EXPECT_EQ(app.Settings().GetSetting(Setting::LastSelectedUser), 1);
-    EXPECT_TRUE(messages.texts.empty());
-    CloseApp(app);
+    StartApp();
+    script.ExpectDone();
+    EXPECT_EQ(m_app->Users()->CurrentIndex(), 1);
+    EXPECT_EQ(Settings().GetSetting(Setting::DefaultUser), 1);
+    EXPECT_EQ(Settings().GetSetting(Setting::LastSelectedUser), 1);
+    EXPECT_TRUE(m_messages.texts.empty());
 }
 
 TEST_F(UserStartup, CancellingChooseUserOffersANewUserWithoutAdmin)
 {
     PlantUsers({{"Anna", "", true, false}}, {1, 0, 0});
-    MessageRecorder messages(IDYES);
+    m_messages.answer = IDYES;
     DialogScript script;
     script.Then(IDC_USER_LIST, [](HWND dialog) { Click(dialog, IDCANCEL); });
 
-    CTrailmarkApp app;
-    ASSERT_TRUE(app.InitInstance());
-    EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(messages.texts, (std::vector<std::string>{"Do you want to create a new user?"}));
-    ASSERT_EQ(app.Users()->Count(), 2);
-    EXPECT_EQ(app.Users()->CurrentIndex(), 1);
-    EXPECT_EQ(app.Users()->UserAt(1)->Name(), "Default User");
-    EXPECT_FALSE(app.Users()->UserAt(1)->IsAdmin());
+    StartApp();
+    script.ExpectDone();
+    EXPECT_EQ(m_messages.texts, (std::vector<std::string>{"Do you want to create a new user?"}));
+    ASSERT_EQ(m_app->Users()->Count(), 2);
+    EXPECT_EQ(m_app->Users()->CurrentIndex(), 1);
+    EXPECT_EQ(m_app->Users()->UserAt(1)->Name(), "Default User");
+    EXPECT_FALSE(m_app->Users()->UserAt(1)->IsAdmin());
     EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Default User"}));
-    CloseApp(app);
 }
 
 TEST_F(UserStartup, TheDefaultUserWithAPasswordLogsOnThroughTheLogonDialog)
 {
     PlantUsers({{"Anna", "", true, false}, {"Bert", "Secret", false, false}}, {0, 1, 1});
     {
-        MessageRecorder messages(IDNO);
+        m_messages.answer = IDNO;
         DialogScript script;
         script.Then(IDC_NAME, [](HWND dialog) {
             EXPECT_EQ(WindowText(dialog), "Logon");
@@ -133,8 +101,8 @@ TEST_F(UserStartup, TheDefaultUserWithAPasswordLogsOnThroughTheLogonDialog)
         });
         CTrailmarkApp app;
         EXPECT_FALSE(app.InitInstance()) << "no new user: the program ends";
-        EXPECT_TRUE(script.Finished());
-        EXPECT_EQ(messages.texts,
+        script.ExpectDone();
+        EXPECT_EQ(m_messages.texts,
                   (std::vector<std::string>{"Do you want to create a new user?", "Unable to continue!"}));
     }
     EXPECT_EQ(StoredUserNames(), (std::vector<std::string>{"Anna", "Bert"}));
@@ -145,22 +113,18 @@ TEST_F(UserStartup, TheDefaultUserWithAPasswordLogsOnThroughTheLogonDialog)
         EXPECT_TRUE(ControlEnabled(dialog, IDOK));
         Click(dialog, IDOK);
     });
-    CTrailmarkApp app;
-    ASSERT_TRUE(app.InitInstance());
-    EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(app.Users()->CurrentIndex(), 1);
-    EXPECT_EQ(app.Settings().GetSetting(Setting::LastSelectedUser), 0);
-    EXPECT_EQ(app.Settings().GetSetting(Setting::DefaultUser), 1);
-    CloseApp(app);
+    StartApp();
+    script.ExpectDone();
+    EXPECT_EQ(m_app->Users()->CurrentIndex(), 1);
+    EXPECT_EQ(Settings().GetSetting(Setting::LastSelectedUser), 0);
+    EXPECT_EQ(Settings().GetSetting(Setting::DefaultUser), 1);
 }
 
 TEST_F(UserStartup, ADefaultUserPastTheListMeansTheFirst)
 {
     PlantUsers({{"Anna", "", true, false}, {"Bert", "", false, false}}, {0, 7, 3});
-    CTrailmarkApp app;
-    ASSERT_TRUE(app.InitInstance());
-    EXPECT_EQ(app.Users()->CurrentIndex(), 0);
-    CloseApp(app);
+    StartApp();
+    EXPECT_EQ(m_app->Users()->CurrentIndex(), 0);
 }
 
 }  // namespace

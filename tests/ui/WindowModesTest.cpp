@@ -1,107 +1,39 @@
-// Core
-#include "core/app/Settings.h"
-#include "core/app/WindowState.h"
-
-// Framework
-#include "ui/framework/Command.h"
-
-// Application
-#include "ui/app/TrailmarkApp.h"
-#include "ui/frame/BasicWindow.h"
-#include "ui/frame/MainFrame.h"
-#include "ui/frame/WindowList.h"
-
-// Resources
-#include "res/resource.h"
+// Explorer mode and multiple windows: switching between them, the Window
+// menu, the window limit, saved windows and closing with busy windows.
 
 // Tests
 #include "ui/FolderTestSupport.h"
-#include "ui/UiTestSupport.h"
-
-// Gtest
-#include <gtest/gtest.h>
-
-// Standard library
-#include <algorithm>
 
 namespace {
 
-using foldertest::PumpUntil;
-using foldertest::TempFolder;
+using namespace uitest;
 
-// A document window whose background work the test decides.
-class BusyWindow : public CBasicWindow {
-public:
-    explicit BusyWindow(const std::string& path) : CBasicWindow(MakeState(path)) {}
-    bool CanCloseNow() const override { return !busy; }
-    bool busy = true;
-
-private:
-    static WindowState MakeState(const std::string& path)
-    {
-        WindowState state;
-        state.path = path;
-        state.kind = WindowKind::Search;
-        state.rect = {0, 0, 300, 200};
-        return state;
-    }
-};
-
-class WindowModes : public testing::Test {
+class WindowModes : public AppTest {
 protected:
-    void SetUp() override
-    {
-        uitest::WipeProgramKeys();
-        StartApp();
-    }
-    void TearDown() override
-    {
-        if (m_app) CloseApp();
-        uitest::WipeProgramKeys();
-    }
-    void StartApp()
-    {
-        m_app = std::make_unique<CTrailmarkApp>();
-        ASSERT_TRUE(m_app->InitInstance());
-    }
-    void CloseApp()
-    {
-        ::PostMessageA(m_app->MainWindow(), WM_CLOSE, 0, 0);
-        m_app->RunMessageLoop();
-        m_app->ExitInstance();
-        m_app.reset();
-    }
     CWindowList& List() { return CWindowList::Instance(); }
-    CMainFrame& Frame() { return *m_app->MainFrame(); }
     CBasicWindow* Open(const std::string& path)
     {
         CBasicWindow* window = List().OpenWindow(path, WindowKind::Folder, nullptr, 0);
         PumpUntil([&] { return !window || window->CanCloseNow(); });
         return window;
     }
-    BusyWindow* OpenBusy(const std::string& path)
+    TestWindow* OpenBusy(const std::string& title)
     {
-        auto* window = new BusyWindow(path);
-        if (!window->CreateDocument(Frame().MdiClient())) {
-            delete window;
-            return nullptr;
-        }
+        TestWindow* window = OpenDocument(*m_app, new TestWindow(title));
+        if (window) window->busy = true;
         return window;
     }
-    bool Enabled(UINT command) { return ui::QueryCommand(Frame().FirstCommandTarget(), command).enabled; }
-
-    uitest::MessageRecorder m_messages;
-    std::unique_ptr<CTrailmarkApp> m_app;
+    bool HasWindowMenu() { return HasCommand(::GetMenu(Frame().Handle()), ID_WINDOW_CLOSE_ALL); }
 };
 
 TEST_F(WindowModes, AFreshStartOpensTheStartFolderInExplorerMode)
 {
-    EXPECT_EQ(m_app->Settings().GetSetting(Setting::ExplorerMode), 1);
+    EXPECT_EQ(Settings().GetSetting(Setting::ExplorerMode), 1);
     ASSERT_EQ(List().Windows().size(), 1u);
     EXPECT_EQ(List().Windows().front()->Path(), "C:\\");
     EXPECT_TRUE(::IsZoomed(List().Windows().front()->Handle()));
     // No Window menu with one folder at a time.
-    EXPECT_EQ(::GetMenuState(::GetMenu(Frame().Handle()), ID_WINDOW_CLOSE_ALL, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_FALSE(HasWindowMenu());
     EXPECT_FALSE(Enabled(ID_WINDOW_CASCADE));
     EXPECT_FALSE(Enabled(ID_WINDOW_LIST));
 }
@@ -119,13 +51,14 @@ void CALLBACK ChooseSeparateWindows(HWND, UINT, UINT_PTR timer, DWORD)
 TEST_F(WindowModes, TheFirstStartsChoiceOfWindowsLeavesExplorerMode)
 {
     CloseApp();
-    uitest::WipeProgramKeys();
-    uitest::AutoAnswerViewMode() = false;
+    RemoveUserDirectories({});
+    WipeProgramKeys();
+    AutoAnswerViewMode() = false;
     ::SetTimer(nullptr, 0, 50, ChooseSeparateWindows);
     StartApp();
-    uitest::AutoAnswerViewMode() = true;
-    EXPECT_EQ(m_app->Settings().GetSetting(Setting::ExplorerMode), 0);
-    EXPECT_NE(::GetMenuState(::GetMenu(Frame().Handle()), ID_WINDOW_CLOSE_ALL, MF_BYCOMMAND), static_cast<UINT>(-1));
+    AutoAnswerViewMode() = true;
+    EXPECT_EQ(Settings().GetSetting(Setting::ExplorerMode), 0);
+    EXPECT_TRUE(HasWindowMenu());
     ASSERT_EQ(List().Windows().size(), 1u);
     // The start folder's window is a window of its own again, with its system menu.
     EXPECT_TRUE(::GetWindowLongA(List().Windows().front()->Handle(), GWL_STYLE) & WS_SYSMENU);
@@ -134,17 +67,17 @@ TEST_F(WindowModes, TheFirstStartsChoiceOfWindowsLeavesExplorerMode)
 TEST_F(WindowModes, ExplorerModeCannotBeEnteredWhileAWindowIsBusy)
 {
     ASSERT_TRUE(Frame().ApplyWindowMode(0));
-    EXPECT_NE(::GetMenuState(::GetMenu(Frame().Handle()), ID_WINDOW_CLOSE_ALL, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_TRUE(HasWindowMenu());
     ASSERT_EQ(List().Windows().size(), 1u);  // the folder came back in a window of its own
-    BusyWindow* busy = OpenBusy("Busy");
+    TestWindow* busy = OpenBusy("Busy");
     ASSERT_NE(busy, nullptr);
 
     EXPECT_FALSE(Frame().ApplyWindowMode(1));
-    EXPECT_EQ(m_app->Settings().GetSetting(Setting::ExplorerMode), 0);
+    EXPECT_EQ(Settings().GetSetting(Setting::ExplorerMode), 0);
     busy->busy = false;
     PumpUntil([&] { return List().Windows().size() <= 1; });
     EXPECT_TRUE(Frame().ApplyWindowMode(1));
-    EXPECT_EQ(m_app->Settings().GetSetting(Setting::ExplorerMode), 1);
+    EXPECT_EQ(Settings().GetSetting(Setting::ExplorerMode), 1);
     EXPECT_EQ(List().Windows().size(), 1u);
 }
 
@@ -157,33 +90,26 @@ TEST_F(WindowModes, TheWindowMenuListsTheWindowsAndChecksTheActiveOne)
     ASSERT_NE(active, nullptr);
     EXPECT_EQ(List().Active(), active);
 
-    HMENU bar = ::GetMenu(Frame().Handle());
-    HMENU windowMenu = nullptr;
-    for (int i = 0; i < ::GetMenuItemCount(bar); ++i)
-        if (::GetMenuState(::GetSubMenu(bar, i), ID_WINDOW_CLOSE_ALL, MF_BYCOMMAND) != static_cast<UINT>(-1))
-            windowMenu = ::GetSubMenu(bar, i);
+    HMENU windowMenu = PopupHolding(::GetMenu(Frame().Handle()), ID_WINDOW_CLOSE_ALL);
     ASSERT_NE(windowMenu, nullptr);
     ::SendMessageA(Frame().Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(windowMenu), 0);
     const auto& windows = List().Windows();
     const UINT activeId = ID_WINDOW_ACTIVATE_FIRST +
                           static_cast<UINT>(std::find(windows.begin(), windows.end(), active) - windows.begin());
     ASSERT_EQ(windows.size(), 3u);
-    EXPECT_TRUE(::GetMenuState(windowMenu, activeId, MF_BYCOMMAND) & MF_CHECKED);
-    for (UINT other = ID_WINDOW_ACTIVATE_FIRST; other < ID_WINDOW_ACTIVATE_FIRST + 3; ++other) {
-        if (other == activeId) continue;
-        EXPECT_FALSE(::GetMenuState(windowMenu, other, MF_BYCOMMAND) & MF_CHECKED);
-    }
+    for (UINT id = ID_WINDOW_ACTIVATE_FIRST; id < ID_WINDOW_ACTIVATE_FIRST + 3; ++id)
+        EXPECT_EQ(IsChecked(windowMenu, id), id == activeId) << id;
     EXPECT_FALSE(::GetMenuState(windowMenu, ID_WINDOW_LIST, MF_BYCOMMAND) & MF_GRAYED);
 
     // Choosing an entry activates its window.
     const UINT otherId = activeId == ID_WINDOW_ACTIVATE_FIRST ? activeId + 1 : ID_WINDOW_ACTIVATE_FIRST;
-    ::SendMessageA(Frame().Handle(), WM_COMMAND, otherId, 0);
+    Command(otherId);
     EXPECT_EQ(List().Active(), windows[otherId - ID_WINDOW_ACTIVATE_FIRST]);
 
     // Maximize mode takes the tile and cascade commands away.
     EXPECT_TRUE(Enabled(ID_WINDOW_TILE_HORZ));
-    ::SendMessageA(Frame().Handle(), WM_COMMAND, ID_WINDOW_AUTO_MAXIMIZE, 0);
-    EXPECT_EQ(m_app->Settings().GetSetting(Setting::ArrangeMode), 4);
+    Command(ID_WINDOW_AUTO_MAXIMIZE);
+    EXPECT_EQ(Settings().GetSetting(Setting::ArrangeMode), 4);
     EXPECT_FALSE(Enabled(ID_WINDOW_TILE_HORZ));
     EXPECT_FALSE(Enabled(ID_WINDOW_CASCADE));
     EXPECT_TRUE(::IsZoomed(List().Active()->Handle()));
@@ -192,7 +118,7 @@ TEST_F(WindowModes, TheWindowMenuListsTheWindowsAndChecksTheActiveOne)
 TEST_F(WindowModes, AtTheLimitAFolderOpensInTheActiveFolderWindow)
 {
     ASSERT_TRUE(Frame().ApplyWindowMode(0));
-    m_app->Settings().SetSetting(Setting::MaxWindows, 2);
+    Settings().SetSetting(Setting::MaxWindows, 2);
     TempFolder first, second;
     CBasicWindow* active = Open(first.Path());
     ASSERT_NE(active, nullptr);
@@ -208,17 +134,15 @@ TEST_F(WindowModes, AtTheLimitAFolderOpensInTheActiveFolderWindow)
 TEST_F(WindowModes, SavedWindowsComeBackAfterARestart)
 {
     ASSERT_TRUE(Frame().ApplyWindowMode(0));
-    m_app->Settings().SetSetting(Setting::OpenStartupFolder, 0);
+    Settings().SetSetting(Setting::OpenStartupFolder, 0);
     TempFolder first, second;
     ASSERT_NE(Open(first.Path()), nullptr);
     CBasicWindow* moved = Open(second.Path());
     ASSERT_NE(moved, nullptr);
     ::SendMessageA(Frame().MdiClient(), WM_COMMAND, ID_WINDOW_AUTO_NONE, 0);
-    m_app->Settings().SetSetting(Setting::ArrangeMode, 0);
+    Settings().SetSetting(Setting::ArrangeMode, 0);
     ::MoveWindow(moved->Handle(), 20, 30, 300, 200, TRUE);
-    CloseApp();
-
-    StartApp();
+    Restart();
     EXPECT_NE(List().FindOpenWindow(first.Path(), WindowKind::Folder), nullptr);
     CBasicWindow* back = List().FindOpenWindow(second.Path(), WindowKind::Folder);
     ASSERT_NE(back, nullptr);
@@ -233,13 +157,13 @@ TEST_F(WindowModes, SavedWindowsComeBackAfterARestart)
 TEST_F(WindowModes, ClosingWaitsForABusyWindow)
 {
     ASSERT_TRUE(Frame().ApplyWindowMode(0));
-    BusyWindow* busy = OpenBusy("Busy");
+    TestWindow* busy = OpenBusy("Busy");
     ASSERT_NE(busy, nullptr);
     HWND frame = Frame().Handle();
     ::SendMessageA(frame, WM_CLOSE, 0, 0);
     EXPECT_TRUE(::IsWindow(frame));
     EXPECT_TRUE(Frame().IsClosing());
-    uitest::PumpFor(1200);  // a retry passes while the window is still busy
+    PumpFor(1200);  // a retry passes while the window is still busy
     EXPECT_TRUE(::IsWindow(frame));
     busy->busy = false;
     m_app->RunMessageLoop();  // the next retry closes it all
