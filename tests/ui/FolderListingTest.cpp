@@ -78,6 +78,7 @@ TEST_F(FolderTest, AFolderWindowListsARealFolderInDetailsMode)
     EXPECT_FALSE(view->ItemAt(alpha)->detailsPending);
     EXPECT_EQ(view->CellText(0, 0), "") << "the up row has no text";
     EXPECT_GE(view->CellImage(0), 0) << "the up row has its image";
+    EXPECT_NE(view->CellImage(0), shell::ExecutableIcon()) << "not the icon every program shares";
 }
 
 TEST_F(FolderTest, NinetyNineItemsGetTheirOwnIconsAHundredGetQuickIconsAndAnIconThread)

@@ -25,6 +25,7 @@
 #include "ui/frame/WindowList.h"
 // After the frame's headers: the shell's headers declare a global "Folder".
 #include "ui/app/FolderListThread.h"
+#include "ui/folders/Shell.h"
 
 // Dialogs
 #include "ui/dialogs/ChooseUserDlg.h"
@@ -244,11 +245,16 @@ bool CTrailmarkApp::OpenCommandLineFolder()
 
 void CTrailmarkApp::TakeIconIndices()
 {
+    // A shell that cannot read a program's own icon answers with the one all
+    // programs share: that is no icon of ours, and the views then draw their
+    // own from the resources.
+    const int anyProgram = shell::ExecutableIcon();
     for (std::size_t i = 0; i < m_iconIndices.size(); ++i) {
         const std::string path = m_programDirectory + "\\" + kIconFileNames[i];
         if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
         SHFILEINFOA info = {};
-        if (::SHGetFileInfoA(path.c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON))
+        if (::SHGetFileInfoA(path.c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON) &&
+            info.iIcon != anyProgram)
             m_iconIndices[i] = info.iIcon;
     }
 }
