@@ -4,6 +4,7 @@
 #include "core/app/Settings.h"
 
 // Framework
+#include "ui/framework/GdiObject.h"
 #include "ui/framework/MessageBox.h"
 
 // Folders
@@ -53,10 +54,7 @@ CQueryWindow::~CQueryWindow()
 bool CQueryWindow::OnCreate()
 {
     if (!CFolderWindow::OnCreate()) return false;
-    NONCLIENTMETRICSA metrics = {};
-    metrics.cbSize = sizeof(metrics);
-    LOGFONTA font = {};
-    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) font = metrics.lfMessageFont;
+    LOGFONTA font = ui::MessageFont();
     font.lfHeight = kBoldHeight;
     font.lfWeight = kBoldWeight;
     m_boldFont = ::CreateFontIndirectA(&font);

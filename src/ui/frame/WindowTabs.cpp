@@ -87,10 +87,7 @@ bool CWindowTabs::Create(HWND bar)
 
 void CWindowTabs::MakeFonts()
 {
-    NONCLIENTMETRICSA metrics = {};
-    metrics.cbSize = sizeof(metrics);
-    LOGFONTA font = {};
-    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) font = metrics.lfMessageFont;
+    LOGFONTA font = ui::MessageFont();
     font.lfHeight = kFontHeight;
     font.lfWeight = kBoldWeight;
     m_boldFont.Reset(::CreateFontIndirectA(&font));

@@ -10,6 +10,17 @@
 
 namespace ui {
 
+// The system's message font, for fonts of the program's own made from it;
+// all zero when the system does not say.
+inline LOGFONTA MessageFont()
+{
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof(metrics);
+    LOGFONTA font = {};
+    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) font = metrics.lfMessageFont;
+    return font;
+}
+
 // A bitmap, brush, font or pen; DeleteObject when the owner goes.
 template <class Handle>
 class GdiObject {
