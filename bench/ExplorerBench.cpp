@@ -105,6 +105,13 @@ Timing Listing(CExplorerWindow& window, const std::string& path, const std::stri
         }
     };
     pumpIdle(nullptr, Clock::now());
+    // Let the previous navigation's posted messages and repaints finish too:
+    // the user starts the next one from a settled window.
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
     Timing timing;
     const Clock::time_point start = Clock::now();
     window.Navigate(path, nullptr);

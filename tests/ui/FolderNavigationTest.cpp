@@ -26,6 +26,39 @@ TEST_F(FolderTest, NavigatingTwiceQuicklyListsTheSecondPath)
     EXPECT_EQ(m_window->Path(), second.Path());
 }
 
+// A thread handle that can be waited on, for a thread the test did not start.
+struct ThreadHandle {
+    explicit ThreadHandle(DWORD id) : handle(id ? ::OpenThread(SYNCHRONIZE, FALSE, id) : nullptr) {}
+    ~ThreadHandle()
+    {
+        if (handle) ::CloseHandle(handle);
+    }
+    bool Ends() const { return handle && PumpUntil([&] { return ::WaitForSingleObject(handle, 0) == WAIT_OBJECT_0; }, 5000); }
+    HANDLE handle;
+};
+
+TEST_F(FolderTest, TheWorkerStartedAheadListsTheNextPlaceAndEndsWithItsWindow)
+{
+    TempFolder next;
+    next.File("next.txt");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return view->NextWorkerThreadId() != 0; }));
+    const ThreadHandle waiting(view->NextWorkerThreadId());
+    ASSERT_NE(waiting.handle, nullptr);
+
+    ASSERT_TRUE(m_window->Navigate(next.Path(), nullptr));
+    EXPECT_EQ(view->NextWorkerThreadId(), 0u) << "the waiting worker took the listing";
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_EQ(RowNames(*view), Names{"next.txt"});
+    EXPECT_TRUE(waiting.Ends()) << "a worker ends with its listing";
+
+    ASSERT_TRUE(PumpUntil([&] { return view->NextWorkerThreadId() != 0; }));
+    const ThreadHandle following(view->NextWorkerThreadId());
+    ::SendMessageA(m_window->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(following.Ends()) << "a worker that waits goes with its window";
+}
+
 TEST_F(FolderTest, HistoryListsHoldNineAndWalkBack)
 {
     Names places;

@@ -37,8 +37,23 @@ CExplorerThread::CExplorerThread(ExplorerListingRequest request, ListingJobPtr j
 {
 }
 
+CExplorerThread::CExplorerThread(HWND view)
+    : CFolderThread(view, std::make_shared<ListingJob>(), false), m_waits(true)
+{
+}
+
+bool CExplorerThread::Hand(ExplorerListingRequest request)
+{
+    // The thread reads the request only once the message has reached it.
+    m_request = std::move(request);
+    return PostThreadMessage(UWM_STARTWORK);
+}
+
+void CExplorerThread::Dismiss() { PostThreadMessage(WM_QUIT); }
+
 bool CExplorerThread::InitInstance()
 {
+    if (m_waits) return true;
     m_job->result.completed = DoWork();
     m_job->delivered.store(true);
     if (::IsWindow(m_view)) ::PostMessageA(m_view, UWM_WORKDONE, 0, 0);

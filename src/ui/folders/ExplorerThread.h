@@ -41,6 +41,15 @@ struct ExplorerListingRequest {
 class CExplorerThread : public CFolderThread {
 public:
     CExplorerThread(ExplorerListingRequest request, ListingJobPtr job);
+    // A worker started ahead of its listing, so that a navigation need not
+    // wait for a thread to start: it waits in its queue, with a job of its
+    // own, until Hand gives it the request or Dismiss lets it end.
+    explicit CExplorerThread(HWND view);
+
+    // Starts a waiting worker on `request`; the object is the thread's from
+    // here on and may already be gone when this returns.
+    bool Hand(ExplorerListingRequest request);
+    void Dismiss();
 
 protected:
     bool InitInstance() override;
@@ -57,6 +66,7 @@ private:
     bool MakeRows();
 
     ExplorerListingRequest m_request;
+    const bool m_waits = false;  // started ahead: the request comes with UWM_STARTWORK
     shell::LookupCache m_lookup;
     // The attributes asked of each item as it was listed, in item order.
     std::vector<ULONG> m_attributes;

@@ -112,7 +112,6 @@ void CExplorerView::Navigate(const std::string& path, FolderPtr folder)
 
 void CExplorerView::StartListing(const std::string& mask)
 {
-    ListingJobPtr job = BeginJob();
     CTrailmarkApp* app = CTrailmarkApp::Instance();
     ExplorerListingRequest request;
     request.folderItem = m_folderItem;
@@ -133,13 +132,34 @@ void CExplorerView::StartListing(const std::string& mask)
     request.appIcon = app->IconIndex(IconFile::App);
     request.driveShareIcon = app->IconIndex(IconFile::DriveShare);
     request.folderShareIcon = app->IconIndex(IconFile::FolderShare);
-    auto* worker = new CExplorerThread(std::move(request), job);
-    if (!worker->CreateThread()) {
-        delete worker;
+    bool started = false;
+    if (m_nextWorker) {
+        BeginJob(m_nextWorker->Job());
+        started = m_nextWorker->Hand(std::move(request));
+        m_nextWorker = nullptr;
+    } else {
+        auto* worker = new CExplorerThread(std::move(request), BeginJob());
+        started = worker->CreateThread();
+        if (!started) delete worker;
+    }
+    // The old rows go while the worker reads the folder: emptying and
+    // repainting the list need not hold the listing up.
+    ClearList();
+    if (!started) {
         m_job.reset();
         return;
     }
     if (m_ownerWindow) ::SendMessageA(m_ownerWindow, UWM_LOADINGSTARTED, 0, 0);
+}
+
+DWORD CExplorerView::NextWorkerThreadId() const { return m_nextWorker ? m_nextWorker->ThreadId() : 0; }
+
+void CExplorerView::PrepareNextWorker()
+{
+    if (m_nextWorker || !Handle()) return;
+    auto* worker = new CExplorerThread(Handle());
+    if (worker->CreateThread()) m_nextWorker = worker;
+    else delete worker;
 }
 
 void CExplorerView::NavigatePending()
@@ -157,6 +177,8 @@ void CExplorerView::OnWorkDone()
     ListingResult result;
     if (!TakeJobResult(result)) return;  // a late message of a listing given up
     if (m_ownerWindow) ::SendMessageA(m_ownerWindow, UWM_LOADINGDONE, 0, 0);
+    // Once the rows are on the screen.
+    ::PostMessageA(Handle(), UWM_PREPAREWORKER, 0, 0);
     if (m_navigationPending) {
         NavigatePending();
         return;
@@ -230,6 +252,8 @@ void CExplorerView::ListAgain()
 
 void CExplorerView::OnDestroy()
 {
+    if (m_nextWorker) m_nextWorker->Dismiss();
+    m_nextWorker = nullptr;
     m_pendingFolder.reset();
     CFilesView::OnDestroy();
 }
@@ -239,6 +263,9 @@ LRESULT CExplorerView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     if (m_location.OnParentMessage(message, wParam, lParam, result)) return result;
     switch (message) {
+    case UWM_PREPAREWORKER:
+        PrepareNextWorker();
+        return 0;
     case UWM_REFRESHVIEW:
         // A watcher saw a change: list again unless a listing runs already.
         if (!m_job) ListAgain();

@@ -23,6 +23,8 @@
 // Windows
 #include <shlobj.h>
 
+class CExplorerThread;
+
 class CExplorerView : public CFilesView {
 public:
     using FolderPtr = std::shared_ptr<CFileItem>;
@@ -48,6 +50,8 @@ public:
     std::string DisplayPath() const override;
     bool MaskMode() const { return m_maskMode; }
     bool NavigationPending() const { return m_navigationPending; }
+    // The thread of the worker that waits for the next listing; 0 for none.
+    DWORD NextWorkerThreadId() const;
     const std::string& PendingPath() const { return m_pendingPath; }
     listing::IconPlan LastIconPlan() const { return m_lastIconPlan; }
     bool HasUpRow() const { return RowCount() > 0 && !ItemAt(0); }
@@ -91,6 +95,8 @@ protected:
 
 private:
     void StartListing(const std::string& mask);
+    // Starts the worker of the next listing ahead of time, when none waits.
+    void PrepareNextWorker();
     void FinishFill(ListingResult& result);
     void NavigatePending();
     bool OpenFolder(const std::string& path, LPCITEMIDLIST absolute);
@@ -125,6 +131,7 @@ private:
     std::string m_currentPath;
     std::string m_pendingPath;
     FolderPtr m_pendingFolder;
+    CExplorerThread* m_nextWorker = nullptr;  // waits for the next listing; the thread owns it
     std::string m_selectAfterFill;
     bool m_navigationPending = false;
     bool m_listingStopped = false;

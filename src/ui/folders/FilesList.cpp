@@ -120,8 +120,10 @@ int HeaderMarkColumn(HWND header, bool* ascending)
 bool CFilesList::Create(CFilesView& view, DWORD style)
 {
     m_view = &view;
+    // Clipping its children keeps the list's own repaints off its header,
+    // which a themed system is slow to draw.
     HWND hwnd = ::CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, nullptr,
-                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_OWNERDATA |
+                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | LVS_OWNERDATA |
                                       LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS | LVS_EDITLABELS | style,
                                   0, 0, 0, 0, view.Handle(),
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(IDC_FILES_LIST)),

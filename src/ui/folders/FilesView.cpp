@@ -126,10 +126,9 @@ std::vector<CFileItem*> CFilesView::AllItems() const
     return items;
 }
 
-ListingJobPtr CFilesView::BeginJob()
+ListingJobPtr CFilesView::BeginJob(ListingJobPtr job)
 {
-    ClearList();
-    m_job = std::make_shared<ListingJob>();
+    m_job = job ? std::move(job) : std::make_shared<ListingJob>();
     return m_job;
 }
 

@@ -123,8 +123,9 @@ protected:
     // Whether the item may go to the cut list (the shell lets it be copied).
     virtual bool CanCut(const CFileItem& item) { (void)item; return false; }
 
-    // Starts a listing: the list is emptied and the job remembered.
-    ListingJobPtr BeginJob();
+    // Remembers a listing job, a new one unless given. The caller empties
+    // the list once the job's worker runs, so that the two overlap.
+    ListingJobPtr BeginJob(ListingJobPtr job = nullptr);
     // The result of the job, once the worker has delivered it; the rows and
     // the items become the view's.
     bool TakeJobResult(ListingResult& result);

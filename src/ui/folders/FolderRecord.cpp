@@ -8,15 +8,15 @@
 
 std::shared_ptr<CFileItem> MakeFolderRecord(LPCITEMIDLIST absolute)
 {
-    ui::ComPtr<IShellFolder> folder = shell::BindFolder(absolute);
-    if (!folder) return nullptr;
     auto record = std::make_shared<CFileItem>();
-    record->folder = folder.Release();
     record->absoluteId = ui::PidlClone(absolute);
     record->ownsAbsoluteId = true;
     record->isDirectory = true;
     if (ui::PidlIsEmpty(absolute)) {
         // The desktop, root of the name space: no parent, named by the shell.
+        ui::ComPtr<IShellFolder> desktop = shell::Desktop();
+        if (!desktop) return nullptr;
+        record->folder = desktop.Release();
         SHFILEINFOA info = {};
         ::SHGetFileInfoA(reinterpret_cast<const char*>(record->absoluteId), 0, &info, sizeof(info),
                          SHGFI_PIDL | SHGFI_DISPLAYNAME);
@@ -29,6 +29,11 @@ std::shared_ptr<CFileItem> MakeFolderRecord(LPCITEMIDLIST absolute)
         ui::ComPtr<IShellFolder> parent = shell::BindFolder(parentList.Get());
         if (!parent) return nullptr;
         record->relativeId = ui::PidlClone(ui::PidlLast(absolute));
+        // One step down from the parent costs less than the whole way down from the desktop again.
+        ui::ComPtr<IShellFolder> folder;
+        if (FAILED(parent->BindToObject(record->relativeId, nullptr, IID_IShellFolder, folder.OutVoid())) || !folder)
+            return nullptr;
+        record->folder = folder.Release();
         record->name = shell::DisplayName(parent.Get(), record->relativeId, SHGDN_INFOLDER);
         record->path = shell::DisplayName(parent.Get(), record->relativeId, SHGDN_FORPARSING);
         record->parentFolder = parent.Release();
