@@ -91,7 +91,7 @@ TEST_F(FolderTest, NinetyNineItemsGetTheirOwnIconsAHundredGetQuickIconsAndAnIcon
     EXPECT_EQ(view->AllItems().size(), 99u);
     for (const CFileItem* item : view->AllItems()) EXPECT_GE(item->iconIndex, 0) << item->name;
 
-    TempFolder many;
+    TempDir many;
     many.Files(100);
     // Outside Details mode only the icon thread reads the items' details.
     Command(ID_VIEW_LIST);

@@ -11,7 +11,7 @@ using namespace uitest;
 
 TEST_F(FolderTest, NavigatingTwiceQuicklyListsTheSecondPath)
 {
-    TempFolder first, second;
+    TempDir first, second;
     first.File("first.txt");
     second.File("second.txt");
     CExplorerView* view = OpenView(m_folder.Path());
@@ -39,7 +39,7 @@ struct ThreadHandle {
 
 TEST_F(FolderTest, TheWorkerStartedAheadListsTheNextPlaceAndEndsWithItsWindow)
 {
-    TempFolder next;
+    TempDir next;
     next.File("next.txt");
     CExplorerView* view = OpenView(m_folder.Path());
     ASSERT_NE(view, nullptr);
@@ -91,7 +91,7 @@ TEST_F(FolderTest, HistoryListsHoldNineAndWalkBack)
 
 TEST_F(FolderTest, NavigatingToAFolderAnotherWindowShowsActivatesThatWindow)
 {
-    TempFolder other;
+    TempDir other;
     CExplorerWindow* first = Open(m_folder.Path());
     CExplorerWindow* second = Open(other.Path());
     ASSERT_TRUE(first && second);
@@ -166,7 +166,7 @@ TEST_F(FolderTest, DeletingTheWatchedFolderEndsItsWatcher)
 
 TEST_F(FolderTest, AWindowReadingAFolderClosesOnlyAfterTheReadingStops)
 {
-    TempFolder big;
+    TempDir big;
     big.Files(300);
     CExplorerWindow* window = Open(m_folder.Path());
     ASSERT_NE(window, nullptr);

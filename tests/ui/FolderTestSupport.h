@@ -10,6 +10,7 @@
 #include "ui/frame/ExplorerWindow.h"
 
 // Tests
+#include "core/app/TempFolder.h"
 #include "ui/UiTestSupport.h"
 
 // Standard library
@@ -21,24 +22,12 @@
 
 namespace uitest {
 
-// A folder below the system's temporary folder, removed with its contents.
-class TempFolder {
+// The core tests' temporary folder, named as the program names paths, with
+// the files a folder window test lists.
+class TempDir : public ::TempFolder {
 public:
-    TempFolder()
-    {
-        char base[MAX_PATH] = "";
-        ::GetTempPathA(sizeof(base), base);
-        static unsigned counter = 0;
-        m_path = std::string(base) + "tm-browse-" + std::to_string(::GetCurrentProcessId()) + "-" +
-                 std::to_string(::GetTickCount()) + "-" + std::to_string(counter++);
-        ::CreateDirectoryA(m_path.c_str(), nullptr);
-    }
-    ~TempFolder() { Remove(m_path); }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& Path() const { return m_path; }
-    std::string Path(const std::string& relative) const { return m_path + "\\" + relative; }
+    std::string Path() const { return Name(); }
+    std::string Path(const std::string& relative) const { return Name() + "\\" + relative; }
 
     void File(const std::string& relative, std::size_t size = 0, DWORD attributes = FILE_ATTRIBUTE_NORMAL) const
     {
@@ -60,27 +49,6 @@ public:
             File(name);
         }
     }
-
-    static void Remove(const std::string& path)
-    {
-        WIN32_FIND_DATAA data;
-        HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &data);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string name = data.cFileName;
-                if (name == "." || name == "..") continue;
-                const std::string child = path + "\\" + name;
-                ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) Remove(child);
-                else ::DeleteFileA(child.c_str());
-            } while (::FindNextFileA(find, &data));
-            ::FindClose(find);
-        }
-        ::RemoveDirectoryA(path.c_str());
-    }
-
-private:
-    std::string m_path;
 };
 
 // The view is idle: no listing, no icon thread, nothing pending, and the
@@ -96,11 +64,11 @@ inline bool WaitIdle(const CExplorerWindow& window)
     return PumpUntil([&] { return Idle(window); });
 }
 
-// The names of the rows that carry an item, in row order.
 inline bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 using Names = std::vector<std::string>;
 
+// The names of the rows that carry an item, in row order.
 inline Names RowNames(const CFilesView& view)
 {
     Names names;
@@ -155,7 +123,7 @@ protected:
         return m_window ? m_window->ExplorerView() : nullptr;
     }
 
-    TempFolder m_folder;
+    TempDir m_folder;
     CExplorerWindow* m_window = nullptr;
 };
 

@@ -84,7 +84,7 @@ TEST_F(WindowModes, ExplorerModeCannotBeEnteredWhileAWindowIsBusy)
 TEST_F(WindowModes, TheWindowMenuListsTheWindowsAndChecksTheActiveOne)
 {
     ASSERT_TRUE(Frame().ApplyWindowMode(0));
-    TempFolder first, second;
+    TempDir first, second;
     ASSERT_NE(Open(first.Path()), nullptr);
     CBasicWindow* active = Open(second.Path());
     ASSERT_NE(active, nullptr);
@@ -119,7 +119,7 @@ TEST_F(WindowModes, AtTheLimitAFolderOpensInTheActiveFolderWindow)
 {
     ASSERT_TRUE(Frame().ApplyWindowMode(0));
     Settings().SetSetting(Setting::MaxWindows, 2);
-    TempFolder first, second;
+    TempDir first, second;
     CBasicWindow* active = Open(first.Path());
     ASSERT_NE(active, nullptr);
     EXPECT_EQ(List().Windows().size(), 2u);  // with C:\ the limit is reached
@@ -135,7 +135,7 @@ TEST_F(WindowModes, SavedWindowsComeBackAfterARestart)
 {
     ASSERT_TRUE(Frame().ApplyWindowMode(0));
     Settings().SetSetting(Setting::OpenStartupFolder, 0);
-    TempFolder first, second;
+    TempDir first, second;
     ASSERT_NE(Open(first.Path()), nullptr);
     CBasicWindow* moved = Open(second.Path());
     ASSERT_NE(moved, nullptr);
