@@ -98,28 +98,11 @@ TEST_F(FolderTest, AFileOperationOnTheFolderKeepsItsWatchersOff)
     threads->Remove(table);
 }
 
-// A window that only keeps the messages posted to it.
-HWND MessageTarget()
-{
-    return ::CreateWindowExA(0, "STATIC", nullptr, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-}
-
-bool TakeMessage(HWND target, UINT message)
-{
-    MSG msg;
-    return ::PeekMessageA(&msg, target, message, message, PM_REMOVE) != FALSE;
-}
-
-// Waits without dispatching, so that what the thread posts stays in the queue.
-bool WaitFor(const std::function<bool()>& condition)
-{
-    for (int i = 0; i < 6000 && !condition(); ++i) ::Sleep(10);
-    return condition();
-}
-
 TEST_F(FolderTest, AFolderThreadFillsRowsFromItsItemsOnStartWork)
 {
-    HWND view = MessageTarget();
+    // A view that only keeps what is posted to it; the test waits without
+    // dispatching, so that the thread's message stays in the queue.
+    HWND view = ::CreateWindowExA(0, "STATIC", nullptr, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     auto job = std::make_shared<ListingJob>();
     job->result.store = std::make_shared<ItemStore>();
     for (std::uint64_t size : {10, 20, 30}) {
@@ -130,8 +113,10 @@ TEST_F(FolderTest, AFolderThreadFillsRowsFromItsItemsOnStartWork)
         job->result.store->items.push_back(std::move(item));
     }
     ASSERT_TRUE(CFolderThread::Start(new CFolderThread(view, job, false)));
-    ASSERT_TRUE(WaitFor([&] { return job->state->load() == WorkState::Finished && job->delivered.load(); }));
-    EXPECT_TRUE(TakeMessage(view, UWM_WORKDONE));
+    for (int i = 0; i < 6000 && !(job->state->load() == WorkState::Finished && job->delivered.load()); ++i)
+        ::Sleep(10);
+    MSG done;
+    EXPECT_TRUE(::PeekMessageA(&done, view, UWM_WORKDONE, UWM_WORKDONE, PM_REMOVE));
     const ListingResult& result = job->result;
     EXPECT_TRUE(result.completed);
     EXPECT_TRUE(result.sortAndFocus);

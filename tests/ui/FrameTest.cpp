@@ -211,13 +211,23 @@ protected:
     }
 };
 
-TEST_F(FrameMinimize, IntoTheNotificationAreaAndBackWithAClick)
+TEST_F(FrameMinimize, OnTheTaskbarOrIntoTheNotificationAreaAndBackWithAClick)
 {
     HWND frame = m_app->MainWindow();
+    // Without the tray setting the frame stays on the taskbar, and without
+    // setting 74 at its usual priority.
+    Settings().SetSetting(Setting::IdleWhenMinimized, 0);
+    ::SendMessageA(frame, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(::IsWindowVisible(frame));
+    EXPECT_TRUE(::IsIconic(frame));
+    EXPECT_EQ(::GetThreadPriority(::GetCurrentThread()), THREAD_PRIORITY_NORMAL);
+    ::SendMessageA(frame, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(::IsIconic(frame));
+
+    Settings().SetSetting(Setting::IdleWhenMinimized, 1);
     Settings().SetSetting(Setting::MinimizeToTray, 1);
     ::SendMessageA(frame, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_FALSE(::IsWindowVisible(frame));
-    // Idle priority while minimized (setting 74 is on by default).
     EXPECT_EQ(::GetThreadPriority(::GetCurrentThread()), THREAD_PRIORITY_IDLE);
 
     // Moving the mouse over the icon does nothing; a click brings the frame back.
@@ -227,18 +237,6 @@ TEST_F(FrameMinimize, IntoTheNotificationAreaAndBackWithAClick)
     EXPECT_TRUE(::IsWindowVisible(frame));
     EXPECT_FALSE(::IsIconic(frame));
     EXPECT_EQ(::GetThreadPriority(::GetCurrentThread()), THREAD_PRIORITY_NORMAL);
-}
-
-TEST_F(FrameMinimize, WithoutTheTraySettingTheFrameStaysOnTheTaskbar)
-{
-    HWND frame = m_app->MainWindow();
-    Settings().SetSetting(Setting::IdleWhenMinimized, 0);
-    ::SendMessageA(frame, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(::IsWindowVisible(frame));
-    EXPECT_TRUE(::IsIconic(frame));
-    EXPECT_EQ(::GetThreadPriority(::GetCurrentThread()), THREAD_PRIORITY_NORMAL);
-    ::SendMessageA(frame, WM_SYSCOMMAND, SC_RESTORE, 0);
-    EXPECT_FALSE(::IsIconic(frame));
 }
 
 }  // namespace

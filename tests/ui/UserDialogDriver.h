@@ -123,15 +123,12 @@ public:
         return *this;
     }
 
-    bool Finished() const { return m_steps.empty(); }
-    // A step never found its dialog, or a dialog outlived the script: the
-    // script cancelled what was open so that the test ends.
-    bool GaveUp() const { return m_gaveUp; }
-    // Every step ran and nothing was left open.
+    // Every step ran, and the script never had to cancel a dialog that no
+    // step found or that outlived the script.
     void ExpectDone() const
     {
-        EXPECT_TRUE(Finished());
-        EXPECT_FALSE(GaveUp());
+        EXPECT_TRUE(m_steps.empty());
+        EXPECT_FALSE(m_gaveUp);
     }
 
 private:
