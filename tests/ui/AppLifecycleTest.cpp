@@ -14,13 +14,6 @@ namespace {
 
 using namespace uitest;
 
-std::int32_t Word(const std::vector<unsigned char>& block, int index)
-{
-    std::int32_t word = 0;
-    std::memcpy(&word, &block[static_cast<std::size_t>(index) * 4], 4);
-    return word;
-}
-
 // The keys under the root other than the shared "Users" and "System": the users'.
 std::vector<std::string> UserKeys()
 {
@@ -108,7 +101,9 @@ TEST_F(AppLifecycle, FirstStartWritesTheLayoutAndTheNextStartReadsItBack)
     std::uint32_t type = 0;
     const std::vector<unsigned char> block = ReadValue(user, system, "Properties");
     ASSERT_EQ(block.size(), 800u);
-    EXPECT_EQ(Word(block, Setting::ViewMode), 3);
+    std::int32_t viewMode = 0;
+    std::memcpy(&viewMode, &block[Setting::ViewMode * 4], 4);
+    EXPECT_EQ(viewMode, 3);
     for (const char* font : {"Tree Font", "Folder Font", "Old Font"}) {
         const std::vector<unsigned char> bytes = ReadValue(user, system, font);
         ASSERT_EQ(bytes.size(), 60u) << font;

@@ -41,15 +41,6 @@ void PickDay(HWND sheet, int id, WORD year, WORD month, WORD day)
     ::SendMessageA(FindControl(sheet, id), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
 }
 
-// Chooses a look-in entry as the user does from the drop-down list.
-void ChooseLookIn(HWND sheet, int index)
-{
-    HWND box = FindControl(sheet, IDC_CRITERIA_LOOK_IN);
-    ::SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    ::SendMessageA(::GetParent(box), WM_COMMAND, MAKEWPARAM(IDC_CRITERIA_LOOK_IN, CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(box));
-}
-
 class CriteriaSheet : public AppTest {
 protected:
     void SetUp() override
@@ -209,11 +200,14 @@ TEST_F(CriteriaSheet, FolderModeHasOnlyFolderTypesWithThePresetFolderAndNoHistor
         EXPECT_EQ(Text(sheet, IDC_CRITERIA_LOOK_IN), "C:\\windows");
         EXPECT_EQ(FindControl(sheet, IDC_CRITERIA_NAME), nullptr);
         Type(sheet, IDC_CRITERIA_PATTERNS, "sys*");
-        // The last entry of the look-in list stands for all local hard drives.
+        // The last entry of the look-in list stands for all local hard drives;
+        // chosen as the drop-down list does it.
         HWND box = FindControl(sheet, IDC_CRITERIA_LOOK_IN);
         const int count = static_cast<int>(::SendMessageA(box, CB_GETCOUNT, 0, 0));
         ASSERT_GE(count, 2);
-        ChooseLookIn(sheet, count - 1);
+        ::SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(count - 1), 0);
+        ::SendMessageA(::GetParent(box), WM_COMMAND, MAKEWPARAM(IDC_CRITERIA_LOOK_IN, CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(box));
         EXPECT_EQ(Text(sheet, IDC_CRITERIA_LOOK_IN), "Local hard drives");
         Click(sheet, IDOK);
     }, "C:\\windows"));

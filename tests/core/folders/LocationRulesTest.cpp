@@ -1,14 +1,13 @@
 // Core
 #include "core/folders/LocationRules.h"
 
+// Tests
+#include "core/search/SearchTestSupport.h"
+
 // Standard library
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
-
-// Gtest
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -107,29 +106,13 @@ TEST(LocationRules, ItemsIndentByDepthInAddressModeOnly)
     }
 }
 
-class TypedDrives : public platform::DirectoryLister {
-public:
-    explicit TypedDrives(std::map<std::string, platform::DriveType> types) : m_types(std::move(types)) {}
-    bool List(const std::string&, const platform::FindVisitor&) override { return false; }
-    platform::DriveType QueryDriveType(const std::string& root) override
-    {
-        const auto found = m_types.find(root);
-        return found == m_types.end() ? platform::DriveType::NoRootDir : found->second;
-    }
-    bool CanEnterFolder(const std::string&) override { return true; }
-
-private:
-    std::map<std::string, platform::DriveType> m_types;
-};
-
 TEST(LocationRules, LocalDrivesTextNamesTheFixedDrivesOfTheMask)
 {
-    TypedDrives lister({{"A:\\", platform::DriveType::Removable},
-                        {"C:\\", platform::DriveType::Fixed},
-                        {"D:\\", platform::DriveType::CdRom},
-                        {"E:\\", platform::DriveType::Fixed},
-                        {"N:\\", platform::DriveType::Remote},
-                        {"Z:\\", platform::DriveType::Fixed}});
+    searchtest::RemappingLister lister(platform::SystemDirectoryLister());
+    for (auto [letter, type] : {std::pair{'A', platform::DriveType::Removable}, {'C', platform::DriveType::Fixed},
+                                {'D', platform::DriveType::CdRom}, {'E', platform::DriveType::Fixed},
+                                {'N', platform::DriveType::Remote}, {'Z', platform::DriveType::Fixed}})
+        lister.Drive(letter, "", type);
     const std::uint32_t mask = 1u << 0 | 1u << 2 | 1u << 3 | 1u << 4 | 1u << 13 | 1u << 25;
     const std::vector<std::string> roots = location::FixedDriveRoots(mask, lister);
     EXPECT_EQ(roots, (std::vector<std::string>{"C:\\", "E:\\", "Z:\\"}));
