@@ -28,7 +28,10 @@ TEST_F(FolderTest, NavigatingTwiceQuicklyListsTheSecondPath)
 
 // A thread handle that can be waited on, for a thread the test did not start.
 struct ThreadHandle {
-    explicit ThreadHandle(DWORD id) : handle(id ? ::OpenThread(SYNCHRONIZE, FALSE, id) : nullptr) {}
+    explicit ThreadHandle(DWORD id)
+        : handle(id ? ::OpenThread(SYNCHRONIZE | THREAD_SUSPEND_RESUME, FALSE, id) : nullptr)
+    {
+    }
     ~ThreadHandle()
     {
         if (handle) ::CloseHandle(handle);
@@ -57,6 +60,26 @@ TEST_F(FolderTest, TheWorkerStartedAheadListsTheNextPlaceAndEndsWithItsWindow)
     const ThreadHandle following(view->NextWorkerThreadId());
     ::SendMessageA(m_window->Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(following.Ends()) << "a worker that waits goes with its window";
+}
+
+TEST_F(FolderTest, AWaitingWorkerStoppedBeforeItStartsStillLetsTheNextPlaceBeListed)
+{
+    TempDir first, second;
+    second.File("second.txt");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return view->NextWorkerThreadId() != 0; }));
+    const ThreadHandle waiting(view->NextWorkerThreadId());
+    ASSERT_NE(waiting.handle, nullptr);
+    // Held, so that the second navigation stops the first listing before
+    // the worker has even taken it.
+    ASSERT_NE(::SuspendThread(waiting.handle), static_cast<DWORD>(-1));
+    ASSERT_TRUE(m_window->Navigate(first.Path(), nullptr));
+    ASSERT_TRUE(m_window->Navigate(second.Path(), nullptr));
+    ASSERT_TRUE(view->NavigationPending());
+    ::ResumeThread(waiting.handle);
+    ASSERT_TRUE(PumpUntil([&] { return Idle(*m_window); }, 10000)) << "the stopped listing still reported";
+    EXPECT_EQ(RowNames(*view), Names{"second.txt"});
 }
 
 TEST_F(FolderTest, HistoryListsHoldNineAndWalkBack)

@@ -54,12 +54,26 @@ void CExplorerThread::Dismiss() { PostThreadMessage(WM_QUIT); }
 bool CExplorerThread::InitInstance()
 {
     if (m_waits) return true;
+    ListAndReport();
+    return false;
+}
+
+void CExplorerThread::OnThreadMessage(const MSG& msg)
+{
+    if (msg.message != UWM_STARTWORK) return;
+    ListAndReport();
+    Quit(0);
+}
+
+void CExplorerThread::ListAndReport()
+{
+    // The view waits for the report even when the listing was stopped before
+    // it began: a navigation may be waiting behind it.
     m_job->result.completed = DoWork();
     m_job->delivered.store(true);
     if (::IsWindow(m_view)) ::PostMessageA(m_view, UWM_WORKDONE, 0, 0);
     SetState(WorkState::Finished);
     SetPriority(THREAD_PRIORITY_IDLE);
-    return false;
 }
 
 bool CExplorerThread::DoWork()

@@ -53,9 +53,12 @@ public:
 
 protected:
     bool InitInstance() override;
+    void OnThreadMessage(const MSG& msg) override;
     bool DoWork() override;
 
 private:
+    // Lists, hands the result over and posts UWM_WORKDONE, stopped or not.
+    void ListAndReport();
     bool Enumerate(const listing::FolderKind& kind);
     bool PassesFilter(CFileItem& item);
     std::unique_ptr<CFileItem> MakeItem(LPITEMIDLIST relative, bool virtualFolder, ULONG attributes);
