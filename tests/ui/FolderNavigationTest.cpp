@@ -26,18 +26,20 @@ TEST_F(FolderTest, NavigatingTwiceQuicklyListsTheSecondPath)
     EXPECT_EQ(m_window->Path(), second.Path());
 }
 
-// A thread handle that can be waited on, for a thread the test did not start.
-struct ThreadHandle {
-    explicit ThreadHandle(DWORD id)
-        : handle(id ? ::OpenThread(SYNCHRONIZE | THREAD_SUSPEND_RESUME, FALSE, id) : nullptr)
+// The worker a view has started ahead, as a handle on its thread that the
+// test can wait on or hold; null when none comes.
+struct WaitingWorker {
+    explicit WaitingWorker(const CExplorerView& view)
     {
+        if (PumpUntil([&] { return view.NextWorkerThreadId() != 0; }, 10000))
+            handle = ::OpenThread(SYNCHRONIZE | THREAD_SUSPEND_RESUME, FALSE, view.NextWorkerThreadId());
     }
-    ~ThreadHandle()
+    ~WaitingWorker()
     {
         if (handle) ::CloseHandle(handle);
     }
     bool Ends() const { return handle && PumpUntil([&] { return ::WaitForSingleObject(handle, 0) == WAIT_OBJECT_0; }, 5000); }
-    HANDLE handle;
+    HANDLE handle = nullptr;
 };
 
 TEST_F(FolderTest, TheWorkerStartedAheadListsTheNextPlaceAndEndsWithItsWindow)
@@ -46,8 +48,7 @@ TEST_F(FolderTest, TheWorkerStartedAheadListsTheNextPlaceAndEndsWithItsWindow)
     next.File("next.txt");
     CExplorerView* view = OpenView(m_folder.Path());
     ASSERT_NE(view, nullptr);
-    ASSERT_TRUE(PumpUntil([&] { return view->NextWorkerThreadId() != 0; }));
-    const ThreadHandle waiting(view->NextWorkerThreadId());
+    const WaitingWorker waiting(*view);
     ASSERT_NE(waiting.handle, nullptr);
 
     ASSERT_TRUE(m_window->Navigate(next.Path(), nullptr));
@@ -56,8 +57,7 @@ TEST_F(FolderTest, TheWorkerStartedAheadListsTheNextPlaceAndEndsWithItsWindow)
     EXPECT_EQ(RowNames(*view), Names{"next.txt"});
     EXPECT_TRUE(waiting.Ends()) << "a worker ends with its listing";
 
-    ASSERT_TRUE(PumpUntil([&] { return view->NextWorkerThreadId() != 0; }));
-    const ThreadHandle following(view->NextWorkerThreadId());
+    const WaitingWorker following(*view);
     ::SendMessageA(m_window->Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(following.Ends()) << "a worker that waits goes with its window";
 }
@@ -68,8 +68,7 @@ TEST_F(FolderTest, AWaitingWorkerStoppedBeforeItStartsStillLetsTheNextPlaceBeLis
     second.File("second.txt");
     CExplorerView* view = OpenView(m_folder.Path());
     ASSERT_NE(view, nullptr);
-    ASSERT_TRUE(PumpUntil([&] { return view->NextWorkerThreadId() != 0; }));
-    const ThreadHandle waiting(view->NextWorkerThreadId());
+    const WaitingWorker waiting(*view);
     ASSERT_NE(waiting.handle, nullptr);
     // Held, so that the second navigation stops the first listing before
     // the worker has even taken it.
