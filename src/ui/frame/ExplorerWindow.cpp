@@ -71,8 +71,9 @@ bool CExplorerWindow::OnCreate()
     }
     if (!CFolderWindow::OnCreate()) return false;
     UpdateIcon();
+    // The view sets the title as it starts listing.
     ExplorerView()->Navigate(m_state.path, m_currentItem);
-    RefreshTitle(true);
+    TellTaskBar(true);
     StartWatchers();
     UpdateFreeSpace();
     return true;
@@ -104,20 +105,34 @@ std::string CExplorerWindow::Title() const
     return FolderWindowTitle(m_state.path, fullPath, filtered, ui::LoadString(IDS_FILTERED_SUFFIX));
 }
 
-void CExplorerWindow::RefreshTitle(bool iconChanged)
+void CExplorerWindow::RefreshTitle()
 {
     ::SetWindowTextA(Handle(), Title().c_str());
+    TellTaskBar(false);
+}
+
+void CExplorerWindow::TellTaskBar(bool iconChanged) const
+{
     HWND main = CTrailmarkApp::Instance()->MainWindow();
     if (main)
         ::PostMessageA(main, UWM_WINDOWTITLECHANGED, reinterpret_cast<WPARAM>(Handle()),
                        iconChanged ? kTitleAndIconChanged : 0);
 }
 
+void CExplorerWindow::FollowListing()
+{
+    // The icon (slow to ask of some shells) and the watchers (ending a change
+    // notification can hold the system up for many milliseconds) follow once
+    // the listing is on the screen; the view has set the title already.
+    if (ExplorerView()->HasWorker()) m_afterListingPending = true;
+    else FinishNavigation();
+}
+
 void CExplorerWindow::FinishNavigation()
 {
     m_afterListingPending = false;
     UpdateIcon();
-    RefreshTitle(true);
+    TellTaskBar(true);
     StartWatchers();
 }
 
@@ -285,11 +300,7 @@ bool CExplorerWindow::Navigate(const std::string& target, LPCITEMIDLIST absolute
     const std::string viewPath = pattern ? target : item->path;
     ExplorerView()->Navigate(viewPath, item);
     if (Settings().GetSetting(Setting::ExplorerMode)) list.ActivateWindow(this);
-    // The icon (slow to ask of some shells) and the watchers (ending a change
-    // notification can hold the system up for many milliseconds) follow once
-    // the listing is on the screen; the view has set the title already.
-    if (ExplorerView()->HasWorker()) m_afterListingPending = true;
-    else FinishNavigation();
+    FollowListing();
     UpdateFreeSpace();
     return true;
 }
@@ -317,14 +328,14 @@ void CExplorerWindow::GoUp()
 void CExplorerWindow::FolderRenamed(const std::string& newPath)
 {
     ItemPtr item = RecordFor(newPath, nullptr);
-    if (item) {
-        m_currentItem = item;
-        SetPath(DisplayPathOf(*item));
-        ExplorerView()->Navigate(item->path, item);
-        RefreshTitle(true);
-        UpdateIcon();
+    if (!item) {
+        StartWatchers();
+        return;
     }
-    StartWatchers();
+    m_currentItem = item;
+    SetPath(DisplayPathOf(*item));
+    ExplorerView()->Navigate(item->path, item);
+    FollowListing();
 }
 
 void CExplorerWindow::ShowHistoryMenu(bool back)
@@ -391,7 +402,7 @@ LRESULT CExplorerWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case UWM_NAVIGATE:
         return Navigate(wParam ? reinterpret_cast<const char*>(wParam) : "",
                         reinterpret_cast<LPCITEMIDLIST>(lParam)) ? 1 : 0;
-    case UWM_REFRESHTITLE: RefreshTitle(false); return 0;
+    case UWM_REFRESHTITLE: RefreshTitle(); return 0;
     case UWM_BACKMENU: ShowHistoryMenu(true); return 0;
     case UWM_FORWARDMENU: ShowHistoryMenu(false); return 0;
     case UWM_LOADINGDONE: LoadingDone(); return 0;

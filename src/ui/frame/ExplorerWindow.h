@@ -66,11 +66,15 @@ private:
     // The folder shown was renamed: the window takes its new path.
     void FolderRenamed(const std::string& newPath);
     void StartWatchers();
+    // After the view was sent to a place: finishes now or once the listing is shown.
+    void FollowListing();
     // What a navigation does once the listing is shown: icon and watchers.
     void FinishNavigation();
     void StopWatchers();
-    // Sets the title and tells the taskbar, whose button takes the icon too when it changed.
-    void RefreshTitle(bool iconChanged);
+    // Sets the title and tells the taskbar.
+    void RefreshTitle();
+    // Tells the taskbar the title changed; its button takes the icon too when that changed.
+    void TellTaskBar(bool iconChanged) const;
     void UpdateFreeSpace();
     void UpdateIcon();
     void ShowHistoryMenu(bool back);
