@@ -1,10 +1,11 @@
-# Cross-compiles the 32-bit Windows program with mingw-w64 (posix threads) and runs
-# its tests under Wine.
+# Cross-compiles the 32-bit Windows program with mingw-w64 and runs its tests
+# under Wine. The win32-thread compiler links no winpthreads, whose imports
+# (GetTickCount64, AddVectoredExceptionHandler) Windows 95 and NT 4 lack.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
-set(CMAKE_C_COMPILER   i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER   i686-w64-mingw32-gcc-win32)
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
 set(CMAKE_RC_COMPILER  i686-w64-mingw32-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)

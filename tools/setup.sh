@@ -7,7 +7,7 @@ need=""
 have_cmd() { command -v "$1" >/dev/null 2>&1; }
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
-for p in cmake make g++ mingw-w64 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 \
+for p in cmake make g++ mingw-w64 g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 \
          wine wine32:i386 fonts-wine xvfb xauth imagemagick x11-utils ccache googletest; do
     have_pkg "$p" || need="$need $p"
 done

@@ -18,11 +18,11 @@ FolderListing::FolderListing(platform::DirectoryLister& lister, const std::atomi
 FolderListing::~FolderListing()
 {
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        platform::LockGuard lock(m_mutex);
         m_quit = true;
+        m_changed.NotifyAll();
     }
-    m_changed.notify_all();
-    if (m_helper.joinable()) m_helper.join();
+    m_helper.Join();
 }
 
 std::unique_ptr<FolderNode> FolderListing::MakeNode(const std::string& folder)
@@ -35,12 +35,13 @@ std::unique_ptr<FolderNode> FolderListing::MakeNode(const std::string& folder)
 
 void FolderListing::StartHelperOnTree(FolderNode* root)
 {
-    m_helper = std::thread([this, root] { HelperLoop({root}, true); });
+    // Without a second thread the search lists every folder itself.
+    (void)m_helper.Start([this, root] { HelperLoop({root}, true); });
 }
 
 void FolderListing::StartHelperOnList(const std::vector<FolderNode*>& folders)
 {
-    m_helper = std::thread([this, folders] { HelperLoop(folders, false); });
+    (void)m_helper.Start([this, folders] { HelperLoop(folders, false); });
 }
 
 void FolderListing::ListInto(FolderNode& node)
@@ -63,27 +64,26 @@ bool FolderListing::ShouldQuit() const
 
 void FolderListing::Acquire(FolderNode& node)
 {
-    std::unique_lock<std::mutex> lock(m_mutex);
+    platform::LockGuard lock(m_mutex);
     if (node.state == FolderNode::State::Unclaimed) {
         node.state = FolderNode::State::Claimed;
-        lock.unlock();
+        m_mutex.unlock();
         ListInto(node);
-        lock.lock();
+        m_mutex.lock();
         node.state = FolderNode::State::Ready;
-        lock.unlock();
-        m_changed.notify_all();
+        m_changed.NotifyAll();
         return;
     }
-    m_changed.wait(lock, [&] { return node.state == FolderNode::State::Ready; });
+    m_changed.Wait(m_mutex, [&] { return node.state == FolderNode::State::Ready; });
 }
 
 void FolderListing::Release(FolderNode& node)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    platform::LockGuard lock(m_mutex);
     if (node.countedAhead) {
         m_entriesAhead -= node.entries.size();
         node.countedAhead = false;
-        m_changed.notify_all();
+        m_changed.NotifyAll();
     }
     node.entries.clear();
     node.entries.shrink_to_fit();
@@ -97,28 +97,26 @@ void FolderListing::HelperLoop(std::vector<FolderNode*> stack, bool descend)
     while (!stack.empty()) {
         FolderNode* node = stack.back();
         stack.pop_back();
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_changed.wait(lock, [&] { return ShouldQuit() || m_entriesAhead < kMaxEntriesAhead; });
+        platform::LockGuard lock(m_mutex);
+        m_changed.Wait(m_mutex, [&] { return ShouldQuit() || m_entriesAhead < kMaxEntriesAhead; });
         if (ShouldQuit()) return;
         if (node->state == FolderNode::State::Unclaimed) {
             node->state = FolderNode::State::Claimed;
-            lock.unlock();
+            m_mutex.unlock();
             ListInto(*node);
-            lock.lock();
+            m_mutex.lock();
             node->state = FolderNode::State::Ready;
             node->countedAhead = true;
             m_entriesAhead += node->entries.size();
-            lock.unlock();
-            m_changed.notify_all();
+            m_changed.NotifyAll();
         } else if (!descend) {
             return;  // met the search: everything before this is its own
         } else {
             // The search holds it: wait for its children, then go on below it.
-            m_changed.wait(lock, [&] {
+            m_changed.Wait(m_mutex, [&] {
                 return ShouldQuit() || node->state == FolderNode::State::Ready;
             });
             if (ShouldQuit()) return;
-            lock.unlock();
         }
         if (descend)
             for (const auto& child : node->children) stack.push_back(child.get());

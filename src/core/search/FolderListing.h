@@ -8,15 +8,13 @@
 
 // Platform
 #include "platform/DirectoryLister.h"
+#include "platform/Threads.h"
 
 // Standard library
 #include <atomic>
-#include <condition_variable>
 #include <cstddef>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 struct FolderNode {
@@ -64,9 +62,11 @@ private:
 
     platform::DirectoryLister& m_lister;
     const std::atomic<int>& m_state;
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
+    // m_mutex guards the nodes' states, m_entriesAhead and m_quit; the
+    // entries of a node belong to whichever thread claimed it until Ready.
+    platform::Lock m_mutex;
+    platform::Condition m_changed;
     std::size_t m_entriesAhead = 0;
     bool m_quit = false;
-    std::thread m_helper;
+    platform::Thread m_helper;
 };

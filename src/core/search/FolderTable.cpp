@@ -19,7 +19,7 @@ std::string CFolderTable::Normalize(const std::string& path)
 
 void CFolderTable::MarkNotReady()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    platform::LockGuard lock(m_mutex);
     m_ready = false;
 }
 
@@ -33,7 +33,7 @@ void CFolderTable::Fill(const std::vector<std::string>& paths)
         normal.push_back(Normalize(path));
         originals.push_back(path.empty() || path.back() != '\\' ? path + '\\' : path);
     }
-    std::lock_guard<std::mutex> lock(m_mutex);
+    platform::LockGuard lock(m_mutex);
     if (m_capacity < normal.size()) m_capacity = normal.size() + kGrowth;
     m_paths = std::move(normal);
     m_originals = std::move(originals);
@@ -41,13 +41,13 @@ void CFolderTable::Fill(const std::vector<std::string>& paths)
 
 void CFolderTable::MarkReady()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    platform::LockGuard lock(m_mutex);
     m_ready = true;
 }
 
 bool CFolderTable::IsReady() const
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    platform::LockGuard lock(m_mutex);
     return m_ready;
 }
 
@@ -56,7 +56,7 @@ bool CFolderTable::IsReady() const
 std::optional<std::vector<std::string>> CFolderTable::Query(const std::string& folder) const
 {
     const std::string wanted = Normalize(folder);
-    std::lock_guard<std::mutex> lock(m_mutex);
+    platform::LockGuard lock(m_mutex);
     if (!m_ready) return std::nullopt;
     std::vector<std::string> found;
     for (const std::string& path : m_paths)
@@ -68,7 +68,7 @@ std::optional<std::vector<CFolderTable::Folder>> CFolderTable::QueryFolders(
     const std::string& folder) const
 {
     const std::string wanted = Normalize(folder);
-    std::lock_guard<std::mutex> lock(m_mutex);
+    platform::LockGuard lock(m_mutex);
     if (!m_ready) return std::nullopt;
     std::vector<Folder> found;
     for (std::size_t i = 0; i < m_paths.size(); ++i)
@@ -79,12 +79,12 @@ std::optional<std::vector<CFolderTable::Folder>> CFolderTable::QueryFolders(
 
 std::size_t CFolderTable::Count() const
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    platform::LockGuard lock(m_mutex);
     return m_paths.size();
 }
 
 std::size_t CFolderTable::Capacity() const
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    platform::LockGuard lock(m_mutex);
     return m_capacity;
 }

@@ -3,9 +3,11 @@
 // walking the disks. One process-wide object, filled by the folder-list worker
 // and read by searches on other threads.
 
+// Platform
+#include "platform/Threads.h"
+
 // Standard library
 #include <cstddef>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,7 +43,7 @@ public:
     static std::string Normalize(const std::string& path);
 
 private:
-    mutable std::mutex m_mutex;
+    mutable platform::Lock m_mutex;
     std::vector<std::string> m_paths;
     std::vector<std::string> m_originals;
     std::size_t m_capacity = 0;

@@ -11,13 +11,13 @@
 
 // Platform
 #include "platform/DirectoryLister.h"
+#include "platform/Threads.h"
 
 // Standard library
 #include <array>
 #include <atomic>
 #include <cstddef>
 #include <string>
-#include <thread>
 #include <unordered_set>
 #include <vector>
 
@@ -30,7 +30,7 @@ struct SearchOptions {
     // List folders ahead on a second thread: waiting on the disk (or on
     // the platform's server) then overlaps the matching, where a second
     // processor can take it.
-    bool secondThread = std::thread::hardware_concurrency() > 1;
+    bool secondThread = platform::ProcessorCount() > 1;
     const CFolderTable* folderTable = nullptr;  // Fast Find's table; null: the process's
 };
 

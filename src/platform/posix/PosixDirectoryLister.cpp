@@ -107,7 +107,7 @@ void PosixDirectoryLister::MapDrive(char letter, const std::string& hostFolder, 
 {
     const int index = LetterIndex(letter);
     if (index < 0) return;
-    std::lock_guard<std::mutex> lock(m_mutex);
+    platform::LockGuard lock(m_mutex);
     m_drives[static_cast<std::size_t>(index)] =
         hostFolder.empty() ? Drive{} : Drive{hostFolder, type};
 }
@@ -116,7 +116,7 @@ std::optional<PosixDirectoryLister::Drive> PosixDirectoryLister::DriveOf(char le
 {
     const int index = LetterIndex(letter);
     if (index < 0) return std::nullopt;
-    std::lock_guard<std::mutex> lock(m_mutex);
+    platform::LockGuard lock(m_mutex);
     const Drive& drive = m_drives[static_cast<std::size_t>(index)];
     if (drive.hostFolder.empty()) return std::nullopt;
     return drive;

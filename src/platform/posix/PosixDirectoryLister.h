@@ -4,11 +4,11 @@
 // rules. Host file systems have no 8.3 aliases, so short names stay empty.
 
 // Platform
+#include "platform/Threads.h"
 #include "platform/DirectoryLister.h"
 
 // Standard library
 #include <array>
-#include <mutex>
 #include <optional>
 #include <string>
 
@@ -38,7 +38,7 @@ private:
 
     std::optional<Drive> DriveOf(char letter) const;
 
-    mutable std::mutex m_mutex;
+    mutable platform::Lock m_mutex;
     std::array<Drive, kLetters> m_drives;
 };
 

@@ -195,7 +195,7 @@ void CExplorerView::OnOpen(int row)
     }
     std::string path;
     {
-        std::lock_guard<std::mutex> guard(m_store->lock);
+        platform::LockGuard guard(m_store->lock);
         path = item->path;
     }
     if (!shell::DriveReady(path)) return;

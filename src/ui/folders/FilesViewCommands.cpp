@@ -48,7 +48,7 @@ LRESULT CFilesView::OnNotify(NMHDR& header)
     case NM_CLICK: {
         CFileItem* item = ItemAt(reinterpret_cast<NMITEMACTIVATE&>(header).iItem);
         if (item && m_store && item->sizeKB == -1) {
-            std::lock_guard<std::mutex> guard(m_store->lock);
+            platform::LockGuard guard(m_store->lock);
             item->LoadDetails(true, !item->ownsAbsoluteId, Settings().GetSetting(Setting::ShowHiddenFiles) != 0, &m_lookup);
         }
         return 0;
@@ -192,8 +192,7 @@ FolderStatus CFilesView::Status(const std::string& freeSpace)
 
     const bool showHidden = Settings().GetSetting(Setting::ShowHiddenFiles) != 0;
     HCURSOR oldCursor = nullptr;
-    std::unique_lock<std::mutex> guard;
-    if (m_store) guard = std::unique_lock<std::mutex>(m_store->lock);
+    platform::LockGuard guard(m_store ? &m_store->lock : nullptr);
     auto ensureDetails = [&](CFileItem& item) {
         if (!item.detailsPending) return;
         // Measured on the spot: this may touch the disk.

@@ -144,7 +144,7 @@ std::string CFilesView::CellText(int row, int column)
 {
     CFileItem* item = ItemAt(row);
     if (!item || column < 0 || column >= static_cast<int>(m_columns.size())) return {};
-    std::lock_guard<std::mutex> guard(m_store->lock);
+    platform::LockGuard guard(m_store->lock);
     return CellTextLocked(*item, m_columns[static_cast<std::size_t>(column)]);
 }
 
@@ -153,7 +153,7 @@ int CFilesView::CellImage(int row)
     if (row < 0 || row >= RowCount()) return -1;
     CFileItem* item = ItemAt(row);
     if (!item) return UpImage();
-    std::lock_guard<std::mutex> guard(m_store->lock);
+    platform::LockGuard guard(m_store->lock);
     return item->iconIndex;
 }
 
@@ -336,8 +336,7 @@ void CFilesView::Sort()
     for (int row = m_list.NextSelected(-1); row != -1; row = m_list.NextSelected(row))
         selected.push_back(ItemAt(row));
     {
-        std::unique_lock<std::mutex> guard;
-        if (m_store) guard = std::unique_lock<std::mutex>(m_store->lock);
+        platform::LockGuard guard(m_store ? &m_store->lock : nullptr);
         // A stable sort stays in bounds even when the shell's answers are not consistent.
         if (m_sortMode >= kSizeSort && m_sortMode <= kTimeSort) {
             std::vector<std::pair<ListRow, SortKey>> rows;

@@ -42,8 +42,7 @@ void CFilesView::SelectByFilter()
     const bool showHidden = Settings().GetSetting(Setting::ShowHiddenFiles) != 0;
     int first = -1;
     {
-        std::unique_lock<std::mutex> guard;
-        if (m_store) guard = std::unique_lock<std::mutex>(m_store->lock);
+        platform::LockGuard guard(m_store ? &m_store->lock : nullptr);
         for (int row = 0; row < RowCount(); ++row) {
             CFileItem* item = ItemAt(row);
             if (!item) continue;

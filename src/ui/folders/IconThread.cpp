@@ -31,7 +31,7 @@ void CIconThread::LoadIcons()
         std::string path;
         bool isFolder = false;
         {
-            std::lock_guard<std::mutex> guard(m_work.store->lock);
+            platform::LockGuard guard(m_work.store->lock);
             path = item->path;
             isFolder = item->isDirectory;
         }
@@ -39,7 +39,7 @@ void CIconThread::LoadIcons()
         int icon = m_lookup.ExactIcon(item->folder, item->relativeId, absolute, path, isFolder);
         if (icon == exeIcon && m_work.appIcon != -1) icon = m_work.appIcon;
         {
-            std::lock_guard<std::mutex> guard(m_work.store->lock);
+            platform::LockGuard guard(m_work.store->lock);
             item->iconIndex = icon;
         }
         if (++done % kRedrawEvery == 0) ::InvalidateRect(m_work.list, nullptr, FALSE);
@@ -55,7 +55,7 @@ void CIconThread::LoadDetails()
         FileItem record;
         int icon = -1;
         {
-            std::lock_guard<std::mutex> guard(m_work.store->lock);
+            platform::LockGuard guard(m_work.store->lock);
             if (!item->detailsPending) continue;
             record = *item;
             icon = item->iconIndex;
@@ -64,7 +64,7 @@ void CIconThread::LoadDetails()
         LPCITEMIDLIST absolute = item->ownsAbsoluteId ? item->absoluteId : nullptr;
         CFileItem::Details details =
             CFileItem::ReadDetails(std::move(record), icon, absolute, true, !absolute, m_work.showHidden, &m_lookup);
-        std::lock_guard<std::mutex> guard(m_work.store->lock);
+        platform::LockGuard guard(m_work.store->lock);
         if (!item->detailsPending) continue;
         static_cast<FileItem&>(*item) = std::move(details.record);
         item->iconIndex = details.iconIndex;

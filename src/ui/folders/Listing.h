@@ -10,10 +10,12 @@
 // Folders
 #include "ui/folders/FileItem.h"
 
+// Platform
+#include "platform/Threads.h"
+
 // Standard library
 #include <atomic>
 #include <memory>
-#include <mutex>
 #include <vector>
 
 // The worker's state word: 0 running, 1 stop and deliver, 2 stop for a new
@@ -25,7 +27,7 @@ void StopWork(const StateWord& state);
 
 struct ItemStore {
     // Guards the fields that the icon thread writes while the view reads them.
-    std::mutex lock;
+    platform::Lock lock;
     std::vector<std::unique_ptr<CFileItem>> items;
 };
 using ItemStorePtr = std::shared_ptr<ItemStore>;

@@ -24,7 +24,7 @@ bool Within(const std::string& path, const std::string& folder)
 RunningThreads::Token RunningThreads::Add(ThreadKind kind, const StateWord& state,
                                           const std::string& path)
 {
-    std::lock_guard<std::mutex> guard(m_lock);
+    platform::LockGuard guard(m_lock);
     const Token token = m_next++;
     m_entries.push_back({token, kind, state, path});
     return token;
@@ -32,7 +32,7 @@ RunningThreads::Token RunningThreads::Add(ThreadKind kind, const StateWord& stat
 
 void RunningThreads::Remove(Token token)
 {
-    std::lock_guard<std::mutex> guard(m_lock);
+    platform::LockGuard guard(m_lock);
     m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(),
                                    [token](const Entry& entry) { return entry.token == token; }),
                     m_entries.end());
@@ -40,13 +40,13 @@ void RunningThreads::Remove(Token token)
 
 std::size_t RunningThreads::Count() const
 {
-    std::lock_guard<std::mutex> guard(m_lock);
+    platform::LockGuard guard(m_lock);
     return m_entries.size();
 }
 
 void RunningThreads::CancelAll()
 {
-    std::lock_guard<std::mutex> guard(m_lock);
+    platform::LockGuard guard(m_lock);
     for (Entry& entry : m_entries) {
         int running = WorkState::Running;
         if (entry.state) entry.state->compare_exchange_strong(running, WorkState::Stop);
@@ -55,7 +55,7 @@ void RunningThreads::CancelAll()
 
 bool RunningThreads::WorksOn(const std::string& path) const
 {
-    std::lock_guard<std::mutex> guard(m_lock);
+    platform::LockGuard guard(m_lock);
     for (const Entry& entry : m_entries) {
         if (entry.kind != ThreadKind::FolderDeletion && entry.kind != ThreadKind::FileChange) continue;
         if (Within(entry.path, path) || Within(path, entry.path)) return true;

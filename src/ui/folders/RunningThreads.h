@@ -4,13 +4,15 @@
 // themselves when made and leave when they end, from their own thread, so
 // the list is locked; it is shared so that a thread may end after the frame.
 
+// Platform
+#include "platform/Threads.h"
+
 // Folders
 #include "ui/folders/Listing.h"
 
 // Standard library
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -35,7 +37,7 @@ private:
         StateWord state;
         std::string path;
     };
-    mutable std::mutex m_lock;
+    mutable platform::Lock m_lock;
     std::vector<Entry> m_entries;
     Token m_next = 1;
 };

@@ -1,8 +1,10 @@
 #include "ui/folders/Shell.h"
 
+// Platform
+#include "platform/Threads.h"
+
 // Standard library
 #include <cctype>
-#include <mutex>
 
 namespace shell {
 namespace {
@@ -182,7 +184,7 @@ namespace {
 
 // The answers kept for the run, shared by every thread.
 struct KeptAnswers {
-    std::mutex lock;
+    platform::Lock lock;
     std::unordered_map<std::string, bool> hidesExtension;
     std::unordered_map<std::string, int> classIcons;
     std::unordered_map<std::string, int> extensionIcons;
@@ -198,7 +200,7 @@ KeptAnswers& Kept()
 template <typename Map>
 bool Find(const Map& map, const std::string& key, typename Map::mapped_type& value)
 {
-    std::lock_guard<std::mutex> guard(Kept().lock);
+    platform::LockGuard guard(Kept().lock);
     const auto found = map.find(key);
     if (found == map.end()) return false;
     value = found->second;
@@ -208,7 +210,7 @@ bool Find(const Map& map, const std::string& key, typename Map::mapped_type& val
 template <typename Map>
 void Keep(Map& map, const std::string& key, const typename Map::mapped_type& value)
 {
-    std::lock_guard<std::mutex> guard(Kept().lock);
+    platform::LockGuard guard(Kept().lock);
     map.emplace(key, value);
 }
 
@@ -227,7 +229,7 @@ std::string LowerExtension(const std::string& name, bool isFolder)
 void LookupCache::Forget()
 {
     KeptAnswers& kept = Kept();
-    std::lock_guard<std::mutex> guard(kept.lock);
+    platform::LockGuard guard(kept.lock);
     kept.hidesExtension.clear();
     kept.classIcons.clear();
     kept.extensionIcons.clear();
