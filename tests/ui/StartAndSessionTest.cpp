@@ -4,6 +4,7 @@
 
 // Core
 #include "core/app/Random.h"
+#include "core/app/RecentFileList.h"
 
 // Tests
 #include "ui/FolderTestSupport.h"

@@ -2,6 +2,9 @@
 // dialog while windows come and go, the view commands of the menu bar, the
 // recent folders and the menu key.
 
+// Core
+#include "core/app/RecentFileList.h"
+
 // Application
 #include "ui/frame/WindowTaskBar.h"
 
@@ -149,9 +152,10 @@ TEST_F(WindowCommands, RecentFoldersOpenAndNoToTooManyWindowsSaysNothingMore)
     TempDir other;
     m_app->RecentFiles().Add(other.Path());
     m_app->RecentFiles().Add(m_folder.Path());
-    EXPECT_TRUE(Enabled(ID_FILE_MRU_FILE1));
-    EXPECT_TRUE(Enabled(ID_FILE_MRU_FILE1 + 1));
-    EXPECT_FALSE(Enabled(ID_FILE_MRU_FILE1 + 2));
+    const UINT count = static_cast<UINT>(m_app->RecentFiles().Entries().size());
+    ASSERT_LT(count, static_cast<UINT>(CRecentFileList::kMaxEntries));
+    for (UINT i = 0; i < count; ++i) EXPECT_TRUE(Enabled(ID_FILE_MRU_FILE1 + i)) << i;
+    EXPECT_FALSE(Enabled(ID_FILE_MRU_FILE1 + count));
     Command(ID_FILE_MRU_FILE1);
     ASSERT_NE(List().FindOpenWindow(m_folder.Path(), WindowKind::Folder), nullptr);
 

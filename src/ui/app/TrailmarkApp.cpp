@@ -3,6 +3,7 @@
 // Core
 #include "core/app/Favorite.h"
 #include "core/app/ObjectList.h"
+#include "core/app/Random.h"
 #include "core/app/RecentFileList.h"
 #include "core/app/Settings.h"
 #include "core/app/Tool.h"
@@ -62,6 +63,9 @@ constexpr int kDefaultRefreshMinutes = 15;
 
 CTrailmarkApp::CTrailmarkApp()
 {
+    // The profiles' names are drawn from the program's own generator; the C
+    // library's serves the clipboard tags.
+    SeedRandomOnce(platform::UtcMilliseconds());
     std::srand(platform::UtcMilliseconds());
     m_isWindowsNT = platform::IsWindowsNT();
     if (HMODULE kernel = ::GetModuleHandleA("kernel32.dll"))
