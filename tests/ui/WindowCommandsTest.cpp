@@ -12,6 +12,9 @@
 #include "ui/FolderTestSupport.h"
 #include "ui/UserDialogDriver.h"
 
+// Standard library
+#include <cstring>
+
 namespace {
 
 using namespace uitest;
@@ -179,6 +182,39 @@ TEST_F(WindowCommands, AWindowThatCouldNotBeCreatedIsNoRecentFolder)
     EXPECT_EQ(OpenDocument(*m_app, new CExplorerWindow(state, nullptr)), nullptr);
     const std::vector<std::string>& recent = m_app->RecentFiles().Entries();
     EXPECT_EQ(std::count(recent.begin(), recent.end(), state.path), 0);
+}
+
+// A clipboard owner that closes the clipboard when the next owner empties
+// it: the next owner's text then finds the clipboard closed and is refused.
+LRESULT CALLBACK ClosingOwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_DESTROYCLIPBOARD) ::CloseClipboard();
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+TEST_F(WindowCommands, CopyPathSaysSoWhenTheClipboardDidNotTakeTheText)
+{
+    ASSERT_NE(OpenView(m_folder.Path()), nullptr);
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = ClosingOwnerProc;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "ClosingClipboardOwner";
+    ::RegisterClassA(&windowClass);
+    HWND owner = ::CreateWindowA("ClosingClipboardOwner", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                 ::GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(owner, nullptr);
+    ASSERT_TRUE(::OpenClipboard(owner));
+    ::EmptyClipboard();
+    HGLOBAL text = ::GlobalAlloc(GMEM_MOVEABLE, 2);
+    std::memcpy(::GlobalLock(text), "x", 2);
+    ::GlobalUnlock(text);
+    ::SetClipboardData(CF_TEXT, text);
+    ::CloseClipboard();
+
+    m_messages.Clear();
+    Command(ID_FILE_COPY_PATH);
+    EXPECT_EQ(m_messages.texts, (std::vector<std::string>{ui::LoadString(IDS_CLIPBOARD_OPEN_FAILED)}));
+    ::DestroyWindow(owner);
 }
 
 // Closes the first popup menu that opens and counts it.
