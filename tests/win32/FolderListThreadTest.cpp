@@ -61,14 +61,28 @@ public:
     bool CanEnterFolder(const std::string& folder) override { return !folder.empty(); }
 };
 
-TEST(FolderListThread, RunsBelowNormalListedAmongTheRunningThreads)
-{
-    GatedLister lister;
-    auto threads = std::make_shared<RunningThreads>();
-    FolderListWorker worker;
-    ASSERT_TRUE(worker.Start(threads, lister));
-    ASSERT_TRUE(lister.entered.WaitFor(kPatienceMs));
+// A worker started on the gated lister, held in the root's listing.
+class HeldWalk : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(worker.Start(threads, lister));
+        ASSERT_TRUE(lister.entered.WaitFor(kPatienceMs));
+    }
+    // Whatever the test did, the worker must be gone before the lister it reads.
+    void TearDown() override
+    {
+        lister.gate.Set();
+        EXPECT_TRUE(worker.StopAndWait(kPatienceMs));
+    }
 
+    GatedLister lister;
+    RunningThreadsPtr threads = std::make_shared<RunningThreads>();
+    FolderListWorker worker;
+};
+
+TEST_F(HeldWalk, RunsBelowNormalListedAmongTheRunningThreads)
+{
     EXPECT_EQ(threads->Count(), 1u);
     ASSERT_NE(worker.Thread(), nullptr);
     EXPECT_EQ(::GetThreadPriority(worker.Thread()), THREAD_PRIORITY_BELOW_NORMAL);
@@ -79,14 +93,8 @@ TEST(FolderListThread, RunsBelowNormalListedAmongTheRunningThreads)
     EXPECT_EQ(threads->Count(), 0u) << "it leaves the list when it ends";
 }
 
-TEST(FolderListThread, AStopWaitsForTheWorkersEndAndLeavesTheTableNotReady)
+TEST_F(HeldWalk, AStopWaitsForTheWorkersEndAndLeavesTheTableNotReady)
 {
-    GatedLister lister;
-    auto threads = std::make_shared<RunningThreads>();
-    FolderListWorker worker;
-    ASSERT_TRUE(worker.Start(threads, lister));
-    ASSERT_TRUE(lister.entered.WaitFor(kPatienceMs));
-
     // The frame's close cancels every listed thread; the worker is still in
     // the root's listing, so a short wait cannot see it end.
     threads->CancelAll();
@@ -102,7 +110,7 @@ TEST(FolderListThread, AStopWaitsForTheWorkersEndAndLeavesTheTableNotReady)
     EXPECT_TRUE(worker.StopAndWait(0)) << "a second stop finds nothing to wait for";
 }
 
-TEST(FolderListThread, AWalkToTheEndFillsTheTable)
+TEST(FolderListWorker, AWalkToTheEndFillsTheTable)
 {
     GatedLister lister;
     lister.gate.Set();
