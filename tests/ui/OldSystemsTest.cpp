@@ -5,38 +5,71 @@
 #include "ui/ProgramProcess.h"
 #include "ui/UiTestSupport.h"
 
+// Standard library
+#include <fstream>
+#include <iterator>
+
 namespace {
 
 using namespace uitest;
 
-constexpr char kProgramDefaults[] = "Software\\Wine\\AppDefaults\\Trailmark.exe";
-
-// Sets the Windows version Wine reports to the program, for one scope.
-class WindowsVersionForProgram {
+// Sets the Windows version Wine reports to one program, for one scope.
+class WindowsVersionFor {
 public:
-    explicit WindowsVersionForProgram(const std::string& version)
+    WindowsVersionFor(const std::string& program, const std::string& version)
+        : m_key("Software\\Wine\\AppDefaults\\" + program)
     {
         HKEY key = nullptr;
-        if (::RegCreateKeyExA(HKEY_CURRENT_USER, kProgramDefaults, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+        if (::RegCreateKeyExA(HKEY_CURRENT_USER, m_key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
                               nullptr) != ERROR_SUCCESS)
             return;
         m_set = ::RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
                                  static_cast<DWORD>(version.size() + 1)) == ERROR_SUCCESS;
         ::RegCloseKey(key);
     }
-    ~WindowsVersionForProgram() { ::RegDeleteKeyA(HKEY_CURRENT_USER, kProgramDefaults); }
+    ~WindowsVersionFor() { ::RegDeleteKeyA(HKEY_CURRENT_USER, m_key.c_str()); }
     bool Set() const { return m_set; }
 
 private:
+    std::string m_key;
     bool m_set = false;
 };
+
+// What the command prompt's "ver" says, through a file: proof that the
+// version setting reaches a program started afterwards.
+std::string CommandPromptVersion()
+{
+    char temp[MAX_PATH] = "";
+    ::GetTempPathA(sizeof(temp), temp);
+    const std::string file = std::string(temp) + "trailmark-ver.txt";
+    std::string commandLine = "cmd.exe /c ver > \"" + file + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process))
+        return {};
+    ::WaitForSingleObject(process.hProcess, ProgramProcess::kPatienceMs);
+    ::CloseHandle(process.hProcess);
+    ::CloseHandle(process.hThread);
+    std::ifstream in(file);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    ::DeleteFileA(file.c_str());
+    return text;
+}
 
 TEST(OldSystems, TheProgramStartsShowsItsFrameAndEndsOnWindows95AndNT4)
 {
     for (const char* version : {"win95", "nt40"}) {
         SCOPED_TRACE(version);
+        {
+            WindowsVersionFor prompt("cmd.exe", version);
+            ASSERT_TRUE(prompt.Set());
+            EXPECT_NE(CommandPromptVersion().find("Windows 4.0."), std::string::npos) << "Wine ignores the setting";
+        }
         WipeProgramKeys();
-        WindowsVersionForProgram pretend(version);
+        WindowsVersionFor pretend("Trailmark.exe", version);
         ASSERT_TRUE(pretend.Set());
         {
             ProgramProcess program;
