@@ -18,6 +18,7 @@
 
 // Framework
 #include "ui/framework/MessageBox.h"
+#include "ui/framework/SystemFunctions.h"
 
 // Application
 #include "ui/app/CommonControlsCheck.h"
@@ -59,6 +60,9 @@ constexpr int kMinRefreshMinutes = 5;
 constexpr int kMaxRefreshMinutes = 99;
 constexpr int kDefaultRefreshMinutes = 15;
 
+// A stopped walk ends after the folder it is listing; far longer means a hung disk.
+constexpr DWORD kFastFindStopWaitMs = 10000;
+
 }  // namespace
 
 CTrailmarkApp::CTrailmarkApp()
@@ -68,9 +72,9 @@ CTrailmarkApp::CTrailmarkApp()
     SeedRandomOnce(platform::UtcMilliseconds());
     std::srand(platform::UtcMilliseconds());
     m_isWindowsNT = platform::IsWindowsNT();
-    if (HMODULE kernel = ::GetModuleHandleA("kernel32.dll"))
-        m_getDiskFreeSpaceEx = reinterpret_cast<GetDiskFreeSpaceExProc>(
-            reinterpret_cast<void*>(::GetProcAddress(kernel, "GetDiskFreeSpaceExA")));
+    // The first Windows 95 has no GetDiskFreeSpaceExA.
+    m_getDiskFreeSpaceEx = ui::SystemFunctionAs<GetDiskFreeSpaceExProc>("kernel32.dll", "GetDiskFreeSpaceExA");
+    m_fastFind = std::make_unique<FolderListWorker>();
     m_iconIndices.fill(-1);
     m_programDirectory = platform::ProgramDirectory();
 }
@@ -86,6 +90,11 @@ CTrailmarkApp::~CTrailmarkApp()
         if (list) list->SetSavesOnDestruction(false);
     m_mainFrame.reset();
     DestroyLists();
+}
+
+std::shared_ptr<std::atomic<int>> CTrailmarkApp::FastFindState() const
+{
+    return m_fastFind->State();
 }
 
 bool CTrailmarkApp::InitInstance()
@@ -127,7 +136,7 @@ bool CTrailmarkApp::InitInstance()
     if (m_newInstallation)
         CSettingsStore::WriteInstallInfo(platform::SystemRegistry(), version, m_programDirectory);
     ApplyPerformanceDefaults();
-    if (m_settings->GetSetting(Setting::FastFind) == 1) m_fastFind = CFolderListThread::Start();
+    if (m_settings->GetSetting(Setting::FastFind) == 1) m_fastFind->Start(m_mainFrame->RunningThreadList());
     // The frame is up: a mode chosen in the dialog below is carried out as any
     // later change would be, the start folder's window included.
     m_mainFrame->SetStarting(false);
@@ -313,16 +322,24 @@ void CTrailmarkApp::PlaceMainFrame()
     m_mainFrame->Place(ShowCommand());
 }
 
+// Privileges exist on NT only; Windows 95's advapi32 is not relied on for them.
 void CTrailmarkApp::EnableBackupPrivilege()
 {
+    using OpenTokenProc = BOOL(WINAPI*)(HANDLE, DWORD, PHANDLE);
+    using LookupProc = BOOL(WINAPI*)(LPCSTR, LPCSTR, PLUID);
+    using AdjustProc = BOOL(WINAPI*)(HANDLE, BOOL, PTOKEN_PRIVILEGES, DWORD, PTOKEN_PRIVILEGES, PDWORD);
+    const auto openToken = ui::SystemFunctionAs<OpenTokenProc>("advapi32.dll", "OpenProcessToken");
+    const auto lookup = ui::SystemFunctionAs<LookupProc>("advapi32.dll", "LookupPrivilegeValueA");
+    const auto adjust = ui::SystemFunctionAs<AdjustProc>("advapi32.dll", "AdjustTokenPrivileges");
     HANDLE token = nullptr;
-    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+    if (!openToken || !lookup || !adjust ||
+        !openToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
         return;
     TOKEN_PRIVILEGES privileges = {};
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    if (::LookupPrivilegeValueA(nullptr, "SeBackupPrivilege", &privileges.Privileges[0].Luid))
-        ::AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+    if (lookup(nullptr, "SeBackupPrivilege", &privileges.Privileges[0].Luid))
+        adjust(token, FALSE, &privileges, 0, nullptr, nullptr);
     ::CloseHandle(token);
 }
 
@@ -351,11 +368,9 @@ void CTrailmarkApp::SaveRecentFiles()
 
 int CTrailmarkApp::ExitInstance()
 {
-    // The Fast Find worker is told to stop; it ends by itself, nobody waits for it.
-    if (m_fastFind) {
-        int running = 0;
-        m_fastFind->compare_exchange_strong(running, 1);
-    }
+    // The Fast Find worker stops at its next folder. Should it not end in
+    // time, the process must end before the table it fills is destroyed.
+    if (!m_fastFind->StopAndWait(kFastFindStopWaitMs)) m_terminateAtExit = true;
     SaveRecentFiles();
     if (m_settings) m_settings->SaveSystemValues();
     // The system's image lists are only borrowed.

@@ -31,6 +31,7 @@ class CUserList;
 class CRecentFileList;
 class CConditionList;
 class CFindTypeList;
+class FolderListWorker;
 
 using GetDiskFreeSpaceExProc = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER,
                                              PULARGE_INTEGER);
@@ -79,7 +80,7 @@ public:
     const std::string& ProgramDirectory() const { return m_programDirectory; }
     bool TerminateAtExit() const { return m_terminateAtExit; }
     // The Fast Find worker's state word, or null when it was not started.
-    const std::shared_ptr<std::atomic<int>>& FastFindState() const { return m_fastFind; }
+    std::shared_ptr<std::atomic<int>> FastFindState() const;
 
     // Opens the command prompt ("ComSpec", else the system's own shell) in a folder.
     void CommandPromptIn(const std::string& folder) const;
@@ -119,8 +120,8 @@ private:
     std::unique_ptr<CSplashWindow> m_splash;
     SingleInstanceGuard m_instanceGuard;
     bool m_freshProfile = false;
-    // The Fast Find worker's state word while it may run; the worker owns itself.
-    std::shared_ptr<std::atomic<int>> m_fastFind;
+    // The Fast Find worker, waited for at exit: it fills a process-wide table.
+    std::unique_ptr<FolderListWorker> m_fastFind;
 
     // Process-wide values.
     bool m_isWindowsNT = false;
