@@ -25,7 +25,9 @@ struct PathFacts {
     std::function<bool(const std::string&)> isDirectory;
     // A file or anything else that takes the name.
     std::function<bool(const std::string&)> exists;
-    // The shell's name space can parse the text into an item.
+    // The shell's name space knows the text as a folder item that is no
+    // file-system directory (My Computer, the Control Panel ...); a plain file
+    // is not such an item, so that it is never opened as a folder.
     std::function<bool(const std::string&)> shellParses;
     // The system path searched for a program name with ".exe"; none when absent.
     std::function<std::optional<std::string>(const std::string&)> searchPath;

@@ -9,6 +9,7 @@
 #include "ui/framework/MessageBox.h"
 
 // Application
+#include "ui/app/ToolCommands.h"
 #include "ui/app/UserCommands.h"
 #include "ui/frame/MainFrame.h"
 
@@ -75,6 +76,7 @@ UINT_PTR CALLBACK FontDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lPara
 
 bool CTrailmarkApp::OnCommand(UINT id)
 {
+    if (OnToolCommand(id)) return true;
     if (id >= ID_VIEW_LARGE_ICONS && id <= ID_VIEW_DETAILS) {
         m_settings->SetSetting(Setting::ViewMode, static_cast<int>(id - ID_VIEW_LARGE_ICONS));
         return true;
@@ -122,6 +124,7 @@ bool CTrailmarkApp::OnCommand(UINT id)
 
 bool CTrailmarkApp::OnUpdateCommand(UINT id, ui::CommandState& state)
 {
+    if (OnUpdateToolCommand(id, state)) return true;
     if (id >= ID_VIEW_LARGE_ICONS && id <= ID_VIEW_DETAILS) {
         state.radio = true;
         state.checked = m_settings->GetSetting(Setting::ViewMode) == static_cast<int>(id - ID_VIEW_LARGE_ICONS);
