@@ -152,7 +152,7 @@
 #define IDC_ADD_APPLETS                 1173
 #define IDC_TIP_HEADING                 1205
 #define IDC_TIP_TEXT                    1206
-#define IDC_TIP_PANEL                   1207    /* yellow panel behind the tip */
+#define IDC_TIP_PANEL                   1207    /* yellow panel behind the tip (painted, no control) */
 #define IDC_TIP_PICTURE                 1208
 #define IDC_VIEW_MODE_EXPLORER          1700    /* Choose View Mode: one folder at a time */
 #define IDC_VIEW_MODE_WINDOWS           1701    /* Choose View Mode: several windows */

@@ -23,6 +23,8 @@ constexpr COLORREF kTipBackground = RGB(255, 255, 0);
 constexpr char kHeadingFace[] = "Times New Roman";
 constexpr int kHeadingPoints = 16;
 constexpr char kAboutPage[] = "Trailmark.htm";
+// Where the panel lies, in dialog units.
+constexpr RECT kPanelUnits = {7, 7, 189, 107};
 
 bool IsPanelPart(int id)
 {
@@ -157,6 +159,18 @@ void CTipDlg::OnCancel()
 
 INT_PTR CTipDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_ERASEBKGND) {
+        // The yellow panel behind the heading and the text.
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        RECT client = {};
+        ::GetClientRect(Handle(), &client);
+        ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+        RECT panel = kPanelUnits;
+        ::MapDialogRect(Handle(), &panel);
+        ::FillRect(dc, &panel, m_background.Get());
+        ::SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    }
     if (message == WM_CTLCOLORSTATIC) {
         const int id = ::GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
         if (IsPanelPart(id)) {
