@@ -4,19 +4,7 @@
 #include "core/app/ObjectList.h"
 #include "core/frame/RunTimeMenus.h"
 
-// Standard library
-#include <cctype>
-
 namespace {
-
-bool SameNoCase(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 bool IsDirectoryOrItem(const std::string& command, const PathFacts& facts)
 {
@@ -77,7 +65,7 @@ void AddToRunHistory(CObjectList& history, std::unique_ptr<CTool> entry)
 {
     for (int i = history.Count() - 1; i >= 0; --i) {
         const auto* old = dynamic_cast<const CFavorite*>(history.At(i));
-        if (old && SameNoCase(old->Command(), entry->Command())) history.RemoveAt(i, true);
+        if (old && SameNameNoCase(old->Command(), entry->Command())) history.RemoveAt(i, true);
     }
     if (!history.Add(std::move(entry))) return;
     MoveToTop(history, history.Count() - 1);

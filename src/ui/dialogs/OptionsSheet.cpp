@@ -11,6 +11,9 @@
 #include "ui/framework/FolderPicker.h"
 #include "ui/framework/MessageBox.h"
 
+// Dialogs
+#include "ui/dialogs/RunProgram.h"
+
 // Folders
 #include "ui/folders/FolderMessages.h"
 #include "ui/folders/Shell.h"
@@ -295,17 +298,9 @@ private:
 
     void BrowseWallpaper()
     {
-        char path[MAX_PATH] = "";
-        const std::string title = ui::LoadString(IDS_CHOOSE_WALLPAPER);
-        OPENFILENAMEA open = {};
-        open.lStructSize = sizeof(open);
-        open.hwndOwner = Handle();
-        open.lpstrFilter = "Bitmaps\0*.bmp\0All Files\0*.*\0";
-        open.lpstrFile = path;
-        open.nMaxFile = sizeof(path);
-        open.lpstrTitle = title.c_str();
-        open.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-        if (::GetOpenFileNameA(&open)) SetItemText(IDC_OPT_WALLPAPER_FILE, path);
+        const std::optional<std::string> file =
+            BrowseForFile(Handle(), "Bitmaps\0*.bmp\0All Files\0*.*\0", ui::LoadString(IDS_CHOOSE_WALLPAPER));
+        if (file) SetItemText(IDC_OPT_WALLPAPER_FILE, *file);
     }
 
     COLORREF m_color = 0;

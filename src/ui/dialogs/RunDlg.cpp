@@ -5,14 +5,14 @@
 #include "core/app/Tool.h"
 #include "core/dialogs/RunHistory.h"
 
+// Framework
+#include "ui/framework/MessageBox.h"
+
 // Dialogs
 #include "ui/dialogs/RunProgram.h"
 
 // Resources
 #include "res/resource.h"
-
-// Windows
-#include <commdlg.h>
 
 namespace {
 
@@ -76,16 +76,9 @@ void CRunDlg::EnableForCommand()
 
 void CRunDlg::Browse()
 {
-    char path[MAX_PATH] = "";
-    OPENFILENAMEA open = {};
-    open.lStructSize = sizeof(open);
-    open.hwndOwner = Handle();
-    open.lpstrFilter = "Programs\0*.exe;*.com;*.bat;*.pif\0All Files\0*.*\0";
-    open.lpstrFile = path;
-    open.nMaxFile = sizeof(path);
-    open.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-    if (!::GetOpenFileNameA(&open)) return;
-    SetItemText(IDC_RUN_COMMAND, path);
+    const std::optional<std::string> program = BrowseForFile(Handle(), kProgramFilter, ui::LoadString(IDS_CHOOSE_PROGRAM));
+    if (!program) return;
+    SetItemText(IDC_RUN_COMMAND, *program);
     EnableForCommand();
 }
 

@@ -21,6 +21,7 @@
 #include "res/resource.h"
 
 // Windows
+#include <commdlg.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -102,6 +103,21 @@ bool RunProgram(const std::string& command, const std::string& arguments, const 
     if (InvokeItem(command)) return true;
     ui::ShowMessage(Owner(), IDS_RUN_FAILED, MB_OK | MB_ICONSTOP);
     return false;
+}
+
+std::optional<std::string> BrowseForFile(HWND owner, const char* filter, const std::string& title)
+{
+    char path[MAX_PATH] = "";
+    OPENFILENAMEA open = {};
+    open.lStructSize = sizeof(open);
+    open.hwndOwner = owner;
+    open.lpstrFilter = filter;
+    open.lpstrFile = path;
+    open.nMaxFile = sizeof(path);
+    open.lpstrTitle = title.empty() ? nullptr : title.c_str();
+    open.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    if (!::GetOpenFileNameA(&open)) return std::nullopt;
+    return std::string(path);
 }
 
 bool ShellCanParse(const std::string& path)

@@ -7,6 +7,7 @@
 
 // Standard library
 #include <functional>
+#include <optional>
 #include <string>
 
 // Windows
@@ -18,6 +19,10 @@ class CTool;
 // invokes it as an item of the shell's name space; when that fails too, says
 // so (268) and gives false.
 bool RunProgram(const std::string& command, const std::string& arguments, const std::string& directory);
+
+// The file chosen in the system's open dialog; none when cancelled.
+inline constexpr char kProgramFilter[] = "Programs\0*.exe;*.com;*.bat;*.pif\0All Files\0*.*\0";
+std::optional<std::string> BrowseForFile(HWND owner, const char* filter, const std::string& title = {});
 
 // The real file system, shell and search path.
 PathFacts SystemPathFacts();

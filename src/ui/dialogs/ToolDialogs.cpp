@@ -21,7 +21,6 @@
 #include "res/resource.h"
 
 // Windows
-#include <commdlg.h>
 #include <shellapi.h>
 
 namespace {
@@ -85,15 +84,8 @@ bool CAddToolDlg::OnCommand(int id, int code)
 
 void CAddToolDlg::BrowseCommand()
 {
-    char path[MAX_PATH] = "";
-    OPENFILENAMEA open = {};
-    open.lStructSize = sizeof(open);
-    open.hwndOwner = Handle();
-    open.lpstrFilter = "Programs\0*.exe;*.com;*.bat;*.pif\0All Files\0*.*\0";
-    open.lpstrFile = path;
-    open.nMaxFile = sizeof(path);
-    open.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-    if (::GetOpenFileNameA(&open)) SetItemText(IDC_COMMAND, path);
+    if (const std::optional<std::string> program = BrowseForFile(Handle(), kProgramFilter, ui::LoadString(IDS_CHOOSE_PROGRAM)))
+        SetItemText(IDC_COMMAND, *program);
 }
 
 void CAddToolDlg::BrowseDirectory()
