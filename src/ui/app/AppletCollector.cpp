@@ -51,7 +51,7 @@ void CollectFile(const std::string& path, std::vector<Applet>& applets)
 {
     HMODULE module = ::LoadLibraryA(path.c_str());
     if (!module) return;
-    auto entry = reinterpret_cast<APPLET_PROC>(::GetProcAddress(module, "CPlApplet"));
+    auto entry = reinterpret_cast<APPLET_PROC>(reinterpret_cast<void*>(::GetProcAddress(module, "CPlApplet")));
     if (entry && entry(nullptr, CPL_INIT, 0, 0)) {
         const LONG count = entry(nullptr, CPL_GETCOUNT, 0, 0);
         for (LONG i = 0; i < count && static_cast<int>(applets.size()) < ID_APPLET_COUNT; ++i) {

@@ -154,7 +154,7 @@ void FormatDiskCommand(HWND owner)
         ChooseDrive(owner, IDS_FORMAT_DISK_TITLE, IDS_FORMAT_DISK_PROMPT, DriveKinds::RemovableAndFixed);
     if (!drive) return;
     HMODULE shell32 = ::GetModuleHandleA("shell32.dll");
-    auto format = shell32 ? reinterpret_cast<SHFormatDriveProc>(::GetProcAddress(shell32, "SHFormatDrive")) : nullptr;
+    auto format = shell32 ? reinterpret_cast<SHFormatDriveProc>(reinterpret_cast<void*>(::GetProcAddress(shell32, "SHFormatDrive"))) : nullptr;
     if (format) format(nullptr, static_cast<UINT>((*drive)[0] - 'A'), kDefaultFormatId, 0);
 }
 
