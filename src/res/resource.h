@@ -152,7 +152,7 @@
 #define IDC_ADD_APPLETS                 1173
 #define IDC_TIP_HEADING                 1205
 #define IDC_TIP_TEXT                    1206
-#define IDC_TIP_PANEL                   1207    /* yellow panel behind the tip */
+#define IDC_TIP_PANEL                   1207    /* yellow panel behind the tip (painted, no control) */
 #define IDC_TIP_PICTURE                 1208
 #define IDC_VIEW_MODE_EXPLORER          1700    /* Choose View Mode: one folder at a time */
 #define IDC_VIEW_MODE_WINDOWS           1701    /* Choose View Mode: several windows */
@@ -758,5 +758,88 @@
 #define ID_APPLET_FIRST                 60000   /* Control Panel applet n */
 #define ID_APPLET_LAST                  60049
 #define ID_APPLET_COUNT                 50
+
+/* ------------------------------------------------------------------------
+ * Tools, favorites, the Run dialog, the tip window, the disk commands and
+ * the options sheet
+ * ------------------------------------------------------------------------ */
+#define IDD_TOOL_ARGUMENTS              436     /* the arguments asked for before a tool runs */
+#define IDC_SEPARATOR_EVERY             1800    /* managers: "Add a &separator after every" n */
+#define IDC_SEPARATOR_SPIN              1801
+#define IDC_ARGS_TOOL_NAME              1802
+#define IDC_ARGS_TOOL_COMMAND           1803
+#define IDC_ARGS_TYPED                  1804
+#define IDC_DRIVE_PROMPT                1805
+#define IDC_DRIVE_LIST                  1806
+/* Options: General */
+#define IDC_OPT_OPEN_FOLDER             1810
+#define IDC_OPT_STARTUP_FOLDER          1811
+#define IDC_OPT_BROWSE_FOLDER           1812
+#define IDC_OPT_PROMPT_USER             1813
+#define IDC_OPT_USE_USER                1814
+#define IDC_OPT_USER_LIST               1815
+#define IDC_OPT_CONFIRM                 1816
+#define IDC_OPT_SPLASH                  1817
+#define IDC_OPT_TIPS                    1818
+#define IDC_OPT_RECENT_COUNT            1819
+#define IDC_OPT_RECENT_SPIN             1820
+#define IDC_OPT_MENU_BITMAPS            1821
+#define IDC_OPT_TRAY                    1822
+/* Options: View */
+#define IDC_OPT_SAVE_DESKTOP            1830
+#define IDC_OPT_EXPLORER_MODE           1831
+#define IDC_OPT_MAX_WINDOWS             1832
+#define IDC_OPT_MAX_WINDOWS_SPIN        1833
+#define IDC_OPT_BACK_STANDARD           1834
+#define IDC_OPT_BACK_COLOR              1835
+#define IDC_OPT_BACK_COLOR_BUTTON       1836
+#define IDC_OPT_SOLID_FILL              1837
+#define IDC_OPT_GRADIENT_FILL           1838
+#define IDC_OPT_GRADIENT_STYLE          1839
+#define IDC_OPT_USE_WALLPAPER           1840
+#define IDC_OPT_WALLPAPER_FILE          1841
+#define IDC_OPT_BROWSE_WALLPAPER        1842
+#define IDC_OPT_WALLPAPER_DISPLAY       1843
+/* Options: Folder */
+#define IDC_OPT_FULL_PATH               1850
+#define IDC_OPT_HIDDEN_FILES            1851
+#define IDC_OPT_DIFFERENTIATE           1852
+#define IDC_OPT_REGULAR_COLOR           1853
+#define IDC_OPT_PERSONAL_COLOR          1854
+#define IDC_OPT_SAME_WINDOW             1855
+#define IDC_OPT_SINGLE_CLICK            1856
+#define IDC_OPT_GRID                    1857
+#define IDC_OPT_FULL_ROW                1858
+#define IDC_OPT_UNDERLINE               1859
+#define IDC_OPT_SELECT_NODE             1860
+#define IDC_OPT_FLAT_SCROLL             1861
+#define IDC_OPT_ONLY_FILES              1862
+/* Options: System */
+#define IDC_OPT_PERSONAL_TAB            1870
+#define IDC_OPT_BOOKMARKS_TAB           1871
+#define IDC_OPT_TABS_BOTTOM             1872
+#define IDC_OPT_LARGE_ICONS             1873
+#define IDC_OPT_WINDOWS_FIND            1874
+#define IDC_OPT_EXPLORE_SHELL           1875
+#define IDC_OPT_OPEN_SHELL              1876
+#define IDC_OPT_BAR_SINGLE_CLICK        1877
+#define IDC_OPT_OPEN_WITH               1878
+#define IDC_OPT_TAB_TEXT                1879
+/* Options: Performance */
+#define IDC_OPT_REFRESH_ATTRIBUTE       1890
+#define IDC_OPT_REFRESH_TIME            1891
+#define IDC_OPT_IDLE_MINIMIZED          1892
+#define IDC_OPT_RELEASE_MEMORY          1893
+#define IDC_OPT_FAST_FIND               1894
+#define IDC_OPT_REFRESH_MINUTES         1895
+#define IDC_OPT_REFRESH_SPIN            1896
+#define IDC_OPT_IDLE_INACTIVE           1897
+#define IDS_OPTIONS_TITLE               8400
+#define IDS_ERASE_SOME_LEFT             8401    /* followed by the entries that stayed */
+#define IDS_ERASE_MORE_LEFT             8402    /* followed by how many more */
+#define IDS_GRADIENT_STYLE_FIRST        8403    /* seven colour names of the gradient styles */
+#define IDS_GRADIENT_STYLE_COUNT        7
+#define IDS_CHOOSE_WALLPAPER            8410
+#define IDS_CHOOSE_PROGRAM              8411
 
 #endif /* TRAILMARK_RESOURCE_H */

@@ -58,6 +58,14 @@ inline bool& AutoAnswerViewMode()
     return answer;
 }
 
+// Whether the test runner closes the tip window that a start shows (with
+// Close, as a user who has read it would).
+inline bool& AutoCloseTips()
+{
+    static bool close = true;
+    return close;
+}
+
 // The program's key as this build's version names it.
 inline std::string RootPath()
 {

@@ -12,7 +12,8 @@ HHOOK g_hook = nullptr;
 
 // A fresh profile asks once how folders should open. Tests start fresh
 // profiles all the time; unless a test answers itself, the question is
-// answered with Cancel as a user in a hurry would.
+// answered with Cancel as a user in a hurry would. The tip window that a
+// start shows is closed the same way.
 LRESULT CALLBACK AnswerViewModeQuestion(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HCBT_ACTIVATE && uitest::AutoAnswerViewMode()) {
@@ -20,6 +21,12 @@ LRESULT CALLBACK AnswerViewModeQuestion(int code, WPARAM wParam, LPARAM lParam)
         char title[64] = "";
         ::GetWindowTextA(window, title, sizeof(title));
         if (std::string(title) == "Choose View Mode") ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    }
+    if (code == HCBT_ACTIVATE && uitest::AutoCloseTips()) {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        char title[64] = "";
+        ::GetWindowTextA(window, title, sizeof(title));
+        if (std::string(title) == "Welcome - Tip of the day") ::PostMessageA(window, WM_COMMAND, IDOK, 0);
     }
     return ::CallNextHookEx(g_hook, code, wParam, lParam);
 }

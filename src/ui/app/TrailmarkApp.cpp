@@ -22,7 +22,9 @@
 
 // Application
 #include "ui/app/CommonControlsCheck.h"
+#include "ui/app/AppletCollector.h"
 #include "ui/app/SplashWindow.h"
+#include "ui/app/ToolCommands.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/WindowList.h"
 // After the frame's headers: the shell's headers declare a global "Folder".
@@ -124,6 +126,7 @@ bool CTrailmarkApp::InitInstance()
         if (!m_splash->Show(m_mainFrame->Handle())) m_splash.reset();
     }
     SetMainWindow(m_mainFrame->Handle());
+    if (m_settings->GetSetting(Setting::ControlPanelFavorites)) StartAppletCollector();
 
     OpenCommandLineFolder();
     CWindowList& windows = CWindowList::Instance();
@@ -135,6 +138,9 @@ bool CTrailmarkApp::InitInstance()
     ::SendMessageA(m_mainFrame->MdiClient(), WM_MDIICONARRANGE, 0, 0);
     if (m_newInstallation)
         CSettingsStore::WriteInstallInfo(platform::SystemRegistry(), version, m_programDirectory);
+    // With the splash window up, the tip waits for the splash to end.
+    if (m_settings->GetSetting(Setting::ShowTips) && !m_settings->GetSetting(Setting::ShowSplash))
+        ShowTipOfTheDay();
     ApplyPerformanceDefaults();
     if (m_settings->GetSetting(Setting::FastFind) == 1) m_fastFind->Start(m_mainFrame->RunningThreadList());
     // The frame is up: a mode chosen in the dialog below is carried out as any
@@ -348,6 +354,8 @@ void CTrailmarkApp::OnSplashDone()
     if (m_splashDone) return;
     m_splashDone = true;
     m_splash.reset();
+    if (m_settings && m_settings->GetSetting(Setting::ShowTips) && MainWindow())
+        ::PostMessageA(MainWindow(), WM_COMMAND, ID_HELP_TIP_OF_THE_DAY, 0);
 }
 
 void CTrailmarkApp::LoadRecentFiles()

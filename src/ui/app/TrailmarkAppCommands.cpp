@@ -13,6 +13,7 @@
 #include "ui/folders/FolderMessages.h"
 
 // Application
+#include "ui/app/ToolCommands.h"
 #include "ui/app/UserCommands.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/WindowList.h"
@@ -81,6 +82,7 @@ UINT_PTR CALLBACK FontDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lPara
 
 bool CTrailmarkApp::OnCommand(UINT id)
 {
+    if (OnToolCommand(id)) return true;
     CWindowList& windows = CWindowList::Instance();
     if (id >= ID_VIEW_LARGE_ICONS && id <= ID_VIEW_DETAILS) {
         m_settings->SetSetting(Setting::ViewMode, static_cast<int>(id - ID_VIEW_LARGE_ICONS));
@@ -147,6 +149,7 @@ bool CTrailmarkApp::OnCommand(UINT id)
 
 bool CTrailmarkApp::OnUpdateCommand(UINT id, ui::CommandState& state)
 {
+    if (OnUpdateToolCommand(id, state)) return true;
     if (id >= ID_VIEW_LARGE_ICONS && id <= ID_VIEW_DETAILS) {
         state.radio = true;
         state.checked = m_settings->GetSetting(Setting::ViewMode) == static_cast<int>(id - ID_VIEW_LARGE_ICONS);

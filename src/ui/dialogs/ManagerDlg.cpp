@@ -130,7 +130,7 @@ void CManagerDlg::SetEntryHeight()
     ::GetTextMetricsA(dc, &metrics);
     ::SelectObject(dc, old);
     ::ReleaseDC(list, dc);
-    const int height = std::max<int>(metrics.tmHeight, m_marks ? kMarkSize : 0) + kEntryPadding;
+    const int height = std::max<int>(metrics.tmHeight, m_marks || EntryIcons() ? kMarkSize : 0) + kEntryPadding;
     ::SendMessageA(list, LB_SETITEMHEIGHT, 0, height);
 }
 
@@ -420,6 +420,12 @@ void CManagerDlg::DrawEntry(const DRAWITEMSTRUCT& item)
         const int image = item.itemData == IDB_ITEM_DISABLED ? kDisabledImage : kEnabledImage;
         const int top = area.top + (area.bottom - area.top - kMarkSize) / 2;
         ::ImageList_Draw(m_marks.Get(), image, dc, area.left, top, ILD_TRANSPARENT);
+        area.left += kMarkSize + kTextIndent;
+    }
+    if (HIMAGELIST icons = EntryIcons()) {
+        const int icon = EntryIcon(static_cast<int>(item.itemID));
+        const int top = area.top + (area.bottom - area.top - kMarkSize) / 2;
+        if (icon >= 0) ::ImageList_Draw(icons, icon, dc, area.left, top, ILD_TRANSPARENT);
         area.left += kMarkSize + kTextIndent;
     }
 

@@ -21,6 +21,7 @@
 
 // Windows
 #include <windows.h>
+#include <commctrl.h>
 
 class CObjectList;
 
@@ -50,6 +51,9 @@ protected:
     virtual LPARAM InitialMark(int index) const;
     // The list draws the default entry in bold.
     virtual bool IsDefaultEntry(int index) const;
+    // Entries may show an icon of a 16-pixel image list before their text.
+    virtual HIMAGELIST EntryIcons() const { return nullptr; }
+    virtual int EntryIcon(int /*index*/) const { return -1; }
     virtual void OnListChanged() {}
     virtual void OnDeleted() {}
 

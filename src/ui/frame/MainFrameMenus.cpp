@@ -11,6 +11,7 @@
 #include "ui/framework/SystemFunctions.h"
 
 // Application
+#include "ui/app/AppletCollector.h"
 #include "ui/app/TrailmarkApp.h"
 
 // Resources
@@ -166,9 +167,12 @@ void CMainFrame::AppendControlPanel(HMENU menu, bool drawn)
         m_menuPainter.AppendShellItem(menu, name, ID_FAVORITES_CONTROL_PANEL, icon, drawn);
         return;
     }
-    // The applets would come first; until they are collected the popup starts
-    // with the device installers.
+    // The applets collected so far come first, then the device installers.
     HMENU popup = ::CreatePopupMenu();
+    const std::vector<Applet> applets = CollectedApplets();
+    for (std::size_t i = 0; i < applets.size(); ++i)
+        ::AppendMenuA(popup, MF_STRING, ID_APPLET_FIRST + i, applets[i].name.c_str());
+    if (!applets.empty()) ::AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
     if (!app.IsWindowsNT()) {
         ::AppendMenuA(popup, MF_STRING, ID_FAVORITES_ADD_MONITOR, ui::LoadString(IDS_ADD_NEW_MONITOR).c_str());
         ::AppendMenuA(popup, MF_STRING, ID_FAVORITES_ADD_PRINTER, ui::LoadString(IDS_ADD_NEW_PRINTER).c_str());

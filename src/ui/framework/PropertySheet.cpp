@@ -112,6 +112,8 @@ INT_PTR PropertySheet::DoModal(HWND parent)
     header.pszCaption = m_title.c_str();
     header.nPages = static_cast<UINT>(pages.size());
     header.ppsp = pages.data();
+    header.nStartPage = m_startPage >= 0 && static_cast<std::size_t>(m_startPage) < pages.size()
+                            ? static_cast<UINT>(m_startPage) : 0;
     header.pfnCallback = SheetCallback;
 
     m_accepted = false;

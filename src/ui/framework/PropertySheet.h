@@ -63,6 +63,8 @@ public:
     void SetApplyButton(bool shown) { m_applyButton = shown; }
     // The "?" button in the caption.
     void SetContextHelp(bool shown) { m_contextHelp = shown; }
+    // The page shown first (0 unless set).
+    void SetStartPage(int index) { m_startPage = index; }
 
     // Runs the sheet; IDOK when it was closed with OK, else IDCANCEL.
     virtual INT_PTR DoModal(HWND parent);
@@ -84,6 +86,7 @@ private:
     std::vector<PropertyPage*> m_pages;
     bool m_applyButton = false;
     bool m_contextHelp = false;
+    int m_startPage = 0;
     bool m_placed = false;
     // The outcome of the pages' last OK: every page accepted it.
     bool m_accepted = false;
