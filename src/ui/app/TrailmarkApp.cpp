@@ -10,6 +10,7 @@
 #include "core/dialogs/UserProfileRules.h"
 #include "core/search/ConditionList.h"
 #include "core/search/FindTypeList.h"
+#include "core/search/Report.h"
 
 // Platform
 #include "platform/Registry.h"
@@ -53,6 +54,14 @@ constexpr const char* kIconFileNames[] = {"Up.Exe", "App.Exe", "FShare.Exe", "OF
 constexpr std::int32_t kListCapacity = 30;
 // Programs offered as tools to a new profile when the system has them.
 constexpr const char* kStarterTools[] = {"Notepad", "CdPlayer", "Regedit"};
+
+constexpr UINT kMinuteMs = 60000;
+
+// The folder table's schedule counts minutes on the interface thread.
+void CALLBACK FolderTableTimerProc(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (CTrailmarkApp* app = CTrailmarkApp::Instance()) app->FolderTableMinute();
+}
 
 constexpr int kMinRefreshMinutes = 5;
 constexpr int kMaxRefreshMinutes = 99;
@@ -113,6 +122,7 @@ bool CTrailmarkApp::InitInstance()
         CSettingsStore::WriteInstallInfo(platform::SystemRegistry(), version, m_programDirectory);
     ApplyPerformanceDefaults();
     if (m_settings->GetSetting(Setting::FastFind) == 1) m_fastFind = CFolderListThread::Start();
+    m_folderTableTimer = ::SetTimer(nullptr, 0, kMinuteMs, FolderTableTimerProc);
     // The frame is up: a mode chosen in the dialog below is carried out as any
     // later change would be, the start folder's window included.
     m_mainFrame->SetStarting(false);
@@ -209,6 +219,8 @@ void CTrailmarkApp::CreateLists()
     m_criteria->LoadAll();
     m_findTypes = std::make_unique<CFindTypeList>(store);
     m_findTypes->LoadAll();
+    m_reports = std::make_unique<CReportList>(store);
+    m_reports->LoadAll();
     m_tools = std::make_unique<CObjectList>(store, tool, SectionId::Tools, kListCapacity);
 }
 
@@ -325,9 +337,21 @@ void CTrailmarkApp::SaveRecentFiles()
     m_recentFiles->Save(key);
 }
 
+void CTrailmarkApp::FolderTableMinute()
+{
+    if (!m_settings || m_settings->GetSetting(Setting::FastFind) != 1) return;
+    const bool walkRunning = m_fastFind && m_fastFind->load() == 0;
+    if (!m_folderTableSchedule.MinutePassed(m_settings->GetSetting(Setting::FolderListRefreshMinutes), walkRunning))
+        return;
+    m_fastFind = CFolderListThread::Start();
+    m_folderTableSchedule.WalkStarted();
+}
+
 int CTrailmarkApp::ExitInstance()
 {
     // The Fast Find worker is told to stop; it ends by itself, nobody waits for it.
+    if (m_folderTableTimer) ::KillTimer(nullptr, m_folderTableTimer);
+    m_folderTableTimer = 0;
     if (m_fastFind) {
         int running = 0;
         m_fastFind->compare_exchange_strong(running, 1);
@@ -352,6 +376,7 @@ int CTrailmarkApp::ExitInstance()
 // Each stored list saves itself as it goes.
 void CTrailmarkApp::DestroyLists()
 {
+    m_reports.reset();
     m_criteria.reset();
     m_bookmarks.reset();
     m_users.reset();

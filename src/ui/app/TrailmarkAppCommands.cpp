@@ -12,6 +12,10 @@
 #include "ui/app/UserCommands.h"
 #include "ui/frame/MainFrame.h"
 
+// Search
+#include "ui/search/SearchCommands.h"
+#include "ui/search/SearchDialogs.h"
+
 // Resources
 #include "res/resource.h"
 
@@ -116,6 +120,11 @@ bool CTrailmarkApp::OnCommand(UINT id)
     case ID_VIEW_FONT_TREE: ChooseFont(Setting::TreeFont, Setting::TreeFontColor, IDS_SET_TREE_VIEW_FONT); return true;
     case ID_VIEW_FONT_FILES: ChooseFont(Setting::FolderFont, Setting::FolderFontColor, IDS_SET_FILES_VIEW_FONT); return true;
     case ID_VIEW_FONT_RESTORE: RestoreDefaultFonts(); return true;
+    case ID_EDIT_QUICK_FIND: RunQuickFindCommand(MainWindow()); return true;
+    case ID_EDIT_QUICK_FIND_SETTINGS: EditQuickFindSettings(MainWindow()); return true;
+    case ID_EDIT_FIND: RunFindCommand(MainWindow(), false); return true;
+    case ID_EDIT_FIND_FOLDER: RunFindCommand(MainWindow(), true); return true;
+    case ID_EDIT_FIND_COMPUTER: RunFindComputer(MainWindow()); return true;
     default: return false;
     }
 }
@@ -143,6 +152,8 @@ bool CTrailmarkApp::OnUpdateCommand(UINT id, ui::CommandState& state)
     case ID_FILE_COMMAND_PROMPT: case ID_VIEW_REFRESH_ALL: case ID_VIEW_FONT_TREE:
     case ID_TOOLS_USER_MANAGER: case ID_TOOLS_ADD_USER:
     case ID_VIEW_FONT_FILES: case ID_VIEW_FONT_RESTORE:
+    case ID_EDIT_QUICK_FIND: case ID_EDIT_QUICK_FIND_SETTINGS: case ID_EDIT_FIND:
+    case ID_EDIT_FIND_FOLDER: case ID_EDIT_FIND_COMPUTER:
         return true;
     default:
         return false;
