@@ -197,7 +197,9 @@ bool CObjectList::NameExistsExcept(const CBaseObj* object, const std::string& na
 std::string CObjectList::MakeUniqueName(const std::string& base) const
 {
     std::unordered_set<std::string> taken;
-    for (const auto& object : m_objects) taken.insert(UpperName(object->Name()));
+    // Both sides trimmed: a base with a leading blank (" Report") must
+    // still see the names it gave before.
+    for (const auto& object : m_objects) taken.insert(UpperName(TrimName(object->Name())));
     for (int i = 0; i <= kMaxUniqueSuffix; ++i) {
         std::string candidate = base + std::to_string(i);
         if (!taken.count(UpperName(TrimName(candidate)))) return candidate;

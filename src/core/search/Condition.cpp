@@ -55,18 +55,24 @@ CCondition::CCondition(std::string name) : CCondition() { SetName(std::move(name
 
 void CCondition::LoadFrom(CSettingsStore& store, const std::string& keyName, int sectionId)
 {
-    std::unique_ptr<CRegistryKey> key = OpenRecordKey(store, keyName, sectionId);
-    if (!key) return;
-    LoadName(*key);
-    LoadValues(*key);
+    if (std::unique_ptr<CRegistryKey> key = OpenRecordKey(store, keyName, sectionId)) LoadRecord(*key);
+}
+
+void CCondition::LoadRecord(const CRegistryKey& key)
+{
+    LoadName(key);
+    LoadValues(key);
+}
+
+void CCondition::SaveRecord(CRegistryKey& key) const
+{
+    SaveName(key);
+    SaveValues(key);
 }
 
 void CCondition::SaveTo(CSettingsStore& store, const std::string& keyName, int sectionId)
 {
-    std::unique_ptr<CRegistryKey> key = OpenRecordKey(store, keyName, sectionId);
-    if (!key) return;
-    SaveName(*key);
-    SaveValues(*key);
+    if (std::unique_ptr<CRegistryKey> key = OpenRecordKey(store, keyName, sectionId)) SaveRecord(*key);
 }
 
 void CCondition::LoadValues(const CRegistryKey& key)

@@ -31,6 +31,10 @@ public:
     // The stored values inside an open record key (after the name).
     void LoadValues(const CRegistryKey& key);
     void SaveValues(CRegistryKey& key) const;
+    // Name and values in a key that is not a record of a section (the
+    // criteria sub-keys of a report).
+    void LoadRecord(const CRegistryKey& key);
+    void SaveRecord(CRegistryKey& key) const;
 
     // The name, two blanks and "And", as rule and report summaries show it.
     std::string Description() const;

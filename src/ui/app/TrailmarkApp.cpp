@@ -11,6 +11,8 @@
 #include "core/dialogs/UserProfileRules.h"
 #include "core/search/ConditionList.h"
 #include "core/search/FindTypeList.h"
+#include "core/search/Report.h"
+#include "core/search/SearchSink.h"
 
 // Platform
 #include "platform/Registry.h"
@@ -57,6 +59,14 @@ constexpr const char* kIconFileNames[] = {"Up.Exe", "App.Exe", "FShare.Exe", "OF
 constexpr std::int32_t kListCapacity = 30;
 // Programs offered as tools to a new profile when the system has them.
 constexpr const char* kStarterTools[] = {"Notepad", "CdPlayer", "Regedit"};
+
+constexpr UINT kMinuteMs = 60000;
+
+// The folder table's schedule counts minutes on the interface thread.
+void CALLBACK FolderTableTimerProc(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (CTrailmarkApp* app = CTrailmarkApp::Instance()) app->FolderTableMinute();
+}
 
 constexpr int kMinRefreshMinutes = 5;
 constexpr int kMaxRefreshMinutes = 99;
@@ -143,6 +153,7 @@ bool CTrailmarkApp::InitInstance()
         ShowTipOfTheDay();
     ApplyPerformanceDefaults();
     if (m_settings->GetSetting(Setting::FastFind) == 1) m_fastFind->Start(m_mainFrame->RunningThreadList());
+    m_folderTableTimer = ::SetTimer(nullptr, 0, kMinuteMs, FolderTableTimerProc);
     // The frame is up: a mode chosen in the dialog below is carried out as any
     // later change would be, the start folder's window included.
     m_mainFrame->SetStarting(false);
@@ -244,6 +255,8 @@ void CTrailmarkApp::CreateLists()
     m_criteria->LoadAll();
     m_findTypes = std::make_unique<CFindTypeList>(store);
     m_findTypes->LoadAll();
+    m_reports = std::make_unique<CReportList>(store);
+    m_reports->LoadAll();
     m_tools = std::make_unique<CObjectList>(store, tool, SectionId::Tools, kListCapacity);
 }
 
@@ -374,8 +387,20 @@ void CTrailmarkApp::SaveRecentFiles()
     m_recentFiles->Save(key);
 }
 
+void CTrailmarkApp::FolderTableMinute()
+{
+    if (!m_settings || m_settings->GetSetting(Setting::FastFind) != 1) return;
+    const StateWord& state = m_fastFind->State();
+    const bool walkRunning = state && state->load() == WorkState::Running;
+    if (!m_folderTableSchedule.MinutePassed(m_settings->GetSetting(Setting::FolderListRefreshMinutes), walkRunning))
+        return;
+    if (m_fastFind->Start(m_mainFrame->RunningThreadList())) m_folderTableSchedule.WalkStarted();
+}
+
 int CTrailmarkApp::ExitInstance()
 {
+    if (m_folderTableTimer) ::KillTimer(nullptr, m_folderTableTimer);
+    m_folderTableTimer = 0;
     // The Fast Find worker stops at its next folder. Should it not end in
     // time, the process must end before the table it fills is destroyed.
     if (!m_fastFind->StopAndWait(kFastFindStopWaitMs)) m_terminateAtExit = true;
@@ -410,6 +435,7 @@ void CTrailmarkApp::SaveSession()
 // Each stored list saves itself as it goes.
 void CTrailmarkApp::DestroyLists()
 {
+    m_reports.reset();
     m_criteria.reset();
     m_bookmarks.reset();
     m_users.reset();
