@@ -179,9 +179,6 @@ TEST_F(ExplorerBarTest, TheBarsPlaceAndWidthOutliveTheProgram)
     EXPECT_EQ(Bar().DockState(), ExplorerDockState::Right);
     EXPECT_EQ(Bar().DockedSize(), 234);
     EXPECT_NE(::GetWindowLongPtrA(Bar().Tabs(), GWL_STYLE) & TCS_BOTTOM, 0);
-    Command(ID_EXPLORER_FLOAT);
-    Restart();
-    EXPECT_EQ(Bar().DockState(), ExplorerDockState::Floating);
     Command(ID_EXPLORER_ALIGN_LEFT);
 }
 
