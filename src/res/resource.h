@@ -162,6 +162,9 @@
 #define IDC_WINDOWS_SWITCH_TO           1713
 #define IDC_WINDOWS_TILE_HORZ           1714
 #define IDC_WINDOWS_TILE_VERT           1715
+#define IDC_BOOKMARKS_LINES             1720    /* Bookmarks List: the bookmarks */
+#define IDC_BOOKMARKS_SWITCH_TO         1721
+#define IDC_BOOKMARKS_REMOVE            1722
 #define IDC_SPLASH_PICTURE              1250
 #define IDC_ABOUT_VERSION               1251
 #define IDC_USER_LIST                   1360
@@ -466,6 +469,7 @@
 #define IDS_ADD_RULE_ITEM               8170    /* last items of the rule and report popups */
 #define IDS_ADD_REPORT_ITEM             8171
 #define IDS_STOP_BUTTON                 8172
+#define IDS_OPEN_FOLDER_TITLE           8180    /* the Open Folder dialog's title for its own command */
 
 /* ------------------------------------------------------------------------
  * Commands. A command's status-bar prompt is the string of the same

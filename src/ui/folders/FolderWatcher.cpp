@@ -73,8 +73,9 @@ DWORD WINAPI WatchThread(void* parameter)
 {
     std::unique_ptr<WatchParams> params(static_cast<WatchParams*>(parameter));
     ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_IDLE);
-    const BOOL subtree = params->kind == WatchKind::Tree;
-    HANDLE change = ::FindFirstChangeNotificationA(params->path.c_str(), subtree, NotifyFilter(*params));
+    // Every expanded tree item watches its own folder only: a subtree watch of
+    // a whole drive would report every change on it.
+    HANDLE change = ::FindFirstChangeNotificationA(params->path.c_str(), FALSE, NotifyFilter(*params));
     if (change == INVALID_HANDLE_VALUE) {
         params->shared->running.store(false);
         return 1;

@@ -14,7 +14,7 @@
 enum class WatchKind {
     Contents,  // the folder's names and sizes: UWM_FOLDERCHANGED to the view, after a delay
     Size,      // sizes only: UWM_FOLDERSIZECHANGED to the folder window
-    Tree       // folder names of the whole subtree: UWM_TREENODECHANGED to the tree
+    Tree       // folder names in the folder: UWM_TREENODECHANGED to the tree
 };
 
 struct WatchOptions {

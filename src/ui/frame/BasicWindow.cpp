@@ -78,6 +78,7 @@ bool CBasicWindow::OnCreate()
     CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame();
     if (!frame) return true;
     frame->TaskBar().AddWindow(this);
+    frame->OnDocumentOpened(this);
     // Folder windows take their folder's icon themselves.
     const int icon = GetIconIndex();
     if (icon >= 0 && Kind() != WindowKind::Folder) {
@@ -99,6 +100,7 @@ void CBasicWindow::OnDestroy()
     list.Remove(this);
     CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame();
     if (frame) frame->TaskBar().RemoveWindow(this);
+    if (frame) frame->OnDocumentClosed(this);
     if (frame && !frame->IsClosing()) list.Arrange();
     if (m_smallIcon) ::DestroyIcon(m_smallIcon);
     m_smallIcon = nullptr;

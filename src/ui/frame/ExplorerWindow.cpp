@@ -300,6 +300,7 @@ bool CExplorerWindow::Navigate(const std::string& target, LPCITEMIDLIST absolute
     }
     m_currentItem = item;
     SetPath(DisplayPathOf(*item));
+    if (CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame()) frame->OnDocumentNavigated(this);
     const std::string viewPath = pattern ? target : item->path;
     ExplorerView()->Navigate(viewPath, item);
     if (Settings().GetSetting(Setting::ExplorerMode)) list.ActivateWindow(this);
@@ -336,7 +337,9 @@ void CExplorerWindow::FolderRenamed(const std::string& newPath)
         return;
     }
     m_currentItem = item;
+    const std::string oldPath = Path();
     SetPath(DisplayPathOf(*item));
+    if (CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame()) frame->OnDocumentRenamed(this, oldPath);
     ExplorerView()->Navigate(item->path, item);
     FollowListing();
 }

@@ -56,6 +56,7 @@ bool CMainFrame::OnCreate()
     m_documentArea.Subclass(MdiClient());
     CSettingsStore& settings = CTrailmarkApp::Instance()->Settings();
     if (!m_taskBar.Create(*this)) return false;
+    if (!CreateExplorerBar()) return false;
     // Explorer mode shows one window at a time: no taskbar for it.
     m_taskBar.Show(settings.GetSetting(Setting::TaskbarVisible) != 0 && settings.GetSetting(Setting::ExplorerMode) == 0);
     RemoveMissingHelpIndex();
@@ -198,12 +199,15 @@ void CMainFrame::OnClose()
     ::KillTimer(Handle(), kClockTimerId);
     ::KillTimer(Handle(), kStatusTimerId);
     ::KillTimer(Handle(), kSplashTimerId);
+    // Before the frame goes: its owned floating bar is hidden first when it does.
+    m_explorerBar.SaveState();
     ui::MdiFrame::OnClose();
 }
 
 bool CMainFrame::InitMenuPopup(HMENU menu)
 {
     if (menu == m_windowMenu) FillWindowMenu();
+    FillBookmarkMenus(menu);
     FillRunTimeMenu(menu);
     FillRecentFiles(menu);
     PrepareFindComputerItem(menu);
@@ -243,6 +247,7 @@ void CMainFrame::FillRecentFiles(HMENU menu)
 bool CMainFrame::OnCommand(UINT id)
 {
     if (OnWindowCommand(id)) return true;
+    if (OnExplorerBarCommand(id)) return true;
     switch (id) {
     case ID_APP_EXIT:
         ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
@@ -312,6 +317,7 @@ void CMainFrame::OnContextMenu(HWND window, POINT point)
 bool CMainFrame::OnUpdateCommand(UINT id, ui::CommandState& state)
 {
     if (OnUpdateWindowCommand(id, state)) return true;
+    if (OnUpdateExplorerBarCommand(id, state)) return true;
     switch (id) {
     case ID_APP_EXIT:
     case ID_FAVORITES_ADD_MONITOR:

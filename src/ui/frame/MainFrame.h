@@ -12,6 +12,9 @@
 // Folders
 #include "ui/folders/RunningThreads.h"
 
+// Explorer
+#include "ui/explorer/ExplorerBar.h"
+
 // Frame
 #include "ui/frame/MenuPainter.h"
 #include "ui/frame/SubClassFrameWnd.h"
@@ -39,6 +42,8 @@ inline constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1112;         // the tray icon'
 // lParam of a window's title change (UWM_WINDOWTITLECHANGED) when its icon changed too.
 inline constexpr LPARAM kTitleAndIconChanged = 1;
 
+class CBasicWindow;
+
 class CMainFrame : public ui::MdiFrame {
 public:
     explicit CMainFrame(bool freshProfile);
@@ -52,6 +57,22 @@ public:
     bool TaskbarVisible() const { return m_taskBar.IsVisible(); }
     // Shows or hides the window taskbar; minimized windows are hidden while it shows.
     void ShowTaskbar(bool show);
+
+    // The explorer bar: its commands, the bookmarks' commands and menus.
+    CExplorerBar& ExplorerBarWindow() { return m_explorerBar; }
+    bool ExplorerBarVisible() const { return m_explorerBar.IsVisible(); }
+    void ShowExplorerBar(bool show);
+    // Makes a bookmark of the active window with the number (0..8).
+    void CreateBookmark(int number);
+    // Activates the bookmark's window, or opens its folder again.
+    void RestoreBookmark(int number);
+    // Document windows tell the bookmarks and the folder tree of their life.
+    void OnDocumentOpened(CBasicWindow* window);
+    void OnDocumentClosed(CBasicWindow* window);
+    void OnDocumentNavigated(CBasicWindow* window);
+    void OnDocumentRenamed(CBasicWindow* window, const std::string& oldPath);
+    // Selects the active window's folder in the folder tree.
+    void SyncFolderTree();
 
     // Shows or takes away the Window menu (it has no place in Explorer mode).
     void ShowWindowMenu(bool show);
@@ -156,6 +177,20 @@ private:
     int m_goFixedCount = 0;
     bool m_diskMenuTrimmed = false;
     bool m_minimized = false;
+
+    // The explorer bar and the bookmarks (their own file).
+    bool CreateExplorerBar();
+    bool OnExplorerBarCommand(UINT id);
+    bool OnUpdateExplorerBarCommand(UINT id, ui::CommandState& state);
+    void FillBookmarkMenus(HMENU menu);
+    // A menu of commands at the cursor; gives the chosen one, or 0.
+    UINT ChooseFromMenu(HMENU menu);
+    void ShowBookmarksList();
+    // The folders shown in windows are marked in the folder tree.
+    void MarkOpenFolders();
+    CExplorerBar m_explorerBar;
+    HMENU m_createBookmarkMenu = nullptr;
+    HMENU m_restoreBookmarkMenu = nullptr;
 
     // Panes 0 and 1 show the active folder window's texts.
     void UpdateFolderStatusPanes();

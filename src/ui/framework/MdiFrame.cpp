@@ -2,7 +2,11 @@
 
 // Framework
 #include "ui/framework/Application.h"
+#include "ui/framework/ControlBar.h"
 #include "ui/framework/DialogBar.h"
+
+// Standard library
+#include <algorithm>
 
 namespace ui {
 namespace {
@@ -62,6 +66,8 @@ void MdiFrame::RecalcLayout()
         ::GetWindowRect(m_statusBar, &bar);
         client.bottom -= bar.bottom - bar.top;
     }
+    // Docking bars span the frame's height, beside the bars along the bottom.
+    for (ControlBar* bar : m_controlBars) bar->LayoutDocked(client);
     for (DialogBar* bar : m_bottomBars) {
         if (!bar->IsVisible()) continue;
         const int height = bar->BarHeight(client.right - client.left);
@@ -74,6 +80,13 @@ void MdiFrame::RecalcLayout()
 }
 
 void MdiFrame::AddBottomBar(DialogBar* bar) { m_bottomBars.push_back(bar); }
+
+void MdiFrame::AddControlBar(ControlBar* bar) { m_controlBars.push_back(bar); }
+
+void MdiFrame::RemoveControlBar(ControlBar* bar)
+{
+    m_controlBars.erase(std::remove(m_controlBars.begin(), m_controlBars.end(), bar), m_controlBars.end());
+}
 
 void MdiFrame::ShowMenuPrompt(UINT id, UINT flags)
 {

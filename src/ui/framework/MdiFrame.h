@@ -15,6 +15,7 @@
 
 namespace ui {
 
+class ControlBar;
 class DialogBar;
 
 class MdiFrame : public Window, public CommandTarget {
@@ -31,6 +32,10 @@ public:
     virtual CommandTarget* FirstCommandTarget() { return this; }
     // Docks a bar along the bottom, above the status bar and the bars added before.
     void AddBottomBar(DialogBar* bar);
+    // Lays a docking bar out with the frame, before the document area; bars
+    // added first sit outermost.
+    void AddControlBar(ControlBar* bar);
+    void RemoveControlBar(ControlBar* bar);
     // Lays out the bars and gives the rest to the MDI client.
     virtual void RecalcLayout();
 
@@ -51,6 +56,7 @@ private:
     HWND m_mdiClient = nullptr;
     StatusBar m_statusBar;
     std::vector<DialogBar*> m_bottomBars;
+    std::vector<ControlBar*> m_controlBars;
 };
 
 }  // namespace ui

@@ -1,0 +1,261 @@
+#include "ui/explorer/DesktopPage.h"
+
+// Core
+#include "core/app/Settings.h"
+#include "core/frame/FolderTitle.h"
+
+// Framework
+#include "ui/framework/ComPtr.h"
+#include "ui/framework/MessageBox.h"
+
+// Folders
+#include "ui/folders/Shell.h"
+
+// Explorer
+#include "ui/explorer/FolderTreeAccess.h"
+#include "ui/explorer/OpenFolderDlg.h"
+
+// Application
+#include "ui/app/TrailmarkApp.h"
+#include "ui/frame/BasicWindow.h"
+#include "ui/frame/MainFrame.h"
+#include "ui/frame/WindowList.h"
+
+// Resources
+#include "res/resource.h"
+
+// Standard library
+#include <vector>
+
+// Windows
+#include <shellapi.h>
+#include <shlobj.h>
+
+namespace {
+
+// The shell's own commands of a context menu, below the program's.
+constexpr UINT kFirstShellCommand = 1;
+constexpr UINT kLastShellCommand = 0x7FFF;
+
+CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
+
+HWND FrameWindow() { return CTrailmarkApp::Instance()->MainWindow(); }
+
+// A double-terminated list of one path, as the shell's file operations take it.
+std::vector<char> PathList(const std::string& path)
+{
+    std::vector<char> list(path.begin(), path.end());
+    list.push_back('\0');
+    list.push_back('\0');
+    return list;
+}
+
+bool IsDriveRoot(const std::string& path) { return path.size() <= 3 && path.size() >= 2 && path[1] == ':'; }
+
+// The command line the registry gives for opening ".htm" files, without its
+// document argument; empty when there is none.
+std::string BrowserCommand()
+{
+    char type[MAX_PATH] = "";
+    LONG size = sizeof(type);
+    if (::RegQueryValueA(HKEY_CLASSES_ROOT, ".htm", type, &size) != ERROR_SUCCESS || !type[0]) return {};
+    char command[1024] = "";
+    size = sizeof(command);
+    const std::string key = std::string(type) + "\\shell\\open\\command";
+    if (::RegQueryValueA(HKEY_CLASSES_ROOT, key.c_str(), command, &size) != ERROR_SUCCESS) return {};
+    std::string line = command;
+    const std::size_t argument = line.find("%1");
+    if (argument != std::string::npos) {
+        // "…" "%1" or … %1: the argument and its quotes go.
+        std::size_t start = argument;
+        std::size_t end = argument + 2;
+        if (start > 0 && line[start - 1] == '"' && end < line.size() && line[end] == '"') {
+            --start;
+            ++end;
+        }
+        line.erase(start, end - start);
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    return line;
+}
+
+}  // namespace
+
+bool CDesktopPage::CreateTree() { return m_desktopTree.Create(Handle(), false); }
+
+void CDesktopPage::OpenDesktop()
+{
+    char path[MAX_PATH] = "";
+    ui::Pidl desktop;
+    if (FAILED(::SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOPDIRECTORY, desktop.Out())) ||
+        !::SHGetPathFromIDListA(desktop.Get(), path))
+        return;
+    CWindowList::Instance().OpenWindow(path, WindowKind::Folder, desktop.Get(), 0);
+}
+
+void CDesktopPage::StartBrowser()
+{
+    const std::string command = BrowserCommand();
+    if (command.empty()) {
+        ui::ShowMessage(FrameWindow(), IDS_BROWSER_NOT_FOUND, MB_OK | MB_ICONSTOP);
+        return;
+    }
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back('\0');
+    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        ui::ShowMessage(FrameWindow(), IDS_BROWSER_FAILED, MB_OK | MB_ICONSTOP);
+        return;
+    }
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+}
+
+void CDesktopPage::OnOpenItem(HTREEITEM item)
+{
+    ShellTreeItem* node = m_desktopTree.NodeOf(item);
+    if (!node) return;
+    if (item == m_desktopTree.Root()) {
+        OpenDesktop();
+        return;
+    }
+    if (item == m_desktopTree.InternetItem()) {
+        StartBrowser();
+        return;
+    }
+    ui::ComPtr<IShellFolder> desktop = shell::Desktop();
+    const ULONG attributes = shell::Attributes(desktop.Get(), node->absoluteId.Get(), SFGAO_FOLDER);
+    if (!(attributes & SFGAO_FOLDER)) return;
+    const std::string path = node->path.empty() ? node->name : node->path;
+    CWindowList::Instance().OpenWindow(path, WindowKind::Folder, node->absoluteId.Get(), 0);
+    // A disk may have been changed in the drive.
+    const UINT type = node->path.empty() ? DRIVE_UNKNOWN : shell::DriveTypeOf(node->path);
+    if ((type == DRIVE_REMOVABLE || type == DRIVE_CDROM) && IsDriveRoot(node->path)) m_desktopTree.RefreshItem(item);
+}
+
+void CDesktopPage::OnShown()
+{
+    if (!Settings().GetSetting(Setting::ExplorerMode)) return;
+    CBasicWindow* open = CWindowList::Instance().Windows().empty() ? nullptr : CWindowList::Instance().Windows().front();
+    if (open && open->Kind() != WindowKind::Folder) return;
+    HTREEITEM selected = m_desktopTree.Selected();
+    if (!selected || selected == m_desktopTree.Root()) {
+        if (!m_desktopTree.SelectPath("C:\\")) return;
+        selected = m_desktopTree.Selected();
+    }
+    OnOpenItem(selected);
+}
+
+bool CDesktopPage::CanEditLabel(HTREEITEM item)
+{
+    const ShellTreeItem* node = m_desktopTree.NodeOf(item);
+    return node && !node->path.empty() && !IsDriveRoot(node->path);
+}
+
+bool CDesktopPage::QueryRename() const
+{
+    const ShellTreeItem* node = m_desktopTree.SelectedNode();
+    return node && !node->path.empty() && !IsDriveRoot(node->path);
+}
+
+bool CDesktopPage::QueryProperties() const { return m_desktopTree.SelectedNode() != nullptr; }
+
+bool CDesktopPage::OnLabelEdited(HTREEITEM item, const char* text)
+{
+    ShellTreeItem* node = m_desktopTree.NodeOf(item);
+    if (!node || node->path.empty()) return false;
+    std::string name = text;
+    const std::size_t first = name.find_first_not_of(" \t");
+    const std::size_t last = name.find_last_not_of(" \t");
+    name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
+    const std::size_t slash = node->path.find_last_of('\\');
+    if (name.empty() || slash == std::string::npos || name == node->path.substr(slash + 1)) return false;
+    const std::string target = node->path.substr(0, slash + 1) + name;
+    std::vector<char> from = PathList(node->path);
+    std::vector<char> to = PathList(target);
+    SHFILEOPSTRUCTA operation = {};
+    operation.hwnd = FrameWindow();
+    operation.wFunc = FO_RENAME;
+    operation.pFrom = from.data();
+    operation.pTo = to.data();
+    operation.fFlags = FOF_ALLOWUNDO;
+    if (::SHFileOperationA(&operation) != 0 || operation.fAnyOperationsAborted) return false;
+    if (HTREEITEM parent = m_desktopTree.Parent(item)) m_desktopTree.RefreshItem(parent);
+    RedrawSoon();
+    // The refresh made the item anew: the edit keeps nothing of the old one.
+    return false;
+}
+
+void CDesktopPage::CopyOrMoveItem(HTREEITEM item, bool move)
+{
+    ShellTreeItem* node = m_desktopTree.NodeOf(item);
+    if (!node || node->path.empty()) return;
+    const std::string title = ui::LoadString(move ? IDS_MOVE_TITLE : IDS_COPY_TITLE) + node->name + " " +
+                              ui::LoadString(IDS_TITLE_TO);
+    const std::string target = ChooseFolder(FrameWindow(), title);
+    if (target.empty()) return;
+    if (move && Settings().GetSetting(Setting::ConfirmOperations) &&
+        ui::ShowMessage(FrameWindow(), ui::LoadString(IDS_CONFIRM_MOVE_TO) + target + "?",
+                        MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return;
+    std::vector<char> from = PathList(node->path);
+    std::vector<char> to = PathList(target);
+    SHFILEOPSTRUCTA operation = {};
+    operation.hwnd = FrameWindow();
+    operation.wFunc = move ? FO_MOVE : FO_COPY;
+    operation.pFrom = from.data();
+    operation.pTo = to.data();
+    operation.fFlags = FOF_ALLOWUNDO;
+    ::SHFileOperationA(&operation);
+    FolderTreeOperationDone(target);
+    if (move)
+        if (HTREEITEM parent = m_desktopTree.Parent(item)) m_desktopTree.RefreshItem(parent);
+}
+
+bool CDesktopPage::ShowItemMenu(HTREEITEM item, POINT point)
+{
+    ShellTreeItem* node = m_desktopTree.NodeOf(item);
+    if (!node || item == m_desktopTree.Root()) return false;
+    ui::Pidl parentId(ui::PidlParent(node->absoluteId.Get()));
+    ui::ComPtr<IShellFolder> parent = shell::BindFolder(parentId.Get());
+    LPCITEMIDLIST relative[] = {ui::PidlLast(node->absoluteId.Get())};
+    ui::ComPtr<IContextMenu> shellMenu;
+    if (!parent || FAILED(parent->GetUIObjectOf(Handle(), 1, relative, IID_IContextMenu, nullptr, shellMenu.OutVoid())))
+        return false;
+    HMENU menu = ::CreatePopupMenu();
+    shellMenu->QueryContextMenu(menu, 0, kFirstShellCommand, kLastShellCommand, CMF_EXPLORE | CMF_CANRENAME);
+    if (!node->path.empty()) {
+        // The program's own: the texts of the File menu's commands.
+        HMENU frameMenu = ::GetMenu(FrameWindow());
+        char copyText[64] = "";
+        char moveText[64] = "";
+        ::GetMenuStringA(frameMenu, ID_FILE_COPY_TO, copyText, sizeof(copyText), MF_BYCOMMAND);
+        ::GetMenuStringA(frameMenu, ID_FILE_MOVE_TO, moveText, sizeof(moveText), MF_BYCOMMAND);
+        if (copyText[0] && moveText[0]) {
+            ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            ::AppendMenuA(menu, MF_STRING, ID_FILE_MOVE_TO, moveText);
+            ::AppendMenuA(menu, MF_STRING, ID_FILE_COPY_TO, copyText);
+        }
+    }
+    const UINT chosen = ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0, Handle(), nullptr);
+    ::DestroyMenu(menu);
+    if (chosen == ID_FILE_MOVE_TO || chosen == ID_FILE_COPY_TO) {
+        CopyOrMoveItem(item, chosen == ID_FILE_MOVE_TO);
+    } else if (chosen >= kFirstShellCommand && chosen <= kLastShellCommand) {
+        char verb[64] = "";
+        shellMenu->GetCommandString(chosen - kFirstShellCommand, GCS_VERBA, nullptr, verb, sizeof(verb));
+        if (lstrcmpiA(verb, "rename") == 0) {
+            TreeView_EditLabel(m_desktopTree, item);
+            return true;
+        }
+        shell::InvokeMenuCommand(shellMenu.Get(), FrameWindow(), chosen - kFirstShellCommand);
+        if (lstrcmpiA(verb, "delete") == 0 || lstrcmpiA(verb, "cut") == 0) {
+            RedrawSoon();
+            if (lstrcmpiA(verb, "delete") == 0)
+                if (HTREEITEM parentItem = m_desktopTree.Parent(item)) m_desktopTree.RefreshItem(parentItem);
+        }
+    }
+    return true;
+}

@@ -1,0 +1,316 @@
+#include "ui/explorer/DesktopTree.h"
+
+// Framework
+#include "ui/framework/ComPtr.h"
+
+// Folders
+#include "ui/folders/FolderMessages.h"
+#include "ui/folders/NameSpaceNode.h"
+#include "ui/folders/Shell.h"
+
+// Standard library
+#include <cctype>
+#include <utility>
+#include <vector>
+
+// Windows
+#include <shellapi.h>
+#include <shlobj.h>
+
+namespace {
+
+bool SameText(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && ::lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+// A parsing name that is a file-system path ("C:\..." or "\\server\...").
+std::string FileSystemPath(const std::string& parsingName)
+{
+    const bool drivePath = parsingName.size() >= 2 && parsingName[1] == ':' &&
+                           std::isalpha(static_cast<unsigned char>(parsingName[0]));
+    const bool uncPath = parsingName.size() >= 2 && parsingName[0] == '\\' && parsingName[1] == '\\';
+    return drivePath || uncPath ? parsingName : std::string();
+}
+
+bool IsSpecialFolder(LPCITEMIDLIST absolute, int csidl)
+{
+    ui::Pidl special;
+    if (FAILED(::SHGetSpecialFolderLocation(nullptr, csidl, special.Out())) || !special) return false;
+    ui::ComPtr<IShellFolder> desktop = shell::Desktop();
+    return desktop && HRESULT_CODE(desktop->CompareIDs(0, special.Get(), absolute)) == 0;
+}
+
+ShellTreeItem* MakeItem(NameSpaceNode& node)
+{
+    auto* item = new ShellTreeItem;
+    item->name = node.name;
+    item->path = FileSystemPath(node.parsingPath);
+    item->icon = node.iconIndex;
+    item->openIcon = node.iconIndex;
+    item->absoluteId = std::move(node.absoluteId);
+    return item;
+}
+
+// "C:\a\b\" and "C:\a\b" name one folder; a drive root keeps its backslash.
+std::string WithoutTrailingSlash(std::string path)
+{
+    while (path.size() > 3 && path.back() == '\\') path.pop_back();
+    return path;
+}
+
+}  // namespace
+
+bool CDesktopTree::Create(HWND page, bool dialogMode)
+{
+    if (!CExplorerTree::Create(page, dialogMode)) return false;
+    // The system's small icons, which the shell's icon indexes refer to.
+    SHFILEINFOA info = {};
+    const auto images = reinterpret_cast<HIMAGELIST>(
+        ::SHGetFileInfoA("C:\\", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    TreeView_SetImageList(Handle(), images, TVSIL_NORMAL);
+    Fill();
+    return true;
+}
+
+void CDesktopTree::Fill()
+{
+    TreeView_DeleteAllItems(Handle());
+    m_drives = m_network = m_internet = nullptr;
+    NameSpaceNode desktop = DesktopNode();
+    HTREEITEM root = Insert(TVI_ROOT, MakeItem(desktop));
+    if (!root) return;
+    ListChildren(root);
+    Expand(root, TVE_EXPAND);
+    for (HTREEITEM child = FirstChild(root); child; child = NextSibling(child)) {
+        LPCITEMIDLIST id = NodeOf(child)->absoluteId.Get();
+        if (IsSpecialFolder(id, CSIDL_DRIVES))
+            m_drives = child;
+        else if (IsSpecialFolder(id, CSIDL_NETWORK))
+            m_network = child;
+        else if (IsSpecialFolder(id, CSIDL_INTERNET))
+            m_internet = child;
+    }
+    if (m_drives) {
+        Expand(m_drives, TVE_EXPAND);
+        FindCdRoms();
+    }
+    Select(root);
+}
+
+void CDesktopTree::FindCdRoms()
+{
+    m_cdRoms.clear();
+    for (HTREEITEM drive = FirstChild(m_drives); drive; drive = NextSibling(drive)) {
+        const std::string& path = NodeOf(drive)->path;
+        if (path.size() >= 2 && path[1] == ':' && shell::DriveTypeOf(path) == DRIVE_CDROM)
+            m_cdRoms += static_cast<char>(std::toupper(static_cast<unsigned char>(path[0])));
+    }
+}
+
+HTREEITEM CDesktopTree::Insert(HTREEITEM parent, ShellTreeItem* node)
+{
+    TVINSERTSTRUCTA insert = {};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN;
+    insert.item.pszText = const_cast<char*>(node->name.c_str());
+    insert.item.iImage = node->icon;
+    insert.item.iSelectedImage = node->openIcon;
+    // Whether it has folders is known when it is first expanded.
+    insert.item.cChildren = 1;
+    insert.item.lParam = reinterpret_cast<LPARAM>(node);
+    HTREEITEM item = TreeView_InsertItem(Handle(), &insert);
+    if (item)
+        node->handle = item;
+    else
+        delete node;
+    return item;
+}
+
+void CDesktopTree::ListChildren(HTREEITEM item)
+{
+    ShellTreeItem* node = NodeOf(item);
+    if (!node) return;
+    node->listed = true;
+    NameSpaceNode parent;
+    parent.absoluteId = ui::Pidl(ui::PidlClone(node->absoluteId.Get()));
+    HCURSOR old = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+    std::vector<NameSpaceNode> children = ChildNodes(parent, ::GetParent(Handle()));
+    for (NameSpaceNode& child : children) Insert(item, MakeItem(child));
+    ::SetCursor(old);
+    Watch(*node);
+    if (children.empty()) {
+        TVITEMA data = {};
+        data.mask = TVIF_CHILDREN | TVIF_HANDLE;
+        data.hItem = item;
+        data.cChildren = 0;
+        TreeView_SetItem(Handle(), &data);
+    }
+}
+
+void CDesktopTree::OnExpanding(HTREEITEM item)
+{
+    ShellTreeItem* node = NodeOf(item);
+    if (node && !node->listed) ListChildren(item);
+}
+
+void CDesktopTree::Watch(ShellTreeItem& node)
+{
+    if (node.watcher || node.path.empty()) return;
+    // Removable and CD-ROM drives are refreshed when opened; a watch would keep them spinning.
+    const UINT type = shell::DriveTypeOf(node.path);
+    if (type == DRIVE_REMOVABLE || type == DRIVE_CDROM) return;
+    WatchOptions options;
+    options.treeNode = reinterpret_cast<WPARAM>(&node);
+    node.watcher = FolderWatcher::Start(WatchKind::Tree, Handle(), node.path, options);
+    if (node.watcher) m_watched.insert(&node);
+}
+
+void CDesktopTree::OnNodeChanged(ShellTreeItem* node)
+{
+    if (!m_watched.count(node) || node == m_refreshingNode || !node->listed) return;
+    m_refreshingNode = node;
+    HCURSOR old = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+    RefreshItem(node->handle);
+    ::SetCursor(old);
+    m_refreshingNode = nullptr;
+}
+
+LRESULT CDesktopTree::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == UWM_TREENODECHANGED) {
+        OnNodeChanged(reinterpret_cast<ShellTreeItem*>(wParam));
+        return 0;
+    }
+    return CExplorerTree::WindowProc(message, wParam, lParam);
+}
+
+void CDesktopTree::OnDeleteItem(HTREEITEM item, LPARAM data)
+{
+    m_watched.erase(Node(data));
+    if (item == m_drives) m_drives = nullptr;
+    if (item == m_network) m_network = nullptr;
+    if (item == m_internet) m_internet = nullptr;
+    delete Node(data);
+}
+
+HTREEITEM CDesktopTree::FindIn(HTREEITEM first, const std::string& path) const
+{
+    for (HTREEITEM item = first; item; item = NextSibling(item)) {
+        const ShellTreeItem* node = NodeOf(item);
+        if (node && SameText(WithoutTrailingSlash(node->path), path)) return item;
+        if (node && node->listed)
+            if (HTREEITEM found = FindIn(FirstChild(item), path)) return found;
+    }
+    return nullptr;
+}
+
+HTREEITEM CDesktopTree::FindPath(const std::string& path) const
+{
+    return path.empty() ? nullptr : FindIn(Root(), WithoutTrailingSlash(path));
+}
+
+HTREEITEM CDesktopTree::FindOrListPath(const std::string& path)
+{
+    const std::string wanted = WithoutTrailingSlash(path);
+    if (HTREEITEM known = FindPath(wanted)) return known;
+    // Down from the deepest listed ancestor, one folder at a time.
+    std::string prefix = wanted;
+    HTREEITEM from = nullptr;
+    while (!from) {
+        const std::size_t slash = prefix.find_last_of('\\');
+        if (slash == std::string::npos || slash < 2) return nullptr;
+        prefix = WithoutTrailingSlash(prefix.substr(0, slash + 1));
+        from = FindPath(prefix);
+    }
+    while (from) {
+        ShellTreeItem* node = NodeOf(from);
+        if (!node->listed) ListChildren(from);
+        HTREEITEM next = nullptr;
+        for (HTREEITEM child = FirstChild(from); child && !next; child = NextSibling(child)) {
+            const std::string childPath = WithoutTrailingSlash(NodeOf(child)->path);
+            if (SameText(childPath, wanted)) return child;
+            const std::string below = childPath.back() == '\\' ? childPath : childPath + "\\";
+            if (!childPath.empty() && wanted.size() > below.size() && SameText(wanted.substr(0, below.size()), below))
+                next = child;
+        }
+        from = next;
+    }
+    return nullptr;
+}
+
+bool CDesktopTree::SelectPath(const std::string& path)
+{
+    HTREEITEM item = FindOrListPath(path);
+    if (!item) return false;
+    TreeView_EnsureVisible(Handle(), item);
+    m_quiet = true;
+    Select(item);
+    m_quiet = false;
+    return true;
+}
+
+HTREEITEM CDesktopTree::FindDesktopChild(const std::string& name) const
+{
+    for (HTREEITEM child = FirstChild(Root()); child; child = NextSibling(child))
+        if (SameText(NodeOf(child)->name, name)) return child;
+    return nullptr;
+}
+
+void CDesktopTree::RefreshItem(HTREEITEM item)
+{
+    ShellTreeItem* node = NodeOf(item);
+    if (!node) return;
+    const bool expanded = IsExpanded(item);
+    // An expanded folder that held no folders shows no expansion: its listing tells.
+    const bool wasListed = node->listed;
+    HTREEITEM selected = Selected();
+    bool selectionInside = false;
+    for (HTREEITEM up = selected ? Parent(selected) : nullptr; up; up = Parent(up))
+        if (up == item) selectionInside = true;
+    m_quiet = true;
+    if (selectionInside) Select(item);
+    DeleteChildren(item);
+    node->listed = false;
+    // Listing again keeps the watcher that asked for it.
+    node->icon = node->openIcon = shell::IconOfPidl(node->absoluteId.Get());
+    TVITEMA data = {};
+    data.mask = TVIF_CHILDREN | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_HANDLE;
+    data.hItem = item;
+    data.cChildren = 1;
+    data.iImage = node->icon;
+    data.iSelectedImage = node->openIcon;
+    TreeView_SetItem(Handle(), &data);
+    if (wasListed) ListChildren(item);
+    if (expanded || wasListed) TreeView_Expand(Handle(), item, TVE_EXPAND);
+    if (item == m_drives) FindCdRoms();
+    m_quiet = false;
+}
+
+void CDesktopTree::MarkOpenIn(HTREEITEM first, const std::vector<std::string>& paths)
+{
+    for (HTREEITEM item = first; item; item = NextSibling(item)) {
+        ShellTreeItem* node = NodeOf(item);
+        if (!node) continue;
+        const std::string path = WithoutTrailingSlash(node->path);
+        bool open = false;
+        for (const std::string& shown : paths)
+            if (!path.empty() && SameText(WithoutTrailingSlash(shown), path)) open = true;
+        if (open != node->open) {
+            node->open = open;
+            TreeView_SetItemState(Handle(), item, open ? TVIS_BOLD : 0, TVIS_BOLD);
+        }
+        if (node->listed) MarkOpenIn(FirstChild(item), paths);
+    }
+}
+
+void CDesktopTree::SetOpenFolders(const std::vector<std::string>& paths) { MarkOpenIn(Root(), paths); }
+
+bool CDesktopTree::IsFtpItem(HTREEITEM item) const
+{
+    HTREEITEM root = Root();
+    for (HTREEITEM up = item; up && up != root; up = Parent(up))
+        if (Parent(up) == root) return NodeOf(up)->name.find("WS_FTP") != std::string::npos;
+    return false;
+}

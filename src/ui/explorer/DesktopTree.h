@@ -1,0 +1,101 @@
+#pragma once
+// CDesktopTree: the shell's name space as a folder tree, the program's one
+// folder tree. The desktop is its root; My Computer is expanded at once; an
+// item's folders are listed when it is first expanded. Each item carries a
+// ShellTreeItem, freed with the item.
+
+// Framework
+#include "ui/framework/Pidl.h"
+
+// Folders
+#include "ui/folders/FolderWatcher.h"
+
+// Explorer
+#include "ui/explorer/ExplorerTree.h"
+
+// Standard library
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+// Windows
+#include <windows.h>
+#include <commctrl.h>
+
+// What the tree keeps per item.
+struct ShellTreeItem {
+    ui::Pidl absoluteId;
+    std::string name;  // as the shell shows it in its folder
+    std::string path;  // the file-system path; empty for a virtual folder
+    int icon = -1;
+    int openIcon = -1;
+    HTREEITEM handle = nullptr;
+    bool listed = false;  // its folders have been listed
+    bool open = false;    // a document window shows it
+    // Reports folders added or removed in it while it is listed.
+    std::unique_ptr<FolderWatcher> watcher;
+};
+
+class CDesktopTree : public CExplorerTree {
+public:
+    CDesktopTree() = default;
+
+    // Makes the tree and fills it from the desktop.
+    bool Create(HWND page, bool dialogMode);
+    void Fill();
+
+    static ShellTreeItem* Node(LPARAM data) { return reinterpret_cast<ShellTreeItem*>(data); }
+    ShellTreeItem* NodeOf(HTREEITEM item) const { return Node(ItemData(item)); }
+    // The selected item's record, or null.
+    ShellTreeItem* SelectedNode() const { return NodeOf(Selected()); }
+    HTREEITEM DrivesItem() const { return m_drives; }
+    HTREEITEM NetworkItem() const { return m_network; }
+    HTREEITEM InternetItem() const { return m_internet; }
+    // The drive letters of the CD-ROM drives, upper case.
+    const std::string& CdRomLetters() const { return m_cdRoms; }
+
+    // The listed item whose file-system path is the path (case ignored), or null.
+    HTREEITEM FindPath(const std::string& path) const;
+    // The item of the path, listing the folders on the way down from its
+    // drive; null when the path is not below a listed drive.
+    HTREEITEM FindOrListPath(const std::string& path);
+    // Selects the path's item (listing the way to it); false when the tree
+    // cannot reach it. Selecting this way opens nothing.
+    bool SelectPath(const std::string& path);
+    // The desktop item whose display name is the name, or null.
+    HTREEITEM FindDesktopChild(const std::string& name) const;
+    // Lists the item's folders again (after a change below it); an expanded
+    // item stays expanded, a selection inside it goes to the item.
+    void RefreshItem(HTREEITEM item);
+    // Marks the listed items of these folders open (drawn bold), and no others.
+    void SetOpenFolders(const std::vector<std::string>& paths);
+
+    // Whether the item lies below an FTP name-space folder of the desktop.
+    bool IsFtpItem(HTREEITEM item) const;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnExpanding(HTREEITEM item) override;
+    void OnDeleteItem(HTREEITEM item, LPARAM data) override;
+
+private:
+    HTREEITEM Insert(HTREEITEM parent, ShellTreeItem* node);
+    void ListChildren(HTREEITEM item);
+    void FindCdRoms();
+    HTREEITEM FindIn(HTREEITEM first, const std::string& path) const;
+    void MarkOpenIn(HTREEITEM first, const std::vector<std::string>& paths);
+    void Watch(ShellTreeItem& node);
+    // A watcher saw folders come or go below the node.
+    void OnNodeChanged(ShellTreeItem* node);
+
+    // The nodes whose watchers may still post: a report for any other is stale.
+    std::set<ShellTreeItem*> m_watched;
+    // The node being listed again after its watcher reported.
+    ShellTreeItem* m_refreshingNode = nullptr;
+
+    HTREEITEM m_drives = nullptr;
+    HTREEITEM m_network = nullptr;
+    HTREEITEM m_internet = nullptr;
+    std::string m_cdRoms;
+};

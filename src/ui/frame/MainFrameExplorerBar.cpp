@@ -1,0 +1,340 @@
+// The frame's side of the explorer bar and the bookmarks: showing, docking
+// and floating the bar, its tabs, and the bookmark commands and menus.
+
+#include "ui/frame/MainFrame.h"
+
+// Core
+#include "core/app/Settings.h"
+#include "core/app/SettingsStore.h"
+#include "core/frame/BookMarks.h"
+
+// Framework
+#include "ui/framework/MessageBox.h"
+
+// Explorer
+#include "ui/explorer/BookMarksDlg.h"
+#include "ui/explorer/OpenFolderDlg.h"
+
+// Application
+#include "ui/app/TrailmarkApp.h"
+#include "ui/frame/BasicWindow.h"
+#include "ui/frame/WindowList.h"
+
+// Resources
+#include "res/resource.h"
+
+// Standard library
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+bool InRange(UINT id, UINT first, UINT last) { return id >= first && id <= last; }
+
+std::string FormatItem(UINT formatId, const std::string& text, int number)
+{
+    char item[MAX_PATH + 32] = "";
+    std::snprintf(item, sizeof(item), ui::LoadString(formatId).c_str(), text.c_str(), number);
+    return item;
+}
+
+bool FullPathTitles()
+{
+    return CTrailmarkApp::Instance()->Settings().GetSetting(Setting::FullPathInTitle) != 0;
+}
+
+bool ActiveWindowTakesBookmarks()
+{
+    CBasicWindow* active = CWindowList::Instance().Active();
+    return active && CanBookmarkKind(active->Kind());
+}
+
+}  // namespace
+
+bool CMainFrame::CreateExplorerBar()
+{
+    if (!m_explorerBar.Create(*this)) return false;
+    m_explorerBar.Show(true);
+    m_explorerBar.LoadState();
+    return true;
+}
+
+void CMainFrame::ShowExplorerBar(bool show)
+{
+    m_explorerBar.Show(show);
+    if (show && m_explorerBar.CurrentTab() == ExplorerTab::Desktop) m_explorerBar.DesktopPage().OnShown();
+}
+
+UINT CMainFrame::ChooseFromMenu(HMENU menu)
+{
+    POINT point;
+    ::GetCursorPos(&point);
+    return ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0, Handle(), nullptr);
+}
+
+void CMainFrame::CreateBookmark(int number)
+{
+    CBasicWindow* active = CWindowList::Instance().Active();
+    CBookMarkList* list = BookmarkList();
+    if (!active || !list || !CanBookmarkKind(active->Kind())) return;
+    CBookMark* mark = list->Add(std::make_unique<CBookMark>(active->Path(), active, active->Kind(), number));
+    if (mark) m_explorerBar.BookmarksPage().AddItem(*mark);
+}
+
+void CMainFrame::RestoreBookmark(int number)
+{
+    CBookMarkList* list = BookmarkList();
+    CBookMark* mark = list ? list->FindByNumber(number) : nullptr;
+    const bool explorerMode = CTrailmarkApp::Instance()->Settings().GetSetting(Setting::ExplorerMode) != 0;
+    switch (RestoreStepFor(mark, explorerMode)) {
+    case RestoreStep::ActivateWindow:
+        CWindowList::Instance().ActivateWindow(static_cast<CBasicWindow*>(mark->Window()));
+        break;
+    case RestoreStep::OpenWindow: {
+        const std::string path = mark->Path();
+        const WindowKind kind = mark->Kind();
+        CBasicWindow* window = CWindowList::Instance().OpenWindow(path, kind, nullptr, 0);
+        // The window may have replaced the bookmark's list while it opened.
+        if (CBookMark* still = list->FindByNumber(number)) still->SetWindow(window);
+        break;
+    }
+    case RestoreStep::Nothing:
+        break;
+    }
+}
+
+void CMainFrame::ShowBookmarksList()
+{
+    CBookMarksDlg dialog;
+    dialog.DoModal(Handle());
+    ::SetFocus(Handle());
+}
+
+void CMainFrame::FillBookmarkMenus(HMENU menu)
+{
+    CBookMarkList* list = BookmarkList();
+    // The first time the Edit menu opens, its two bookmark items become popups.
+    for (UINT id : {static_cast<UINT>(ID_EDIT_CREATE_BOOKMARK), static_cast<UINT>(ID_EDIT_RESTORE_BOOKMARK)}) {
+        char text[64] = "";
+        if (!::GetMenuStringA(menu, id, text, sizeof(text), MF_BYCOMMAND)) continue;
+        HMENU popup = ::CreatePopupMenu();
+        ::ModifyMenuA(menu, id, MF_BYCOMMAND | MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), text);
+        (id == ID_EDIT_CREATE_BOOKMARK ? m_createBookmarkMenu : m_restoreBookmarkMenu) = popup;
+    }
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        HMENU sub = ::GetSubMenu(menu, i);
+        if (sub == m_createBookmarkMenu)
+            ::EnableMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | (ActiveWindowTakesBookmarks() ? MF_ENABLED : MF_GRAYED));
+        if (sub == m_restoreBookmarkMenu)
+            ::EnableMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | (list && list->Count() ? MF_ENABLED : MF_GRAYED));
+    }
+    if (menu == m_createBookmarkMenu) {
+        while (::GetMenuItemCount(menu) > 0) ::DeleteMenu(menu, 0, MF_BYPOSITION);
+        const std::string word = ui::LoadString(IDS_BOOKMARK);
+        for (int n = 0; n < kBookmarkCount; ++n)
+            ::AppendMenuA(menu, MF_STRING, ID_BOOKMARK_CREATE_FIRST + static_cast<UINT>(n),
+                          FormatItem(IDS_CREATE_BOOKMARK_FORMAT, word, n + 1).c_str());
+    }
+    if (menu == m_restoreBookmarkMenu && list) {
+        while (::GetMenuItemCount(menu) > 0) ::DeleteMenu(menu, 0, MF_BYPOSITION);
+        for (CBookMark* mark : list->InNumberOrder())
+            ::AppendMenuA(menu, MF_STRING, ID_BOOKMARK_RESTORE_FIRST + static_cast<UINT>(mark->Number()),
+                          FormatItem(IDS_RESTORE_BOOKMARK_FORMAT, mark->DisplayText(FullPathTitles()), mark->Number() + 1)
+                              .c_str());
+    }
+}
+
+bool CMainFrame::OnExplorerBarCommand(UINT id)
+{
+    CBookMarkList* list = BookmarkList();
+    if (InRange(id, ID_BOOKMARK_CREATE_FIRST, ID_BOOKMARK_CREATE_LAST)) {
+        CreateBookmark(static_cast<int>(id - ID_BOOKMARK_CREATE_FIRST));
+        return true;
+    }
+    if (InRange(id, ID_BOOKMARK_RESTORE_FIRST, ID_BOOKMARK_RESTORE_LAST)) {
+        RestoreBookmark(static_cast<int>(id - ID_BOOKMARK_RESTORE_FIRST));
+        return true;
+    }
+    switch (id) {
+    case ID_VIEW_EXPLORER:
+    case ID_VIEW_EXPLORER_BAR:
+        ShowExplorerBar(!m_explorerBar.IsVisible());
+        return true;
+    case ID_VIEW_PERSONAL_TAB:
+        m_explorerBar.ToggleTab(ExplorerTab::Personal);
+        return true;
+    case ID_VIEW_BOOKMARKS_TAB:
+        m_explorerBar.ToggleTab(ExplorerTab::Bookmarks);
+        return true;
+    case ID_VIEW_FAVORITES_TAB:
+        m_explorerBar.ToggleTab(ExplorerTab::Favorites);
+        return true;
+    case ID_EXPLORER_ALIGN_LEFT:
+        m_explorerBar.DockLeft();
+        return true;
+    case ID_EXPLORER_ALIGN_RIGHT:
+        m_explorerBar.DockRight();
+        return true;
+    case ID_EXPLORER_FLOAT:
+        m_explorerBar.FloatBar();
+        return true;
+    case ID_EXPLORER_TABS_AT_TOP: {
+        CSettingsStore& settings = CTrailmarkApp::Instance()->Settings();
+        settings.SetSetting(Setting::TabsAtBottom, settings.GetSetting(Setting::TabsAtBottom) ? 0 : 1);
+        m_explorerBar.PlaceTabs();
+        return true;
+    }
+    case ID_FILE_OPEN: {
+        const std::string path = ChooseFolder(Handle(), ui::LoadString(IDS_OPEN_FOLDER_TITLE));
+        if (!path.empty()) CWindowList::Instance().OpenWindow(path, WindowKind::Folder, nullptr, 0);
+        return true;
+    }
+    case ID_BOOKMARK_CREATE: {
+        if (!list || !ActiveWindowTakesBookmarks()) return true;
+        int number = list->FirstFreeNumber();
+        if (number == kNoBookmark) {
+            // All nine are used: the user picks the one to replace.
+            HMENU menu = ::CreatePopupMenu();
+            const std::string word = ui::LoadString(IDS_BOOKMARK);
+            for (int n = 0; n < kBookmarkCount; ++n)
+                ::AppendMenuA(menu, MF_STRING, ID_BOOKMARK_CREATE_FIRST + static_cast<UINT>(n),
+                              FormatItem(IDS_CREATE_BOOKMARK_FORMAT, word, n + 1).c_str());
+            const UINT chosen = ChooseFromMenu(menu);
+            ::DestroyMenu(menu);
+            if (!chosen) return true;
+            number = static_cast<int>(chosen - ID_BOOKMARK_CREATE_FIRST);
+        }
+        CreateBookmark(number);
+        return true;
+    }
+    case ID_BOOKMARK_RESTORE: {
+        if (!list || list->Count() == 0) return true;
+        if (list->Count() == 1) {
+            RestoreBookmark(list->MarkAt(0)->Number());
+            return true;
+        }
+        HMENU menu = ::CreatePopupMenu();
+        for (CBookMark* mark : list->InNumberOrder())
+            ::AppendMenuA(menu, MF_STRING, ID_BOOKMARK_RESTORE_FIRST + static_cast<UINT>(mark->Number()),
+                          mark->DisplayText(FullPathTitles()).c_str());
+        const UINT chosen = ChooseFromMenu(menu);
+        ::DestroyMenu(menu);
+        if (chosen) RestoreBookmark(static_cast<int>(chosen - ID_BOOKMARK_RESTORE_FIRST));
+        return true;
+    }
+    case ID_EDIT_BOOKMARKS_LIST:
+        if (list && list->Count() > 0) ShowBookmarksList();
+        return true;
+    case ID_GO_SYNCHRONIZE:
+        SyncFolderTree();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::OnUpdateExplorerBarCommand(UINT id, ui::CommandState& state)
+{
+    CBookMarkList* list = BookmarkList();
+    const bool haveBookmarks = list && list->Count() > 0;
+    if (InRange(id, ID_BOOKMARK_CREATE_FIRST, ID_BOOKMARK_CREATE_LAST)) {
+        state.enabled = ActiveWindowTakesBookmarks();
+        return true;
+    }
+    if (InRange(id, ID_BOOKMARK_RESTORE_FIRST, ID_BOOKMARK_RESTORE_LAST)) {
+        state.enabled = list && list->FindByNumber(static_cast<int>(id - ID_BOOKMARK_RESTORE_FIRST));
+        return true;
+    }
+    switch (id) {
+    case ID_VIEW_EXPLORER:
+    case ID_VIEW_EXPLORER_BAR:
+        state.checked = m_explorerBar.IsVisible();
+        return true;
+    case ID_VIEW_PERSONAL_TAB:
+        state.checked = m_explorerBar.IsTabShown(ExplorerTab::Personal);
+        return true;
+    case ID_VIEW_BOOKMARKS_TAB:
+        state.checked = m_explorerBar.IsTabShown(ExplorerTab::Bookmarks);
+        return true;
+    case ID_VIEW_FAVORITES_TAB:
+        state.checked = m_explorerBar.IsTabShown(ExplorerTab::Favorites);
+        return true;
+    case ID_EXPLORER_ALIGN_LEFT:
+    case ID_EXPLORER_ALIGN_RIGHT:
+        state.radio = true;
+        state.checked = !m_explorerBar.IsFloating() &&
+                        (m_explorerBar.Side() == ui::DockSide::Left) == (id == ID_EXPLORER_ALIGN_LEFT);
+        return true;
+    case ID_EXPLORER_FLOAT:
+        state.enabled = !m_explorerBar.IsFloating();
+        return true;
+    case ID_EXPLORER_TABS_AT_TOP:
+        state.checked = CTrailmarkApp::Instance()->Settings().GetSetting(Setting::TabsAtBottom) == 0;
+        return true;
+    case ID_FILE_OPEN:
+        return true;
+    case ID_BOOKMARK_CREATE:
+        state.enabled = ActiveWindowTakesBookmarks();
+        return true;
+    case ID_BOOKMARK_RESTORE:
+    case ID_EDIT_BOOKMARKS_LIST:
+        state.enabled = haveBookmarks;
+        return true;
+    case ID_GO_SYNCHRONIZE: {
+        CBasicWindow* active = CWindowList::Instance().Active();
+        state.enabled = active && active->Kind() == WindowKind::Folder;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::MarkOpenFolders()
+{
+    CDesktopTree* tree = FolderTree();
+    if (!tree || m_closing) return;
+    std::vector<std::string> paths;
+    for (CBasicWindow* window : CWindowList::Instance().Windows())
+        if (window->Kind() == WindowKind::Folder) paths.push_back(window->Path());
+    tree->SetOpenFolders(paths);
+}
+
+void CMainFrame::SyncFolderTree()
+{
+    CBasicWindow* active = CWindowList::Instance().Active();
+    CDesktopTree* tree = FolderTree();
+    if (active && tree && active->Kind() == WindowKind::Folder) tree->SelectPath(active->Path());
+}
+
+void CMainFrame::OnDocumentOpened(CBasicWindow* window)
+{
+    if (CBookMarkList* list = BookmarkList()) list->AttachWindow(window->Path(), window->Kind(), window);
+    MarkOpenFolders();
+    CDesktopTree* tree = FolderTree();
+    if (tree && window->Kind() == WindowKind::Folder) tree->SelectPath(window->Path());
+}
+
+void CMainFrame::OnDocumentClosed(CBasicWindow* window)
+{
+    if (CBookMarkList* list = BookmarkList()) list->DetachWindow(window);
+    MarkOpenFolders();
+    // The last window gone, the keys go to the folder tree.
+    if (!m_closing && CWindowList::Instance().Windows().empty() && m_explorerBar.IsVisible())
+        ::SetFocus(m_explorerBar.Page(m_explorerBar.CurrentTab()).Tree());
+}
+
+void CMainFrame::OnDocumentNavigated(CBasicWindow* window)
+{
+    MarkOpenFolders();
+    CDesktopTree* tree = FolderTree();
+    if (tree && window->Kind() == WindowKind::Folder) tree->SelectPath(window->Path());
+}
+
+void CMainFrame::OnDocumentRenamed(CBasicWindow* window, const std::string& oldPath)
+{
+    CBookMarkList* list = BookmarkList();
+    if (CBookMark* mark = list ? list->Rename(oldPath, window->Path()) : nullptr)
+        m_explorerBar.BookmarksPage().SetItemText(mark->Number(), mark->DisplayText(FullPathTitles()));
+    MarkOpenFolders();
+}

@@ -1,0 +1,366 @@
+// The explorer bar: its tabs, docking and floating, the folder tree, the Open
+// Folder dialog and the bookmarks, driven through the program's commands.
+
+// Core
+#include "core/frame/BookMarks.h"
+
+// Explorer
+#include "ui/explorer/ExplorerBar.h"
+#include "ui/explorer/OpenFolderDlg.h"
+#include "ui/explorer/TreeMessages.h"
+
+// Tests
+#include "ui/FolderTestSupport.h"
+#include "ui/UserDialogDriver.h"
+
+namespace {
+
+using namespace uitest;
+
+class ExplorerBarTest : public FolderTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(FolderTest::SetUp());
+        // Bookmark texts and titles without the temporary folder's path.
+        Settings().SetSetting(Setting::FullPathInTitle, 0);
+    }
+    CExplorerBar& Bar() { return Frame().ExplorerBarWindow(); }
+    CDesktopTree& Tree() { return Bar().FolderTree(); }
+    std::vector<std::string> TabTexts()
+    {
+        std::vector<std::string> texts;
+        for (int i = 0; i < TabCtrl_GetItemCount(Bar().Tabs()); ++i) texts.push_back(TabText(Bar().Tabs(), i));
+        return texts;
+    }
+    // The bar's rectangle in the frame's client coordinates.
+    RECT BarRect()
+    {
+        RECT rect;
+        ::GetWindowRect(Bar(), &rect);
+        ::MapWindowPoints(nullptr, Frame().Handle(), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+    CDesktopTree* DialogTree(HWND dialog)
+    {
+        return dynamic_cast<CDesktopTree*>(ui::Window::FromHandle(FindControl(dialog, kExplorerTreeId)));
+    }
+    void Key(HWND window, UINT key)
+    {
+        ::SendMessageA(window, WM_KEYDOWN, key, 0);
+        ::SendMessageA(window, WM_KEYUP, key, 0);
+    }
+};
+
+TEST_F(ExplorerBarTest, TheOpenFolderDialogReturnsTheChosenFolder)
+{
+    m_folder.Dir("Inner");
+    Settings().SetSetting(Setting::TextInTabs, 1);
+    std::string title;
+    std::string tab;
+    DialogScript script;
+    script.Then(IDC_OPEN_FOLDER_TABS, [&](HWND dialog) {
+        title = WindowText(dialog);
+        tab = TabText(FindControl(dialog, IDC_OPEN_FOLDER_TABS), 0);
+        CDesktopTree* tree = DialogTree(dialog);
+        ASSERT_NE(tree, nullptr);
+        EXPECT_TRUE(tree->SelectPath(m_folder.Path("Inner")));
+        Click(dialog, IDOK);
+    });
+    EXPECT_EQ(ChooseFolder(Frame().Handle(), "Copy Inner to"), m_folder.Path("Inner"));
+    script.ExpectDone();
+    EXPECT_EQ(title, "Copy Inner to");
+    EXPECT_EQ(tab, "Desktop");
+}
+
+TEST_F(ExplorerBarTest, TheOpenFolderDialogOpensOnEnterAndGivesNothingWhenCancelled)
+{
+    Settings().SetSetting(Setting::TextInTabs, 0);
+    std::string tab = "unset";
+    DialogScript script;
+    script
+        .Then(IDC_OPEN_FOLDER_TABS, [&](HWND dialog) {
+            tab = TabText(FindControl(dialog, IDC_OPEN_FOLDER_TABS), 0);
+            CDesktopTree* tree = DialogTree(dialog);
+            ASSERT_NE(tree, nullptr);
+            ASSERT_TRUE(tree->SelectPath(m_folder.Path()));
+            Key(*tree, VK_RETURN);
+        })
+        .Then(IDC_OPEN_FOLDER_TABS, [&](HWND dialog) {
+            CDesktopTree* tree = DialogTree(dialog);
+            ASSERT_NE(tree, nullptr);
+            // A place without a folder on disk is no answer: OK leaves the dialog open.
+            tree->Select(tree->DrivesItem());
+            ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+            EXPECT_TRUE(::IsWindowVisible(dialog));
+            Click(dialog, IDCANCEL);
+        });
+    EXPECT_EQ(ChooseFolder(Frame().Handle(), "Open Folder"), m_folder.Path());
+    EXPECT_EQ(tab, "");
+    EXPECT_EQ(ChooseFolder(Frame().Handle(), "Open Folder"), "");
+    script.ExpectDone();
+}
+
+TEST_F(ExplorerBarTest, TheBarStartsDockedLeftWithMyComputerExpanded)
+{
+    EXPECT_EQ(Bar().DockState(), ExplorerDockState::Left);
+    EXPECT_EQ(BarRect().left, 0);
+    EXPECT_EQ(TabTexts().front(), "Desktop");
+    ASSERT_NE(Tree().DrivesItem(), nullptr);
+    EXPECT_TRUE(Tree().IsExpanded(Tree().DrivesItem()));
+    // The drives are listed below My Computer, C: among them.
+    EXPECT_NE(Tree().FindPath("C:\\"), nullptr);
+    EXPECT_TRUE(FolderTreeKnows("c:\\"));
+    EXPECT_FALSE(FolderTreeKnows(m_folder.Path()));
+}
+
+TEST_F(ExplorerBarTest, HidingThePersonalTabAndShowingItAgainPutsItBackAtPositionOne)
+{
+    for (auto [tab, command] : {std::pair{ExplorerTab::Favorites, ID_VIEW_FAVORITES_TAB},
+                                std::pair{ExplorerTab::Bookmarks, ID_VIEW_BOOKMARKS_TAB},
+                                std::pair{ExplorerTab::Personal, ID_VIEW_PERSONAL_TAB}})
+        if (!Bar().IsTabShown(tab)) Command(command);
+    EXPECT_EQ(TabTexts(), (std::vector<std::string>{"Desktop", "Personal", "Favorites", "Bookmarks"}));
+    Command(ID_VIEW_PERSONAL_TAB);
+    EXPECT_EQ(Settings().GetSetting(Setting::ShowPersonalTab), 0);
+    EXPECT_FALSE(QueryCommand(Frame().FirstCommandTarget(), ID_VIEW_PERSONAL_TAB).checked);
+    EXPECT_EQ(TabTexts(), (std::vector<std::string>{"Desktop", "Favorites", "Bookmarks"}));
+    Command(ID_VIEW_FAVORITES_TAB);
+    Command(ID_VIEW_PERSONAL_TAB);
+    EXPECT_EQ(TabTexts(), (std::vector<std::string>{"Desktop", "Personal", "Bookmarks"}));
+    Command(ID_VIEW_FAVORITES_TAB);
+    EXPECT_EQ(TabTexts(), (std::vector<std::string>{"Desktop", "Personal", "Favorites", "Bookmarks"}));
+    EXPECT_EQ(Settings().GetSetting(Setting::ShowPersonalTab), 1);
+    EXPECT_EQ(Settings().GetSetting(Setting::ShowFavoritesPage), 1);
+}
+
+TEST_F(ExplorerBarTest, DockRightFloatHideAndShowAgain)
+{
+    Command(ID_EXPLORER_ALIGN_RIGHT);
+    EXPECT_EQ(Bar().DockState(), ExplorerDockState::Right);
+    RECT client;
+    ::GetClientRect(Frame().Handle(), &client);
+    EXPECT_EQ(BarRect().right, client.right);
+    EXPECT_TRUE(QueryCommand(Frame().FirstCommandTarget(), ID_EXPLORER_ALIGN_RIGHT).checked);
+    EXPECT_FALSE(QueryCommand(Frame().FirstCommandTarget(), ID_EXPLORER_ALIGN_LEFT).checked);
+
+    ASSERT_TRUE(Enabled(ID_EXPLORER_FLOAT));
+    Command(ID_EXPLORER_FLOAT);
+    EXPECT_EQ(Bar().DockState(), ExplorerDockState::Floating);
+    EXPECT_FALSE(Enabled(ID_EXPLORER_FLOAT));
+    HWND small = Bar().FloatFrame();
+    ASSERT_NE(small, nullptr);
+    EXPECT_EQ(::GetParent(Bar()), small);
+    // The small frame's system menu holds only "&Hide", which hides the bar.
+    HMENU system = ::GetSystemMenu(small, FALSE);
+    ASSERT_EQ(::GetMenuItemCount(system), 1);
+    char text[32] = "";
+    ::GetMenuStringA(system, 0, text, sizeof(text), MF_BYPOSITION);
+    EXPECT_STREQ(text, "&Hide");
+    ::SendMessageA(small, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(Bar().DockState(), ExplorerDockState::Hidden);
+    EXPECT_FALSE(QueryCommand(Frame().FirstCommandTarget(), ID_VIEW_EXPLORER_BAR).checked);
+
+    Command(ID_VIEW_EXPLORER);
+    EXPECT_EQ(Bar().DockState(), ExplorerDockState::Floating);
+    Command(ID_EXPLORER_ALIGN_LEFT);
+    EXPECT_EQ(Bar().DockState(), ExplorerDockState::Left);
+    EXPECT_EQ(::GetParent(Bar()), Frame().Handle());
+    EXPECT_EQ(BarRect().left, 0);
+}
+
+TEST_F(ExplorerBarTest, TheBarsPlaceAndWidthOutliveTheProgram)
+{
+    Bar().SetDockedSize(234);
+    Command(ID_EXPLORER_ALIGN_RIGHT);
+    Command(ID_EXPLORER_TABS_AT_TOP);
+    Restart();
+    EXPECT_EQ(Settings().GetSetting(Setting::ExplorerBarWidth), 234);
+    EXPECT_EQ(Bar().DockState(), ExplorerDockState::Right);
+    EXPECT_EQ(Bar().DockedSize(), 234);
+    EXPECT_NE(::GetWindowLongPtrA(Bar().Tabs(), GWL_STYLE) & TCS_BOTTOM, 0);
+    Command(ID_EXPLORER_ALIGN_LEFT);
+}
+
+TEST_F(ExplorerBarTest, AKeyboardWalkOpensOnlyTheItemOnWhichTheSelectionRests)
+{
+    for (const char* name : {"a", "b", "c"}) m_folder.Dir(name);
+    Settings().SetSetting(Setting::SingleClickBar, 1);
+    ASSERT_TRUE(Tree().SelectPath(m_folder.Path("a")));
+    ::SetFocus(Tree());
+    Key(Tree(), VK_DOWN);
+    PumpFor(400);
+    Key(Tree(), VK_DOWN);
+    PumpFor(400);
+    // Less than a second after the last key: nothing opened yet.
+    EXPECT_TRUE(CWindowList::Instance().Windows().empty());
+    ASSERT_TRUE(PumpUntil([] { return !CWindowList::Instance().Windows().empty(); }, 5000));
+    PumpFor(1200);
+    ASSERT_EQ(CWindowList::Instance().Windows().size(), 1u);
+    EXPECT_EQ(CWindowList::Instance().Windows().front()->Path(), m_folder.Path("c"));
+}
+
+TEST_F(ExplorerBarTest, AFolderCreatedInsideAnExpandedFolderAppearsInTheTree)
+{
+    HTREEITEM folder = Tree().FindOrListPath(m_folder.Path());
+    ASSERT_NE(folder, nullptr);
+    Tree().Expand(folder, TVE_EXPAND);
+    EXPECT_EQ(Tree().FindPath(m_folder.Path("New")), nullptr);
+    m_folder.Dir("New");
+    EXPECT_TRUE(PumpUntil([&] { return Tree().FindPath(m_folder.Path("New")) != nullptr; }, 15000));
+}
+
+TEST_F(ExplorerBarTest, CtrlThreeTwiceOnTwoWindowsLeavesOneBookmarkOnTheSecond)
+{
+    m_folder.Dir("one");
+    m_folder.Dir("two");
+    CExplorerWindow* first = Open(m_folder.Path("one"));
+    CExplorerWindow* second = Open(m_folder.Path("two"));
+    ASSERT_TRUE(first && second);
+    CWindowList::Instance().ActivateWindow(first);
+    ASSERT_TRUE(Enabled(ID_BOOKMARK_CREATE_FIRST + 2));
+    Command(ID_BOOKMARK_CREATE_FIRST + 2);
+    CWindowList::Instance().ActivateWindow(second);
+    Command(ID_BOOKMARK_CREATE_FIRST + 2);
+    CBookMarkList* list = BookmarkList();
+    ASSERT_EQ(list->Count(), 1);
+    EXPECT_EQ(list->FindByNumber(2)->Window(), second);
+    EXPECT_EQ(list->FindByNumber(2)->Path(), m_folder.Path("two"));
+    // The Bookmarks page shows the one bookmark with its number.
+    CBookmarksPage& page = Bar().BookmarksPage();
+    HTREEITEM item = page.ItemOf(2);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(page.Tree().ItemText(item), "3) two");
+    EXPECT_EQ(page.Tree().NextSibling(item), nullptr);
+}
+
+TEST_F(ExplorerBarTest, RestoringABookmarkWhoseWindowClosedOpensANewWindowOfItsKind)
+{
+    m_folder.Dir("kept");
+    CExplorerWindow* window = Open(m_folder.Path("kept"));
+    ASSERT_NE(window, nullptr);
+    Command(ID_BOOKMARK_CREATE_FIRST);
+    ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpUntil([] { return CWindowList::Instance().Windows().empty(); }));
+    CBookMark* mark = BookmarkList()->FindByNumber(0);
+    ASSERT_NE(mark, nullptr);
+    EXPECT_EQ(mark->Window(), nullptr);
+    EXPECT_TRUE(Enabled(ID_BOOKMARK_RESTORE_FIRST));
+    EXPECT_FALSE(Enabled(ID_BOOKMARK_RESTORE_FIRST + 1));
+    Command(ID_BOOKMARK_RESTORE_FIRST);
+    ASSERT_EQ(CWindowList::Instance().Windows().size(), 1u);
+    CBasicWindow* reopened = CWindowList::Instance().Windows().front();
+    EXPECT_EQ(reopened->Path(), m_folder.Path("kept"));
+    EXPECT_EQ(reopened->Kind(), WindowKind::Folder);
+    EXPECT_EQ(BookmarkList()->FindByNumber(0)->Window(), reopened);
+    // Restoring an open window's bookmark activates it and opens nothing new.
+    m_folder.Dir("other");
+    Open(m_folder.Path("other"));
+    Command(ID_BOOKMARK_RESTORE_FIRST);
+    EXPECT_EQ(CWindowList::Instance().Windows().size(), 2u);
+    EXPECT_EQ(CWindowList::Instance().Active(), reopened);
+}
+
+TEST_F(ExplorerBarTest, InExplorerModeARestoreNavigatesTheSingleWindow)
+{
+    m_folder.Dir("marked");
+    m_folder.Dir("elsewhere");
+    ASSERT_TRUE(Frame().ApplyWindowMode(1));
+    ASSERT_NE(Open(m_folder.Path("marked")), nullptr);
+    ASSERT_EQ(CWindowList::Instance().Windows().size(), 1u);
+    Command(ID_BOOKMARK_CREATE_FIRST + 4);
+    Open(m_folder.Path("elsewhere"));
+    CBasicWindow* single = CWindowList::Instance().Windows().front();
+    ASSERT_EQ(single->Path(), m_folder.Path("elsewhere"));
+    Command(ID_BOOKMARK_RESTORE_FIRST + 4);
+    ASSERT_EQ(CWindowList::Instance().Windows().size(), 1u);
+    EXPECT_EQ(CWindowList::Instance().Windows().front(), single);
+    EXPECT_EQ(single->Path(), m_folder.Path("marked"));
+}
+
+TEST_F(ExplorerBarTest, TheBookmarksPageDeletesAndClearsAndTheEditMenuListsThem)
+{
+    m_folder.Dir("x");
+    ASSERT_NE(Open(m_folder.Path("x")), nullptr);
+    Command(ID_BOOKMARK_CREATE_FIRST + 1);
+    Command(ID_BOOKMARK_CREATE);  // the first free number: 1
+    CBookmarksPage& page = Bar().BookmarksPage();
+    ASSERT_EQ(BookmarkList()->Count(), 2);
+    // The Edit menu's restore popup lists them by number.
+    HMENU edit = PopupHolding(::GetMenu(Frame().Handle()), ID_EDIT_RESTORE_BOOKMARK);
+    ASSERT_NE(edit, nullptr);
+    ::SendMessageA(Frame().Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(edit), 2);
+    HMENU restore = PopupHolding(::GetMenu(Frame().Handle()), ID_BOOKMARK_RESTORE_FIRST);
+    ASSERT_EQ(restore, nullptr);  // filled only when it opens
+    for (int i = 0; i < ::GetMenuItemCount(edit); ++i)
+        if (HMENU sub = ::GetSubMenu(edit, i))
+            ::SendMessageA(Frame().Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(sub), 0);
+    restore = PopupHolding(::GetMenu(Frame().Handle()), ID_BOOKMARK_RESTORE_FIRST);
+    ASSERT_NE(restore, nullptr);
+    ASSERT_EQ(::GetMenuItemCount(restore), 2);
+    EXPECT_EQ(::GetMenuItemID(restore, 1), static_cast<UINT>(ID_BOOKMARK_RESTORE_FIRST + 1));
+    HMENU create = PopupHolding(::GetMenu(Frame().Handle()), ID_BOOKMARK_CREATE_FIRST);
+    ASSERT_NE(create, nullptr);
+    EXPECT_EQ(::GetMenuItemCount(create), kBookmarkCount);
+
+    // Delete on a bookmark item removes it; on the root it clears them all.
+    page.Tree().Select(page.ItemOf(1));
+    EXPECT_TRUE(page.QueryBookmarks());
+    NMTVKEYDOWN key = {};
+    key.hdr.hwndFrom = page.Tree().Handle();
+    key.hdr.idFrom = kExplorerTreeId;
+    key.hdr.code = TVN_KEYDOWN;
+    key.wVKey = VK_DELETE;
+    ::SendMessageA(page.Handle(), WM_NOTIFY, kExplorerTreeId, reinterpret_cast<LPARAM>(&key));
+    EXPECT_EQ(BookmarkList()->FindByNumber(1), nullptr);
+    EXPECT_EQ(page.ItemOf(1), nullptr);
+    EXPECT_EQ(BookmarkList()->Count(), 1);
+    page.Tree().Select(page.Tree().Root());
+    ::SendMessageA(page.Handle(), WM_NOTIFY, kExplorerTreeId, reinterpret_cast<LPARAM>(&key));
+    EXPECT_EQ(BookmarkList()->Count(), 0);
+    EXPECT_EQ(page.Tree().FirstChild(page.Tree().Root()), nullptr);
+    EXPECT_FALSE(page.QueryBookmarks());
+    EXPECT_FALSE(Enabled(ID_EDIT_BOOKMARKS_LIST));
+}
+
+TEST_F(ExplorerBarTest, TheBookmarksListSwitchesToOneAndDeletesTheChosen)
+{
+    for (const char* name : {"p", "q", "r"}) m_folder.Dir(name);
+    int number = 0;
+    for (const char* name : {"p", "q", "r"}) {
+        ASSERT_NE(Open(m_folder.Path(name)), nullptr);
+        Command(ID_BOOKMARK_CREATE_FIRST + number++);
+    }
+    CBasicWindow* p = BookmarkList()->FindByNumber(0)->Path() == m_folder.Path("p")
+                          ? static_cast<CBasicWindow*>(BookmarkList()->FindByNumber(0)->Window())
+                          : nullptr;
+    ASSERT_NE(p, nullptr);
+    std::vector<std::string> lines;
+    DialogScript script;
+    script
+        .Then(IDC_BOOKMARKS_LINES,
+              [&](HWND dialog) {
+                  HWND list = FindControl(dialog, IDC_BOOKMARKS_LINES);
+                  for (int i = 0; i < ::SendMessageA(list, LB_GETCOUNT, 0, 0); ++i) {
+                      char text[MAX_PATH] = "";
+                      ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+                      lines.push_back(text);
+                  }
+                  EXPECT_TRUE(ControlEnabled(dialog, IDC_BOOKMARKS_SWITCH_TO));
+                  SelectEntries(dialog, IDC_BOOKMARKS_LINES, {1, 2}, true);
+                  EXPECT_FALSE(ControlEnabled(dialog, IDC_BOOKMARKS_SWITCH_TO));
+                  EXPECT_TRUE(ControlEnabled(dialog, IDC_BOOKMARKS_REMOVE));
+                  ClickNow(dialog, IDC_BOOKMARKS_REMOVE);
+                  EXPECT_EQ(::SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
+                  Click(dialog, IDC_BOOKMARKS_SWITCH_TO);
+              });
+    Command(ID_EDIT_BOOKMARKS_LIST);
+    script.ExpectDone();
+    PumpFor(100);
+    EXPECT_EQ(lines, (std::vector<std::string>{"1) p", "2) q", "3) r"}));
+    EXPECT_EQ(BookmarkList()->Count(), 1);
+    EXPECT_EQ(Bar().BookmarksPage().ItemOf(1), nullptr);
+    EXPECT_EQ(CWindowList::Instance().Active(), p);
+}
+
+}  // namespace
