@@ -120,9 +120,9 @@ protected:
 
 private:
     // filedrop::DropHandler: the list's own drags.
-    DWORD DragOver(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed, bool enter) override;
-    void DragLeave() override;
-    DWORD Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed) override;
+    DWORD OnDragOver(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed, bool enter) override;
+    void OnDragLeave() override;
+    DWORD OnDrop(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed) override;
     // The folder row under a screen point, -1 for none.
     int FolderRowAt(POINTL point) const;
     void SetDropRow(int row);

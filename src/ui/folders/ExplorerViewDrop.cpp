@@ -168,7 +168,7 @@ void CExplorerView::LinkFiles(const std::vector<std::string>& paths, const std::
 
 // --- The list's own drags ----------------------------------------------------
 
-DWORD CExplorerView::DragOver(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed, bool enter)
+DWORD CExplorerView::OnDragOver(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed, bool enter)
 {
     if (enter) {
         m_dragScrollTicks = 0;
@@ -178,14 +178,14 @@ DWORD CExplorerView::DragOver(IDataObject* data, DWORD keyState, POINTL point, D
     return DropEffect(data, keyState, point, allowed);
 }
 
-void CExplorerView::DragLeave()
+void CExplorerView::OnDragLeave()
 {
     ::KillTimer(Handle(), kDragScrollTimer);
     SetDropRow(-1);
     m_rightDrag = false;
 }
 
-DWORD CExplorerView::Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed)
+DWORD CExplorerView::OnDrop(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed)
 {
     ::KillTimer(Handle(), kDragScrollTimer);
     ::SetForegroundWindow(MainWindow());

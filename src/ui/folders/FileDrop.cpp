@@ -170,20 +170,20 @@ HRESULT STDMETHODCALLTYPE DropTarget::DragEnter(IDataObject* data, DWORD keyStat
     Forget();
     m_data = data;
     if (m_data) m_data->AddRef();
-    *effect = m_handler.DragOver(m_data, keyState, point, *effect, true);
+    *effect = m_handler.OnDragOver(m_data, keyState, point, *effect, true);
     return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE DropTarget::DragOver(DWORD keyState, POINTL point, DWORD* effect)
 {
     if (!effect) return E_INVALIDARG;
-    *effect = m_handler.DragOver(m_data, keyState, point, *effect, false);
+    *effect = m_handler.OnDragOver(m_data, keyState, point, *effect, false);
     return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE DropTarget::DragLeave()
 {
-    m_handler.DragLeave();
+    m_handler.OnDragLeave();
     Forget();
     return S_OK;
 }
@@ -191,7 +191,7 @@ HRESULT STDMETHODCALLTYPE DropTarget::DragLeave()
 HRESULT STDMETHODCALLTYPE DropTarget::Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect)
 {
     if (!effect) return E_INVALIDARG;
-    *effect = m_handler.Drop(data ? data : m_data, keyState, point, *effect);
+    *effect = m_handler.OnDrop(data ? data : m_data, keyState, point, *effect);
     Forget();
     return S_OK;
 }

@@ -71,9 +71,9 @@ class DropHandler {
 public:
     virtual ~DropHandler() = default;
     // The effect a drop would have (enter: the drag just came in).
-    virtual DWORD DragOver(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed, bool enter) = 0;
-    virtual void DragLeave() = 0;
-    virtual DWORD Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed) = 0;
+    virtual DWORD OnDragOver(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed, bool enter) = 0;
+    virtual void OnDragLeave() = 0;
+    virtual DWORD OnDrop(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed) = 0;
 };
 
 // Passes the drags over a window on to its handler, which must outlive the
