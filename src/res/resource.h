@@ -105,6 +105,8 @@
 #define IDD_TIP_OF_THE_DAY              178
 #define IDD_OPEN_FOLDER                 180     /* also the drop-target chooser */
 #define IDD_RENAME_FOLDER               181     /* "Rename Folder": the new name of the shown folder */
+#define IDD_NEW_FOLDER                  184     /* "Create New Folder" / "Open New Folder" */
+#define IDD_RENAME_EXTENSIONS           185
 #define IDD_ABOUTBOX                    190
 #define IDD_CHOOSE_VIEW_MODE            191
 #define IDD_WINDOWS_LIST                192
@@ -222,6 +224,10 @@
 #define IDC_ATTR_SYSTEM                 1654
 #define IDC_ATTR_HIDDEN                 1655
 #define IDC_ATTR_DIRECTORY              1656
+ /* New Folder and Rename Extensions dialogs */
+#define IDC_FOLDER_NAME                 1730
+#define IDC_ROOT_NAME                   1731
+#define IDC_EXTENSION                   1732
 #define IDC_QUICK_FIND_BOX              33232   /* combo box over the main toolbar's button of that number */
 
 /* Notification area icon; not a resource */
@@ -470,6 +476,12 @@
 #define IDS_ADD_REPORT_ITEM             8171
 #define IDS_STOP_BUTTON                 8172
 #define IDS_OPEN_FOLDER_TITLE           8180    /* the Open Folder dialog's title for its own command */
+
+/* File operations: why a request is not issued */
+#define IDS_TARGET_INSIDE_SOURCE        8300    /* followed by the source */
+#define IDS_SOURCE_MISSING              8301    /* followed by the source */
+#define IDS_NOTHING_TO_DO               8302
+#define IDS_WILDCARD_NAME               8303    /* followed by the source */
 
 /* ------------------------------------------------------------------------
  * Commands. A command's status-bar prompt is the string of the same

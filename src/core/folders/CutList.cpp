@@ -26,6 +26,7 @@ const std::string& CutList::Begin(std::uintptr_t owner, const std::function<int(
 {
     m_paths.clear();
     m_owner = owner;
+    m_moveTicket = 0;
     m_tag = MakeCutTag(random);
     return m_tag;
 }

@@ -29,8 +29,21 @@ public:
     const std::vector<std::string>& Paths() const { return m_paths; }
     std::uintptr_t Owner() const { return m_owner; }
 
+    // A paste starts moving the cut paths: the ticket names that move. The
+    // list is cleared only when that move succeeded and no later cut came;
+    // after a failure it stays, so the user may paste again.
+    std::uint32_t BeginMove() { return m_moveTicket = ++m_lastTicket; }
+    void MoveDone(std::uint32_t ticket, bool succeeded)
+    {
+        if (ticket == 0 || ticket != m_moveTicket) return;
+        m_moveTicket = 0;
+        if (succeeded) Clear();
+    }
+
 private:
     std::vector<std::string> m_paths;
     std::uintptr_t m_owner = 0;
     std::string m_tag;
+    std::uint32_t m_moveTicket = 0;  // of the move in flight, 0 for none
+    std::uint32_t m_lastTicket = 0;
 };

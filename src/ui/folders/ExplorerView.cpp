@@ -41,6 +41,11 @@ bool CExplorerView::Create(HWND parent, UINT id)
     if (!CFilesView::Create(parent, id)) return false;
     CreateAddressBar();
     BuildColumns(true);
+    m_dropTarget = new filedrop::DropTarget(*this);
+    if (FAILED(::RegisterDragDrop(Handle(), m_dropTarget))) {
+        m_dropTarget->Release();
+        m_dropTarget = nullptr;
+    }
     return true;
 }
 
@@ -210,6 +215,11 @@ void CExplorerView::FinishFill(ListingResult& result)
         }
         m_selectAfterFill.clear();
     }
+    for (const std::string& name : m_selectAfterFillAlso) {
+        const int row = RowOfName(name);
+        if (row >= 0) m_list.SetState(row, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    m_selectAfterFillAlso.clear();
     if (NeedIconThread()) StartIconThread();
     const bool realFolder = m_currentPath.find('\\') != std::string::npos;
     SetTotalSize(realFolder ? listing::SumFileSizes(platform::SystemDirectoryLister(), m_currentPath,
@@ -255,6 +265,11 @@ void CExplorerView::OnDestroy()
     if (m_nextWorker) m_nextWorker->Dismiss();
     m_nextWorker = nullptr;
     m_pendingFolder.reset();
+    if (m_dropTarget) {
+        ::RevokeDragDrop(Handle());
+        m_dropTarget->Release();
+        m_dropTarget = nullptr;
+    }
     CFilesView::OnDestroy();
 }
 
@@ -275,6 +290,13 @@ LRESULT CExplorerView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case UWM_BACKGROUNDMENU:
         OnBackgroundMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case UWM_DRAGSTART:
+        StartDrag(lParam != 0);
+        return 0;
+    case WM_TIMER:
+        if (wParam != kDragScrollTimer) break;
+        DragScroll();
         return 0;
     case WM_INITMENUPOPUP:
     case WM_DRAWITEM:

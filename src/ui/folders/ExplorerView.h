@@ -11,7 +11,11 @@
 // Framework
 #include "ui/framework/ComPtr.h"
 
+// Core
+#include "core/folders/OperationRules.h"
+
 // Folders
+#include "ui/folders/FileDrop.h"
 #include "ui/folders/FilesView.h"
 #include "ui/folders/LocationBox.h"
 
@@ -25,7 +29,7 @@
 
 class CExplorerThread;
 
-class CExplorerView : public CFilesView {
+class CExplorerView : public CFilesView, private filedrop::DropHandler {
 public:
     using FolderPtr = std::shared_ptr<CFileItem>;
 
@@ -80,6 +84,26 @@ public:
     // Opens the row as a double click does.
     void OpenRow(int row) { OnOpen(row); }
 
+    // File operations on the selection or into the folder shown.
+    void Delete(bool toRecycleBin);
+    void Paste();
+    bool CanPaste() const;
+    // Asks for a name and makes the folder (titleId: "Create New Folder" or
+    // "Open New Folder"); gives its path, "" when none was made.
+    std::string NewFolder(UINT titleId);
+    // Changes the extension of every selected item.
+    void RenameExtensions();
+    // Drags from the folder windows and the taskbar (the point may lie
+    // outside the view, which then means the folder shown).
+    DWORD DropEffect(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed);
+    DWORD DropFiles(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed);
+    bool ShowsRecycleBin() const;
+    bool AcceptsDrops() const;
+    // Starts a drag of the selected files; false when none can be dragged.
+    bool StartDrag(bool rightButton);
+    static constexpr UINT_PTR kDragScrollTimer = 10;
+    static constexpr UINT kDragScrollMs = 75;
+
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Layout(int width, int height) override;
@@ -92,8 +116,31 @@ protected:
     bool CanEditLabel(int row) override;
     bool RenameRow(int row, const std::string& newName) override;
     bool CanCut(const CFileItem& item) override;
+    void OnOperationDone(bool succeeded, std::uint32_t cutTicket) override;
 
 private:
+    // filedrop::DropHandler: the list's own drags.
+    DWORD OnDragOver(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed, bool enter) override;
+    void OnDragLeave() override;
+    DWORD OnDrop(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed) override;
+    // The folder row under a screen point, -1 for none.
+    int FolderRowAt(POINTL point) const;
+    void SetDropRow(int row);
+    void DragScroll();
+    // Runs a copy or move of paths into target after the checks; false
+    // when it was refused or could not start.
+    bool RunCopyOrMove(fileops::Function function, const std::vector<std::string>& paths, const std::string& target,
+                       unsigned flags, HWND notifyWindow, const std::string& secondFolder, std::uint32_t cutTicket);
+    bool RunDelete(const std::vector<std::string>& paths, unsigned flags);
+    // Tells the user why a request is not issued; true when it may go on.
+    bool Accepted(const fileops::Check& check) const;
+    void LinkFiles(const std::vector<std::string>& paths, const std::string& target);
+    void CopyToClipboard();
+    // Renames through the shell's file operation; true only when it was done
+    // and the old path is gone (or only its letter case changed).
+    bool RenamePath(const std::string& from, const std::string& to, bool interactive);
+    bool SelectionOrFolderHas(ULONG attribute) const;
+
     void StartListing(const std::string& mask);
     // Starts the worker of the next listing ahead of time, when none waits.
     void PrepareNextWorker();
@@ -142,4 +189,8 @@ private:
     std::string m_maskPattern;
     listing::IconPlan m_lastIconPlan = listing::IconPlan::PerItem;
     IContextMenu2* m_contextMenu2 = nullptr;  // while a shell menu is tracked
+    filedrop::DropTarget* m_dropTarget = nullptr;  // registered on the view
+    bool m_rightDrag = false;                     // the drag over the view uses the right button
+    int m_dragScrollTicks = 0;
+    std::vector<std::string> m_selectAfterFillAlso;  // further names selected once the list is filled
 };

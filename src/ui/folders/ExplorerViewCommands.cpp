@@ -17,6 +17,7 @@
 // Folders
 #include "ui/folders/FolderMessages.h"
 #include "ui/folders/Shell.h"
+#include "ui/folders/ShellOperations.h"
 
 // Application
 #include "ui/app/TrailmarkApp.h"
@@ -126,9 +127,25 @@ bool CExplorerView::OnCommand(UINT id)
         // One selected item is renamed in the list itself; several wait for
         // the extension dialog.
         const std::vector<CFileItem*> selected = SelectedItems();
-        if (selected.size() > 1) return false;
-        if (selected.size() == 1) EditLabel(m_list.NextSelected(HasUpRow() ? 0 : -1));
+        if (selected.size() > 1) RenameExtensions();
+        else if (selected.size() == 1) EditLabel(m_list.NextSelected(HasUpRow() ? 0 : -1));
         else RenameFolder();
+        return true;
+    }
+    case ID_FILES_RECYCLE:
+    case ID_FILE_RECYCLE: Delete(true); return true;
+    case ID_FILES_DELETE:
+    case ID_FILE_DELETE: Delete(false); return true;
+    case ID_FILES_COPY:
+    case ID_EDIT_COPY: CopyToClipboard(); return true;
+    case ID_FILES_PASTE:
+    case ID_EDIT_PASTE: Paste(); return true;
+    case ID_FILES_NEW_FOLDER:
+    case ID_FILE_NEW_FOLDER: NewFolder(IDS_CREATE_NEW_FOLDER); return true;
+    case ID_FILES_NEW_FOLDER_OPEN:
+    case ID_FILE_OPEN_NEW_FOLDER: {
+        const std::string created = NewFolder(IDS_OPEN_NEW_FOLDER);
+        if (!created.empty()) OpenFolder(created, nullptr);
         return true;
     }
     default: return CFilesView::OnCommand(id);
@@ -156,12 +173,30 @@ bool CExplorerView::OnUpdateCommand(UINT id, ui::CommandState& state)
     case ID_FILES_RENAME:
     case ID_FILE_RENAME: {
         const std::vector<CFileItem*> selected = SelectedItems();
-        if (selected.size() > 1) return false;
-        state.enabled = selected.size() == 1
+        state.enabled = !selected.empty()
                             ? shell::Attributes(selected[0]->folder, selected[0]->relativeId, SFGAO_CANRENAME) != 0
                             : shell::IsFolderPath(m_currentPath) && FolderPartOf(m_currentPath) != m_currentPath;
         return true;
     }
+    case ID_FILES_RECYCLE:
+    case ID_FILE_RECYCLE:
+    case ID_FILES_DELETE:
+    case ID_FILE_DELETE:
+        state.enabled = SelectionOrFolderHas(SFGAO_CANDELETE);
+        return true;
+    case ID_FILES_COPY:
+    case ID_EDIT_COPY:
+        state.enabled = m_list.SelectedCount() > 0 && !SelectedItems().empty();
+        return true;
+    case ID_FILES_PASTE:
+    case ID_EDIT_PASTE:
+        state.enabled = CanPaste();
+        return true;
+    case ID_FILES_NEW_FOLDER:
+    case ID_FILE_NEW_FOLDER:
+    case ID_FILES_NEW_FOLDER_OPEN:
+    case ID_FILE_OPEN_NEW_FOLDER:
+        return true;
     default:
         return CFilesView::OnUpdateCommand(id, state);
     }
@@ -177,20 +212,11 @@ void CExplorerView::Properties()
 // menus have no link command; false when no free name was found.
 bool CExplorerView::MakeShortcut(const CFileItem& item)
 {
-    ui::ComPtr<IShellLinkA> link;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.OutVoid())))
-        return false;
-    if (item.absoluteId) link->SetIDList(item.absoluteId);
-    else link->SetPath(item.path.c_str());
-    ui::ComPtr<IPersistFile> file;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, file.OutVoid()))) return false;
     const std::string base = m_currentPath + (m_currentPath.back() == '\\' ? "" : "\\") + kShortcutPrefix + item.name;
     for (int copy = 1; copy <= kMaxShortcutCopies; ++copy) {
         const std::string path = base + (copy == 1 ? "" : " (" + std::to_string(copy) + ")") + kShortcutSuffix;
         if (::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
-        wchar_t wide[MAX_PATH] = L"";
-        ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-        return SUCCEEDED(file->Save(wide, TRUE));
+        return shell::SaveShortcut(item.path, item.absoluteId, path);
     }
     return false;
 }
@@ -291,6 +317,16 @@ void CExplorerView::RenameFolder()
 
 // --- Renaming in the list ----------------------------------------------------
 
+// The first selected item stands for the selection: asking the shell about
+// thousands of items on every update of the menus would stall them.
+bool CExplorerView::SelectionOrFolderHas(ULONG attribute) const
+{
+    const int row = m_list.NextSelected(HasUpRow() ? 0 : -1);
+    if (const CFileItem* item = ItemAt(row)) return shell::Attributes(item->folder, item->relativeId, attribute) != 0;
+    return m_folderItem && m_folderItem->relativeId &&
+           shell::Attributes(m_folderItem->parentFolder, m_folderItem->relativeId, attribute) != 0;
+}
+
 bool CExplorerView::CanEditLabel(int row)
 {
     const CFileItem* item = ItemAt(row);
@@ -300,6 +336,24 @@ bool CExplorerView::CanEditLabel(int row)
 bool CExplorerView::CanCut(const CFileItem& item)
 {
     return shell::Attributes(item.folder, item.relativeId, SFGAO_CANCOPY) != 0;
+}
+
+bool CExplorerView::RenamePath(const std::string& from, const std::string& to, bool interactive)
+{
+    // The shell's rename gives the user its own messages when it fails,
+    // unless the rename is one of many.
+    std::string source = from + '\0';
+    std::string target = to + '\0';
+    SHFILEOPSTRUCTA request = {};
+    request.hwnd = CTrailmarkApp::Instance()->MainWindow();
+    request.wFunc = FO_RENAME;
+    request.pFrom = source.c_str();
+    request.pTo = target.c_str();
+    request.fFlags = FOF_ALLOWUNDO | (interactive ? 0 : FOF_NOERRORUI);
+    const int result = ::SHFileOperationA(&request);
+    const bool caseOnly = lstrcmpiA(from.c_str(), to.c_str()) == 0;
+    return result == 0 && !request.fAnyOperationsAborted &&
+           (caseOnly || ::GetFileAttributesA(from.c_str()) == INVALID_FILE_ATTRIBUTES);
 }
 
 bool CExplorerView::RenameRow(int row, const std::string& typed)
@@ -314,20 +368,8 @@ bool CExplorerView::RenameRow(int row, const std::string& typed)
         ui::ShowMessage(main, IDS_CHANGE_EXTENSION, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return false;
 
-    // The shell's rename gives the user its own messages when it fails.
-    std::string from = oldPath + '\0';
-    std::string to = target + '\0';
-    SHFILEOPSTRUCTA request = {};
-    request.hwnd = main;
-    request.wFunc = FO_RENAME;
-    request.pFrom = from.c_str();
-    request.pTo = to.c_str();
-    request.fFlags = FOF_ALLOWUNDO;
     ::SendMessageA(m_ownerWindow, UWM_PAUSEWATCHERS, 0, 0);
-    const int result = ::SHFileOperationA(&request);
-    const bool caseOnly = lstrcmpiA(oldPath.c_str(), target.c_str()) == 0;
-    const bool renamed = result == 0 && !request.fAnyOperationsAborted &&
-                         (caseOnly || ::GetFileAttributesA(oldPath.c_str()) == INVALID_FILE_ATTRIBUTES);
+    const bool renamed = RenamePath(oldPath, target, true);
     ::SendMessageA(m_ownerWindow, UWM_RESUMEWATCHERS, 0, 0);
     if (!renamed) {
         // The user gets the name back to correct it.

@@ -273,6 +273,9 @@ LRESULT CFilesView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case UWM_REBUILDCOLUMNS:
         RebuildColumns();
         return 0;
+    case UWM_OPERDONE:
+        OnOperationDone(wParam != 0, static_cast<std::uint32_t>(lParam));
+        return 0;
     case UWM_APPEARANCECHANGED:
         ApplyAppearance();
         return 0;

@@ -106,6 +106,18 @@ public:
     // Gives the shortcut and share overlays to the items of the last fill.
     void ApplyOverlays(const std::vector<CFileItem*>& links, const std::vector<CFileItem*>& shares);
 
+    // File operations. The operation items are the selection as the last
+    // check took it.
+    const std::vector<CFileItem*>& OperationItems() const { return m_operationItems; }
+    // Takes the selected items that have the shell attribute as operation
+    // items; the others (and rows without an item) are deselected, and when
+    // an item was refused the user is asked (messageId) whether to go on.
+    // False when the command is cancelled.
+    bool CheckSelection(ULONG attribute, UINT messageId);
+    // A file operation ended (UWM_OPERDONE): rows whose files are gone leave
+    // the list and the view's total; a succeeded move of the cut ends the cut.
+    virtual void OnOperationDone(bool succeeded, std::uint32_t cutTicket);
+
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     virtual void Layout(int width, int height);
@@ -124,6 +136,8 @@ protected:
     virtual bool RenameRow(int row, const std::string& newName) { (void)row; (void)newName; return false; }
     // Whether the item may go to the cut list (the shell lets it be copied).
     virtual bool CanCut(const CFileItem& item) { (void)item; return false; }
+    // Whether the shell gives the item the attribute (can copy, move, delete ...).
+    virtual bool ItemHasAttribute(const CFileItem& item, ULONG attribute);
 
     // Remembers a listing job, a new one unless given. The caller empties
     // the list once the job's worker runs, so that the two overlap.
@@ -161,6 +175,7 @@ protected:
     bool m_resortOnModeChange = false;
     double m_totalSize = 0;
     bool m_showsFolderColumn = false;  // "In Folder" follows "Name" (result views)
+    std::vector<CFileItem*> m_operationItems;
 
 private:
     std::size_t FixedColumnCount() const;

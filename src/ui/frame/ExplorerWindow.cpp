@@ -3,6 +3,7 @@
 // Core
 #include "core/app/RecentFileList.h"
 #include "core/app/Settings.h"
+#include "core/folders/CutList.h"
 #include "core/folders/StatusTexts.h"
 #include "core/frame/FolderTitle.h"
 
@@ -14,10 +15,12 @@
 #include "ui/folders/FolderMessages.h"
 #include "ui/folders/FolderRecord.h"
 #include "ui/folders/Shell.h"
+#include "ui/folders/ShellOperations.h"
 
 // Application
 #include "ui/app/TrailmarkApp.h"
 #include "ui/frame/MainFrame.h"
+#include "ui/frame/TabDropTarget.h"
 #include "ui/frame/WindowList.h"
 
 // Resources
@@ -34,14 +37,6 @@ std::shared_ptr<CFileItem> RecordFor(const std::string& path, LPCITEMIDLIST abso
     if (absolute) return MakeFolderRecord(absolute);
     ui::Pidl parsed = shell::ParsePath(path);
     return parsed ? MakeFolderRecord(parsed.Get()) : nullptr;
-}
-
-bool IsRecycleBin(LPCITEMIDLIST absolute)
-{
-    ui::Pidl bin;
-    if (FAILED(::SHGetSpecialFolderLocation(nullptr, CSIDL_BITBUCKET, bin.Out())) || !bin) return false;
-    ui::ComPtr<IShellFolder> desktop = shell::Desktop();
-    return desktop && desktop->CompareIDs(0, bin.Get(), absolute) == S_OK;
 }
 
 }  // namespace
@@ -178,7 +173,7 @@ std::string CExplorerWindow::FindWatchedPath() const
     if (shell::IsFolderPath(m_state.path)) return m_state.path;
     char path[MAX_PATH] = "";
     if (::SHGetPathFromIDListA(m_currentItem->absoluteId, path) && path[0]) return path;
-    return IsRecycleBin(m_currentItem->absoluteId) ? kRecycledPath : std::string();
+    return shell::IsRecycleBin(m_currentItem->absoluteId) ? kRecycledPath : std::string();
 }
 
 void CExplorerWindow::StartWatchers()
@@ -414,8 +409,27 @@ LRESULT CExplorerWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case UWM_LOADINGDONE: LoadingDone(); return 0;
     case UWM_LOADINGSTARTED: LoadingStarted(); return 0;
     case UWM_OPERDONE:
+        // The watchers were paused for the operation: the folder is listed again.
+        CutList::Instance().MoveDone(static_cast<std::uint32_t>(lParam), wParam != 0);
         ::SendMessageA(m_view->Handle(), UWM_REFRESHVIEW, 0, 0);
         return 0;
+    case UWM_DRAGOVER: {
+        // The taskbar passes on a drag over this window's button.
+        HWND frame = CTrailmarkApp::Instance()->MainWindow();
+        ::SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        ::SetForegroundWindow(frame);
+        const auto* request = reinterpret_cast<const DragRequest*>(lParam);
+        return request ? ExplorerView()->DropEffect(request->data, request->keyState, request->point,
+                                                    request->allowedEffects)
+                       : DROPEFFECT_NONE;
+    }
+    case UWM_DROP: {
+        const auto* request = reinterpret_cast<const DragRequest*>(wParam);
+        const DWORD effect = request ? ExplorerView()->DropFiles(request->data, request->keyState, request->point,
+                                                                 request->allowedEffects)
+                                     : DROPEFFECT_NONE;
+        return effect & 0xFF;
+    }
     case UWM_FOLDERSIZECHANGED: UpdateFreeSpace(); return 0;
     case UWM_TREENODEGONE: {
         const auto* node = reinterpret_cast<const CFileItem*>(wParam);

@@ -3,6 +3,9 @@
 // its window and passes the drag on to it (UWM_DRAGOVER), a drop passes the
 // drop on (UWM_DROP). Outside the buttons nothing is accepted.
 
+// Folders
+#include "ui/folders/FileDrop.h"
+
 // Windows
 #include <windows.h>
 #include <ole2.h>
@@ -18,26 +21,17 @@ struct DragRequest {
     DWORD allowedEffects = DROPEFFECT_NONE;
 };
 
-class TabDropTarget : public IDropTarget {
+// The handler comes first: the target keeps a reference to it.
+class TabDropTarget : private filedrop::DropHandler, public filedrop::DropTarget {
 public:
-    explicit TabDropTarget(CWindowTabs& tabs) : m_tabs(tabs) {}
-    virtual ~TabDropTarget();
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-
-    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) override;
-    HRESULT STDMETHODCALLTYPE DragOver(DWORD keyState, POINTL point, DWORD* effect) override;
-    HRESULT STDMETHODCALLTYPE DragLeave() override;
-    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) override;
+    explicit TabDropTarget(CWindowTabs& tabs) : filedrop::DropTarget(static_cast<DropHandler&>(*this)), m_tabs(tabs) {}
 
 private:
+    DWORD OnDragOver(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed, bool enter) override;
+    void OnDragLeave() override {}
+    DWORD OnDrop(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed) override;
     // Hands the drag to the window under the point; gives the effect it answers.
-    DWORD PassOn(UINT message, DWORD keyState, POINTL point, DWORD allowed);
-    void ForgetData();
+    DWORD PassOn(UINT message, IDataObject* data, DWORD keyState, POINTL point, DWORD allowed);
 
     CWindowTabs& m_tabs;
-    IDataObject* m_data = nullptr;
-    LONG m_references = 1;
 };

@@ -54,4 +54,27 @@ TEST(CutList, TagIsTenLeadingDigitsAndACutEndsWithOtherClipboardText)
     EXPECT_FALSE(list.IsCurrent(""));
 }
 
+TEST(CutList, OnlyASucceededMoveOfTheCurrentCutClearsIt)
+{
+    CutList& list = CutList::Instance();
+    list.Begin(1, [] { return 5; });
+    list.Add("C:\\a.txt");
+    // A failed move keeps the cut for another try.
+    std::uint32_t ticket = list.BeginMove();
+    list.MoveDone(ticket, false);
+    EXPECT_TRUE(list.IsCurrent("5555555555"));
+    // A move that ends after a newer cut leaves the newer one alone.
+    ticket = list.BeginMove();
+    list.Begin(2, [] { return 6; });
+    list.MoveDone(ticket, true);
+    EXPECT_TRUE(list.IsCurrent("6666666666"));
+    // Nor does a second report of a finished move, or a report without a ticket.
+    list.MoveDone(0, true);
+    EXPECT_TRUE(list.IsCurrent("6666666666"));
+    ticket = list.BeginMove();
+    list.MoveDone(ticket, true);
+    EXPECT_FALSE(list.IsCurrent("6666666666"));
+    EXPECT_TRUE(list.Paths().empty());
+}
+
 }  // namespace

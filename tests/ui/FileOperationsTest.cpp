@@ -1,0 +1,294 @@
+// File operations on real folders: each test runs the program's command or
+// drop, waits for the worker's shell request, and reads the disk afterwards.
+
+// Core
+#include "core/folders/CutList.h"
+
+// Folders
+#include "ui/folders/FileDrop.h"
+
+// Tests
+#include "ui/FolderTestSupport.h"
+#include "ui/UserDialogDriver.h"
+
+// Application
+#include "ui/frame/TabDropTarget.h"
+
+namespace uitest {
+namespace {
+
+class FileOperationsTest : public FolderTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(FolderTest::SetUp());
+        // The shell asks nothing of its own: the program's questions are answered here.
+        Settings().SetSetting(Setting::ConfirmOperations, 0);
+        m_messages.answer = IDYES;
+    }
+
+    // Waits for every operation worker, then for the windows' new listings.
+    void WaitOperations()
+    {
+        ASSERT_TRUE(PumpUntil([&] { return Frame().RunningThreadList()->Count() == 0; }));
+        PumpFor(100);
+        Settle();
+    }
+
+    static void Select(CFilesView& view, const Names& names)
+    {
+        view.List().SetState(-1, 0, LVIS_SELECTED);
+        for (const std::string& name : names) {
+            const int row = view.RowOfName(name);
+            ASSERT_GE(row, 0) << name;
+            view.List().SetState(row, LVIS_SELECTED, LVIS_SELECTED);
+        }
+    }
+
+    // A drop on a folder window, as the window taskbar passes it on.
+    static DWORD DropOn(CExplorerWindow& window, const std::vector<std::string>& paths, DWORD keys)
+    {
+        auto* data = new filedrop::FileListData(paths);
+        DragRequest request{data, keys, {-1, -1}, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK};
+        const DWORD effect = static_cast<DWORD>(
+            ::SendMessageA(window.Handle(), UWM_DROP, reinterpret_cast<WPARAM>(&request), 0));
+        data->Release();
+        return effect;
+    }
+
+    // A file list put on the clipboard as another program puts it there.
+    static bool PutFileList(const std::vector<std::string>& paths)
+    {
+        if (!::OpenClipboard(nullptr)) return false;
+        ::EmptyClipboard();
+        const bool put = ::SetClipboardData(CF_HDROP, filedrop::MakeFileList(paths)) != nullptr;
+        ::CloseClipboard();
+        return put;
+    }
+
+    bool Asked(UINT id) const
+    {
+        return std::count(m_messages.texts.begin(), m_messages.texts.end(), ui::LoadString(id)) == 1;
+    }
+
+    TempDir m_other;
+};
+
+TEST_F(FileOperationsTest, DropsMoveWithoutKeysAndCopyWithCtrlAndTheSourceRowsGo)
+{
+    m_folder.File("a.txt", 10);
+    m_folder.File("b.txt", 20);
+    CExplorerView* source = OpenView(m_folder.Path());
+    ASSERT_TRUE(source);
+    CExplorerWindow* target = Open(m_other.Path());
+    ASSERT_TRUE(target);
+
+    EXPECT_EQ(DropOn(*target, {m_folder.Path("a.txt")}, 0), static_cast<DWORD>(DROPEFFECT_MOVE));
+    WaitOperations();
+    EXPECT_FALSE(Exists(m_folder.Path("a.txt")));
+    EXPECT_TRUE(Exists(m_other.Path("a.txt")));
+    EXPECT_EQ(RowNames(*source), Names{"b.txt"});
+    EXPECT_EQ(RowNames(*target->ExplorerView()), Names{"a.txt"});
+
+    EXPECT_EQ(DropOn(*target, {m_folder.Path("b.txt")}, MK_CONTROL), static_cast<DWORD>(DROPEFFECT_COPY));
+    WaitOperations();
+    EXPECT_TRUE(Exists(m_folder.Path("b.txt")));
+    EXPECT_TRUE(Exists(m_other.Path("b.txt")));
+    EXPECT_EQ(Sorted(RowNames(*target->ExplorerView())), (Names{"a.txt", "b.txt"}));
+    EXPECT_TRUE(m_messages.texts.empty());
+}
+
+TEST_F(FileOperationsTest, DeletesPermanentlyAndToTheRecycleBin)
+{
+    m_folder.File("gone.txt");
+    m_folder.File("binned.txt");
+    m_folder.File("kept.txt");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_TRUE(view);
+    Select(*view, {"gone.txt"});
+    view->OnCommand(ID_FILES_DELETE);
+    WaitOperations();
+    EXPECT_FALSE(Exists(m_folder.Path("gone.txt")));
+
+    Select(*view, {"binned.txt"});
+    view->OnCommand(ID_FILES_RECYCLE);
+    WaitOperations();
+    EXPECT_FALSE(Exists(m_folder.Path("binned.txt")));
+    EXPECT_TRUE(Exists(m_folder.Path("kept.txt")));
+    EXPECT_EQ(RowNames(*view), Names{"kept.txt"});
+    EXPECT_TRUE(m_messages.texts.empty());
+}
+
+TEST_F(FileOperationsTest, DeleteWithoutSelectionAlwaysAsksForTheOpenFolder)
+{
+    m_folder.Dir("Open");
+    m_folder.File("Open\\x.txt");
+    CExplorerView* view = OpenView(m_folder.Path("Open"));
+    ASSERT_TRUE(view);
+    m_messages.answer = IDNO;
+    view->OnCommand(ID_FILES_DELETE);
+    WaitOperations();
+    EXPECT_TRUE(Asked(IDS_DELETE_OPEN_FOLDER));
+    EXPECT_TRUE(Exists(m_folder.Path("Open\\x.txt")));
+
+    m_messages.answer = IDYES;
+    view->OnCommand(ID_FILES_DELETE);
+    WaitOperations();
+    EXPECT_FALSE(Exists(m_folder.Path("Open")));
+}
+
+TEST_F(FileOperationsTest, ASelectionWithItemsTheShellCannotTakeIsTrimmedAfterOneQuestion)
+{
+    m_folder.File("plain.txt");
+    // A name the code page cannot hold reaches the program as "?.txt",
+    // which the shell would read as a pattern matching plain names too.
+    const std::string folder = m_folder.Path();
+    const std::wstring wide = std::wstring(folder.begin(), folder.end()) + L"\\\x4E2D.txt";
+    HANDLE file = ::CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    ::CloseHandle(file);
+    m_folder.File("x.txt");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_TRUE(view);
+    ASSERT_EQ(RowNames(*view).size(), 3u);
+    view->OnCommand(ID_EDIT_SELECT_ALL);
+    view->OnCommand(ID_FILES_DELETE);
+    WaitOperations();
+    EXPECT_TRUE(Asked(IDS_CANNOT_DELETE_SOME));
+    EXPECT_EQ(m_messages.texts.size(), 1u);
+    EXPECT_FALSE(Exists(m_folder.Path("plain.txt")));
+    EXPECT_FALSE(Exists(m_folder.Path("x.txt")));
+    EXPECT_NE(::GetFileAttributesW(wide.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(FileOperationsTest, PastesAFileListFromTheClipboardAndAsksBeforeCopiesInTheSameFolder)
+{
+    m_other.File("from.txt", 5);
+    m_folder.File("here.txt", 7);
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_TRUE(view);
+    ASSERT_TRUE(PutFileList({m_other.Path("from.txt")}));
+    EXPECT_TRUE(ui::QueryCommand(view, ID_FILES_PASTE).enabled);
+    view->OnCommand(ID_FILES_PASTE);
+    WaitOperations();
+    EXPECT_TRUE(Exists(m_folder.Path("from.txt")));
+    EXPECT_TRUE(Exists(m_other.Path("from.txt")));
+    EXPECT_TRUE(m_messages.texts.empty());
+
+    // Pasted where they are, the files would only be copied onto themselves:
+    // the user is asked first, and a No changes nothing.
+    ASSERT_TRUE(PutFileList({m_folder.Path("here.txt")}));
+    m_messages.answer = IDNO;
+    view->OnCommand(ID_FILES_PASTE);
+    WaitOperations();
+    EXPECT_TRUE(Asked(IDS_PASTED_ALL_EXIST));
+    EXPECT_EQ(Sorted(RowNames(*view)), (Names{"from.txt", "here.txt"}));
+}
+
+TEST_F(FileOperationsTest, CutAndPasteMovesTheFilesAndEndsTheCut)
+{
+    m_folder.File("moved.txt");
+    m_folder.File("stays.txt");
+    CExplorerView* source = OpenView(m_folder.Path());
+    ASSERT_TRUE(source);
+    CExplorerWindow* target = Open(m_other.Path());
+    ASSERT_TRUE(target);
+    Select(*source, {"moved.txt"});
+    source->OnCommand(ID_FILES_CUT);
+    ASSERT_EQ(CutList::Instance().Paths().size(), 1u);
+    target->ExplorerView()->OnCommand(ID_FILES_PASTE);
+    WaitOperations();
+    EXPECT_FALSE(Exists(m_folder.Path("moved.txt")));
+    EXPECT_TRUE(Exists(m_other.Path("moved.txt")));
+    EXPECT_TRUE(CutList::Instance().Paths().empty());
+    EXPECT_TRUE(CutList::Instance().Tag().empty());
+    EXPECT_EQ(RowNames(*source), Names{"stays.txt"});
+    EXPECT_FALSE(ui::QueryCommand(target->ExplorerView(), ID_FILES_PASTE).enabled);
+}
+
+TEST_F(FileOperationsTest, AFolderIsNeverMovedIntoItsOwnSubFolder)
+{
+    m_folder.Dir("Top");
+    m_folder.Dir("Top\\Inner");
+    m_folder.File("Top\\t.txt");
+    CExplorerWindow* inner = Open(m_folder.Path("Top\\Inner"));
+    ASSERT_TRUE(inner);
+    EXPECT_EQ(DropOn(*inner, {m_folder.Path("Top")}, 0), static_cast<DWORD>(DROPEFFECT_NONE));
+    WaitOperations();
+    ASSERT_EQ(m_messages.texts.size(), 1u);
+    EXPECT_EQ(m_messages.texts[0], ui::LoadString(IDS_TARGET_INSIDE_SOURCE) + m_folder.Path("Top"));
+    EXPECT_TRUE(Exists(m_folder.Path("Top\\t.txt")));
+    EXPECT_TRUE(Exists(m_folder.Path("Top\\Inner")));
+}
+
+TEST_F(FileOperationsTest, RenameKeepsAnExtensionTheListDidNotShow)
+{
+    m_folder.File("plan.txt");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_TRUE(view);
+    const int row = view->RowOfName("plan.txt");
+    ASSERT_GE(row, 0);
+    // As the shell shows it when it hides known extensions.
+    view->ItemAt(row)->name = "plan";
+    const char typed[] = "goal";
+    EXPECT_TRUE(::SendMessageA(view->Handle(), UWM_LABELEDITEND, MAKEWPARAM(row, 0), reinterpret_cast<LPARAM>(typed)));
+    EXPECT_TRUE(Exists(m_folder.Path("goal.txt")));
+    EXPECT_FALSE(Exists(m_folder.Path("plan.txt")));
+    EXPECT_TRUE(m_messages.texts.empty());
+}
+
+TEST_F(FileOperationsTest, RenameExtensionsChangesEverySelectedItem)
+{
+    m_folder.File("one.txt");
+    m_folder.File("two.log");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_TRUE(view);
+    Select(*view, {"one.txt", "two.log"});
+    DialogScript script;
+    script.Then(IDC_EXTENSION, [](HWND dialog) {
+        EXPECT_EQ(WindowText(FindControl(dialog, IDC_EXTENSION)), "N/A");
+        Type(dialog, IDC_EXTENSION, ".doc");
+        Click(dialog, IDOK);
+    });
+    view->OnCommand(ID_FILES_RENAME);
+    script.ExpectDone();
+    EXPECT_TRUE(Asked(IDS_CHANGE_EXTENSIONS));
+    EXPECT_TRUE(Exists(m_folder.Path("one.doc")));
+    EXPECT_TRUE(Exists(m_folder.Path("two.doc")));
+}
+
+TEST_F(FileOperationsTest, NewFolderProposesTheFirstFreeNameAndOpensAgainAfterAnError)
+{
+    m_folder.Dir("NewFolder1");
+    m_folder.Dir("NewFolder2");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_TRUE(view);
+    DialogScript script;
+    script
+        .Then(IDC_FOLDER_NAME,
+              [&](HWND dialog) {
+                  EXPECT_EQ(WindowText(dialog), "Create New Folder");
+                  EXPECT_EQ(WindowText(FindControl(dialog, IDC_FOLDER_NAME)), "NewFolder3");
+                  EXPECT_EQ(WindowText(FindControl(dialog, IDC_ROOT_NAME)), m_folder.Path());
+                  // A character no name may hold is refused as it is typed.
+                  Type(dialog, IDC_FOLDER_NAME, "Bad*Name");
+                  EXPECT_EQ(WindowText(FindControl(dialog, IDC_FOLDER_NAME)), "NewFolder3");
+                  Type(dialog, IDC_FOLDER_NAME, "NewFolder1");
+                  Click(dialog, IDOK);
+              })
+        .Then(IDC_FOLDER_NAME, [](HWND dialog) {
+            EXPECT_EQ(WindowText(FindControl(dialog, IDC_FOLDER_NAME)), "NewFolder1");
+            Type(dialog, IDC_FOLDER_NAME, "Fresh");
+            Click(dialog, IDOK);
+        });
+    view->OnCommand(ID_FILES_NEW_FOLDER);
+    script.ExpectDone();
+    EXPECT_TRUE(Asked(IDS_FOLDER_EXISTS));
+    EXPECT_TRUE(Exists(m_folder.Path("Fresh")));
+    EXPECT_FALSE(Exists(m_folder.Path("NewFolder3")));
+    WaitIdle(*m_window);
+    EXPECT_GE(view->RowOfName("Fresh"), 0);
+}
+
+}  // namespace
+}  // namespace uitest
