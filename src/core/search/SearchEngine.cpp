@@ -255,8 +255,7 @@ void CSearchEngine::CollectFolders(const std::string& folder, std::vector<std::s
     out.push_back(path);
     std::vector<std::string> children;
     m_lister.List(path + kAllFilesPattern, [&](const platform::FindEntry& entry) {
-        if ((entry.attributes & platform::kAttrDirectory) && !IsDotEntry(entry.name))
-            children.push_back(path + entry.name);
+        if (platform::IsFolderToDescend(entry)) children.push_back(path + entry.name);
         return true;
     });
     for (const std::string& child : children) CollectFolders(child, out);
