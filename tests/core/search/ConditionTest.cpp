@@ -30,6 +30,11 @@ TEST(SizeCondition, BoundsAreInclusiveAndSixtyFourBitWide)
         {SizeKind::Smaller, SizeUnit::Megabytes, 0, 4095, 4095 * kMB, true},
         {SizeKind::Smaller, SizeUnit::Megabytes, 0, 4095, 5 * kGiB, false},
         {SizeKind::Smaller, SizeUnit::Megabytes, 0, 4096, 3 * kGiB, true},  // no wrap to 0
+        // Greater-than bounds of 4 GB and more, which 32 bits would wrap to 0 and 1 MB.
+        {SizeKind::Greater, SizeUnit::Megabytes, 4096, 1, 1, false},
+        {SizeKind::Greater, SizeUnit::Megabytes, 4097, 1, 2 * kMB, false},
+        {SizeKind::Greater, SizeUnit::Megabytes, 4097, 1, 4097 * kMB, true},
+        {SizeKind::Greater, SizeUnit::Kilobytes, 4194304, 1, 1024, false},
         {SizeKind::Between, SizeUnit::Megabytes, 5, 3, 4 * kMB, false},
         {SizeKind::Between, SizeUnit::Kilobytes, 1, 2, 1024, true},
         {SizeKind::Between, SizeUnit::Kilobytes, 1, 2, 2048, true},
@@ -73,6 +78,34 @@ TEST(AttributeCondition, MaskAndBothFormsPassAnyTickedAttribute)
 
     EXPECT_TRUE(Ticked(false, true).MatchesListed("", true));
     EXPECT_TRUE(CAttributeCondition().MatchesAttributes(0));
+}
+
+TEST(AttributeCondition, EachFlagSetsItsOwnBitAlone)
+{
+    struct FlagCase { std::uint8_t CAttributeCondition::*flag; std::uint32_t bit; };
+    const FlagCase cases[] = {
+        {&CAttributeCondition::readOnly, platform::kAttrReadOnly},
+        {&CAttributeCondition::archive, platform::kAttrArchive},
+        {&CAttributeCondition::hidden, platform::kAttrHidden},
+        {&CAttributeCondition::system, platform::kAttrSystem},
+        {&CAttributeCondition::directory, platform::kAttrDirectory},
+    };
+    const std::uint32_t everyBit = 0xFFFF;
+    for (const FlagCase& c : cases) {
+        CAttributeCondition a;
+        a.allFiles = 0;
+        a.*c.flag = 1;
+        a.RecomputeMask();
+        EXPECT_EQ(a.Mask(), c.bit);
+        EXPECT_TRUE(a.MatchesAttributes(c.bit)) << c.bit;
+        EXPECT_FALSE(a.MatchesAttributes(everyBit & ~c.bit)) << c.bit;
+    }
+    CAttributeCondition system;
+    system.allFiles = 0;
+    system.system = 1;
+    system.RecomputeMask();
+    EXPECT_TRUE(system.MatchesListed("S", false));
+    EXPECT_FALSE(system.MatchesListed("RHA", true));
 }
 
 TEST(DateCondition, WindowsIncludeTheirBounds)

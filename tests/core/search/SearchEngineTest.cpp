@@ -259,6 +259,60 @@ TEST_F(SearchEngineTest, FastFindListsTheTableFoldersAndReportsItsSteps)
     EXPECT_EQ(sink.startedSteps, (std::vector<std::uint32_t>{8}));
 }
 
+TEST_F(SearchEngineTest, AStopInOneCriteriaListsNothingOfTheNext)
+{
+    tree.File("one/a.txt");
+    tree.File("one/b.txt");
+    tree.File("two/c.txt");
+    CCondition first = In(tree.Folder("one"), "*.txt");
+    CCondition second = In(tree.Folder("two"), "*.txt");
+    sink.stopAfter = 1;
+    sink.state = &state;
+    CFolderTable notReady;
+    for (bool fastFind : {false, true}) {
+        state = WorkState::Running;
+        SearchOptions options;
+        options.fastFind = fastFind;
+        options.folderTable = &notReady;
+        EXPECT_EQ(Search({&first, &second}, options), SearchOutcome::Stopped);
+        ASSERT_EQ(sink.paths.size(), 1u) << fastFind;
+        EXPECT_EQ(sink.paths[0].rfind(tree.Path("one\\"), 0), 0u) << sink.paths[0];
+        EXPECT_EQ(std::count(sink.statuses.begin(), sink.statuses.end(), tree.Folder("two")), 0)
+            << fastFind;
+    }
+}
+
+TEST_F(SearchEngineTest, FastFindWalksDrivesThatAreNotFixed)
+{
+    tree.File("a.txt");
+    tree.File("sub/b.txt");
+    RemappingLister lister(platform::SystemDirectoryLister());
+    lister.Drive('C', tree.Path(), platform::DriveType::Fixed);
+    lister.Drive('N', tree.Path(), platform::DriveType::Remote);
+    lister.Drive('R', tree.Path(), platform::DriveType::Removable);
+    // A table that also holds the other drives' roots.
+    CFolderTable table;
+    table.Fill({"C:\\", "N:\\", "R:\\", "C:\\OLD\\"});
+    table.MarkReady();
+    struct TableCase {
+        const char* folder;
+        std::set<std::string> found;
+    };
+    const TableCase cases[] = {
+        {"N:\\", {"N:\\a.txt", "N:\\sub\\b.txt"}},  // network and removable drives are walked
+        {"R:\\", {"R:\\a.txt", "R:\\sub\\b.txt"}},
+        {"C:\\", {"C:\\a.txt"}},                       // a known one: as far as the table knows
+    };
+    for (const TableCase& c : cases) {
+        CCondition criteria = In(c.folder, "*.txt");
+        SearchOptions fast;
+        fast.fastFind = true;
+        fast.folderTable = &table;
+        EXPECT_EQ(Search(lister, {&criteria}, fast), SearchOutcome::Completed) << c.folder;
+        EXPECT_EQ(Found(), c.found) << c.folder;
+    }
+}
+
 // Names that catch a matcher that differs from the platform's: no extension,
 // several dots, leading dots, long extensions, upper case.
 void MakeTrickyTree(const TempTree& tree)
