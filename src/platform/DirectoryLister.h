@@ -74,8 +74,9 @@ public:
     // The type of a drive root such as "C:\" (GetDriveTypeA).
     virtual DriveType QueryDriveType(const std::string& root) = 0;
 
-    // Whether the folder can be made the current directory; the previous one is
-    // restored. An empty text fails.
+    // Whether the folder exists and can be entered. The process's current
+    // directory is never changed: another search or a dialog may be using it.
+    // An empty text fails.
     virtual bool CanEnterFolder(const std::string& folder) = 0;
 };
 
