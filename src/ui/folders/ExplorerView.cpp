@@ -3,9 +3,6 @@
 // Core
 #include "core/app/Settings.h"
 
-// Platform
-#include "platform/DirectoryLister.h"
-
 // Folders
 #include "ui/folders/ExplorerThread.h"
 #include "ui/folders/FolderMessages.h"
@@ -26,7 +23,6 @@
 
 namespace {
 
-constexpr char kAllFiles[] = "*.*";
 constexpr UINT kAddressBarId = 201;
 constexpr int kAddressBarHeight = 200;  // with its drop-down list
 
@@ -211,10 +207,9 @@ void CExplorerView::FinishFill(ListingResult& result)
         m_selectAfterFill.clear();
     }
     if (NeedIconThread()) StartIconThread();
+    // The listing has summed the sizes: the folder is not read a second time.
     const bool realFolder = m_currentPath.find('\\') != std::string::npos;
-    SetTotalSize(realFolder ? listing::SumFileSizes(platform::SystemDirectoryLister(), m_currentPath,
-                                                    m_maskMode ? m_maskPattern : kAllFiles)
-                            : 0);
+    SetTotalSize(realFolder ? result.totalSize : 0);
     m_navigationPending = false;
     m_listingStopped = false;
 }

@@ -145,12 +145,14 @@ void CFilesView::SetRows(std::vector<ListRow> rows, ItemStorePtr store)
     m_rows = std::move(rows);
     m_store = std::move(store);
     m_list.SetCount(RowCount());
+    RecountSelection();
 }
 
 void CFilesView::InsertRow(int position, ListRow row)
 {
     m_rows.insert(m_rows.begin() + position, row);
     m_list.SetCount(RowCount());
+    RecountSelection();
 }
 
 void CFilesView::SetFocusRow(int row)
@@ -163,6 +165,7 @@ void CFilesView::ClearList()
     const bool hadRows = !m_rows.empty();
     m_list.SetState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     m_rows.clear();
+    m_sums = SelectionSums();
     m_list.SetCount(0);
     // Both cost a repaint: only when there is something to take away.
     if (hadRows) ::UpdateWindow(m_list.Handle());
