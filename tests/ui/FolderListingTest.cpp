@@ -319,4 +319,25 @@ TEST_F(FolderTest, TheIconThreadNeverReplacesTheNamesAndPathsTheViewReads)
     for (const CFileItem* item : view->AllItems()) EXPECT_FALSE(item->detailsPending) << item->name;
 }
 
+TEST_F(FolderTest, FilesOfFourGigabytesAndMoreCountWholeOnceTheirDetailsAreRead)
+{
+    m_folder.Files(100);  // outside Details mode an icon thread reads the details
+    HANDLE file = ::CreateFileA(m_folder.Path("big.dat").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    const std::uint64_t size = (std::uint64_t{5} << 30) + 7;
+    LONG high = static_cast<LONG>(size >> 32);
+    ::SetFilePointer(file, static_cast<LONG>(size & 0xFFFFFFFF), &high, FILE_BEGIN);
+    const bool sized = ::SetEndOfFile(file) != FALSE;
+    ::CloseHandle(file);
+    ASSERT_TRUE(sized);
+    Settings().SetSetting(Setting::ViewMode, 2);
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(view->NeedIconThread());
+    EXPECT_EQ(view->TotalSize(), static_cast<double>(size));
+    view->List().SetState(view->RowOfName("big.dat"), LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_EQ(view->Status("").sizeText, "5120.0MB");
+}
+
 }  // namespace

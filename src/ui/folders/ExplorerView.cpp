@@ -192,6 +192,10 @@ void CExplorerView::FinishFill(ListingResult& result)
         for (std::size_t i = 0; i < result.shares.Count(); ++i) shares.push_back(result.shares[i]);
         ApplyOverlays(links, shares);
     }
+    // The listing has summed the sizes: the folder is not read a second time.
+    // (Set first: the rows' exact sizes, where known, correct it.)
+    const bool realFolder = m_currentPath.find('\\') != std::string::npos;
+    SetTotalSize(realFolder ? result.totalSize : 0);
     m_list.SetRedraw(false);
     SetRows(std::move(result.rows), std::move(result.store));
     if (!m_listingStopped && m_folderItem && HasParent(*m_folderItem)) InsertRow(0, ListRow{});
@@ -207,9 +211,6 @@ void CExplorerView::FinishFill(ListingResult& result)
         m_selectAfterFill.clear();
     }
     if (NeedIconThread()) StartIconThread();
-    // The listing has summed the sizes: the folder is not read a second time.
-    const bool realFolder = m_currentPath.find('\\') != std::string::npos;
-    SetTotalSize(realFolder ? result.totalSize : 0);
     m_navigationPending = false;
     m_listingStopped = false;
 }

@@ -258,6 +258,8 @@ LRESULT CFilesView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case UWM_ICONSDONE:
         m_iconThreadRunning = false;
+        // The details the thread has read give the exact sizes.
+        RecountSelection();
         OnIconsDone();
         return 0;
     case UWM_REBUILDCOLUMNS:

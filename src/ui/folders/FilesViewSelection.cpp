@@ -36,7 +36,9 @@ CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 
 void CFilesView::SizeRow(ListRow& row) const
 {
-    if (row.sized || !row.item || row.item->detailsPending) return;
+    // Details once read are exact: a listed entry may hold only the low 32
+    // bits of a size.
+    if (!row.item || row.item->detailsPending) return;
     row.sized = true;
     row.plainFile = !row.item->isDirectory && row.item->modified != 0;
     row.size = row.item->isDirectory ? 0 : static_cast<double>(row.item->sizeBytes);
@@ -50,7 +52,11 @@ void CFilesView::RecountSelection()
         for (ListRow& row : m_rows) {
             row.selected = false;
             if (!row.item) continue;
+            const bool listed = row.sized;
+            const double before = row.size;
             SizeRow(row);
+            // The listing's total holds the listed sizes: it follows them.
+            if (listed) m_totalSize += row.size - before;
             m_sums.AddRow(row.size, row.plainFile, false);
         }
     }
