@@ -3,6 +3,7 @@
 // Core
 #include "core/app/Favorite.h"
 #include "core/app/ObjectList.h"
+#include "core/app/Random.h"
 #include "core/app/RecentFileList.h"
 #include "core/app/Settings.h"
 #include "core/app/Tool.h"
@@ -17,6 +18,7 @@
 
 // Framework
 #include "ui/framework/MessageBox.h"
+#include "ui/framework/SystemFunctions.h"
 
 // Application
 #include "ui/app/CommonControlsCheck.h"
@@ -58,20 +60,42 @@ constexpr int kMinRefreshMinutes = 5;
 constexpr int kMaxRefreshMinutes = 99;
 constexpr int kDefaultRefreshMinutes = 15;
 
+// A stopped walk ends after the folder it is listing; far longer means a hung disk.
+constexpr DWORD kFastFindStopWaitMs = 10000;
+
 }  // namespace
 
 CTrailmarkApp::CTrailmarkApp()
 {
+    // The profiles' names are drawn from the program's own generator; the C
+    // library's serves the clipboard tags.
+    SeedRandomOnce(platform::UtcMilliseconds());
     std::srand(platform::UtcMilliseconds());
     m_isWindowsNT = platform::IsWindowsNT();
-    if (HMODULE kernel = ::GetModuleHandleA("kernel32.dll"))
-        m_getDiskFreeSpaceEx = reinterpret_cast<GetDiskFreeSpaceExProc>(
-            reinterpret_cast<void*>(::GetProcAddress(kernel, "GetDiskFreeSpaceExA")));
+    // The first Windows 95 has no GetDiskFreeSpaceExA.
+    m_getDiskFreeSpaceEx = ui::SystemFunctionAs<GetDiskFreeSpaceExProc>("kernel32.dll", "GetDiskFreeSpaceExA");
+    m_fastFind = std::make_unique<FolderListWorker>();
     m_iconIndices.fill(-1);
     m_programDirectory = platform::ProgramDirectory();
 }
 
-CTrailmarkApp::~CTrailmarkApp() = default;
+// Lists still here never went through ExitInstance: start-up failed, and what
+// they hold must not be written over what the registry has.
+CTrailmarkApp::~CTrailmarkApp()
+{
+    for (CObjectList* list : {static_cast<CObjectList*>(m_users.get()), m_favorites.get(),
+                              m_runHistory.get(), static_cast<CObjectList*>(m_criteria.get()),
+                              static_cast<CObjectList*>(m_findTypes.get()), m_tools.get(),
+                              m_bookmarks.get()})
+        if (list) list->SetSavesOnDestruction(false);
+    m_mainFrame.reset();
+    DestroyLists();
+}
+
+std::shared_ptr<std::atomic<int>> CTrailmarkApp::FastFindState() const
+{
+    return m_fastFind->State();
+}
 
 bool CTrailmarkApp::InitInstance()
 {
@@ -101,7 +125,7 @@ bool CTrailmarkApp::InitInstance()
     }
     SetMainWindow(m_mainFrame->Handle());
 
-    if (!OpenCommandLineFolder()) return false;
+    OpenCommandLineFolder();
     CWindowList& windows = CWindowList::Instance();
     if (m_settings->GetSetting(Setting::SaveDesktop) && !m_settings->GetSetting(Setting::ExplorerMode))
         windows.RestoreWindows();
@@ -112,7 +136,7 @@ bool CTrailmarkApp::InitInstance()
     if (m_newInstallation)
         CSettingsStore::WriteInstallInfo(platform::SystemRegistry(), version, m_programDirectory);
     ApplyPerformanceDefaults();
-    if (m_settings->GetSetting(Setting::FastFind) == 1) m_fastFind = CFolderListThread::Start();
+    if (m_settings->GetSetting(Setting::FastFind) == 1) m_fastFind->Start(m_mainFrame->RunningThreadList());
     // The frame is up: a mode chosen in the dialog below is carried out as any
     // later change would be, the start folder's window included.
     m_mainFrame->SetStarting(false);
@@ -132,7 +156,7 @@ bool CTrailmarkApp::OpenProfile()
     m_settings->LoadGlobalValues();
     // A damaged registry may hold no user at all: start over as a new installation would.
     if (m_newInstallation || m_users->Count() == 0) {
-        AddDefaultUser(true);
+        if (!AddDefaultUser(true)) return false;
         m_settings->SetSetting(Setting::DefaultUser, 0);
     }
 
@@ -185,17 +209,22 @@ std::optional<int> CTrailmarkApp::OfferNewUser()
         ui::ShowMessage(nullptr, IDS_UNABLE_TO_CONTINUE, MB_OK | MB_ICONSTOP);
         return std::nullopt;
     }
-    return AddDefaultUser(false);
+    const std::optional<int> added = AddDefaultUser(false);
+    // A full list takes no one more: logging on as its last user instead would
+    // hand out someone else's profile.
+    if (!added) ui::ShowMessage(nullptr, IDS_UNABLE_TO_CONTINUE, MB_OK | MB_ICONSTOP);
+    return added;
 }
 
-int CTrailmarkApp::AddDefaultUser(bool admin)
+std::optional<int> CTrailmarkApp::AddDefaultUser(bool admin)
 {
     std::unique_ptr<CUser> user = m_users->NewUser();
     user->SetName(ui::LoadString(IDS_DEFAULT_USER));
     user->SetAdmin(admin);
-    m_users->Add(std::move(user));
+    CBaseObj* added = m_users->Add(std::move(user));
+    if (!added) return std::nullopt;
     m_users->SaveAll();
-    return m_users->Count() - 1;
+    return m_users->IndexOf(added);
 }
 
 void CTrailmarkApp::CreateLists()
@@ -232,15 +261,19 @@ void CTrailmarkApp::CreateStarterObjects()
         m_settings->SetTextSetting(Setting::Wallpaper, m_programDirectory + "\\" + wallpaper);
 }
 
-bool CTrailmarkApp::OpenCommandLineFolder()
+void CTrailmarkApp::OpenCommandLineFolder()
 {
     // A plain start names nothing; a named folder opens in a folder window.
+    // Anything else named is said so, and the program starts as a plain start.
     for (int i = 1; i < __argc; ++i) {
         const std::string argument = __argv[i];
         if (argument.empty() || argument[0] == '/' || argument[0] == '-') continue;
-        return CWindowList::Instance().OpenWindow(argument, WindowKind::Folder, nullptr, 0) != nullptr;
+        if (shell::IsFolderPath(argument) &&
+            CWindowList::Instance().OpenWindow(argument, WindowKind::Folder, nullptr, 0))
+            return;
+        ShowOpenFolderFailed(m_mainFrame->Handle(), argument);
+        return;
     }
-    return true;
 }
 
 void CTrailmarkApp::TakeIconIndices()
@@ -289,16 +322,24 @@ void CTrailmarkApp::PlaceMainFrame()
     m_mainFrame->Place(ShowCommand());
 }
 
+// Privileges exist on NT only; Windows 95's advapi32 is not relied on for them.
 void CTrailmarkApp::EnableBackupPrivilege()
 {
+    using OpenTokenProc = BOOL(WINAPI*)(HANDLE, DWORD, PHANDLE);
+    using LookupProc = BOOL(WINAPI*)(LPCSTR, LPCSTR, PLUID);
+    using AdjustProc = BOOL(WINAPI*)(HANDLE, BOOL, PTOKEN_PRIVILEGES, DWORD, PTOKEN_PRIVILEGES, PDWORD);
+    const auto openToken = ui::SystemFunctionAs<OpenTokenProc>("advapi32.dll", "OpenProcessToken");
+    const auto lookup = ui::SystemFunctionAs<LookupProc>("advapi32.dll", "LookupPrivilegeValueA");
+    const auto adjust = ui::SystemFunctionAs<AdjustProc>("advapi32.dll", "AdjustTokenPrivileges");
     HANDLE token = nullptr;
-    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+    if (!openToken || !lookup || !adjust ||
+        !openToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
         return;
     TOKEN_PRIVILEGES privileges = {};
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    if (::LookupPrivilegeValueA(nullptr, "SeBackupPrivilege", &privileges.Privileges[0].Luid))
-        ::AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+    if (lookup(nullptr, "SeBackupPrivilege", &privileges.Privileges[0].Luid))
+        adjust(token, FALSE, &privileges, 0, nullptr, nullptr);
     ::CloseHandle(token);
 }
 
@@ -327,11 +368,9 @@ void CTrailmarkApp::SaveRecentFiles()
 
 int CTrailmarkApp::ExitInstance()
 {
-    // The Fast Find worker is told to stop; it ends by itself, nobody waits for it.
-    if (m_fastFind) {
-        int running = 0;
-        m_fastFind->compare_exchange_strong(running, 1);
-    }
+    // The Fast Find worker stops at its next folder. Should it not end in
+    // time, the process must end before the table it fills is destroyed.
+    if (!m_fastFind->StopAndWait(kFastFindStopWaitMs)) m_terminateAtExit = true;
     SaveRecentFiles();
     if (m_settings) m_settings->SaveSystemValues();
     // The system's image lists are only borrowed.
@@ -347,6 +386,17 @@ int CTrailmarkApp::ExitInstance()
     const int exitCode = ui::Application::ExitInstance();
     if (m_terminateAtExit) ::TerminateProcess(::GetCurrentProcess(), static_cast<UINT>(exitCode));
     return exitCode;
+}
+
+void CTrailmarkApp::SaveSession()
+{
+    SaveRecentFiles();
+    if (!m_settings) return;
+    m_settings->SaveSystemValues();
+    // The lists that save themselves when ExitInstance destroys them.
+    for (CObjectList* list : {static_cast<CObjectList*>(m_users.get()), m_tools.get(),
+                              m_favorites.get(), m_runHistory.get()})
+        if (list && list->HasElementFactory()) list->SaveAll();
 }
 
 // Each stored list saves itself as it goes.

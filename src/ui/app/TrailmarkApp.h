@@ -31,6 +31,7 @@ class CUserList;
 class CRecentFileList;
 class CConditionList;
 class CFindTypeList;
+class FolderListWorker;
 
 using GetDiskFreeSpaceExProc = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER,
                                              PULARGE_INTEGER);
@@ -49,6 +50,10 @@ public:
     int ExitInstance() override;
     // Ends the splash phase; runs once per process.
     void OnSplashDone();
+    // Writes what ExitInstance writes (settings, recent folders, stored lists)
+    // and keeps everything open: the session is ending and the process may
+    // be ended before ExitInstance can run.
+    void SaveSession();
 
     bool OnCommand(UINT id) override;
     bool OnUpdateCommand(UINT id, ui::CommandState& state) override;
@@ -75,7 +80,7 @@ public:
     const std::string& ProgramDirectory() const { return m_programDirectory; }
     bool TerminateAtExit() const { return m_terminateAtExit; }
     // The Fast Find worker's state word, or null when it was not started.
-    const std::shared_ptr<std::atomic<int>>& FastFindState() const { return m_fastFind; }
+    std::shared_ptr<std::atomic<int>> FastFindState() const;
 
     // Opens the command prompt ("ComSpec", else the system's own shell) in a folder.
     void CommandPromptIn(const std::string& folder) const;
@@ -87,12 +92,13 @@ public:
 
 private:
     bool OpenProfile();
-    // Opens the folder the command line names; false when it cannot be opened.
-    bool OpenCommandLineFolder();
+    // Opens the folder the command line names; says so when it cannot.
+    void OpenCommandLineFolder();
     // The index of the user to run as, or none when start-up must end.
     std::optional<int> ChooseUser();
     std::optional<int> OfferNewUser();
-    int AddDefaultUser(bool admin);
+    // The new user's index, or none when the list refused it.
+    std::optional<int> AddDefaultUser(bool admin);
     void CreateLists();
     void CreateStarterObjects();
     void LoadRecentFiles();
@@ -106,15 +112,16 @@ private:
 
     void RunShellFile(const char* fileName);
     void OpenAddress(const std::string& address);
-    void ChooseFont(int fontId, int colorSetting, UINT titleId);
+    // False when the user cancelled the font dialog.
+    bool ChooseFont(int fontId, int colorSetting, UINT titleId);
     void RestoreDefaultFonts();
 
     // Fields of the application object, in order.
     std::unique_ptr<CSplashWindow> m_splash;
     SingleInstanceGuard m_instanceGuard;
     bool m_freshProfile = false;
-    // The Fast Find worker's state word while it may run; the worker owns itself.
-    std::shared_ptr<std::atomic<int>> m_fastFind;
+    // The Fast Find worker, waited for at exit: it fills a process-wide table.
+    std::unique_ptr<FolderListWorker> m_fastFind;
 
     // Process-wide values.
     bool m_isWindowsNT = false;

@@ -77,6 +77,7 @@ bool CExplorerWindow::OnCreate()
     TellTaskBar(true);
     StartWatchers();
     UpdateFreeSpace();
+    m_created = true;
     return true;
 }
 
@@ -85,7 +86,9 @@ void CExplorerWindow::OnDestroy()
     StopWatchers();
     m_loading.reset();
     const CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame();
-    if (frame && !frame->IsClosing() && !m_state.path.empty()) CTrailmarkApp::Instance()->RecentFiles().Add(m_state.path);
+    // A window that never came up showed no folder worth remembering.
+    if (m_created && frame && !frame->IsClosing() && !m_state.path.empty())
+        CTrailmarkApp::Instance()->RecentFiles().Add(m_state.path);
     if (m_icon) ::DestroyIcon(m_icon);
     m_icon = nullptr;
     CFolderWindow::OnDestroy();
