@@ -1,8 +1,21 @@
 #!/bin/sh
 # Reproduces bench/BENCHMARKS.md: the engine natively and under Wine beside
-# find(1) and Wine's "cmd /c dir /s /b", over one generated tree.
+# find(1) and Wine's "cmd /c dir /s /b", over one generated tree; or, with
+# "explorer", a folder listed into a folder window under Wine.
 #   bench/run_bench.sh NATIVE_BUILD_DIR WIN32_BUILD_DIR [RUNS]
+#   bench/run_bench.sh explorer WIN32_BUILD_DIR [RUNS]
 set -e
+if [ "$1" = explorer ]; then
+    win32=${2:?win32 build dir}
+    . tools/wine-env.sh
+    export WINEPREFIX=${WINEPREFIX:-$PWD/build/wineprefix-browse}
+    wine_prefix_ready
+    display_ready
+    # The folders of 1,000 and 15,000 files are made in %TEMP% on the first run.
+    wine "$win32/bin/explorer_bench.exe" "-${3:-7}"
+    display_done
+    exit 0
+fi
 native=${1:?native build dir}
 win32=${2:?win32 build dir}
 runs=${3:-3}

@@ -112,6 +112,8 @@ TEST_F(FilesView, AnItemWithoutAModifiedTimeShowsNoSizeOrDatesAndTheListFollowsA
     const int row = view->RowOfName("a.txt");
     ASSERT_GE(row, 1);
     EXPECT_EQ(view->CellText(row, ColumnOf(*view, ColumnKind::Size)), "19KB");
+    view->ItemAt(row)->sizeKB = std::int64_t{3} << 30;  // 3 TB
+    EXPECT_EQ(view->CellText(row, ColumnOf(*view, ColumnKind::Size)), "3221225472KB");
     view->ItemAt(row)->modified = 0;
     for (ColumnKind kind : {ColumnKind::Size, ColumnKind::Modified, ColumnKind::Time})
         EXPECT_EQ(view->CellText(row, ColumnOf(*view, kind)), "") << static_cast<int>(kind);
@@ -136,10 +138,12 @@ TEST_F(FilesView, FilterFolderListsOnlyMatchingFilesAndRemovingItListsAllAgain)
     CExplorerView* view = OpenSample();
     ASSERT_NE(view, nullptr);
     Settings().SetSetting(Setting::FullPathInTitle, 1);
+    EXPECT_EQ(view->TotalSize(), 23100.0);
     FilterCommand(*view, ID_EDIT_SET_FILTER, "Filter Folder", "*.txt");
     ASSERT_TRUE(WaitIdle(*m_window));
     EXPECT_TRUE(view->IsFiltered());
     EXPECT_EQ(RowNames(*view), Names{"a.txt"});
+    EXPECT_EQ(view->TotalSize(), 20000.0) << "the total is that of the files listed";
     EXPECT_EQ(WindowText(m_window->Handle()), m_folder.Path() + " - Filtered");
 
     Command(*view, ID_EDIT_REMOVE_FILTER);
@@ -147,6 +151,55 @@ TEST_F(FilesView, FilterFolderListsOnlyMatchingFilesAndRemovingItListsAllAgain)
     EXPECT_FALSE(view->IsFiltered());
     EXPECT_EQ(Sorted(RowNames(*view)), (Names{"a.txt", "b.log", "c.log", "sub"}));
     EXPECT_EQ(WindowText(m_window->Handle()), m_folder.Path());
+}
+
+// The shell hides every extension when the user asks it to, as a default
+// system does for the extensions it knows.
+class HiddenExtensions {
+public:
+    HiddenExtensions() { Set(true); }
+    ~HiddenExtensions() { Set(false); }
+
+private:
+    static void Set(bool hide)
+    {
+        HKEY key = nullptr;
+        if (::RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", &key) !=
+            ERROR_SUCCESS)
+            return;
+        const DWORD value = hide ? 1 : 0;
+        if (hide) ::RegSetValueExA(key, "HideFileExt", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+        else ::RegDeleteValueA(key, "HideFileExt");
+        ::RegCloseKey(key);
+        // Names kept from before would say the extensions show.
+        shell::LookupCache::Forget();
+    }
+};
+
+TEST_F(FilesView, TheExtensionComesFromTheFileNameWhenTheShellHidesIt)
+{
+    m_folder.File("report.txt", 10);
+    m_folder.File("notes.log", 20);
+    m_folder.File("readme", 30);
+    Settings().SetSetting(Setting::ShowColumnFirst, 1);
+    const HiddenExtensions hidden;
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    const int report = view->RowOfName("report");
+    ASSERT_GE(report, 1) << "the shell shows the name without its extension";
+    EXPECT_EQ(view->ItemAt(report)->extension, "txt");
+    EXPECT_EQ(view->CellText(report, ColumnOf(*view, ColumnKind::Ext)), "txt");
+    Command(*view, ID_VIEW_ARRANGE_FIRST + 2);
+    EXPECT_EQ(RowNames(*view), (Names{"readme", "notes", "report"})) << "by extension";
+
+    FilterCommand(*view, ID_EDIT_SET_FILTER, "Filter Folder", "*.txt");
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_EQ(RowNames(*view), Names{"report"});
+    Command(*view, ID_EDIT_REMOVE_FILTER);
+    ASSERT_TRUE(WaitIdle(*m_window));
+    ASSERT_TRUE(m_window->Navigate(m_folder.Path("*.log"), nullptr));
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_EQ(RowNames(*view), Names{"notes"}) << "a pattern in the path";
 }
 
 TEST_F(FilesView, SelectByFilterSelectsTheMatchingRowsOrSaysNoneWere)

@@ -4,12 +4,17 @@
 // Core
 #include "core/search/SearchSink.h"
 
+// Platform
+#include "platform/System.h"
+
 // Tests
 #include "ui/FolderTestSupport.h"
 
 // Standard library
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 
 // Windows
 #include <objbase.h>
@@ -202,6 +207,137 @@ TEST_F(FolderTest, CreateShortcutMakesALinkBesideTheSelectionAndListsAgain)
         if (item->name != "target.txt") link = item->path;
     EXPECT_EQ(link.substr(link.size() - 4), ".lnk");
     EXPECT_TRUE(m_window->ContentWatcherRunning()) << "the watchers are back after the command";
+}
+
+TEST_F(FolderTest, StatusTextsFollowTheSelectionWithoutReadingAnyItemsDetails)
+{
+    m_folder.File("a.txt", 1000);
+    m_folder.File("b.txt", 2000);
+    m_folder.File("c.txt", 4000);
+    m_folder.File("d.txt", 8000);
+    m_folder.Dir("sub");
+    // In List mode nothing draws the details, so none are read but by the status.
+    Settings().SetSetting(Setting::ViewMode, 2);
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    ASSERT_FALSE(view->NeedIconThread());
+    auto select = [&](const char* name, bool on) {
+        view->List().SetState(view->RowOfName(name), on ? LVIS_SELECTED : 0, LVIS_SELECTED);
+    };
+    struct Step {
+        std::function<void()> action;
+        const char* count;
+        const char* size;
+    } const steps[] = {
+        {[] {}, "5 Object(s)", "14.6KB"},
+        {[&] { select("b.txt", true); }, "1 Object(s) Selected", "2.0KB"},
+        {[&] { select("sub", true); }, "2 Object(s) Selected", "2.0KB"},
+        {[&] { Command(ID_EDIT_SELECT_ALL); }, "5 Object(s)", "14.6KB"},
+        {[&] { select("a.txt", false); }, "4 Object(s) Selected", "13.7KB"},
+        {[&] { Command(ID_EDIT_INVERT_SELECTION); }, "1 Object(s) Selected", "1000 bytes"},
+    };
+    for (const Step& step : steps) {
+        step.action();
+        const FolderStatus status = view->Status("");
+        EXPECT_EQ(status.countText, step.count);
+        EXPECT_EQ(status.sizeText, step.size) << step.count;
+    }
+    for (const CFileItem* item : view->AllItems()) EXPECT_TRUE(item->detailsPending) << item->name;
+}
+
+// Without the up icon's file beside the program the view adds the image of
+// its own resources to the lists.
+class WithoutUpIconFile : public FolderTest {
+protected:
+    void SetUp() override
+    {
+        m_file = platform::ProgramDirectory() + "\\Up.Exe";
+        m_moved = ::MoveFileA(m_file.c_str(), (m_file + ".away").c_str()) != FALSE;
+        ASSERT_NO_FATAL_FAILURE(FolderTest::SetUp());
+    }
+    void TearDown() override
+    {
+        FolderTest::TearDown();
+        if (m_moved) ::MoveFileA((m_file + ".away").c_str(), m_file.c_str());
+    }
+
+    std::string m_file;
+    bool m_moved = false;
+};
+
+TEST_F(WithoutUpIconFile, TheUpRowsImageGoesIntoTheSystemListsOnce)
+{
+    ASSERT_EQ(m_app->IconIndex(IconFile::Up), -1);
+    m_folder.File("a.txt");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(view->UsesSystemImageLists());
+    const int up = view->CellImage(0);
+    const int small = ImageList_GetImageCount(m_app->SmallImages());
+    const int large = ImageList_GetImageCount(m_app->LargeImages());
+    for (int i = 0; i < 3; ++i) {
+        view->Refresh();
+        ASSERT_TRUE(WaitIdle(*m_window));
+        EXPECT_EQ(view->CellImage(0), up);
+    }
+    EXPECT_EQ(ImageList_GetImageCount(m_app->SmallImages()), small);
+    EXPECT_EQ(ImageList_GetImageCount(m_app->LargeImages()), large);
+}
+
+TEST_F(FolderTest, TheIconThreadNeverReplacesTheNamesAndPathsTheViewReads)
+{
+    TempDir many;
+    many.Files(300, "long-file-name-");  // texts too long to be kept inside the string object
+    Settings().SetSetting(Setting::ViewMode, 2);
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(m_window->Navigate(many.Path(), nullptr));
+    // One message at a time: the loop stops as soon as the list is shown,
+    // with the icon thread just started.
+    const DWORD start = ::GetTickCount();
+    MSG msg;
+    while (view->HasWorker() && ::GetTickCount() - start < 60000) {
+        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+            continue;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    ASSERT_TRUE(view->HasIconThread()) << "the details are read while the list is shown";
+    // Where the texts lie, as numbers: a text freed is never read again.
+    auto texts = [&] {
+        std::vector<std::uintptr_t> places;
+        for (const CFileItem* item : view->AllItems())
+            for (const std::string* text : {&item->name, &item->path, &item->folderPath})
+                places.push_back(reinterpret_cast<std::uintptr_t>(text->c_str()));
+        return places;
+    };
+    const std::vector<std::uintptr_t> shown = texts();
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_EQ(texts(), shown);
+    for (const CFileItem* item : view->AllItems()) EXPECT_FALSE(item->detailsPending) << item->name;
+}
+
+TEST_F(FolderTest, FilesOfFourGigabytesAndMoreCountWholeOnceTheirDetailsAreRead)
+{
+    m_folder.Files(100);  // outside Details mode an icon thread reads the details
+    HANDLE file = ::CreateFileA(m_folder.Path("big.dat").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    const std::uint64_t size = (std::uint64_t{5} << 30) + 7;
+    LONG high = static_cast<LONG>(size >> 32);
+    ::SetFilePointer(file, static_cast<LONG>(size & 0xFFFFFFFF), &high, FILE_BEGIN);
+    const bool sized = ::SetEndOfFile(file) != FALSE;
+    ::CloseHandle(file);
+    ASSERT_TRUE(sized);
+    Settings().SetSetting(Setting::ViewMode, 2);
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(view->NeedIconThread());
+    EXPECT_EQ(view->TotalSize(), static_cast<double>(size));
+    view->List().SetState(view->RowOfName("big.dat"), LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_EQ(view->Status("").sizeText, "5120.0MB");
 }
 
 }  // namespace

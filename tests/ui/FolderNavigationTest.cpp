@@ -201,4 +201,31 @@ TEST_F(FolderTest, AWindowReadingAFolderClosesOnlyAfterTheReadingStops)
     EXPECT_TRUE(CWindowList::Instance().Windows().empty());
 }
 
+TEST_F(FolderTest, APlaceThatIsNoFolderOpensTheFolderThatHoldsItEvenWithItsIdentifierList)
+{
+    m_folder.Dir("gone");
+    m_folder.Dir("next");
+    m_folder.File("doc.txt");
+    CExplorerWindow* window = Open(m_folder.Path("gone"));
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(window->Navigate(m_folder.Path("next"), nullptr));
+    ASSERT_TRUE(WaitIdle(*window));
+    // The folder leaves its place (see above for why it is moved, not deleted).
+    ASSERT_TRUE(::MoveFileA(m_folder.Path("gone").c_str(), m_folder.Path("moved").c_str()));
+    Command(ID_GO_BACK);
+    ASSERT_TRUE(WaitIdle(*window));
+    EXPECT_EQ(window->Path(), m_folder.Path()) << "Back to a folder gone goes to the folder that held it";
+    EXPECT_EQ(Sorted(RowNames(*window->ExplorerView())), (Names{"doc.txt", "moved", "next"}));
+
+    // A file's path with the file's own identifier list.
+    TempDir other;
+    ASSERT_TRUE(window->Navigate(other.Path(), nullptr));
+    ASSERT_TRUE(WaitIdle(*window));
+    ui::Pidl file = shell::ParsePath(m_folder.Path("doc.txt"));
+    ASSERT_TRUE(file);
+    EXPECT_TRUE(window->Navigate(m_folder.Path("doc.txt"), file.Get()));
+    ASSERT_TRUE(WaitIdle(*window));
+    EXPECT_EQ(window->Path(), m_folder.Path());
+}
+
 }  // namespace

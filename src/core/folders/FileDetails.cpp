@@ -29,6 +29,43 @@ std::string ExtensionOf(const std::string& name)
     return extension;
 }
 
+bool IsFileSystemPath(const std::string& path)
+{
+    return (path.size() >= 3 && path[1] == ':' && path[2] == '\\') || path.compare(0, 2, "\\\\") == 0;
+}
+
+std::string FileNameOfItem(const FileItem& item)
+{
+    const std::string& path = item.path;
+    const std::size_t slash = path.rfind('\\');
+    if (!IsFileSystemPath(path) || slash == std::string::npos || slash + 1 == path.size()) return item.name;
+    return path.substr(slash + 1);
+}
+
+void CopyDetails(FileItem& to, const FileItem& from)
+{
+    to.attributes = from.attributes;
+    to.attributesText = from.attributesText;
+    to.sizeBytes = from.sizeBytes;
+    to.sizeKB = from.sizeKB;
+    to.modified = from.modified;
+    to.accessed = from.accessed;
+    to.created = from.created;
+    to.isDirectory = from.isDirectory;
+    to.typeName = from.typeName;
+    to.hiddenOrSystem = from.hiddenOrSystem;
+    to.visible = from.visible;
+    to.detailsPending = from.detailsPending;
+}
+
+std::string FormatKilobytes(const std::string& format, std::int64_t kilobytes)
+{
+    std::string text = format;
+    const std::size_t mark = text.find("%d");
+    if (mark != std::string::npos) text.replace(mark, 2, std::to_string(kilobytes));
+    return text;
+}
+
 std::string FolderPartOf(const std::string& path)
 {
     const std::size_t slash = path.rfind('\\');
@@ -55,7 +92,8 @@ std::string TypeNameFromExtension(const std::string& extension)
 
 void ApplyFindEntry(FileItem& item, const platform::FindEntry& entry)
 {
-    item.extension = ExtensionOf(item.name);
+    // The entry's name is the file's own: a display name may lack the extension.
+    item.extension = ExtensionOf(entry.name.empty() ? item.name : entry.name);
     item.folderPath = FolderPartOf(item.path);
     item.attributes = entry.attributes;
     item.sizeBytes = entry.size;
@@ -90,9 +128,8 @@ DetailsOutcome LoadFileDetails(FileItem& item, platform::DirectoryLister& lister
         item.attributesText.clear();
         return DetailsOutcome::Virtual;
     }
-    item.typeName = request.shellTypeName.empty() ? TypeNameFromExtension(ExtensionOf(item.name))
-                                                  : request.shellTypeName;
     ApplyFindEntry(item, status);
+    item.typeName = request.shellTypeName.empty() ? TypeNameFromExtension(item.extension) : request.shellTypeName;
     if (request.computeVisibility) item.visible = ItemVisible(request.showHidden, item.hiddenOrSystem);
     return DetailsOutcome::Loaded;
 }

@@ -20,6 +20,23 @@ std::string AttributesText(std::uint32_t attributes);
 // The text after the last "." of a name, in lower case; "" without a ".".
 std::string ExtensionOf(const std::string& name);
 
+// A drive path ("C:\\...") or a network path ("\\\\server\\..."), whose last
+// part is a file name; a name-space item's parsing name is neither.
+bool IsFileSystemPath(const std::string& path);
+
+// An item's own file name: the last part of its file-system path, which
+// keeps the extension that a display name may hide; the name itself for an
+// item without such a path (a drive, a name-space item).
+std::string FileNameOfItem(const FileItem& item);
+
+// Copies what reading an item's details gives (sizes, times, attributes,
+// type, visibility) and nothing else: a listed item's names and paths never
+// change, so that a reader of them needs no lock.
+void CopyDetails(FileItem& to, const FileItem& from);
+
+// A size cell: the format's "%d" replaced by the kilobytes, whole, however large.
+std::string FormatKilobytes(const std::string& format, std::int64_t kilobytes);
+
 // The text before the last "\" of a path; a lone drive ("C:") keeps its "\".
 // A path without "\" gives "".
 std::string FolderPartOf(const std::string& path);

@@ -31,20 +31,6 @@ bool IsDriveRootPath(const std::string& path)
     return path.size() == 2 && path[1] == '\\';
 }
 
-double SumFileSizes(platform::DirectoryLister& lister, const std::string& folder,
-                    const std::string& pattern)
-{
-    std::string spec = folder;
-    if (!spec.empty() && spec.back() != '\\') spec += '\\';
-    spec += pattern;
-    double total = 0;
-    lister.List(spec, [&](const platform::FindEntry& entry) {
-        if (!(entry.attributes & platform::kAttrDirectory)) total += static_cast<double>(entry.size);
-        return true;
-    });
-    return total;
-}
-
 bool SplitMaskPath(const std::string& path, std::string& folder, std::string& pattern)
 {
     const std::size_t slash = path.rfind('\\');

@@ -62,11 +62,6 @@ private:
     std::size_t m_count = 0;
 };
 
-// The sum of the sizes of the files (not folders) that "folder\pattern"
-// lists; the folder may end in "\" or not.
-double SumFileSizes(platform::DirectoryLister& lister, const std::string& folder,
-                    const std::string& pattern);
-
 // "folder\pattern": the folder (with its final "\") and the pattern after the
 // last "\". False when the text has no "\" or its last part no wildcard.
 bool SplitMaskPath(const std::string& path, std::string& folder, std::string& pattern);

@@ -32,18 +32,43 @@ std::string FormatStatusSize(double size, const StatusStrings& strings)
     return Format(strings.megabytesFormat, size / kMegabyte);
 }
 
-FolderStatus MakeFolderStatus(const StatusInput& input, const StatusStrings& strings,
-                              const std::function<double(std::size_t)>& sizeOf)
+void SelectionSums::AddRow(double size, bool plainFile, bool isSelected)
+{
+    ++count;
+    rowsSize += size;
+    if (isSelected) Select(size, plainFile, true);
+}
+
+void SelectionSums::RemoveRow(double size, bool plainFile, bool isSelected)
+{
+    if (isSelected) Select(size, plainFile, false);
+    --count;
+    rowsSize -= size;
+}
+
+void SelectionSums::Select(double size, bool plainFile, bool isSelected)
+{
+    if (isSelected) {
+        ++selected;
+        selectedSize += size;
+        if (plainFile) ++selectedFiles;
+    } else {
+        --selected;
+        selectedSize -= size;
+        if (plainFile) --selectedFiles;
+    }
+}
+
+FolderStatus MakeFolderStatus(const StatusInput& input, const StatusStrings& strings)
 {
     FolderStatus status;
-    const std::size_t count = input.rows.size();
+    const SelectionSums& sums = input.sums;
+    const std::size_t count = sums.count;
     if (input.reading) {
         status.countText = CountText(count, strings, false);
         return status;
     }
-    std::size_t selected = 0;
-    for (const StatusRow& row : input.rows) selected += row.selected ? 1 : 0;
-
+    const std::size_t selected = sums.selected;
     double size = input.totalSize;
     bool summedFile = false;
     const bool partial = selected != 0 && selected != count;
@@ -52,15 +77,10 @@ FolderStatus MakeFolderStatus(const StatusInput& input, const StatusStrings& str
     } else {
         status.countText = CountText(selected, strings, true);
         if (selected * 2 < count) {
-            size = 0;
-            for (std::size_t i = 0; i < count; ++i) {
-                if (!input.rows[i].selected) continue;
-                size += sizeOf(i);
-                summedFile = summedFile || input.rows[i].plainFile;
-            }
+            size = sums.selectedSize;
+            summedFile = sums.selectedFiles != 0;
         } else {
-            for (std::size_t i = 0; i < count; ++i)
-                if (!input.rows[i].selected) size -= sizeOf(i);
+            size -= sums.rowsSize - sums.selectedSize;
         }
     }
     if (size != 0) status.sizeText = FormatStatusSize(size, strings);

@@ -5,9 +5,7 @@
 
 // Standard library
 #include <cstddef>
-#include <functional>
 #include <string>
-#include <vector>
 
 // The texts as the string table holds them.
 struct StatusStrings {
@@ -20,15 +18,27 @@ struct StatusStrings {
     std::string diskFreePrefix;  // "(Disk free space: "
 };
 
-struct StatusRow {
-    bool selected = false;
-    bool plainFile = false;  // a file, not a folder or a virtual item
+// The running sums behind the texts, kept by the view as rows are set,
+// selected and deselected, so that a status tick never walks the rows. Only
+// rows that carry an item count.
+struct SelectionSums {
+    std::size_t count = 0;          // rows
+    double rowsSize = 0;            // the sizes of all rows
+    std::size_t selected = 0;       // selected rows
+    double selectedSize = 0;        // their sizes
+    std::size_t selectedFiles = 0;  // selected plain files (not folders or virtual items)
+
+    // A row comes or goes (its sizes and selection with it).
+    void AddRow(double size, bool plainFile, bool isSelected);
+    void RemoveRow(double size, bool plainFile, bool isSelected);
+    // A row already counted is selected (true) or deselected (false).
+    void Select(double size, bool plainFile, bool isSelected);
 };
 
 struct StatusInput {
     bool reading = false;          // the view's reading thread runs
     double totalSize = 0;          // the view's total of all items
-    std::vector<StatusRow> rows;   // the rows that carry an item
+    SelectionSums sums;
     std::string freeSpace;         // the drive's free space text; may be empty
 };
 
@@ -40,8 +50,6 @@ struct FolderStatus {
 // Bytes below 1024, kilobytes below 1048576, megabytes above.
 std::string FormatStatusSize(double size, const StatusStrings& strings);
 
-// sizeOf(row) gives the size of a row's item; it is asked only for the rows
-// the answer needs (the selected ones, or the unselected ones when at least
-// half the rows are selected).
-FolderStatus MakeFolderStatus(const StatusInput& input, const StatusStrings& strings,
-                              const std::function<double(std::size_t)>& sizeOf);
+// A selection of fewer than half the rows shows the sum of its sizes; a
+// larger one the view's total less the sizes of the rows not selected.
+FolderStatus MakeFolderStatus(const StatusInput& input, const StatusStrings& strings);

@@ -1,6 +1,7 @@
 #include "core/search/Condition.h"
 
 // Core
+#include "core/folders/FileDetails.h"
 #include "core/search/PatternMatch.h"
 
 namespace {
@@ -153,9 +154,11 @@ bool CCondition::MatchesListed(const FileItem& item, bool alwaysAddFolders,
                                std::int64_t now) const
 {
     if (!(alwaysAddFolders && item.isDirectory)) {
+        // Patterns such as "*.txt" test the file's own name, not a shown name without its extension.
+        const std::string fileName = FileNameOfItem(item);
         bool named = false;
         for (const std::string& pattern : SplitPatterns(m_patterns))
-            if (MatchFileName(item.name, pattern)) {
+            if (MatchFileName(fileName, pattern)) {
                 named = true;
                 break;
             }

@@ -15,6 +15,7 @@
 #include "ui/folders/Shell.h"
 
 // Standard library
+#include <cstdint>
 #include <optional>
 
 namespace {
@@ -23,12 +24,6 @@ constexpr std::size_t kItemGrowth = 100;
 // Wine reports hidden files as hidden, not as ghosted; both mean the same here.
 constexpr ULONG kRowAttributes = SFGAO_GHOSTED | SFGAO_HIDDEN;
 constexpr ULONG kListedAttributes = SFGAO_FOLDER | kRowAttributes;
-
-// A folder whose items' parsing names are their file-system paths.
-bool IsFileSystemPath(const std::string& path)
-{
-    return (path.size() >= 3 && path[1] == ':' && path[2] == '\\') || path.compare(0, 2, "\\\\") == 0;
-}
 
 }  // namespace
 
@@ -117,7 +112,7 @@ bool CExplorerThread::Enumerate(const listing::FolderKind& kind)
            enumerator->Next(1, &relative, &fetched) == S_OK && fetched == 1) {
         const ULONG attributes = shell::Attributes(folder, relative, kListedAttributes);
         std::unique_ptr<CFileItem> item = MakeItem(relative, kind.virtualFolder, attributes);
-        if (mask && !mask->Matches(item->name, {})) continue;
+        if (mask && !mask->Matches(FileNameOfItem(*item), {})) continue;
         if (m_request.filter && !PassesFilter(*item)) continue;
         items.push_back(std::move(item));
         m_attributes.push_back(attributes);
@@ -158,7 +153,8 @@ std::unique_ptr<CFileItem> CExplorerThread::MakeItem(LPITEMIDLIST relative, bool
     }
     item->absoluteId = ui::PidlAppend(folderItem.absoluteId, relative);
     item->folderPath = m_request.folderPath;
-    item->extension = ExtensionOf(item->name);
+    // The shown name may lack a known extension; the file name has it.
+    item->extension = ExtensionOf(FileNameOfItem(*item));
     item->iconIndex = -1;
     return item;
 }
@@ -218,7 +214,19 @@ bool CExplorerThread::MakeRows()
         const bool ghosted = (m_attributes[i] & kRowAttributes) != 0;
         if (ghosted) item.hiddenOrSystem = true;
         item.visible = ItemVisible(m_request.showHidden, item.hiddenOrSystem);
-        if (item.visible) result.rows.push_back({&item, ghosted, ghosted});
+        // Sizes and times travel in the shell's identifiers of file-system
+        // items: the status texts and the total need no disk work.
+        ListRow row{&item, ghosted, ghosted};
+        WIN32_FIND_DATAA data;
+        if (shell::FindDataOf(item.folder, item.relativeId, data)) {
+            row.sized = true;
+            row.plainFile = !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                            (data.ftLastWriteTime.dwLowDateTime || data.ftLastWriteTime.dwHighDateTime);
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                row.size = static_cast<double>((static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+            result.totalSize += row.size;
+        }
+        if (item.visible) result.rows.push_back(row);
     }
     return true;
 }

@@ -3,9 +3,6 @@
 // Core
 #include "core/app/Settings.h"
 
-// Platform
-#include "platform/DirectoryLister.h"
-
 // Folders
 #include "ui/folders/ExplorerThread.h"
 #include "ui/folders/FolderMessages.h"
@@ -26,7 +23,6 @@
 
 namespace {
 
-constexpr char kAllFiles[] = "*.*";
 constexpr UINT kAddressBarId = 201;
 constexpr int kAddressBarHeight = 200;  // with its drop-down list
 
@@ -201,6 +197,10 @@ void CExplorerView::FinishFill(ListingResult& result)
         for (std::size_t i = 0; i < result.shares.Count(); ++i) shares.push_back(result.shares[i]);
         ApplyOverlays(links, shares);
     }
+    // The listing has summed the sizes: the folder is not read a second time.
+    // (Set first: the rows' exact sizes, where known, correct it.)
+    const bool realFolder = m_currentPath.find('\\') != std::string::npos;
+    SetTotalSize(realFolder ? result.totalSize : 0);
     m_list.SetRedraw(false);
     SetRows(std::move(result.rows), std::move(result.store));
     if (!m_listingStopped && m_folderItem && HasParent(*m_folderItem)) InsertRow(0, ListRow{});
@@ -221,10 +221,6 @@ void CExplorerView::FinishFill(ListingResult& result)
     }
     m_selectAfterFillAlso.clear();
     if (NeedIconThread()) StartIconThread();
-    const bool realFolder = m_currentPath.find('\\') != std::string::npos;
-    SetTotalSize(realFolder ? listing::SumFileSizes(platform::SystemDirectoryLister(), m_currentPath,
-                                                    m_maskMode ? m_maskPattern : kAllFiles)
-                            : 0);
     m_navigationPending = false;
     m_listingStopped = false;
 }

@@ -48,7 +48,7 @@ void CFileItem::LoadDetails(bool computeVisibility, bool usePath, bool showHidde
 {
     Details details = ReadDetails(*this, iconIndex, ownsAbsoluteId ? absoluteId : nullptr,
                                   computeVisibility, usePath, showHidden, cache);
-    static_cast<FileItem&>(*this) = std::move(details.record);
+    CopyDetails(*this, details.record);
     iconIndex = details.iconIndex;
 }
 

@@ -158,12 +158,14 @@ void CFilesView::SetRows(std::vector<ListRow> rows, ItemStorePtr store)
     m_rows = std::move(rows);
     m_store = std::move(store);
     m_list.SetCount(RowCount());
+    RecountSelection();
 }
 
 void CFilesView::InsertRow(int position, ListRow row)
 {
     m_rows.insert(m_rows.begin() + position, row);
     m_list.SetCount(RowCount());
+    RecountSelection();
 }
 
 void CFilesView::SetFocusRow(int row)
@@ -176,6 +178,7 @@ void CFilesView::ClearList()
     const bool hadRows = !m_rows.empty();
     m_list.SetState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     m_rows.clear();
+    m_sums = SelectionSums();
     m_list.SetCount(0);
     // Both cost a repaint: only when there is something to take away.
     if (hadRows) ::UpdateWindow(m_list.Handle());
@@ -268,6 +271,8 @@ LRESULT CFilesView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case UWM_ICONSDONE:
         m_iconThreadRunning = false;
+        // The details the thread has read give the exact sizes.
+        RecountSelection();
         OnIconsDone();
         return 0;
     case UWM_REBUILDCOLUMNS:

@@ -197,6 +197,13 @@ private:
     void DestroyImageLists();
     void SelectAll(bool invert);
     std::string CellTextLocked(CFileItem& item, ColumnKind kind);
+    // The status texts' running sums: rows sized from the listing or their
+    // items' details (the caller holds the item lock), the list's selection
+    // as notified, and a full count when the notifications cannot tell.
+    void SizeRow(ListRow& row) const;
+    void RecountSelection();
+    void MarkSelected(int row, bool selected);
+    void OnItemChanged(const NMLISTVIEW& change);
     // Keys are given for the size, type and date sorts, null otherwise.
     int CompareRows(const ListRow& a, const ListRow& b, const SortKey* keyA, const SortKey* keyB) const;
 
@@ -214,6 +221,7 @@ private:
     DWORD m_extendedStyle = 0;  // as read at creation, with sub-item images
     shell::LookupCache m_lookup;
     std::string m_cutClipboardTag;
+    SelectionSums m_sums;
 };
 
 // The width setting of a column kind, and its width when the setting is 0.

@@ -40,6 +40,16 @@ LRESULT CFilesView::OnNotify(NMHDR& header)
     case LVN_GETDISPINFOA:
         OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA&>(header));
         return 0;
+    case LVN_ITEMCHANGED:
+        OnItemChanged(reinterpret_cast<NMLISTVIEW&>(header));
+        return 0;
+    case LVN_ODSTATECHANGED: {
+        // A range selected with Shift: each row is asked once.
+        const NMLVODSTATECHANGE& range = reinterpret_cast<NMLVODSTATECHANGE&>(header);
+        for (int row = range.iFrom < 0 ? 0 : range.iFrom; row <= range.iTo && row < RowCount(); ++row)
+            MarkSelected(row, m_list.IsSelected(row));
+        return 0;
+    }
     case LVN_ITEMACTIVATE:
         // A double click comes as an activation too: only this one opens.
         m_list.activated = true;
@@ -177,43 +187,17 @@ bool CFilesView::OnUpdateCommand(UINT id, ui::CommandState& state)
 
 FolderStatus CFilesView::Status(const std::string& freeSpace)
 {
+    // The sums follow the list's notifications; rows set or dropped without
+    // one show in the counts, and then the rows are counted again.
+    const bool hasUpRow = !m_rows.empty() && !m_rows.front().item;
+    const std::size_t upSelected = hasUpRow && m_rows.front().selected ? 1 : 0;
+    if (m_sums.count + (hasUpRow ? 1 : 0) != m_rows.size() ||
+        m_sums.selected + upSelected != static_cast<std::size_t>(m_list.SelectedCount()))
+        RecountSelection();
     StatusInput input;
     input.reading = HasWorker();
     input.totalSize = m_totalSize;
+    input.sums = m_sums;
     input.freeSpace = freeSpace;
-    // The rows that carry an item, and where each stands in the list.
-    std::vector<int> listRows;
-    listRows.reserve(m_rows.size());
-    for (int row = 0; row < RowCount(); ++row)
-        if (ItemAt(row)) listRows.push_back(row);
-    input.rows.resize(listRows.size());
-    std::vector<int> indexOfRow(m_rows.size(), -1);
-    for (std::size_t i = 0; i < listRows.size(); ++i) indexOfRow[static_cast<std::size_t>(listRows[i])] = static_cast<int>(i);
-
-    const bool showHidden = Settings().GetSetting(Setting::ShowHiddenFiles) != 0;
-    HCURSOR oldCursor = nullptr;
-    platform::LockGuard guard(m_store ? &m_store->lock : nullptr);
-    auto ensureDetails = [&](CFileItem& item) {
-        if (!item.detailsPending) return;
-        // Measured on the spot: this may touch the disk.
-        if (!oldCursor) oldCursor = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
-        item.LoadDetails(true, !item.ownsAbsoluteId, showHidden, &m_lookup);
-    };
-    if (!input.reading) {
-        for (int row = m_list.NextSelected(-1); row != -1; row = m_list.NextSelected(row)) {
-            const int index = row < RowCount() ? indexOfRow[static_cast<std::size_t>(row)] : -1;
-            if (index < 0) continue;
-            CFileItem& item = *ItemAt(row);
-            input.rows[static_cast<std::size_t>(index)].selected = true;
-            ensureDetails(item);
-            input.rows[static_cast<std::size_t>(index)].plainFile = !item.isDirectory && item.modified != 0;
-        }
-    }
-    const FolderStatus status = MakeFolderStatus(input, LoadStatusStrings(), [&](std::size_t index) {
-        CFileItem& item = *ItemAt(listRows[index]);
-        ensureDetails(item);
-        return static_cast<double>(item.sizeBytes);
-    });
-    if (oldCursor) ::SetCursor(oldCursor);
-    return status;
+    return MakeFolderStatus(input, LoadStatusStrings());
 }

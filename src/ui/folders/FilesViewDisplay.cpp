@@ -4,6 +4,7 @@
 
 // Core
 #include "core/app/Settings.h"
+#include "core/folders/RunSort.h"
 
 // Framework
 #include "ui/framework/MessageBox.h"
@@ -19,7 +20,6 @@
 
 // Standard library
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -127,10 +127,7 @@ std::string CFilesView::CellTextLocked(CFileItem& item, ColumnKind kind)
     case ColumnKind::Ext: return item.extension;
     case ColumnKind::Size: {
         if (item.modified == 0 || item.isDirectory) return {};
-        char text[32] = "";
-        std::snprintf(text, sizeof(text), ui::LoadString(IDS_CELL_KB_FORMAT).c_str(),
-                      static_cast<int>(item.sizeKB));
-        return text;
+        return FormatKilobytes(ui::LoadString(IDS_CELL_KB_FORMAT), item.sizeKB);
     }
     case ColumnKind::Type: return item.typeName;
     case ColumnKind::Modified: return DateText(item.modified, false);
@@ -186,12 +183,17 @@ int CFilesView::UpImage()
     if (m_upImage != -1) return m_upImage;
     const int prepared = CTrailmarkApp::Instance()->IconIndex(IconFile::Up);
     if (prepared != -1) return m_upImage = prepared;
+    // The system lists are the process's own for its whole run: the image
+    // goes into them once, not at every listing.
+    static int systemUpImage = -1;
+    if (m_usesSystemImageLists && systemUpImage != -1) return m_upImage = systemUpImage;
     HICON small = LoadSizedIcon(IDI_UP_SMALL, kSmallIconSize);
     HICON large = LoadSizedIcon(IDI_UP_LARGE, kLargeIconSize);
     m_upImage = ImageList_ReplaceIcon(m_smallImages, -1, small);
     ImageList_ReplaceIcon(m_largeImages, -1, large);
     if (small) ::DestroyIcon(small);
     if (large) ::DestroyIcon(large);
+    if (m_usesSystemImageLists) systemUpImage = m_upImage;
     return m_upImage;
 }
 
@@ -270,9 +272,8 @@ constexpr int kTimeSort = 6;
 // touching the disk; the item's own details when the shell has none.
 SortKey SizeOrDateKey(const CFileItem& item, bool bySize)
 {
-    WIN32_FIND_DATAA data = {};
-    if (item.folder && item.relativeId &&
-        SUCCEEDED(::SHGetDataFromIDListA(item.folder, item.relativeId, SHGDFIL_FINDDATA, &data, sizeof(data)))) {
+    WIN32_FIND_DATAA data;
+    if (shell::FindDataOf(item.folder, item.relativeId, data)) {
         const bool isFile = !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
         if (bySize) return {isFile, (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow, {}};
         return {isFile,
@@ -313,7 +314,7 @@ int CFilesView::CompareRows(const ListRow& a, const ListRow& b, const SortKey* k
         auto key = [this](const CFileItem& item) -> std::string {
             if (m_sortMode == 1) return item.folderPath;
             if (m_sortMode == 7) return item.attributesText;
-            return item.extension.empty() ? ExtensionOf(item.name) : item.extension;
+            return item.extension.empty() ? ExtensionOf(FileNameOfItem(item)) : item.extension;
         };
         const int order = std::strcmp(key(*a.item).c_str(), key(*b.item).c_str());
         if (order != 0) return (order > 0) == m_ascending ? 1 : -1;
@@ -341,7 +342,9 @@ void CFilesView::Sort()
         selected.push_back(ItemAt(row));
     {
         platform::LockGuard guard(m_store ? &m_store->lock : nullptr);
-        // A stable sort stays in bounds even when the shell's answers are not consistent.
+        // A stable sort stays in bounds even when the shell's answers are not
+        // consistent; listings mostly come in name order, which the run sort
+        // takes as it is, with one call into the shell per row.
         if (m_sortMode >= kSizeSort && m_sortMode <= kTimeSort) {
             std::vector<std::pair<ListRow, SortKey>> rows;
             rows.reserve(m_rows.size());
@@ -352,12 +355,12 @@ void CFilesView::Sort()
                                                   : SizeOrDateKey(*row.item, m_sortMode == kSizeSort);
                 rows.emplace_back(row, std::move(key));
             }
-            std::stable_sort(rows.begin(), rows.end(), [this](const auto& a, const auto& b) {
+            StableRunSort(rows.begin(), rows.end(), [this](const auto& a, const auto& b) {
                 return CompareRows(a.first, b.first, &a.second, &b.second) < 0;
             });
             for (std::size_t i = 0; i < rows.size(); ++i) m_rows[i] = rows[i].first;
         } else {
-            std::stable_sort(m_rows.begin(), m_rows.end(), [this](const ListRow& a, const ListRow& b) {
+            StableRunSort(m_rows.begin(), m_rows.end(), [this](const ListRow& a, const ListRow& b) {
                 return CompareRows(a, b, nullptr, nullptr) < 0;
             });
         }

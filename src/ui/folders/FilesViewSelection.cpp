@@ -32,6 +32,55 @@ CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 
 }  // namespace
 
+// --- Selection sums ----------------------------------------------------------
+
+void CFilesView::SizeRow(ListRow& row) const
+{
+    // Details once read are exact: a listed entry may hold only the low 32
+    // bits of a size.
+    if (!row.item || row.item->detailsPending) return;
+    row.sized = true;
+    row.plainFile = !row.item->isDirectory && row.item->modified != 0;
+    row.size = row.item->isDirectory ? 0 : static_cast<double>(row.item->sizeBytes);
+}
+
+void CFilesView::RecountSelection()
+{
+    m_sums = SelectionSums();
+    {
+        platform::LockGuard guard(m_store ? &m_store->lock : nullptr);
+        for (ListRow& row : m_rows) {
+            row.selected = false;
+            if (!row.item) continue;
+            const bool listed = row.sized;
+            const double before = row.size;
+            SizeRow(row);
+            // The listing's total holds the listed sizes: it follows them.
+            if (listed) m_totalSize += row.size - before;
+            m_sums.AddRow(row.size, row.plainFile, false);
+        }
+    }
+    for (int row = m_list.NextSelected(-1); row != -1; row = m_list.NextSelected(row)) MarkSelected(row, true);
+}
+
+void CFilesView::MarkSelected(int row, bool selected)
+{
+    if (row < 0 || row >= RowCount()) return;
+    ListRow& listRow = m_rows[static_cast<std::size_t>(row)];
+    if (listRow.selected == selected) return;
+    listRow.selected = selected;
+    if (listRow.item) m_sums.Select(listRow.size, listRow.plainFile, selected);
+}
+
+void CFilesView::OnItemChanged(const NMLISTVIEW& change)
+{
+    if (!(change.uChanged & LVIF_STATE)) return;
+    // Row -1 is every row at once (select all, deselect all).
+    if (change.iItem == -1) RecountSelection();
+    else if ((change.uNewState ^ change.uOldState) & LVIS_SELECTED)
+        MarkSelected(change.iItem, (change.uNewState & LVIS_SELECTED) != 0);
+}
+
 // --- Filter ------------------------------------------------------------------
 
 void CFilesView::SelectByFilter()

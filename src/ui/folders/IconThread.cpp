@@ -64,9 +64,11 @@ void CIconThread::LoadDetails()
         LPCITEMIDLIST absolute = item->ownsAbsoluteId ? item->absoluteId : nullptr;
         CFileItem::Details details =
             CFileItem::ReadDetails(std::move(record), icon, absolute, true, !absolute, m_work.showHidden, &m_lookup);
+        // Only the fields read here are published: the view reads names and
+        // paths without the lock, so their texts must never be replaced.
         platform::LockGuard guard(m_work.store->lock);
         if (!item->detailsPending) continue;
-        static_cast<FileItem&>(*item) = std::move(details.record);
+        CopyDetails(*item, details.record);
         item->iconIndex = details.iconIndex;
     }
 }

@@ -26,7 +26,11 @@ StateWord MakeStateWord();
 void StopWork(const StateWord& state);
 
 struct ItemStore {
-    // Guards the fields that the icon thread writes while the view reads them.
+    // Guards what the icon thread writes while the view reads it: each item's
+    // iconIndex and its details (sizes, times, attributes, type, visibility,
+    // detailsPending; see CopyDetails). Names, paths, folderPath, extension and
+    // the shell references are set before the items are handed over and never
+    // written by a worker after: the view reads them without the lock.
     platform::Lock lock;
     std::vector<std::unique_ptr<CFileItem>> items;
 };
@@ -36,6 +40,11 @@ struct ListRow {
     CFileItem* item = nullptr;  // null for the "up" row
     bool cut = false;           // drawn dimmed: ghosted in the shell or cut to the clipboard
     bool ghosted = false;       // dimmed by the shell, whatever the clipboard holds
+    // What the status texts sum, known from the listing or the item's details.
+    bool sized = false;
+    bool plainFile = false;  // a file, not a folder or a virtual item
+    double size = 0;
+    bool selected = false;  // the list's selected state, as last notified
 };
 
 struct ListingResult {
@@ -48,7 +57,7 @@ struct ListingResult {
     listing::IconPlan iconPlan = listing::IconPlan::PerItem;
     listing::CappedSlots<CFileItem*, listing::kMaxLinkItems> links;
     listing::CappedSlots<CFileItem*, listing::kMaxSharedItems> shares;
-    double totalSize = 0;
+    double totalSize = 0;  // the files' sizes, as listed
 };
 
 // One run of a listing worker, shared by the worker and its view.

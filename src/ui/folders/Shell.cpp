@@ -113,6 +113,13 @@ ULONG Attributes(IShellFolder* folder, LPCITEMIDLIST relative, ULONG query)
     return attributes & query;
 }
 
+bool FindDataOf(IShellFolder* folder, LPCITEMIDLIST relative, WIN32_FIND_DATAA& data)
+{
+    data = {};
+    return folder && relative &&
+           SUCCEEDED(::SHGetDataFromIDListA(folder, relative, SHGDFIL_FINDDATA, &data, sizeof(data)));
+}
+
 int IconOfPidl(LPCITEMIDLIST absolute)
 {
     return SystemIcon(reinterpret_cast<const char*>(absolute), 0, SHGFI_PIDL);

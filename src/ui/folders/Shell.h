@@ -34,6 +34,9 @@ std::string DisplayName(IShellFolder* folder, LPCITEMIDLIST relative, DWORD flag
 
 // Attributes asked of a folder for one of its items; 0 when the folder fails.
 ULONG Attributes(IShellFolder* folder, LPCITEMIDLIST relative, ULONG query);
+// The directory entry that a file-system item's identifier carries (read
+// without touching the disk); false for items without one.
+bool FindDataOf(IShellFolder* folder, LPCITEMIDLIST relative, WIN32_FIND_DATAA& data);
 
 // System image-list indices; -1 when the shell has none.
 int IconOfPidl(LPCITEMIDLIST absolute);

@@ -4,6 +4,7 @@
 #include "core/app/RecentFileList.h"
 #include "core/app/Settings.h"
 #include "core/folders/CutList.h"
+#include "core/folders/FileDetails.h"
 #include "core/folders/StatusTexts.h"
 #include "core/frame/FolderTitle.h"
 
@@ -250,10 +251,15 @@ bool CExplorerWindow::Navigate(const std::string& target, LPCITEMIDLIST absolute
     m_contentWatcher.reset();
     std::string folderTarget = target;
     const bool pattern = IsPatternTarget(target, m_state.path);
+    // A name-space folder has no path to replace: its identifier list names it.
+    const bool namedByList = absolute && !IsFileSystemPath(target);
     if (pattern) {
         folderTarget = FolderPartOf(target);
-    } else if (!shell::IsFolderPath(target)) {
+    } else if (!namedByList && !shell::IsFolderPath(target)) {
+        // A file, or a folder gone, opens the folder that holds it, found by
+        // its path: an identifier list names the target itself, so it goes too.
         folderTarget = FolderPartOf(target);
+        if (folderTarget != target) absolute = nullptr;
         if (!shell::IsFolderPath(folderTarget) && !absolute) {
             ShowNavigateFailed(target);
             m_fromBack = m_fromForward = false;

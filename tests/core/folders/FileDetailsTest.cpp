@@ -127,6 +127,90 @@ TEST(FileDetails, AHiddenEntryIsHiddenOrSystem)
     EXPECT_EQ(item.sizeKB, 4882812);
 }
 
+TEST(FileDetails, TheExtensionComesFromTheFileNameNotFromAShownNameWithoutIt)
+{
+    struct Case {
+        const char* path;
+        const char* name;
+        const char* fileName;
+    } const cases[] = {
+        {"C:\\Docs\\Report.TXT", "Report", "Report.TXT"},  // the shell hides a known extension
+        {"\\\\server\\share\\a.b.log", "a.b", "a.b.log"},
+        {"C:\\", "Local Disk (C:)", "Local Disk (C:)"},      // a drive: no file name in the path
+        {"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", "My Computer", "My Computer"},
+    };
+    for (const Case& c : cases) {
+        FileItem item;
+        item.path = c.path;
+        item.name = c.name;
+        EXPECT_EQ(FileNameOfItem(item), c.fileName) << c.path;
+    }
+
+    FileItem item;
+    item.path = "C:\\Docs\\Report.TXT";
+    item.name = "Report";
+    platform::FindEntry entry;
+    entry.name = "Report.TXT";
+    entry.modified = 1;
+    ApplyFindEntry(item, entry);
+    EXPECT_EQ(item.extension, "txt");
+    EXPECT_EQ(item.name, "Report") << "the shown name stays";
+}
+
+TEST(FileDetails, CopyingDetailsLeavesNamesAndPathsAlone)
+{
+    // Texts too long to be kept inside the string object: replacing them would free them.
+    FileItem listed;
+    listed.name = "A report of many words";
+    listed.path = "C:\\Docs\\A report of many words.txt";
+    listed.folderPath = "C:\\Docs";
+    listed.extension = "txt";
+    const char* const namePointer = listed.name.c_str();
+    FileItem read = listed;
+    read.name = "other";
+    read.path = "other";
+    read.folderPath = "other";
+    read.extension = "other";
+    read.sizeBytes = 5000;
+    read.sizeKB = 4;
+    read.modified = read.accessed = read.created = 77;
+    read.attributes = platform::kAttrHidden;
+    read.attributesText = "H";
+    read.typeName = "Text Document";
+    read.hiddenOrSystem = true;
+    read.visible = false;
+    read.detailsPending = false;
+    CopyDetails(listed, read);
+    EXPECT_EQ(listed.name.c_str(), namePointer) << "the name's text is not replaced";
+    EXPECT_EQ(listed.name, "A report of many words");
+    EXPECT_EQ(listed.path, "C:\\Docs\\A report of many words.txt");
+    EXPECT_EQ(listed.folderPath, "C:\\Docs");
+    EXPECT_EQ(listed.extension, "txt");
+    EXPECT_EQ(listed.sizeBytes, 5000u);
+    EXPECT_EQ(listed.sizeKB, 4);
+    EXPECT_EQ(listed.created, 77);
+    EXPECT_EQ(listed.attributesText, "H");
+    EXPECT_EQ(listed.typeName, "Text Document");
+    EXPECT_TRUE(listed.hiddenOrSystem);
+    EXPECT_FALSE(listed.visible);
+    EXPECT_FALSE(listed.detailsPending);
+}
+
+TEST(FileDetails, KilobyteCellsHoldSizesOfTerabytesWhole)
+{
+    struct Case {
+        std::int64_t kilobytes;
+        const char* text;
+    } const cases[] = {
+        {0, "0KB"},
+        {1, "1KB"},
+        {2147483647LL, "2147483647KB"},
+        {2147483648LL, "2147483648KB"},  // 2 TB
+        {5LL << 30, "5368709120KB"},     // 5 TB
+    };
+    for (const Case& c : cases) EXPECT_EQ(FormatKilobytes("%dKB", c.kilobytes), c.text) << c.kilobytes;
+}
+
 TEST(FileDetails, NamesRoundTripAndAShortArchiveStopsTheLoad)
 {
     FileItem stored;

@@ -1,9 +1,6 @@
 // Core
 #include "core/folders/ListingRules.h"
 
-// Tests
-#include "core/search/SearchTestSupport.h"
-
 // Gtest
 #include <gtest/gtest.h>
 
@@ -56,19 +53,6 @@ TEST(ListingRules, DriveRootsAsSharesAndMaskPathsSplitAtTheLastSeparator)
     // A file or a vanished folder names no pattern.
     for (const char* plain : {"*.txt", "C:\\Data\\report.txt", "C:\\Gone", "C:\\Data\\"})
         EXPECT_FALSE(listing::SplitMaskPath(plain, folder, pattern)) << plain;
-}
-
-TEST(ListingRules, FileSizesAreSummedWithoutFolders)
-{
-    searchtest::TempTree tree;
-    tree.File("a.txt", 1000);
-    tree.File("b.txt", 24);
-    tree.File("c.log", 7);
-    tree.Dir("d.txt");
-    platform::DirectoryLister& lister = platform::SystemDirectoryLister();
-    EXPECT_EQ(listing::SumFileSizes(lister, tree.Path(), "*.*"), 1031.0);
-    EXPECT_EQ(listing::SumFileSizes(lister, tree.Folder(), "*.txt"), 1024.0) << "no final separator";
-    EXPECT_EQ(listing::SumFileSizes(lister, tree.Path("missing"), "*.*"), 0.0);
 }
 
 }  // namespace
