@@ -157,6 +157,34 @@ TEST_F(TaskBar, AClickOnAButtonActivatesItsWindowAndADragOverItMaximizesAndAsksI
     drop->DragLeave();
 }
 
+TEST_F(TaskBar, EveryButtonTakesClicksAndDragsAcrossItsWholeWidth)
+{
+    SetFrameClientWidth(1000);
+    std::vector<TestWindow*> opened;
+    for (int i = 0; i < 8; ++i) opened.push_back(OpenIconWindow("Window " + std::to_string(i)));
+    ASSERT_EQ(Tabs().Count(), 9);
+    IDropTarget* drop = Tabs().DropTarget();
+    ASSERT_NE(drop, nullptr);
+    for (int index = 1; index < Tabs().Count(); ++index) {
+        const RECT rect = ItemRect(index);
+        TestWindow* window = opened[static_cast<std::size_t>(index - 1)];
+        ASSERT_EQ(Frame().TaskBar().IndexOf(window->Handle()), index);
+        for (int x : {rect.left + 1, rect.right - 2}) {
+            List().ActivateWindow(opened[index == 1 ? 1 : 0]);
+            ::SendMessageA(Tabs().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, rect.top + 2));
+            EXPECT_EQ(List().Active(), window) << index << " at " << x;
+
+            POINT over = {x, rect.top + 2};
+            ::ClientToScreen(Tabs().Handle(), &over);
+            const int before = window->dragOvers;
+            DWORD effect = DROPEFFECT_COPY;
+            drop->DragEnter(nullptr, 0, {over.x, over.y}, &effect);
+            drop->DragLeave();
+            EXPECT_EQ(window->dragOvers, before + 1) << index << " at " << x;
+        }
+    }
+}
+
 TEST_F(TaskBar, TheCommandMovesMinimizedWindowsBetweenBarAndIcons)
 {
     TestWindow* window = OpenIconWindow("Minimized");

@@ -116,6 +116,10 @@ TEST_F(UserProfileSheet, AddUserChecksTheNameAndTheNewPasswordBeforeItCloses)
         EXPECT_TRUE(ControlEnabled(sheet, IDOK));
         EXPECT_FALSE(ControlEnabled(sheet, IDC_OLD_PASSWORD));
         EXPECT_FALSE(ControlEnabled(sheet, IDC_NEW_PASSWORD));
+        // Nothing longer than a read gives back can be typed.
+        for (int edit : {IDC_NAME, IDC_OLD_PASSWORD, IDC_NEW_PASSWORD, IDC_RETYPE_PASSWORD})
+            EXPECT_EQ(::SendMessageA(FindControl(sheet, edit), EM_GETLIMITTEXT, 0, 0),
+                      static_cast<LRESULT>(kMaxTextChars)) << edit;
         Type(sheet, IDC_NAME, "   ");
         EXPECT_FALSE(ControlEnabled(sheet, IDOK));
         Type(sheet, IDC_NAME, " anna ");

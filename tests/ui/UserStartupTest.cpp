@@ -120,6 +120,27 @@ TEST_F(UserStartup, TheDefaultUserWithAPasswordLogsOnThroughTheLogonDialog)
     EXPECT_EQ(Settings().GetSetting(Setting::DefaultUser), 1);
 }
 
+TEST_F(UserStartup, AFullListTakesNoNewUserAndLogsOnNobodyElse)
+{
+    std::vector<PlantedUser> planted(CObjectList::kMaxObjects - 1, PlantedUser{"Anna", "", false, false});
+    for (std::size_t i = 0; i < planted.size(); ++i) planted[i].name = "User" + std::to_string(i);
+    planted.push_back({"Bert", "Secret", false, false});
+    PlantUsers(planted, {0, static_cast<int>(CObjectList::kMaxObjects - 1), 0});
+    m_messages.answer = IDYES;
+    DialogScript script;
+    script.Then(IDC_NAME, [](HWND dialog) {
+        EXPECT_EQ(::SendMessageA(FindControl(dialog, IDC_PASSWORD), EM_GETLIMITTEXT, 0, 0),
+                  static_cast<LRESULT>(kMaxTextChars));
+        Click(dialog, IDCANCEL);
+    });
+    CTrailmarkApp app;
+    EXPECT_FALSE(app.InitInstance()) << "the offered user has no room";
+    script.ExpectDone();
+    EXPECT_EQ(m_messages.texts,
+              (std::vector<std::string>{"Do you want to create a new user?", "Unable to continue!"}));
+    EXPECT_EQ(app.Users()->GetCurrentUser(), nullptr);
+}
+
 TEST_F(UserStartup, ADefaultUserPastTheListMeansTheFirst)
 {
     PlantUsers({{"Anna", "", true, false}, {"Bert", "", false, false}}, {0, 7, 3});

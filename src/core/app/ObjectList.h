@@ -81,12 +81,13 @@ public:
 
     static std::string ObjectKeyName(int index);
 
+    // Off for a list that must leave its section as it found it (a start-up
+    // that failed), or that saves itself in a derived destructor.
+    void SetSavesOnDestruction(bool saves) { m_savesOnDestruction = saves; }
+
 protected:
     // The body of LoadAll with a given factory (appends; does not clear).
     void LoadEntries(const ObjectFactory& factory);
-    // A derived list that saves itself in its own destructor turns the base's
-    // save at destruction off, so that it does not run a second time.
-    void SetSavesOnDestruction(bool saves) { m_savesOnDestruction = saves; }
     std::vector<std::unique_ptr<CBaseObj>>& Objects() { return m_objects; }
 
 private:

@@ -5,9 +5,21 @@
 
 namespace {
 std::uint32_t g_state = 1;
+bool g_seeded = false;
 }  // namespace
 
-void SeedRandom(unsigned seed) { g_state = seed; }
+void SeedRandom(unsigned seed)
+{
+    g_state = seed;
+    g_seeded = true;
+}
+
+void SeedRandomOnce(unsigned seed)
+{
+    if (!g_seeded) SeedRandom(seed);
+}
+
+bool RandomSeeded() { return g_seeded; }
 
 // The linear congruence of the Microsoft C library, so that a seed gives the
 // same names the original program would have drawn.

@@ -6,4 +6,8 @@
 inline constexpr int kRandomMax = 32767;
 
 void SeedRandom(unsigned seed);
+// Seeds only when nothing has seeded the generator yet in this process, so
+// that a second application object does not repeat the first one's names.
+void SeedRandomOnce(unsigned seed);
+bool RandomSeeded();
 int NextRandom();

@@ -1,5 +1,8 @@
 #include "core/app/SettingsStore.h"
 
+// Core
+#include "core/app/ObjectList.h"
+
 // Platform
 #include "platform/System.h"
 
@@ -318,7 +321,21 @@ bool CSettingsStore::DeleteUserKey(const std::string& dirName)
     // user's own: both come only from damaged data and must not delete anything.
     if (dirName.empty() || dirName.find('\\') != std::string::npos || !m_root->IsOpen())
         return false;
+    // The registry compares key names without regard to case: a damaged name
+    // such as "users" would take every profile's record with it.
+    for (const char* own : {kKeyUsers, kKeySystem})
+        if (SameNameNoCase(dirName, own)) return false;
     return DeleteKeyTree(*m_registry, m_root->Handle(), dirName, m_windowsNT);
+}
+
+bool CSettingsStore::UserKeyExists(const std::string& dirName) const
+{
+    if (dirName.empty() || !m_root->IsOpen()) return false;
+    platform::RegHandle key = platform::kNoKey;
+    if (m_registry->OpenKey(m_root->Handle(), dirName.c_str(), &key) != platform::kErrorSuccess)
+        return false;
+    m_registry->CloseKey(key);
+    return true;
 }
 
 std::string CSettingsStore::ToolbarProfileName() const

@@ -55,9 +55,11 @@ public:
     // Deletes the section's key and everything below it. The key object stays;
     // callers recreate it before writing.
     void ClearSection(int sectionId);
-    // Deletes a user's key tree under the root. A name that is empty or reaches
-    // outside its own key deletes nothing.
+    // Deletes a user's key tree under the root. A name that is empty, reaches
+    // outside its own key or names one of the store's own keys deletes nothing.
     bool DeleteUserKey(const std::string& dirName);
+    // Whether a key of that name lies under the root (opened, never created).
+    bool UserKeyExists(const std::string& dirName) const;
 
     std::string ToolbarProfileName() const;
     const std::string& RootPath() const { return m_rootPath; }

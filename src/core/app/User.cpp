@@ -20,6 +20,8 @@ constexpr char kValuePassword[] = "Password";
 constexpr char kValueDirName[] = "Dir Name";
 constexpr char kValueAdmin[] = "Admin";
 constexpr char kValueUsePassword[] = "Use Password";
+// The most bytes of an unreadable password value kept to be written back.
+constexpr std::uint32_t kMaxKeptPasswordBytes = 4096;
 }  // namespace
 
 CUser::CUser(const CObjectList* users, const std::string& base)
@@ -55,6 +57,13 @@ void CUser::SaveTo(CSettingsStore& store, const std::string& keyName, int)
 // form that earlier versions read.
 void CUser::SavePassword(CRegistryKey& key) const
 {
+    // A value that could not be read goes back as it was found: the section
+    // is rewritten on every save, and a missing value would mean no password.
+    if (m_passwordUnreadable) {
+        key.Registry().SetValue(key.Handle(), kValuePassword, m_unreadableType, m_unreadableBytes.data(),
+                                static_cast<std::uint32_t>(m_unreadableBytes.size()));
+        return;
+    }
     const std::string scrambled =
         ScramblePassword(m_password.empty() ? std::string(kPasswordFillWord) : m_password);
     if (scrambled.find('\0') == std::string::npos)
@@ -65,24 +74,51 @@ void CUser::SavePassword(CRegistryKey& key) const
 
 void CUser::LoadPassword(CSettingsStore& store, const CRegistryKey& key)
 {
+    m_passwordUnreadable = false;
     std::uint32_t type = 0;
     std::uint32_t size = 0;
     std::string scrambled;
     if (store.Registry().QueryValue(key.Handle(), kValuePassword, &type, nullptr, &size) ==
-            platform::kErrorSuccess &&
-        type == platform::kRegBinary) {
-        std::string bytes(kMaxTextChars, '\0');
-        std::optional<std::size_t> read = key.ReadBlock(kValuePassword, &bytes[0], bytes.size());
-        if (read) scrambled = bytes.substr(0, *read);
-    } else {
-        scrambled = key.ReadText(kValuePassword, "");
+        platform::kErrorSuccess) {
+        // A value longer than any read takes in, or of a foreign type, is kept
+        // as it stands and lets nobody in: read back short it would look empty.
+        if (type == platform::kRegBinary && size <= kMaxTextChars) {
+            std::string bytes(kMaxTextChars, '\0');
+            std::optional<std::size_t> read = key.ReadBlock(kValuePassword, &bytes[0], bytes.size());
+            if (read) scrambled = bytes.substr(0, *read);
+            m_passwordUnreadable = !read;
+        } else if (type == platform::kRegSz && size <= kMaxTextChars + 1) {
+            scrambled = key.ReadText(kValuePassword, "");
+        } else {
+            m_passwordUnreadable = true;
+        }
+        if (m_passwordUnreadable) KeepUnreadablePassword(store, key, type, size);
     }
     const std::string plain = ScramblePassword(scrambled);
     m_password = plain == kPasswordFillWord ? std::string() : plain;
 }
 
+void CUser::KeepUnreadablePassword(CSettingsStore& store, const CRegistryKey& key, std::uint32_t type,
+                                   std::uint32_t size)
+{
+    m_unreadableType = type;
+    m_unreadableBytes.assign(size <= kMaxKeptPasswordBytes ? size : 0, 0);
+    std::uint32_t read = size;
+    if (size <= kMaxKeptPasswordBytes &&
+        store.Registry().QueryValue(key.Handle(), kValuePassword, nullptr, m_unreadableBytes.data(), &read) ==
+            platform::kErrorSuccess &&
+        read == size)
+        return;
+    // Too large to keep: a value longer than any read stands in for it, so
+    // that it still lets nobody in.
+    m_unreadableType = platform::kRegBinary;
+    m_unreadableBytes.assign(kMaxTextChars + 1, 0);
+}
+
 void CUser::SetPassword(const std::string& text)
 {
+    m_passwordUnreadable = false;
+    m_unreadableBytes.clear();
     m_password = text.empty() ? std::string(kPasswordFillWord) : text;
 }
 
@@ -93,7 +129,7 @@ std::string CUser::GetPlainPassword() const
 
 bool CUser::CheckPassword(const std::string& typed) const
 {
-    return !UsesPassword() || typed == m_password;
+    return !UsesPassword() || (!m_passwordUnreadable && typed == m_password);
 }
 
 bool CUser::IsFreshUser() const { return IsFreshUser(platform::ProgramDirectory()); }
@@ -106,10 +142,11 @@ bool CUser::IsFreshUser(const std::string& programDirectory) const
 
 bool CUser::CreateUserDirectory() { return CreateUserDirectory(platform::ProgramDirectory()); }
 
-bool CUser::CreateUserDirectory(const std::string& programDirectory)
+bool CUser::CreateUserDirectory(const std::string& programDirectory,
+                                const std::function<bool(const std::string&)>& taken)
 {
     if (programDirectory.empty()) return false;
-    std::optional<std::string> name = MakeUniqueFileName(programDirectory, kUserNameBase, "");
+    std::optional<std::string> name = MakeUniqueFileName(programDirectory, kUserNameBase, "", taken);
     if (!name || !platform::MakeDirectory(UserDirectoryPath(programDirectory, *name)))
         return false;
     m_dirName = *name;

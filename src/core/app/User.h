@@ -8,7 +8,9 @@
 
 // Standard library
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 class CObjectList;
 
@@ -32,6 +34,7 @@ public:
     // The field as held: plain text, "" or the fill word.
     const std::string& Password() const { return m_password; }
     // Always true without Use Password; else an exact, case-sensitive match.
+    // A stored password that could not be read whole matches nothing.
     bool CheckPassword(const std::string& typed) const;
 
     // Never used here: no directory name, or no such directory below the
@@ -40,8 +43,10 @@ public:
     bool IsFreshUser(const std::string& programDirectory) const;
     // Draws a free name User + four digits and creates that directory. The name
     // is taken only when the directory could be made; else the user stays fresh.
+    // A name that `taken` refuses (a profile's key left behind) is drawn again.
     bool CreateUserDirectory();
-    bool CreateUserDirectory(const std::string& programDirectory);
+    bool CreateUserDirectory(const std::string& programDirectory,
+                             const std::function<bool(const std::string&)>& taken = {});
 
     const std::string& DirName() const { return m_dirName; }
     void SetDirName(std::string dirName) { m_dirName = std::move(dirName); }
@@ -56,10 +61,17 @@ public:
 private:
     void LoadPassword(CSettingsStore& store, const CRegistryKey& key);
     void SavePassword(CRegistryKey& key) const;
+    void KeepUnreadablePassword(CSettingsStore& store, const CRegistryKey& key, std::uint32_t type,
+                                std::uint32_t size);
 
     std::string m_password;
     std::string m_dirName;
     std::uint8_t m_admin = 0;
     std::uint8_t m_usePassword = 0;
     std::uint8_t m_current = 0;
+    // The stored password exists but could not be read whole; its value as
+    // found is kept to be written back. In memory only.
+    bool m_passwordUnreadable = false;
+    std::uint32_t m_unreadableType = 0;
+    std::vector<std::uint8_t> m_unreadableBytes;
 };

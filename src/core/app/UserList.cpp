@@ -2,6 +2,7 @@
 
 // Core
 #include "core/app/Settings.h"
+#include "core/app/SettingsStore.h"
 
 // Platform
 #include "platform/System.h"
@@ -29,7 +30,11 @@ bool CUserList::SetCurrentUser(int index, const std::string& programDirectory)
     if (!user) return false;
     if (user->IsFreshUser(programDirectory)) {
         // A directory that cannot be made leaves the user fresh until the next start.
-        if (user->CreateUserDirectory(programDirectory)) SaveAll();
+        // A key of that name belongs to a profile whose directory was lost;
+        // sharing it would hand that profile's settings to the new one.
+        const CSettingsStore& store = Store();
+        auto keyExists = [&store](const std::string& name) { return store.UserKeyExists(name); };
+        if (user->CreateUserDirectory(programDirectory, keyExists)) SaveAll();
     }
     user->SetCurrent(true);
     return true;

@@ -49,8 +49,12 @@ bool SplitMaskPath(const std::string& path, std::string& folder, std::string& pa
 {
     const std::size_t slash = path.rfind('\\');
     if (slash == std::string::npos) return false;
+    // A plain name (a file, or a folder that is gone) is no pattern: it would
+    // show a folder with one row or none as if that were its contents.
+    const std::string last = path.substr(slash + 1);
+    if (last.find_first_of("*?") == std::string::npos) return false;
     folder = path.substr(0, slash + 1);
-    pattern = path.substr(slash + 1);
+    pattern = last;
     return true;
 }
 

@@ -68,7 +68,7 @@ double SumFileSizes(platform::DirectoryLister& lister, const std::string& folder
                     const std::string& pattern);
 
 // "folder\pattern": the folder (with its final "\") and the pattern after the
-// last "\". False when the text has no "\".
+// last "\". False when the text has no "\" or its last part no wildcard.
 bool SplitMaskPath(const std::string& path, std::string& folder, std::string& pattern);
 
 }  // namespace listing

@@ -35,13 +35,6 @@ int TaskbarButtonWidth(int barWidth, int buttonCount)
     return std::min(barWidth / (buttonCount + 1), kMaxTaskbarButtonWidth);
 }
 
-int TaskbarHitTest(int x, int buttonWidth, int buttonCount)
-{
-    if (x < 0 || buttonWidth < 0) return -1;
-    const int index = x / (buttonWidth + kTaskbarButtonGap);
-    return index < buttonCount ? index : -1;
-}
-
 TaskbarMenuState TaskbarButtonMenu(bool minimized, bool maximized, bool maximizeMode)
 {
     TaskbarMenuState state;

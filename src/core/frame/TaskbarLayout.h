@@ -1,21 +1,16 @@
 #pragma once
-// The arithmetic of the window taskbar: how wide its buttons are, which button
-// lies under a point, which system commands a button's menu offers, and how a
-// window's path is shortened to fit its button.
+// The arithmetic of the window taskbar: how wide its buttons are, which system
+// commands a button's menu offers, and how a window's path is shortened to fit
+// its button.
 
 // Standard library
 #include <functional>
 #include <string>
 
 inline constexpr int kMaxTaskbarButtonWidth = 200;
-// The space the hit test counts between two buttons.
-inline constexpr int kTaskbarButtonGap = 5;
 
 // Each of n buttons gets width / (n + 1), never more than 200 pixels.
 int TaskbarButtonWidth(int barWidth, int buttonCount);
-
-// The button under x (x / (button width + gap)), or -1 when there is none.
-int TaskbarHitTest(int x, int buttonWidth, int buttonCount);
 
 // Which items of a button's menu (Restore, Move, Size, Minimize, Maximize,
 // Close) are enabled for the button's window.

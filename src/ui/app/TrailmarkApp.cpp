@@ -3,6 +3,7 @@
 // Core
 #include "core/app/Favorite.h"
 #include "core/app/ObjectList.h"
+#include "core/app/Random.h"
 #include "core/app/RecentFileList.h"
 #include "core/app/Settings.h"
 #include "core/app/Tool.h"
@@ -62,6 +63,9 @@ constexpr int kDefaultRefreshMinutes = 15;
 
 CTrailmarkApp::CTrailmarkApp()
 {
+    // The profiles' names are drawn from the program's own generator; the C
+    // library's serves the clipboard tags.
+    SeedRandomOnce(platform::UtcMilliseconds());
     std::srand(platform::UtcMilliseconds());
     m_isWindowsNT = platform::IsWindowsNT();
     if (HMODULE kernel = ::GetModuleHandleA("kernel32.dll"))
@@ -71,7 +75,18 @@ CTrailmarkApp::CTrailmarkApp()
     m_programDirectory = platform::ProgramDirectory();
 }
 
-CTrailmarkApp::~CTrailmarkApp() = default;
+// Lists still here never went through ExitInstance: start-up failed, and what
+// they hold must not be written over what the registry has.
+CTrailmarkApp::~CTrailmarkApp()
+{
+    for (CObjectList* list : {static_cast<CObjectList*>(m_users.get()), m_favorites.get(),
+                              m_runHistory.get(), static_cast<CObjectList*>(m_criteria.get()),
+                              static_cast<CObjectList*>(m_findTypes.get()), m_tools.get(),
+                              m_bookmarks.get()})
+        if (list) list->SetSavesOnDestruction(false);
+    m_mainFrame.reset();
+    DestroyLists();
+}
 
 bool CTrailmarkApp::InitInstance()
 {
@@ -101,7 +116,7 @@ bool CTrailmarkApp::InitInstance()
     }
     SetMainWindow(m_mainFrame->Handle());
 
-    if (!OpenCommandLineFolder()) return false;
+    OpenCommandLineFolder();
     CWindowList& windows = CWindowList::Instance();
     if (m_settings->GetSetting(Setting::SaveDesktop) && !m_settings->GetSetting(Setting::ExplorerMode))
         windows.RestoreWindows();
@@ -132,7 +147,7 @@ bool CTrailmarkApp::OpenProfile()
     m_settings->LoadGlobalValues();
     // A damaged registry may hold no user at all: start over as a new installation would.
     if (m_newInstallation || m_users->Count() == 0) {
-        AddDefaultUser(true);
+        if (!AddDefaultUser(true)) return false;
         m_settings->SetSetting(Setting::DefaultUser, 0);
     }
 
@@ -185,17 +200,22 @@ std::optional<int> CTrailmarkApp::OfferNewUser()
         ui::ShowMessage(nullptr, IDS_UNABLE_TO_CONTINUE, MB_OK | MB_ICONSTOP);
         return std::nullopt;
     }
-    return AddDefaultUser(false);
+    const std::optional<int> added = AddDefaultUser(false);
+    // A full list takes no one more: logging on as its last user instead would
+    // hand out someone else's profile.
+    if (!added) ui::ShowMessage(nullptr, IDS_UNABLE_TO_CONTINUE, MB_OK | MB_ICONSTOP);
+    return added;
 }
 
-int CTrailmarkApp::AddDefaultUser(bool admin)
+std::optional<int> CTrailmarkApp::AddDefaultUser(bool admin)
 {
     std::unique_ptr<CUser> user = m_users->NewUser();
     user->SetName(ui::LoadString(IDS_DEFAULT_USER));
     user->SetAdmin(admin);
-    m_users->Add(std::move(user));
+    CBaseObj* added = m_users->Add(std::move(user));
+    if (!added) return std::nullopt;
     m_users->SaveAll();
-    return m_users->Count() - 1;
+    return m_users->IndexOf(added);
 }
 
 void CTrailmarkApp::CreateLists()
@@ -232,15 +252,19 @@ void CTrailmarkApp::CreateStarterObjects()
         m_settings->SetTextSetting(Setting::Wallpaper, m_programDirectory + "\\" + wallpaper);
 }
 
-bool CTrailmarkApp::OpenCommandLineFolder()
+void CTrailmarkApp::OpenCommandLineFolder()
 {
     // A plain start names nothing; a named folder opens in a folder window.
+    // Anything else named is said so, and the program starts as a plain start.
     for (int i = 1; i < __argc; ++i) {
         const std::string argument = __argv[i];
         if (argument.empty() || argument[0] == '/' || argument[0] == '-') continue;
-        return CWindowList::Instance().OpenWindow(argument, WindowKind::Folder, nullptr, 0) != nullptr;
+        if (shell::IsFolderPath(argument) &&
+            CWindowList::Instance().OpenWindow(argument, WindowKind::Folder, nullptr, 0))
+            return;
+        ShowOpenFolderFailed(m_mainFrame->Handle(), argument);
+        return;
     }
-    return true;
 }
 
 void CTrailmarkApp::TakeIconIndices()
@@ -347,6 +371,17 @@ int CTrailmarkApp::ExitInstance()
     const int exitCode = ui::Application::ExitInstance();
     if (m_terminateAtExit) ::TerminateProcess(::GetCurrentProcess(), static_cast<UINT>(exitCode));
     return exitCode;
+}
+
+void CTrailmarkApp::SaveSession()
+{
+    SaveRecentFiles();
+    if (!m_settings) return;
+    m_settings->SaveSystemValues();
+    // The lists that save themselves when ExitInstance destroys them.
+    for (CObjectList* list : {static_cast<CObjectList*>(m_users.get()), m_tools.get(),
+                              m_favorites.get(), m_runHistory.get()})
+        if (list && list->HasElementFactory()) list->SaveAll();
 }
 
 // Each stored list saves itself as it goes.

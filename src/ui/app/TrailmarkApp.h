@@ -49,6 +49,10 @@ public:
     int ExitInstance() override;
     // Ends the splash phase; runs once per process.
     void OnSplashDone();
+    // Writes what ExitInstance writes (settings, recent folders, stored lists)
+    // and keeps everything open: the session is ending and the process may
+    // be ended before ExitInstance can run.
+    void SaveSession();
 
     bool OnCommand(UINT id) override;
     bool OnUpdateCommand(UINT id, ui::CommandState& state) override;
@@ -87,12 +91,13 @@ public:
 
 private:
     bool OpenProfile();
-    // Opens the folder the command line names; false when it cannot be opened.
-    bool OpenCommandLineFolder();
+    // Opens the folder the command line names; says so when it cannot.
+    void OpenCommandLineFolder();
     // The index of the user to run as, or none when start-up must end.
     std::optional<int> ChooseUser();
     std::optional<int> OfferNewUser();
-    int AddDefaultUser(bool admin);
+    // The new user's index, or none when the list refused it.
+    std::optional<int> AddDefaultUser(bool admin);
     void CreateLists();
     void CreateStarterObjects();
     void LoadRecentFiles();
@@ -106,7 +111,8 @@ private:
 
     void RunShellFile(const char* fileName);
     void OpenAddress(const std::string& address);
-    void ChooseFont(int fontId, int colorSetting, UINT titleId);
+    // False when the user cancelled the font dialog.
+    bool ChooseFont(int fontId, int colorSetting, UINT titleId);
     void RestoreDefaultFonts();
 
     // Fields of the application object, in order.

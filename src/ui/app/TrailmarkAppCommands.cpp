@@ -2,21 +2,27 @@
 #include "ui/app/TrailmarkApp.h"
 
 // Core
+#include "core/app/RecentFileList.h"
 #include "core/app/Settings.h"
 
 // Framework
 #include "ui/framework/Dialog.h"
 #include "ui/framework/MessageBox.h"
 
+// Folders
+#include "ui/folders/FolderMessages.h"
+
 // Application
 #include "ui/app/UserCommands.h"
 #include "ui/frame/MainFrame.h"
+#include "ui/frame/WindowList.h"
 
 // Resources
 #include "res/resource.h"
 
 // Standard library
 #include <cstring>
+#include <vector>
 
 // Windows
 #include <commdlg.h>
@@ -75,13 +81,23 @@ UINT_PTR CALLBACK FontDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lPara
 
 bool CTrailmarkApp::OnCommand(UINT id)
 {
+    CWindowList& windows = CWindowList::Instance();
     if (id >= ID_VIEW_LARGE_ICONS && id <= ID_VIEW_DETAILS) {
         m_settings->SetSetting(Setting::ViewMode, static_cast<int>(id - ID_VIEW_LARGE_ICONS));
+        windows.CommandEveryWindow(id);
         return true;
     }
     for (const auto& entry : kArrangements) {
         if (entry.command != id) continue;
         m_settings->SetSetting(Setting::Arrangement, entry.arrangement);
+        windows.CommandEveryWindow(id);
+        return true;
+    }
+    if (id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_LAST) {
+        const std::vector<std::string>& recent = m_recentFiles->Entries();
+        const std::size_t index = id - ID_FILE_MRU_FILE1;
+        // A copy: opening the folder may reorder the list.
+        if (index < recent.size()) windows.OpenWindow(std::string(recent[index]), WindowKind::Folder, nullptr, 0);
         return true;
     }
     switch (id) {
@@ -109,13 +125,22 @@ bool CTrailmarkApp::OnCommand(UINT id)
         RunUserManagerCommand(MainWindow(), *m_users, *m_settings, m_programDirectory);
         return true;
     case ID_TOOLS_ADD_USER: RunAddUserCommand(MainWindow(), *m_users); return true;
-    case ID_VIEW_ADDRESS_BAR:
-        m_settings->SetSetting(Setting::ShowAddressBar, !m_settings->GetSetting(Setting::ShowAddressBar));
+    case ID_VIEW_ADDRESS_BAR: {
+        const bool show = !m_settings->GetSetting(Setting::ShowAddressBar);
+        m_settings->SetSetting(Setting::ShowAddressBar, show ? 1 : 0);
+        windows.SetEveryWindowChecked(ID_VIEW_ADDRESS_BAR, show);
         return true;
-    case ID_VIEW_REFRESH_ALL: return true;  // no folder window or tree shows anything yet
+    }
+    case ID_VIEW_REFRESH_ALL: windows.CommandEveryWindow(ID_VIEW_REFRESH); return true;
     case ID_VIEW_FONT_TREE: ChooseFont(Setting::TreeFont, Setting::TreeFontColor, IDS_SET_TREE_VIEW_FONT); return true;
-    case ID_VIEW_FONT_FILES: ChooseFont(Setting::FolderFont, Setting::FolderFontColor, IDS_SET_FILES_VIEW_FONT); return true;
-    case ID_VIEW_FONT_RESTORE: RestoreDefaultFonts(); return true;
+    case ID_VIEW_FONT_FILES:
+        if (ChooseFont(Setting::FolderFont, Setting::FolderFontColor, IDS_SET_FILES_VIEW_FONT))
+            windows.TellEveryWindow(UWM_TEXTCOLORCHANGED);
+        return true;
+    case ID_VIEW_FONT_RESTORE:
+        RestoreDefaultFonts();
+        windows.TellEveryWindow(UWM_TEXTCOLORCHANGED);
+        return true;
     default: return false;
     }
 }
@@ -131,6 +156,10 @@ bool CTrailmarkApp::OnUpdateCommand(UINT id, ui::CommandState& state)
         if (entry.command != id) continue;
         state.radio = true;
         state.checked = m_settings->GetSetting(Setting::Arrangement) == entry.arrangement;
+        return true;
+    }
+    if (id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_LAST) {
+        state.enabled = id - ID_FILE_MRU_FILE1 < m_recentFiles->Entries().size();
         return true;
     }
     switch (id) {
@@ -187,7 +216,7 @@ void CTrailmarkApp::CommandPromptIn(const std::string& folder) const
     ::ShellExecuteA(MainWindow(), "Open", shell, nullptr, folder.c_str(), SW_SHOWNORMAL);
 }
 
-void CTrailmarkApp::ChooseFont(int fontId, int colorSetting, UINT titleId)
+bool CTrailmarkApp::ChooseFont(int fontId, int colorSetting, UINT titleId)
 {
     FontRecord stored{};
     m_settings->GetFontSetting(fontId, stored);
@@ -204,11 +233,12 @@ void CTrailmarkApp::ChooseFont(int fontId, int colorSetting, UINT titleId)
     choose.rgbColors = static_cast<COLORREF>(m_settings->GetSetting(colorSetting));
     choose.lCustData = reinterpret_cast<LPARAM>(title.c_str());
     choose.lpfnHook = FontDialogHook;
-    if (!::ChooseFontA(&choose)) return;
+    if (!::ChooseFontA(&choose)) return false;
 
     std::memcpy(stored.data(), &font, sizeof(font));
     m_settings->SetFontSetting(fontId, stored);
     m_settings->SetSetting(colorSetting, static_cast<std::int32_t>(choose.rgbColors));
+    return true;
 }
 
 void CTrailmarkApp::RestoreDefaultFonts()

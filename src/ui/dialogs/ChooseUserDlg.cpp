@@ -21,6 +21,7 @@ BOOL CChooseUserDlg::OnInitDialog()
         ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(m_users.At(i)->Name().c_str()));
     const int last = UserIndexOrFirst(m_settings.GetSetting(Setting::LastSelectedUser), m_users.Count());
     ::SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(last), 0);
+    LimitText(IDC_PASSWORD, kMaxTextChars);
     ResetPassword();
     return TRUE;
 }

@@ -11,6 +11,7 @@ CLogonDlg::CLogonDlg(const CUser& user) : ui::Dialog(IDD_LOGON), m_user(user) {}
 BOOL CLogonDlg::OnInitDialog()
 {
     SetItemText(IDC_NAME, m_user.Name());
+    LimitText(IDC_PASSWORD, kMaxTextChars);
     ::EnableWindow(Item(IDOK), FALSE);
     ::SetFocus(Item(IDC_PASSWORD));
     return FALSE;

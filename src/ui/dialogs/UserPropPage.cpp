@@ -21,6 +21,9 @@ BOOL CUserPropPage::OnInitDialog()
     ::CheckDlgButton(Handle(), IDC_USE_PASSWORD, m_user.UsesPassword() ? BST_CHECKED : BST_UNCHECKED);
     ::CheckDlgButton(Handle(), IDC_ADMIN, m_user.IsAdmin() ? BST_CHECKED : BST_UNCHECKED);
     SetItemText(IDC_NAME, m_user.Name());
+    // Longer texts would be stored whole but read back as nothing.
+    for (int edit : {IDC_NAME, IDC_OLD_PASSWORD, IDC_NEW_PASSWORD, IDC_RETYPE_PASSWORD})
+        LimitText(edit, kMaxTextChars);
     m_verified = m_user.GetPlainPassword().empty();
     // Nobody takes his own administrator rights away, or gives them to himself.
     if (m_user.IsCurrent()) ::EnableWindow(Item(IDC_ADMIN), FALSE);

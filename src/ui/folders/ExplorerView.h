@@ -99,6 +99,7 @@ private:
     void PrepareNextWorker();
     void FinishFill(ListingResult& result);
     void NavigatePending();
+    // False when the folder could not be shown; declining another window is no failure.
     bool OpenFolder(const std::string& path, LPCITEMIDLIST absolute);
     void OpenFile(CFileItem& item);
     bool OpenShortcut(CFileItem& item);

@@ -131,18 +131,18 @@ bool CExplorerView::InvokeVerb(IContextMenu* menu, const char* verb)
 
 void CExplorerView::ShowFolderFailed(const std::string& path)
 {
-    ui::ShowMessage(CTrailmarkApp::Instance()->MainWindow(),
-                    ui::LoadString(IDS_OPEN_FOLDER_FAILED) + "'" + path + "'" +
-                        ui::LoadString(IDS_OPEN_FOLDER_FAILED_END),
-                    MB_OK | MB_ICONSTOP);
+    ShowOpenFolderFailed(CTrailmarkApp::Instance()->MainWindow(), path);
 }
 
 bool CExplorerView::OpenFolder(const std::string& path, LPCITEMIDLIST absolute)
 {
     CSettingsStore& settings = Settings();
     const bool explorerMode = settings.GetSetting(Setting::ExplorerMode) != 0;
-    if (!explorerMode && !settings.GetSetting(Setting::BrowseInSameWindow))
-        return CWindowList::Instance().OpenWindow(path, WindowKind::Folder, absolute, 0) != nullptr;
+    if (!explorerMode && !settings.GetSetting(Setting::BrowseInSameWindow)) {
+        CWindowList& windows = CWindowList::Instance();
+        // No to "Too many windows" is the user's choice, not a failure to report.
+        return windows.OpenWindow(path, WindowKind::Folder, absolute, 0) != nullptr || windows.LastOpenDeclined();
+    }
     // Browsing in place: the window that holds the view goes there.
     return ::SendMessageA(m_ownerWindow, UWM_NAVIGATE, reinterpret_cast<WPARAM>(path.c_str()),
                           reinterpret_cast<LPARAM>(absolute)) != 0;

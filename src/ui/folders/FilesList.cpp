@@ -244,6 +244,21 @@ LRESULT CFilesList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
+    case WM_KEYUP:
+        // The menu key opens the menu here, once: the default would send its
+        // own request up past the view.
+        if (wParam == VK_APPS) {
+            ::SendMessageA(m_view->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Handle()), kKeyboardMenuPoint);
+            return 0;
+        }
+        break;
+    case WM_CONTEXTMENU:
+        // Shift+F10 comes with no point; a mouse click has its own menu (NM_RCLICK).
+        if (lParam == kKeyboardMenuPoint) {
+            ::SendMessageA(m_view->Handle(), WM_CONTEXTMENU, wParam, lParam);
+            return 0;
+        }
+        break;
     case WM_GETDLGCODE:
         return DefaultProc(message, wParam, lParam) | DLGC_WANTTAB;
     default:

@@ -37,6 +37,9 @@ private:
 // none does. `ascending` tells which way the mark points.
 int HeaderMarkColumn(HWND header, bool* ascending = nullptr);
 
+// The point of WM_CONTEXTMENU when the keyboard asks for the menu.
+inline constexpr LPARAM kKeyboardMenuPoint = -1;
+
 class CFilesList : public ui::Window {
 public:
     bool Create(CFilesView& view, DWORD style);

@@ -98,6 +98,19 @@ void CFilesView::ApplyFont()
     m_font = created;
 }
 
+POINT CFilesView::KeyboardMenuPoint() const
+{
+    // Below the focused row's icon, as a click there would have placed it;
+    // without one, the list's corner.
+    POINT point = {0, 0};
+    const int focused = ListView_GetNextItem(m_list.Handle(), -1, LVNI_FOCUSED);
+    RECT row = {};
+    if (focused >= 0 && ListView_GetItemRect(m_list.Handle(), focused, &row, LVIR_ICON))
+        point = {row.left + (row.right - row.left) / 2, row.bottom};
+    ::ClientToScreen(m_list.Handle(), &point);
+    return point;
+}
+
 CFileItem* CFilesView::ItemAt(int row) const
 {
     if (row < 0 || row >= RowCount()) return nullptr;
@@ -267,6 +280,12 @@ LRESULT CFilesView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         ApplyFont();
         ::InvalidateRect(m_list.Handle(), nullptr, TRUE);
         return 0;
+    case WM_CONTEXTMENU:
+        if (lParam == kKeyboardMenuPoint) {
+            OnRowContextMenu(KeyboardMenuPoint());
+            return 0;
+        }
+        break;
     case UWM_LABELEDITBEGIN:
         return CanEditLabel(static_cast<int>(wParam)) ? TRUE : FALSE;
     case UWM_LABELEDITEND:

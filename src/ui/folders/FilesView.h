@@ -112,6 +112,8 @@ protected:
     virtual LRESULT OnNotify(NMHDR& header);
     virtual void OnOpen(int row) { (void)row; }
     virtual void OnRowContextMenu(POINT screen) { (void)screen; }
+    // Where the menu opens when the keyboard asks for it, on the screen.
+    POINT KeyboardMenuPoint() const;
     virtual void OnWorkDone() {}
     virtual void OnIconsDone() {}
     virtual void OnDestroy();

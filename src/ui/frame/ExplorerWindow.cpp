@@ -76,6 +76,7 @@ bool CExplorerWindow::OnCreate()
     TellTaskBar(true);
     StartWatchers();
     UpdateFreeSpace();
+    m_created = true;
     return true;
 }
 
@@ -84,7 +85,9 @@ void CExplorerWindow::OnDestroy()
     StopWatchers();
     m_loading.reset();
     const CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame();
-    if (frame && !frame->IsClosing() && !m_state.path.empty()) CTrailmarkApp::Instance()->RecentFiles().Add(m_state.path);
+    // A window that never came up showed no folder worth remembering.
+    if (m_created && frame && !frame->IsClosing() && !m_state.path.empty())
+        CTrailmarkApp::Instance()->RecentFiles().Add(m_state.path);
     if (m_icon) ::DestroyIcon(m_icon);
     m_icon = nullptr;
     CFolderWindow::OnDestroy();

@@ -94,6 +94,8 @@ private:
     bool m_fromBack = false;
     std::string m_watchedPath;
     bool m_afterListingPending = false;
+    // OnCreate went through: only then is the folder a recent one when the window closes.
+    bool m_created = false;
     HICON m_icon = nullptr;
 
     static bool s_historyMenuOpen;

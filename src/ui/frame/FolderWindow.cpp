@@ -155,6 +155,9 @@ LRESULT CFolderWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case UWM_VIEWFORWARD1:
     case UWM_VIEWFORWARD2:
+    // The files view's font and look follow the settings; the view applies them.
+    case UWM_TEXTCOLORCHANGED:
+    case UWM_APPEARANCECHANGED:
         return m_view ? ::SendMessageA(m_view->Handle(), message, wParam, lParam) : 0;
     case UWM_FOCUSFILES:
         if (m_view) ::SetFocus(m_view->List().Handle());

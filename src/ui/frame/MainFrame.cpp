@@ -169,12 +169,23 @@ void CMainFrame::OnTimer(UINT_PTR id)
     }
 }
 
+void CMainFrame::SaveForClose()
+{
+    RemoveTrayIcon();
+    SaveDesktop();
+    CTrailmarkApp::Instance()->Settings().SetSetting(Setting::TaskbarVisible, TaskbarVisible() ? 1 : 0);
+}
+
+void CMainFrame::OnEndSession()
+{
+    SaveForClose();
+    CTrailmarkApp::Instance()->SaveSession();
+}
+
 void CMainFrame::OnClose()
 {
     if (!m_closing) {
-        RemoveTrayIcon();
-        SaveDesktop();
-        CTrailmarkApp::Instance()->Settings().SetSetting(Setting::TaskbarVisible, TaskbarVisible() ? 1 : 0);
+        SaveForClose();
         m_closing = true;
         m_runningThreads->CancelAll();
     }
@@ -332,6 +343,11 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATEAPP:
         OnActivateApp(wParam != FALSE);
         break;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam) OnEndSession();
+        return 0;
     case WM_MEASUREITEM:
         if (m_menuPainter.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
         break;

@@ -88,6 +88,9 @@ private:
     void OnRestoredFromMinimized();
     void OnTrayNotify(LPARAM mouseMessage);
     void OnActivateApp(bool active);
+    // The user logs off or the system shuts down: the process may be ended at
+    // any moment after this returns, so everything is saved now.
+    void OnEndSession();
     bool AddTrayIcon();
     void RemoveTrayIcon();
 
@@ -127,6 +130,8 @@ private:
     void LoadPlacement();
     // Writes the frame's placement to the "Desktop" section.
     void SaveDesktop();
+    // What closing saves before the windows close: the desktop and the taskbar's state.
+    void SaveForClose();
 
     // The document area with its own background; first of the frame's parts.
     CSubClassFrameWnd m_documentArea;

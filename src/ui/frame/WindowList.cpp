@@ -29,6 +29,18 @@ namespace {
 
 CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 
+// The first of the window's own command targets (its view, then the window)
+// that answers for the command, with its answer; the chain stops before the
+// frame, which would hand the command back to the application.
+ui::CommandTarget* OwnTargetFor(CBasicWindow& window, UINT id, ui::CommandState& state)
+{
+    const ui::CommandTarget* frame = CTrailmarkApp::Instance()->MainFrame();
+    for (ui::CommandTarget* target = window.FirstCommandTarget(); target && target != frame;
+         target = target->NextCommandTarget())
+        if (target->OnUpdateCommand(id, state)) return target;
+    return nullptr;
+}
+
 bool Starting()
 {
     const CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame();
@@ -71,6 +83,37 @@ CBasicWindow* CWindowList::FindOpenWindow(const std::string& path, WindowKind ki
     for (CBasicWindow* window : m_windows)
         if (window->Kind() == kind && SamePath(window->Path(), path)) return window;
     return nullptr;
+}
+
+void ShowOpenFolderFailed(HWND owner, const std::string& path)
+{
+    ui::ShowMessage(owner,
+                    ui::LoadString(IDS_OPEN_FOLDER_FAILED) + "'" + path + "'" + ui::LoadString(IDS_OPEN_FOLDER_FAILED_END),
+                    MB_OK | MB_ICONSTOP);
+}
+
+void CWindowList::CommandEveryWindow(UINT id)
+{
+    // A copy: a command may close a window.
+    for (CBasicWindow* window : std::vector<CBasicWindow*>(m_windows)) {
+        ui::CommandState state;
+        if (ui::CommandTarget* target = OwnTargetFor(*window, id, state))
+            if (state.enabled) target->OnCommand(id);
+    }
+}
+
+void CWindowList::SetEveryWindowChecked(UINT id, bool checked)
+{
+    for (CBasicWindow* window : std::vector<CBasicWindow*>(m_windows)) {
+        ui::CommandState state;
+        if (ui::CommandTarget* target = OwnTargetFor(*window, id, state))
+            if (state.enabled && state.checked != checked) target->OnCommand(id);
+    }
+}
+
+void CWindowList::TellEveryWindow(UINT message)
+{
+    for (CBasicWindow* window : std::vector<CBasicWindow*>(m_windows)) ::SendMessageA(window->Handle(), message, 0, 0);
 }
 
 bool CWindowList::HasRoom() const
@@ -135,6 +178,7 @@ CBasicWindow* CWindowList::MakeWindow(const WindowState& state, const void* extr
 CBasicWindow* CWindowList::OpenWindow(const std::string& path, WindowKind kind, const void* extra,
                                       std::uint8_t flag)
 {
+    m_openDeclined = false;
     if (CBasicWindow* open = FindOpenWindow(path, kind)) {
         ActivateWindow(open);
         return open;
@@ -149,14 +193,13 @@ CBasicWindow* CWindowList::OpenWindow(const std::string& path, WindowKind kind, 
                            reinterpret_cast<LPARAM>(extra));
             return active;
         }
-        if (!ConfirmRoom()) return nullptr;
+        if (!ConfirmRoom()) {
+            m_openDeclined = true;
+            return nullptr;
+        }
     }
     if (kind == WindowKind::Folder && !extra && !shell::IsFolderPath(path)) {
-        if (!Starting())
-            ui::ShowMessage(frame->Handle(),
-                            ui::LoadString(IDS_OPEN_FOLDER_FAILED) + "'" + path + "'" +
-                                ui::LoadString(IDS_OPEN_FOLDER_FAILED_END),
-                            MB_OK | MB_ICONSTOP);
+        if (!Starting()) ShowOpenFolderFailed(frame->Handle(), path);
         return nullptr;
     }
     const bool explorerMode = Settings().GetSetting(Setting::ExplorerMode) != 0;

@@ -19,6 +19,9 @@
 class CBasicWindow;
 class CSettingsStore;
 
+// "Attempt to open folder '<path>' failed! ..." with the stop icon.
+void ShowOpenFolderFailed(HWND owner, const std::string& path);
+
 class CWindowList {
 public:
     static CWindowList& Instance();
@@ -29,8 +32,19 @@ public:
     CBasicWindow* OpenWindow(const std::string& path, WindowKind kind, const void* extra, std::uint8_t flag);
     // The open window of the kind whose path is the path (case ignored).
     CBasicWindow* FindOpenWindow(const std::string& path, WindowKind kind) const;
+    // The last OpenWindow opened nothing because the user answered No to
+    // "Too many windows": nothing failed, so nothing more is to be said.
+    bool LastOpenDeclined() const { return m_openDeclined; }
     // Brings the window forward and makes it the active one.
     void ActivateWindow(CBasicWindow* window);
+    // Carries the command out in every window, by the window's view or the
+    // window itself; it never goes on to the frame or the application.
+    void CommandEveryWindow(UINT id);
+    // Carries the command out in every window whose own check mark for it
+    // differs from `checked` (a toggle such as the address bar).
+    void SetEveryWindowChecked(UINT id, bool checked);
+    // Sends the message to every window.
+    void TellEveryWindow(UINT message);
 
     void Add(CBasicWindow* window);
     void Remove(CBasicWindow* window);
@@ -75,4 +89,5 @@ private:
 
     std::vector<CBasicWindow*> m_windows;
     std::vector<WindowState> m_saved;
+    bool m_openDeclined = false;
 };

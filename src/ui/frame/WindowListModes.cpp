@@ -122,6 +122,9 @@ CBasicWindow* CWindowList::OpenStartFolder(bool fallBackToRoot)
         std::string folder;
         Settings().GetTextSetting(Setting::StartupFolder, folder);
         window = OpenWindow(folder, WindowKind::Folder, nullptr, 0);
+        // A user who declined another window is not asked again for the root,
+        // and the start folder is still good.
+        if (!window && LastOpenDeclined()) return nullptr;
         if (!window) Settings().SetSetting(Setting::OpenStartupFolder, 0);
     }
     if (!window && fallBackToRoot) window = OpenWindow(kRootFolder, WindowKind::Folder, nullptr, 0);
@@ -181,7 +184,7 @@ bool CWindowList::LeaveExplorerMode(bool starting)
     if (!hadWindow || starting) return true;
     const bool reopenAsIs = keptKind == WindowKind::Personal ||
                             (keptKind == WindowKind::Folder && DriveAnswers(keptPath));
-    if (!reopenAsIs || !OpenWindow(keptPath, keptKind, nullptr, 0))
+    if (!reopenAsIs || (!OpenWindow(keptPath, keptKind, nullptr, 0) && !LastOpenDeclined()))
         OpenWindow(kRootFolder, WindowKind::Folder, nullptr, 0);
     return true;
 }

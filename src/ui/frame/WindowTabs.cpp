@@ -163,7 +163,13 @@ void CWindowTabs::Select(int index) { ::SendMessageA(Handle(), TCM_SETCURSEL, st
 
 int CWindowTabs::Selected() const { return static_cast<int>(::SendMessageA(Handle(), TCM_GETCURSEL, 0, 0)); }
 
-int CWindowTabs::HitTest(POINT point) const { return TaskbarHitTest(point.x, m_buttonWidth, Count()); }
+// The control knows its own spacing and rows; only it can say which button is where.
+int CWindowTabs::HitTest(POINT point) const
+{
+    TCHITTESTINFO hit = {};
+    hit.pt = point;
+    return static_cast<int>(::SendMessageA(Handle(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+}
 
 void CWindowTabs::UpdateToolTips()
 {
@@ -190,6 +196,12 @@ void CWindowTabs::UpdateToolTips()
     }
 }
 
+HIMAGELIST CWindowTabs::ImagesFor(const CBasicWindow& window) const
+{
+    // Folder windows show their folder's own icon from the system's list.
+    return window.Kind() == WindowKind::Folder ? CTrailmarkApp::Instance()->SmallImages() : m_images.Get();
+}
+
 void CWindowTabs::DrawItem(const DRAWITEMSTRUCT& draw)
 {
     const int index = static_cast<int>(draw.itemID);
@@ -198,9 +210,7 @@ void CWindowTabs::DrawItem(const DRAWITEMSTRUCT& draw)
     RECT rect = draw.rcItem;
     ::FillRect(draw.hDC, &rect, ::GetSysColorBrush(COLOR_BTNFACE));
 
-    // Folder windows show their folder's own icon from the system's list.
-    HIMAGELIST images = button->window->Kind() == WindowKind::Folder ? CTrailmarkApp::Instance()->SmallImages()
-                                                                     : m_images.Get();
+    HIMAGELIST images = ImagesFor(*button->window);
     const int image = Image(index);
     int textLeft = rect.left + kIconLeft;
     if (image >= 0 && images) {

@@ -48,6 +48,9 @@ public:
     int HitTest(POINT point) const;
     // The five icons of the window kinds.
     HIMAGELIST Images() const { return m_images.Get(); }
+    // The list that holds the window's icon index: the system's for folder
+    // windows, the kinds' own for the others.
+    HIMAGELIST ImagesFor(const CBasicWindow& window) const;
     IDropTarget* DropTarget() const { return m_dropTarget.Get(); }
 
     void DrawItem(const DRAWITEMSTRUCT& draw);

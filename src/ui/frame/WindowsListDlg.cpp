@@ -24,15 +24,33 @@ namespace {
 constexpr int kIconSize = 16;
 constexpr int kLineHeight = 18;
 
+// Entries carry their window's handle, never its object: a busy window may
+// close and delete itself while the list is open, and a new window may then
+// be given the old one's address. The handle is looked up among the open
+// windows each time; a window that went away gives null.
 CBasicWindow* WindowAt(HWND list, int index)
 {
-    return reinterpret_cast<CBasicWindow*>(::SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+    return CWindowList::Instance().FromHandle(
+        reinterpret_cast<HWND>(::SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(index), 0)));
 }
 
-bool StillOpen(const CBasicWindow* window)
+// The list the window's icon index belongs to, or null when it has no icon.
+HIMAGELIST IconImages(const CBasicWindow& window)
 {
-    const auto& windows = CWindowList::Instance().Windows();
-    return std::find(windows.begin(), windows.end(), window) != windows.end();
+    CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame();
+    if (window.GetIconIndex() < 0 || !frame) return nullptr;
+    return frame->TaskBar().Tabs().ImagesFor(window);
+}
+
+// The entry's text, however long.
+std::string EntryText(HWND list, UINT index)
+{
+    const LRESULT length = ::SendMessageA(list, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR) return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const LRESULT copied = ::SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
+    return text;
 }
 
 }  // namespace
@@ -46,7 +64,7 @@ BOOL CWindowsListDlg::OnInitDialog()
     ::SendMessageA(List(), LB_SETITEMHEIGHT, 0, kLineHeight);
     for (CBasicWindow* window : CWindowList::Instance().Windows()) {
         const LRESULT index = ::SendMessageA(List(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(window->Path().c_str()));
-        ::SendMessageA(List(), LB_SETITEMDATA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(window));
+        ::SendMessageA(List(), LB_SETITEMDATA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(window->Handle()));
     }
     ::SendMessageA(List(), LB_SETSEL, TRUE, 0);
     UpdateButtons();
@@ -57,8 +75,10 @@ std::vector<CBasicWindow*> CWindowsListDlg::Selected() const
 {
     std::vector<CBasicWindow*> selected;
     const int count = static_cast<int>(::SendMessageA(List(), LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i)
-        if (::SendMessageA(List(), LB_GETSEL, static_cast<WPARAM>(i), 0) > 0) selected.push_back(WindowAt(List(), i));
+    for (int i = 0; i < count; ++i) {
+        if (::SendMessageA(List(), LB_GETSEL, static_cast<WPARAM>(i), 0) <= 0) continue;
+        if (CBasicWindow* window = WindowAt(List(), i)) selected.push_back(window);
+    }
     return selected;
 }
 
@@ -81,9 +101,9 @@ void CWindowsListDlg::CloseSelected()
     for (int i = count - 1; i >= 0; --i) {
         if (::SendMessageA(List(), LB_GETSEL, static_cast<WPARAM>(i), 0) <= 0) continue;
         CBasicWindow* window = WindowAt(List(), i);
-        if (!StillOpen(window) || window->CanCloseNow()) {
+        if (!window || window->CanCloseNow()) {
             ::SendMessageA(List(), LB_DELETESTRING, static_cast<WPARAM>(i), 0);
-            if (StillOpen(window)) ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
+            if (window) ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
         } else {
             ::SendMessageA(List(), LB_SETSEL, FALSE, i);
         }
@@ -95,7 +115,7 @@ void CWindowsListDlg::CloseSelected()
 void CWindowsListDlg::SwitchTo()
 {
     const std::vector<CBasicWindow*> selected = Selected();
-    if (selected.empty() || !StillOpen(selected.front())) return;
+    if (selected.empty()) return;
     HWND window = selected.front()->Handle();
     ::SendMessageA(::GetParent(window), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(window), 0);
     ::SendMessageA(::GetParent(window), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window), 0);
@@ -137,18 +157,16 @@ void CWindowsListDlg::DrawLine(const DRAWITEMSTRUCT& draw) const
     if (draw.itemID == static_cast<UINT>(-1)) return;
     const bool selected = (draw.itemState & ODS_SELECTED) != 0;
     ::FillRect(draw.hDC, &draw.rcItem, ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    const auto* window = reinterpret_cast<const CBasicWindow*>(draw.itemData);
+    const CBasicWindow* window = CWindowList::Instance().FromHandle(reinterpret_cast<HWND>(draw.itemData));
     const int top = draw.rcItem.top + (draw.rcItem.bottom - draw.rcItem.top - kIconSize) / 2;
-    if (window && StillOpen(window) && window->GetIconIndex() >= 0)
-        ::ImageList_Draw(CTrailmarkApp::Instance()->SmallImages(), window->GetIconIndex(), draw.hDC,
-                         draw.rcItem.left + 2, top, ILD_TRANSPARENT);
-    char text[MAX_PATH] = "";
-    ::SendMessageA(draw.hwndItem, LB_GETTEXT, draw.itemID, reinterpret_cast<LPARAM>(text));
+    if (HIMAGELIST images = window ? IconImages(*window) : nullptr)
+        ::ImageList_Draw(images, window->GetIconIndex(), draw.hDC, draw.rcItem.left + 2, top, ILD_TRANSPARENT);
+    const std::string text = EntryText(draw.hwndItem, draw.itemID);
     RECT area = draw.rcItem;
     area.left += kIconSize + 6;
     ::SetBkMode(draw.hDC, TRANSPARENT);
     ::SetTextColor(draw.hDC, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    ::DrawTextA(draw.hDC, text, -1, &area, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_PATH_ELLIPSIS);
+    ::DrawTextA(draw.hDC, text.c_str(), -1, &area, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_PATH_ELLIPSIS);
     if (draw.itemState & ODS_FOCUS) ::DrawFocusRect(draw.hDC, &draw.rcItem);
 }
 

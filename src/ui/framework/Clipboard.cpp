@@ -9,17 +9,18 @@ bool SetClipboardText(HWND owner, const std::string& text)
 {
     if (!::OpenClipboard(owner)) return false;
     ::EmptyClipboard();
+    bool placed = false;
     if (HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1)) {
         if (void* bytes = ::GlobalLock(memory)) {
             std::memcpy(bytes, text.c_str(), text.size() + 1);
             ::GlobalUnlock(memory);
-            if (!::SetClipboardData(CF_TEXT, memory)) ::GlobalFree(memory);
-        } else {
-            ::GlobalFree(memory);
+            placed = ::SetClipboardData(CF_TEXT, memory) != nullptr;
         }
+        // The clipboard owns the memory only once it took it.
+        if (!placed) ::GlobalFree(memory);
     }
     ::CloseClipboard();
-    return true;
+    return placed;
 }
 
 std::string ClipboardText(HWND owner)

@@ -24,6 +24,11 @@ public:
     HWND Item(int id) const { return ::GetDlgItem(Handle(), id); }
     std::string ItemText(int id) const;
     void SetItemText(int id, const std::string& text);
+    // The most characters the user can type into an edit.
+    void LimitText(int id, std::size_t chars)
+    {
+        ::SendMessageA(Item(id), EM_LIMITTEXT, static_cast<WPARAM>(chars), 0);
+    }
 
 protected:
     // Return FALSE when the focus was set here.

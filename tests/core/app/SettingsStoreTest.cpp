@@ -220,6 +220,10 @@ TEST_P(SettingsStoreTest, DeleteUserKeyDeletesOnlyThatUsersTree)
     EXPECT_FALSE(store->DeleteUserKey(""));
     EXPECT_FALSE(store->DeleteUserKey("User78\\Rules"));
     EXPECT_FALSE(store->DeleteUserKey("\\"));
+    // The store's own keys are never a user's, whatever the case.
+    for (const char* own : {"Users", "users", "System", "SYSTEM"}) EXPECT_FALSE(store->DeleteUserKey(own)) << own;
+    EXPECT_TRUE(Exists(kRoot + "\\Users"));
+    EXPECT_TRUE(Exists(kRoot + "\\System"));
     EXPECT_TRUE(Exists(kRoot + "\\User77\\System"));
     EXPECT_TRUE(Exists(kRoot + "\\User78\\Rules"));
 

@@ -78,6 +78,17 @@ TEST(UniqueFileName, DrawsDigitsUntilTheNameIsFreeAndGivesUp)
     EXPECT_EQ(MakeUniqueFileName(folder.Name(), "LongBase", "x"), std::string("LongBase.x"));
 }
 
+TEST(UniqueFileName, OnlyTheFirstSeedOfTheProcessCounts)
+{
+    TempFolder folder;
+    SeedRandom(77);
+    const std::optional<std::string> seeded = MakeUniqueFileName(folder.Name(), "User", "");
+    SeedRandom(77);
+    SeedRandomOnce(78);
+    EXPECT_TRUE(RandomSeeded());
+    EXPECT_EQ(MakeUniqueFileName(folder.Name(), "User", ""), seeded);
+}
+
 class UserTest : public StoreTest {
 protected:
     const std::string m_users = SectionPath("Users");
@@ -252,6 +263,72 @@ TEST_P(UserTest, DirectoryNamesThatReachElsewhereCountAsFresh)
         user.SetDirName(name);
         EXPECT_TRUE(user.IsFreshUser(program.Name())) << name;
     }
+}
+
+TEST_P(UserTest, AFreshUserNeverTakesTheKeyOfALostProfile)
+{
+    TempFolder program;
+    TempFolder scratch;
+    SeedRandom(1);
+    const std::optional<std::string> first = MakeUniqueFileName(scratch.Name(), "User", "");
+    ASSERT_TRUE(first);
+    // A profile whose directory is gone still has its settings under that name.
+    CreateRawKey(kRoot + "\\" + *first + "\\Rules");
+    SeedRandom(1);
+    CUserList users(Store());
+    users.Add(NamedUser("Default User"));
+    ASSERT_TRUE(users.SetCurrentUser(0, program.Name()));
+    const std::string dir = users.UserAt(0)->DirName();
+    EXPECT_NE(dir, *first);
+    EXPECT_EQ(dir.substr(0, 4), "User");
+    EXPECT_TRUE(fs::is_directory(program.Path() / dir));
+    EXPECT_TRUE(Store().UserKeyExists(*first));
+    EXPECT_FALSE(Store().UserKeyExists(dir));
+}
+
+TEST_P(UserTest, APasswordTooLongToReadLetsNobodyInAndStaysStored)
+{
+    const std::string record = m_users + "\\Object0";
+    struct Case {
+        std::uint32_t type;
+        Bytes bytes;
+    };
+    Bytes longText(300, 'a');
+    longText.push_back(0);
+    const Case cases[] = {{platform::kRegSz, longText},
+                          {platform::kRegBinary, Bytes(300, 'a')},
+                          {platform::kRegNone, Bytes{'a', 0}}};
+    for (const Case& c : cases) {
+        WriteRawText(record, "Name", "Ann");
+        WriteRaw(record, "Use Password", platform::kRegNone, {1});
+        WriteRaw(record, "Password", c.type, c.bytes);
+        {
+            CUserList users(Store());
+            ASSERT_EQ(users.Count(), 1);
+            const CUser& ann = *users.UserAt(0);
+            EXPECT_TRUE(ann.UsesPassword());
+            EXPECT_FALSE(ann.CheckPassword("")) << c.type;
+            EXPECT_FALSE(ann.CheckPassword(std::string(300, ScramblePassword("a")[0]))) << c.type;
+        }
+        // Saving the list wrote the record back without replacing the password.
+        std::uint32_t type = 99;
+        EXPECT_EQ(ReadRaw(record, "Password", &type), c.bytes);
+        EXPECT_EQ(type, c.type);
+    }
+
+    // One too large to keep is replaced by one that is just as unreadable.
+    WriteRaw(record, "Password", platform::kRegBinary, Bytes(5000, 'a'));
+    { CUserList users(Store()); }
+    EXPECT_GT(ReadRaw(record, "Password").size(), kMaxTextChars);
+    {
+        CUserList users(Store());
+        EXPECT_FALSE(users.UserAt(0)->CheckPassword(""));
+    }
+
+    // A new password makes the profile usable again.
+    CUserList users(Store());
+    users.UserAt(0)->SetPassword("new");
+    EXPECT_TRUE(users.UserAt(0)->CheckPassword("new"));
 }
 
 INSTANTIATE_FOR_EVERY_REGISTRY(UserTest);

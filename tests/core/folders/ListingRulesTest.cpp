@@ -51,7 +51,11 @@ TEST(ListingRules, DriveRootsAsSharesAndMaskPathsSplitAtTheLastSeparator)
     ASSERT_TRUE(listing::SplitMaskPath("C:\\Data\\*.txt", folder, pattern));
     EXPECT_EQ(folder, "C:\\Data\\");
     EXPECT_EQ(pattern, "*.txt");
-    EXPECT_FALSE(listing::SplitMaskPath("*.txt", folder, pattern));
+    ASSERT_TRUE(listing::SplitMaskPath("C:\\Data\\a?.log", folder, pattern));
+    EXPECT_EQ(pattern, "a?.log");
+    // A file or a vanished folder names no pattern.
+    for (const char* plain : {"*.txt", "C:\\Data\\report.txt", "C:\\Gone", "C:\\Data\\"})
+        EXPECT_FALSE(listing::SplitMaskPath(plain, folder, pattern)) << plain;
 }
 
 TEST(ListingRules, FileSizesAreSummedWithoutFolders)

@@ -3,7 +3,6 @@
 
 // Standard library
 #include <tuple>
-#include <utility>
 
 // Gtest
 #include <gtest/gtest.h>
@@ -18,13 +17,6 @@ TEST(TaskbarLayout, ButtonsShareTheWidthUpTo200Pixels)
     for (auto [width, count, expected] : {std::tuple{1000, 9, 100}, {1000, 1, 200}, {1000, 0, 200},
                                           {1000, 4, 200}, {1000, 5, 166}, {300, 14, 20}, {0, 3, 0}})
         EXPECT_EQ(TaskbarButtonWidth(width, count), expected) << width << " " << count;
-}
-
-TEST(TaskbarLayout, HitTestCountsTheGapWithTheButtonBefore)
-{
-    for (auto [x, expected] : {std::pair{0, 0}, {104, 0}, {105, 1}, {944, 8}, {945, -1}, {-1, -1}})
-        EXPECT_EQ(TaskbarHitTest(x, 100, 9), expected) << x;
-    EXPECT_EQ(TaskbarHitTest(3, 0, 0), -1);
 }
 
 TEST(TaskbarLayout, ButtonMenuOffersOnlyWhatTheWindowCanDo)
