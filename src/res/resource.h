@@ -759,4 +759,13 @@
 #define ID_APPLET_LAST                  60049
 #define ID_APPLET_COUNT                 50
 
+/* Search windows and Quick Find */
+#define IDD_ENTER_TEXT                  193     /* one line of text; its caption is set at run time */
+#define IDD_QUICK_FIND_SETTINGS         194
+#define IDC_ENTER_TEXT                  1660
+#define IDC_QUICK_FIND_DRIVE_C          1661    /* setting 80 = 0 */
+#define IDC_QUICK_FIND_LOCAL_DRIVES     1662    /* setting 80 = 1 */
+#define IDC_QUICK_FIND_CURRENT_FOLDER   1663    /* setting 80 = 2 */
+#define IDS_QUICK_FIND                  8200
+
 #endif /* TRAILMARK_RESOURCE_H */

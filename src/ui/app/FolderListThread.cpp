@@ -3,28 +3,64 @@
 // Core
 #include "core/search/FolderListWalk.h"
 #include "core/search/FolderTable.h"
+#include "core/search/SearchSink.h"
 
-// Platform
-#include "platform/DirectoryLister.h"
-
-StateWord CFolderListThread::Start()
+CFolderListThread::CFolderListThread(RunningThreadsPtr threads, platform::DirectoryLister& lister)
+    : m_threads(std::move(threads)), m_lister(lister)
 {
-    auto* worker = new CFolderListThread();
-    StateWord state = worker->StateHandle();
-    if (!worker->CreateThread()) {
-        delete worker;
-        return nullptr;
-    }
-    return state;
+    if (m_threads) m_token = m_threads->Add(ThreadKind::FolderTableBuild, m_state, {});
+}
+
+// Runs on the worker's own thread when it ends (or on the starter's when the
+// thread could not be made): the list is locked.
+CFolderListThread::~CFolderListThread()
+{
+    if (m_threads) m_threads->Remove(m_token);
 }
 
 bool CFolderListThread::InitInstance()
 {
-    // The walk may take minutes on a big disk; the user must not feel it.
-    SetPriority(THREAD_PRIORITY_LOWEST);
-    FolderListWalk::Run(platform::SystemDirectoryLister(), *m_state, CFolderTable::Instance());
-    // A stopped walk leaves the table not ready; either way the worker is done.
-    int running = 0;
-    m_state->compare_exchange_strong(running, 3);
+    // The walk may take minutes on a big disk; one step below the interface
+    // keeps it out of the user's way without starving it behind idle work.
+    SetPriority(THREAD_PRIORITY_BELOW_NORMAL);
+    FolderListWalk::Run(m_lister, *m_state, CFolderTable::Instance());
+    // Stopped or not, the worker is done.
+    SetState(WorkState::Finished);
     return false;
+}
+
+FolderListWorker::~FolderListWorker()
+{
+    if (m_thread) ::CloseHandle(m_thread);
+}
+
+bool FolderListWorker::Start(const RunningThreadsPtr& threads, platform::DirectoryLister& lister)
+{
+    // One walk at a time: a worker still running is kept.
+    if (m_thread && ::WaitForSingleObject(m_thread, 0) == WAIT_TIMEOUT) return true;
+    if (m_thread) ::CloseHandle(m_thread);
+    m_thread = nullptr;
+    auto* worker = new CFolderListThread(threads, lister);
+    StateWord state = worker->StateHandle();
+    HANDLE thread = nullptr;
+    if (!worker->CreateThread(&thread)) {
+        delete worker;
+        return false;
+    }
+    m_state = std::move(state);
+    m_thread = thread;
+    return true;
+}
+
+bool FolderListWorker::StopAndWait(DWORD milliseconds)
+{
+    if (m_state) {
+        int running = WorkState::Running;
+        m_state->compare_exchange_strong(running, WorkState::Stop);
+    }
+    if (!m_thread) return !m_state || m_state->load() == WorkState::Finished;
+    if (::WaitForSingleObject(m_thread, milliseconds) != WAIT_OBJECT_0) return false;
+    ::CloseHandle(m_thread);
+    m_thread = nullptr;
+    return true;
 }

@@ -11,6 +11,8 @@
 #include "core/dialogs/UserProfileRules.h"
 #include "core/search/ConditionList.h"
 #include "core/search/FindTypeList.h"
+#include "core/search/Report.h"
+#include "core/search/SearchSink.h"
 
 // Platform
 #include "platform/Registry.h"
@@ -18,6 +20,7 @@
 
 // Framework
 #include "ui/framework/MessageBox.h"
+#include "ui/framework/SystemFunctions.h"
 
 // Application
 #include "ui/app/CommonControlsCheck.h"
@@ -55,9 +58,20 @@ constexpr std::int32_t kListCapacity = 30;
 // Programs offered as tools to a new profile when the system has them.
 constexpr const char* kStarterTools[] = {"Notepad", "CdPlayer", "Regedit"};
 
+constexpr UINT kMinuteMs = 60000;
+
+// The folder table's schedule counts minutes on the interface thread.
+void CALLBACK FolderTableTimerProc(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (CTrailmarkApp* app = CTrailmarkApp::Instance()) app->FolderTableMinute();
+}
+
 constexpr int kMinRefreshMinutes = 5;
 constexpr int kMaxRefreshMinutes = 99;
 constexpr int kDefaultRefreshMinutes = 15;
+
+// A stopped walk ends after the folder it is listing; far longer means a hung disk.
+constexpr DWORD kFastFindStopWaitMs = 10000;
 
 }  // namespace
 
@@ -68,9 +82,9 @@ CTrailmarkApp::CTrailmarkApp()
     SeedRandomOnce(platform::UtcMilliseconds());
     std::srand(platform::UtcMilliseconds());
     m_isWindowsNT = platform::IsWindowsNT();
-    if (HMODULE kernel = ::GetModuleHandleA("kernel32.dll"))
-        m_getDiskFreeSpaceEx = reinterpret_cast<GetDiskFreeSpaceExProc>(
-            reinterpret_cast<void*>(::GetProcAddress(kernel, "GetDiskFreeSpaceExA")));
+    // The first Windows 95 has no GetDiskFreeSpaceExA.
+    m_getDiskFreeSpaceEx = ui::SystemFunctionAs<GetDiskFreeSpaceExProc>("kernel32.dll", "GetDiskFreeSpaceExA");
+    m_fastFind = std::make_unique<FolderListWorker>();
     m_iconIndices.fill(-1);
     m_programDirectory = platform::ProgramDirectory();
 }
@@ -86,6 +100,11 @@ CTrailmarkApp::~CTrailmarkApp()
         if (list) list->SetSavesOnDestruction(false);
     m_mainFrame.reset();
     DestroyLists();
+}
+
+std::shared_ptr<std::atomic<int>> CTrailmarkApp::FastFindState() const
+{
+    return m_fastFind->State();
 }
 
 bool CTrailmarkApp::InitInstance()
@@ -127,7 +146,8 @@ bool CTrailmarkApp::InitInstance()
     if (m_newInstallation)
         CSettingsStore::WriteInstallInfo(platform::SystemRegistry(), version, m_programDirectory);
     ApplyPerformanceDefaults();
-    if (m_settings->GetSetting(Setting::FastFind) == 1) m_fastFind = CFolderListThread::Start();
+    if (m_settings->GetSetting(Setting::FastFind) == 1) m_fastFind->Start(m_mainFrame->RunningThreadList());
+    m_folderTableTimer = ::SetTimer(nullptr, 0, kMinuteMs, FolderTableTimerProc);
     // The frame is up: a mode chosen in the dialog below is carried out as any
     // later change would be, the start folder's window included.
     m_mainFrame->SetStarting(false);
@@ -229,6 +249,8 @@ void CTrailmarkApp::CreateLists()
     m_criteria->LoadAll();
     m_findTypes = std::make_unique<CFindTypeList>(store);
     m_findTypes->LoadAll();
+    m_reports = std::make_unique<CReportList>(store);
+    m_reports->LoadAll();
     m_tools = std::make_unique<CObjectList>(store, tool, SectionId::Tools, kListCapacity);
 }
 
@@ -313,16 +335,24 @@ void CTrailmarkApp::PlaceMainFrame()
     m_mainFrame->Place(ShowCommand());
 }
 
+// Privileges exist on NT only; Windows 95's advapi32 is not relied on for them.
 void CTrailmarkApp::EnableBackupPrivilege()
 {
+    using OpenTokenProc = BOOL(WINAPI*)(HANDLE, DWORD, PHANDLE);
+    using LookupProc = BOOL(WINAPI*)(LPCSTR, LPCSTR, PLUID);
+    using AdjustProc = BOOL(WINAPI*)(HANDLE, BOOL, PTOKEN_PRIVILEGES, DWORD, PTOKEN_PRIVILEGES, PDWORD);
+    const auto openToken = ui::SystemFunctionAs<OpenTokenProc>("advapi32.dll", "OpenProcessToken");
+    const auto lookup = ui::SystemFunctionAs<LookupProc>("advapi32.dll", "LookupPrivilegeValueA");
+    const auto adjust = ui::SystemFunctionAs<AdjustProc>("advapi32.dll", "AdjustTokenPrivileges");
     HANDLE token = nullptr;
-    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+    if (!openToken || !lookup || !adjust ||
+        !openToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
         return;
     TOKEN_PRIVILEGES privileges = {};
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    if (::LookupPrivilegeValueA(nullptr, "SeBackupPrivilege", &privileges.Privileges[0].Luid))
-        ::AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+    if (lookup(nullptr, "SeBackupPrivilege", &privileges.Privileges[0].Luid))
+        adjust(token, FALSE, &privileges, 0, nullptr, nullptr);
     ::CloseHandle(token);
 }
 
@@ -349,13 +379,23 @@ void CTrailmarkApp::SaveRecentFiles()
     m_recentFiles->Save(key);
 }
 
+void CTrailmarkApp::FolderTableMinute()
+{
+    if (!m_settings || m_settings->GetSetting(Setting::FastFind) != 1) return;
+    const StateWord& state = m_fastFind->State();
+    const bool walkRunning = state && state->load() == WorkState::Running;
+    if (!m_folderTableSchedule.MinutePassed(m_settings->GetSetting(Setting::FolderListRefreshMinutes), walkRunning))
+        return;
+    if (m_fastFind->Start(m_mainFrame->RunningThreadList())) m_folderTableSchedule.WalkStarted();
+}
+
 int CTrailmarkApp::ExitInstance()
 {
-    // The Fast Find worker is told to stop; it ends by itself, nobody waits for it.
-    if (m_fastFind) {
-        int running = 0;
-        m_fastFind->compare_exchange_strong(running, 1);
-    }
+    if (m_folderTableTimer) ::KillTimer(nullptr, m_folderTableTimer);
+    m_folderTableTimer = 0;
+    // The Fast Find worker stops at its next folder. Should it not end in
+    // time, the process must end before the table it fills is destroyed.
+    if (!m_fastFind->StopAndWait(kFastFindStopWaitMs)) m_terminateAtExit = true;
     SaveRecentFiles();
     if (m_settings) m_settings->SaveSystemValues();
     // The system's image lists are only borrowed.
@@ -387,6 +427,7 @@ void CTrailmarkApp::SaveSession()
 // Each stored list saves itself as it goes.
 void CTrailmarkApp::DestroyLists()
 {
+    m_reports.reset();
     m_criteria.reset();
     m_bookmarks.reset();
     m_users.reset();

@@ -12,6 +12,9 @@
 // Application
 #include "ui/app/SingleInstanceGuard.h"
 
+// Core
+#include "core/search/FolderTableSchedule.h"
+
 // Standard library
 #include <array>
 #include <atomic>
@@ -31,6 +34,8 @@ class CUserList;
 class CRecentFileList;
 class CConditionList;
 class CFindTypeList;
+class CReportList;
+class FolderListWorker;
 
 using GetDiskFreeSpaceExProc = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER,
                                              PULARGE_INTEGER);
@@ -64,6 +69,7 @@ public:
     CObjectList* Tools() const { return m_tools.get(); }
     CConditionList* Criteria() const { return m_criteria.get(); }
     CFindTypeList* FindTypes() const { return m_findTypes.get(); }
+    CReportList* Reports() const { return m_reports.get(); }
     CObjectList* Bookmarks() const { return m_bookmarks.get(); }
     CRecentFileList& RecentFiles() const { return *m_recentFiles; }
     bool HasSettings() const { return m_settings != nullptr; }
@@ -79,7 +85,10 @@ public:
     const std::string& ProgramDirectory() const { return m_programDirectory; }
     bool TerminateAtExit() const { return m_terminateAtExit; }
     // The Fast Find worker's state word, or null when it was not started.
-    const std::shared_ptr<std::atomic<int>>& FastFindState() const { return m_fastFind; }
+    std::shared_ptr<std::atomic<int>> FastFindState() const;
+    // A minute of the folder table's schedule passed: walks the disks again
+    // when setting 77 says it is time.
+    void FolderTableMinute();
 
     // Opens the command prompt ("ComSpec", else the system's own shell) in a folder.
     void CommandPromptIn(const std::string& folder) const;
@@ -119,8 +128,10 @@ private:
     std::unique_ptr<CSplashWindow> m_splash;
     SingleInstanceGuard m_instanceGuard;
     bool m_freshProfile = false;
-    // The Fast Find worker's state word while it may run; the worker owns itself.
-    std::shared_ptr<std::atomic<int>> m_fastFind;
+    // The Fast Find worker, waited for at exit: it fills a process-wide table.
+    std::unique_ptr<FolderListWorker> m_fastFind;
+    FolderTableSchedule m_folderTableSchedule;
+    UINT_PTR m_folderTableTimer = 0;
 
     // Process-wide values.
     bool m_isWindowsNT = false;
@@ -142,6 +153,7 @@ private:
     std::unique_ptr<CObjectList> m_runHistory;
     std::unique_ptr<CConditionList> m_criteria;
     std::unique_ptr<CFindTypeList> m_findTypes;
+    std::unique_ptr<CReportList> m_reports;
     std::unique_ptr<CObjectList> m_tools;
     std::unique_ptr<CObjectList> m_bookmarks;
     std::unique_ptr<CRecentFileList> m_recentFiles;

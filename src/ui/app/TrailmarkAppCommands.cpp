@@ -17,6 +17,10 @@
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/WindowList.h"
 
+// Search
+#include "ui/search/SearchCommands.h"
+#include "ui/search/SearchDialogs.h"
+
 // Resources
 #include "res/resource.h"
 
@@ -141,6 +145,11 @@ bool CTrailmarkApp::OnCommand(UINT id)
         RestoreDefaultFonts();
         windows.TellEveryWindow(UWM_TEXTCOLORCHANGED);
         return true;
+    case ID_EDIT_QUICK_FIND: RunQuickFindCommand(MainWindow()); return true;
+    case ID_EDIT_QUICK_FIND_SETTINGS: EditQuickFindSettings(MainWindow()); return true;
+    case ID_EDIT_FIND: RunFindCommand(MainWindow(), false); return true;
+    case ID_EDIT_FIND_FOLDER: RunFindCommand(MainWindow(), true); return true;
+    case ID_EDIT_FIND_COMPUTER: RunFindComputer(MainWindow()); return true;
     default: return false;
     }
 }
@@ -172,6 +181,8 @@ bool CTrailmarkApp::OnUpdateCommand(UINT id, ui::CommandState& state)
     case ID_FILE_COMMAND_PROMPT: case ID_VIEW_REFRESH_ALL: case ID_VIEW_FONT_TREE:
     case ID_TOOLS_USER_MANAGER: case ID_TOOLS_ADD_USER:
     case ID_VIEW_FONT_FILES: case ID_VIEW_FONT_RESTORE:
+    case ID_EDIT_QUICK_FIND: case ID_EDIT_QUICK_FIND_SETTINGS: case ID_EDIT_FIND:
+    case ID_EDIT_FIND_FOLDER: case ID_EDIT_FIND_COMPUTER:
         return true;
     default:
         return false;

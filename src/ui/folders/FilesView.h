@@ -160,8 +160,10 @@ protected:
     bool m_ascending = true;
     bool m_resortOnModeChange = false;
     double m_totalSize = 0;
+    bool m_showsFolderColumn = false;  // "In Folder" follows "Name" (result views)
 
 private:
+    std::size_t FixedColumnCount() const;
     void OnGetDispInfo(NMLVDISPINFOA& info);
     void OnColumnClick(int column);
     void OnSortCommand(int mode);

@@ -213,9 +213,13 @@ void CFilesView::AddColumn(ColumnKind kind)
     m_columns.push_back(kind);
 }
 
+std::size_t CFilesView::FixedColumnCount() const { return m_showsFolderColumn ? 2 : 1; }
+
 void CFilesView::BuildColumns(bool realFolder)
 {
     if (m_columns.empty()) AddColumn(ColumnKind::Name);
+    // Result views show where each item lies next to its name.
+    if (m_showsFolderColumn && m_columns.size() == 1) AddColumn(ColumnKind::InFolder);
     if (!realFolder) {
         // A virtual folder shows names only.
         while (m_columns.size() > 1) {
@@ -226,7 +230,7 @@ void CFilesView::BuildColumns(bool realFolder)
         UpdateSortMark();
         return;
     }
-    if (m_columns.size() > 1) return;  // built already
+    if (m_columns.size() > FixedColumnCount()) return;  // built already
     m_sortMode = Settings().GetSetting(Setting::Arrangement);
     if (m_sortMode < 0 || m_sortMode >= static_cast<int>(ColumnKind::Count)) m_sortMode = 0;
     for (ColumnKind kind : {ColumnKind::Ext, ColumnKind::Size, ColumnKind::Type, ColumnKind::Modified,
@@ -238,7 +242,7 @@ void CFilesView::BuildColumns(bool realFolder)
 
 void CFilesView::RebuildColumns()
 {
-    while (m_columns.size() > 1) {
+    while (m_columns.size() > FixedColumnCount()) {
         ListView_DeleteColumn(m_list.Handle(), static_cast<int>(m_columns.size()) - 1);
         m_columns.pop_back();
     }

@@ -17,15 +17,13 @@ struct WatchParams {
     std::shared_ptr<FolderWatcher::Shared> shared;
 };
 
-// A deleted folder stays on the disk while handles are open on it (ours among
-// them) but can no longer be opened, so it is opened to see whether it is still there.
+// A deleted folder stays on an NT disk while handles are open on it (ours
+// among them), but its attributes can no longer be read. Windows 95 cannot
+// open a folder as a file at all, so the attributes are the test on both.
 bool PathExists(const std::string& path)
 {
-    HANDLE handle = ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return false;
-    ::CloseHandle(handle);
-    return true;
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 DWORD NotifyFilter(const WatchParams& params)

@@ -6,6 +6,7 @@
 
 // Framework
 #include "ui/framework/MessageBox.h"
+#include "ui/framework/SystemFunctions.h"
 
 // Application
 #include "ui/app/TrailmarkApp.h"
@@ -166,7 +167,7 @@ bool CBasicWindow::OnCommand(UINT id)
     case ID_DISK_MAP_NETWORK_DRIVE: RunNetworkDialog("WNetConnectionDialog"); return true;
     case ID_DISK_DISCONNECT_NETWORK_DRIVE: RunNetworkDialog("WNetDisconnectDialog"); return true;
     case ID_DISK_EMPTY_RECYCLE_BIN:
-        ::SHEmptyRecycleBinA(CTrailmarkApp::Instance()->MainWindow(), nullptr, 0);
+        ui::EmptyRecycleBin(CTrailmarkApp::Instance()->MainWindow());
         return true;
     default: return false;
     }

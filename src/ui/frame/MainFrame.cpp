@@ -15,6 +15,9 @@
 #include "ui/frame/FolderWindow.h"
 #include "ui/frame/WindowList.h"
 
+// Search
+#include "ui/search/SearchCommands.h"
+
 // Resources
 #include "res/resource.h"
 
@@ -203,6 +206,7 @@ bool CMainFrame::InitMenuPopup(HMENU menu)
     if (menu == m_windowMenu) FillWindowMenu();
     FillRunTimeMenu(menu);
     FillRecentFiles(menu);
+    PrepareFindComputerItem(menu);
     return ui::MdiFrame::InitMenuPopup(menu);
 }
 

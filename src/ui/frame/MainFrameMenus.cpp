@@ -8,6 +8,7 @@
 
 // Framework
 #include "ui/framework/MessageBox.h"
+#include "ui/framework/SystemFunctions.h"
 
 // Application
 #include "ui/app/TrailmarkApp.h"
@@ -36,6 +37,18 @@ HMENU PopupHolding(HMENU bar, UINT command)
 void RemoveItemsFrom(HMENU menu, int first)
 {
     for (int i = ::GetMenuItemCount(menu) - 1; i >= first; --i) ::DeleteMenu(menu, static_cast<UINT>(i), MF_BYPOSITION);
+}
+
+// Removes the item of `command` and the separator that led to it.
+void RemoveCommandAndSeparator(HMENU menu, UINT command)
+{
+    for (int i = ::GetMenuItemCount(menu) - 1; i >= 0; --i) {
+        if (::GetMenuItemID(menu, i) != command) continue;
+        ::DeleteMenu(menu, static_cast<UINT>(i), MF_BYPOSITION);
+        if (i > 0 && (::GetMenuState(menu, static_cast<UINT>(i - 1), MF_BYPOSITION) & MF_SEPARATOR))
+            ::DeleteMenu(menu, static_cast<UINT>(i - 1), MF_BYPOSITION);
+        return;
+    }
 }
 
 // A special folder's display name and icon; false when the shell has none.
@@ -168,9 +181,12 @@ void CMainFrame::AppendControlPanel(HMENU menu, bool drawn)
 
 void CMainFrame::TrimDiskMenu()
 {
-    // The first time only: without a network there is nothing to map.
+    // The first time only.
     if (m_diskMenuTrimmed) return;
     m_diskMenuTrimmed = true;
+    // A shell older than the IE 4 update cannot empty the recycle bins.
+    if (!ui::CanEmptyRecycleBin()) RemoveCommandAndSeparator(m_diskMenu, ID_DISK_EMPTY_RECYCLE_BIN);
+    // Without a network there is nothing to map.
     LPITEMIDLIST network = nullptr;
     if (SUCCEEDED(::SHGetSpecialFolderLocation(nullptr, CSIDL_NETWORK, &network)) && network) {
         ::CoTaskMemFree(network);

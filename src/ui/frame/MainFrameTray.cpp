@@ -7,6 +7,7 @@
 
 // Framework
 #include "ui/framework/MessageBox.h"
+#include "ui/framework/SystemFunctions.h"
 
 // Application
 #include "ui/app/TrailmarkApp.h"
@@ -24,6 +25,15 @@ namespace {
 
 CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 
+// An NT call: Windows 95's kernel32 is not relied on for it.
+void ReleaseWorkingSet()
+{
+    using SetWorkingSetProc = BOOL(WINAPI*)(HANDLE, SIZE_T, SIZE_T);
+    static const auto setWorkingSet =
+        ui::SystemFunctionAs<SetWorkingSetProc>("kernel32.dll", "SetProcessWorkingSetSize");
+    if (setWorkingSet) setWorkingSet(::GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
+}
+
 void RunAtNormalPriority()
 {
     ::SetPriorityClass(::GetCurrentProcess(), NORMAL_PRIORITY_CLASS);
@@ -40,7 +50,7 @@ void CMainFrame::OnMinimize()
     }
     if (CTrailmarkApp::Instance()->IsWindowsNT() &&
         Settings().GetSetting(Setting::ReleaseMemoryWhenMinimized))
-        ::SetProcessWorkingSetSize(::GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
+        ReleaseWorkingSet();
     if (Settings().GetSetting(Setting::MinimizeToTray) && AddTrayIcon())
         ::ShowWindow(Handle(), SW_HIDE);
 }

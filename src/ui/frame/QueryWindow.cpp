@@ -13,6 +13,9 @@
 // Application
 #include "ui/app/TrailmarkApp.h"
 
+// Search
+#include "ui/search/SearchView.h"
+
 // Resources
 #include "res/resource.h"
 
@@ -97,7 +100,8 @@ void CQueryWindow::RunStarted(int steps)
     if (folderTable && steps != 0) {
         m_progress = ::CreateWindowExA(0, PROGRESS_CLASSA, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, m_statusBar,
                                        nullptr, instance, nullptr);
-        ::SendMessageA(m_progress, PBM_SETRANGE, 0, MAKELPARAM(0, steps));
+        // A whole disk has more steps than the 16-bit range holds.
+        ::SendMessageA(m_progress, PBM_SETRANGE32, 0, steps);
         ::SendMessageA(m_progress, PBM_SETSTEP, 1, 0);
     } else {
         ::SendMessageA(m_statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(m_boldFont), TRUE);
@@ -138,9 +142,25 @@ void CQueryWindow::RunEnded()
     }
 }
 
+std::unique_ptr<CFilesView> CQueryWindow::MakeView()
+{
+    if (m_state.kind == WindowKind::Search) return std::make_unique<CSearchView>(this);
+    return CFolderWindow::MakeView();
+}
+
+void CQueryWindow::SetTitle(const std::string& title)
+{
+    SetPath(title);
+    ::SetWindowTextA(Handle(), title.c_str());
+    if (HWND main = CTrailmarkApp::Instance()->MainWindow())
+        ::PostMessageA(main, UWM_WINDOWTITLECHANGED, reinterpret_cast<WPARAM>(Handle()), 0);
+}
+
 void CQueryWindow::StopRun()
 {
-    if (m_view) m_view->CancelWork();
+    // A view that runs searches stops them keeping what was found; any other
+    // view's work is cancelled.
+    if (m_view && !m_view->OnCommand(IDC_STOP)) m_view->CancelWork();
 }
 
 void CQueryWindow::OnSize(UINT type, int width, int height)

@@ -23,12 +23,16 @@ public:
     HWND StopButton() const { return m_stopButton; }
     HWND Progress() const { return m_progress; }
     std::string RunText() const;
+    // The window's title and path (a search window is named by its start
+    // time); the taskbar follows.
+    void SetTitle(const std::string& title);
 
 protected:
     bool OnCreate() override;
     void OnDestroy() override;
     void OnSize(UINT type, int width, int height) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    std::unique_ptr<CFilesView> MakeView() override;
     // Tells the view to stop its run.
     virtual void StopRun();
 

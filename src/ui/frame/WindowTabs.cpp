@@ -5,6 +5,9 @@
 #include "core/frame/TaskbarLayout.h"
 #include "core/frame/WindowRules.h"
 
+// Framework
+#include "ui/framework/SystemFunctions.h"
+
 // Application
 #include "ui/app/TrailmarkApp.h"
 #include "ui/frame/BasicWindow.h"
@@ -249,7 +252,7 @@ void CWindowTabs::OnRightButton(POINT point)
     const TaskbarButton* button = index >= 0 ? ButtonAt(index) : nullptr;
     if (!button || !button->window) {
         // The frame's own menu of the windows.
-        ::SendMessageA(::GetAncestor(Handle(), GA_ROOT), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Handle()),
+        ::SendMessageA(ui::RootWindow(Handle()), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Handle()),
                        MAKELPARAM(screen.x, screen.y));
         return;
     }

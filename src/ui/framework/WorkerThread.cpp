@@ -10,7 +10,7 @@ WorkerThread::~WorkerThread()
     if (m_thread) ::CloseHandle(m_thread);
 }
 
-bool WorkerThread::CreateThread()
+bool WorkerThread::CreateThread(HANDLE* endHandle)
 {
     m_ready = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
     if (!m_ready) return false;
@@ -22,6 +22,11 @@ bool WorkerThread::CreateThread()
         m_ready = nullptr;
         return false;
     }
+    // Taken while the thread is suspended: it cannot have ended and closed its own yet.
+    if (endHandle &&
+        !::DuplicateHandle(::GetCurrentProcess(), thread, ::GetCurrentProcess(), endHandle, 0, FALSE,
+                           DUPLICATE_SAME_ACCESS))
+        *endHandle = nullptr;
     m_thread = thread;
     m_threadId = threadId;
     ::ResumeThread(thread);

@@ -19,7 +19,9 @@ public:
 
     // Starts the thread; its queue exists when this returns, so messages can
     // be posted to it at once. On failure the object is still the caller's.
-    bool CreateThread();
+    // With `endHandle`, the caller also gets a handle of its own on the thread
+    // (it closes it), to wait for the thread's end after the object is gone.
+    bool CreateThread(HANDLE* endHandle = nullptr);
     DWORD ThreadId() const { return m_threadId; }
     bool PostThreadMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 

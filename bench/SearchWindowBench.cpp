@@ -1,0 +1,217 @@
+// A search window over a generated tree, timed: from the start of the search
+// to the engine's end ("Adding Results..." reaches the window), to the run's
+// end (UWM_RESULTSCHANGED handled) and to the results shown (UWM_WORKDONE
+// handled: rows set, list filled), beside the engine alone on the same search
+// in the same run.
+//
+// Usage: search_window_bench FOLDER [-runs [-hold]]   (Windows only; under
+// Wine: wine search_window_bench.exe 'Z:\tmp\tm-bench-tree' -5). The tree is
+// the one search_bench generates. With a hold in seconds the window stays up
+// with its results that long afterwards, for a look at it.
+
+// Core
+#include "core/app/Settings.h"
+#include "core/search/SearchEngine.h"
+
+// Platform
+#include "platform/DirectoryLister.h"
+
+// Framework
+#include "ui/framework/MessageBox.h"
+
+// Folders
+#include "ui/folders/FolderMessages.h"
+
+// Application
+#include "ui/app/TrailmarkApp.h"
+#include "ui/frame/QueryWindow.h"
+#include "ui/frame/WindowList.h"
+
+// Search
+#include "ui/search/SearchView.h"
+
+// Standard library
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr char kPattern[] = "*.txt";
+
+double Seconds(Clock::time_point from, Clock::time_point to)
+{
+    return std::chrono::duration<double>(to - from).count();
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+class QuietSink : public SearchSink {
+public:
+    void SearchStarted(std::uint32_t) override {}
+    void StatusText(const std::string&, bool) override {}
+    void ResultsChanged() override {}
+    void ShowMessage(const std::string&, MessageIcon) override {}
+    void DeliverResults(SearchResults results) override { count = results.size(); }
+    std::size_t count = 0;
+};
+
+CCondition Criteria(const std::string& folder)
+{
+    CCondition criteria;
+    criteria.SetFolder(folder);
+    criteria.SetPatterns(kPattern);
+    return criteria;
+}
+
+double EngineAlone(const std::string& folder, std::size_t& found)
+{
+    QuietSink sink;
+    std::atomic<int> state{WorkState::Running};
+    const CCondition criteria = Criteria(folder);
+    const Clock::time_point start = Clock::now();
+    CSearchEngine engine(platform::SystemDirectoryLister(), sink, state);
+    engine.Run({&criteria}, SearchOptions{});
+    found = sink.count;
+    return Seconds(start, Clock::now());
+}
+
+struct Timing {
+    double engineEnd = 0;  // "Adding Results..." reached the window
+    double runEnded = 0;   // UWM_RESULTSCHANGED handled
+    double shown = 0;      // UWM_WORKDONE handled: the list filled
+    int rows = 0;
+};
+
+// The window's texts arrive as sent messages, which bypass the queue: a
+// subclass notes the one that says the engine has ended.
+Clock::time_point g_engineEnd;
+WNDPROC g_windowProc = nullptr;
+
+LRESULT CALLBACK NoteEngineEnd(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == UWM_STATUSTEXT && lParam == 1 && wParam &&
+        std::strcmp(reinterpret_cast<const char*>(wParam), kAddingResultsText) == 0)
+        g_engineEnd = Clock::now();
+    return ::CallWindowProcA(g_windowProc, hwnd, message, wParam, lParam);
+}
+
+Timing SearchInWindow(CQueryWindow& window, CSearchView& view, const std::string& folder)
+{
+    Timing timing;
+    bool ended = false, shown = false;
+    const Clock::time_point start = Clock::now();
+    view.StartWith(Criteria(folder), false);
+    MSG msg;
+    while (!ended || !shown) {
+        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
+            continue;
+        }
+        const bool runEnd = msg.message == UWM_RESULTSCHANGED && msg.hwnd == window.Handle();
+        const bool workDone = msg.message == UWM_WORKDONE && msg.hwnd == view.Handle();
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+        if (runEnd) {
+            ended = true;
+            timing.runEnded = Seconds(start, Clock::now());
+        }
+        if (workDone) {
+            // The list draws the rows it shows before the user sees them.
+            ::UpdateWindow(view.List().Handle());
+            shown = true;
+            timing.shown = Seconds(start, Clock::now());
+        }
+    }
+    timing.engineEnd = Seconds(start, g_engineEnd);
+    timing.rows = view.RowCount();
+    return timing;
+}
+
+LRESULT CALLBACK AnswerViewModeQuestion(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE) {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        char title[64] = "";
+        ::GetWindowTextA(window, title, sizeof(title));
+        if (std::string(title) == "Choose View Mode") ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2 || argv[1][0] == '-') {
+        std::fprintf(stderr, "usage: search_window_bench FOLDER [-runs]\n");
+        return 2;
+    }
+    const std::string folder = argv[1];
+    const int runs = argc > 2 && argv[2][0] == '-' ? std::max(1, std::atoi(argv[2] + 1)) : 3;
+    const int holdSeconds = argc > 3 && argv[3][0] == '-' ? std::max(0, std::atoi(argv[3] + 1)) : 0;
+    HHOOK hook = ::SetWindowsHookExA(WH_CBT, AnswerViewModeQuestion, nullptr, ::GetCurrentThreadId());
+    CTrailmarkApp app;
+    if (!app.InitInstance()) return 1;
+    if (hook) ::UnhookWindowsHookEx(hook);
+    ui::SetMessageHook([](const std::string& text, UINT) {
+        std::printf("message: %s\n", text.c_str());
+        return IDOK;
+    });
+    app.Settings().SetSetting(Setting::ExplorerMode, 0);
+    app.Settings().SetSetting(Setting::SaveDesktop, 0);
+    app.Settings().SetSetting(Setting::FastFind, 0);
+    app.Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
+
+    auto* window = dynamic_cast<CQueryWindow*>(
+        CWindowList::Instance().OpenWindow("Search Bench", WindowKind::Search, nullptr, 0));
+    auto* view = window ? dynamic_cast<CSearchView*>(window->View()) : nullptr;
+    if (!view) return 1;
+    g_windowProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(window->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NoteEngineEnd)));
+
+    std::size_t found = 0;
+    EngineAlone(folder, found);  // warm the cache
+    std::vector<double> engine, engineEnd, runEnded, shown, fill;
+    int rows = 0;
+    for (int run = 0; run < runs; ++run) {
+        engine.push_back(EngineAlone(folder, found));
+        const Timing timing = SearchInWindow(*window, *view, folder);
+        engineEnd.push_back(timing.engineEnd);
+        runEnded.push_back(timing.runEnded);
+        shown.push_back(timing.shown);
+        fill.push_back(timing.shown - timing.engineEnd);
+        rows = timing.rows;
+    }
+    const double engineTime = Median(engine);
+    std::printf("| results | engine alone s | window: engine end s | run ended s | list shown s | ratio | shown after engine end s |\n");
+    std::printf("|---|---|---|---|---|---|---|\n");
+    std::printf("| %d (engine %zu) | %.3f | %.3f | %.3f | %.3f | %.2fx | %.3f |\n", rows, found, engineTime,
+                Median(engineEnd), Median(runEnded), Median(shown), Median(shown) / engineTime, Median(fill));
+    std::fflush(stdout);
+    if (holdSeconds > 0) {
+        ::ShowWindow(app.MainWindow(), SW_MAXIMIZE);
+        ::SendMessageA(::GetParent(window->Handle()), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(window->Handle()), 0);
+        const Clock::time_point until = Clock::now() + std::chrono::seconds(holdSeconds);
+        MSG msg;
+        while (Clock::now() < until) {
+            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        }
+    }
+    ::PostMessageA(app.MainWindow(), WM_CLOSE, 0, 0);
+    app.RunMessageLoop();
+    return app.ExitInstance();
+}

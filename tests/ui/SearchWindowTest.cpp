@@ -1,0 +1,334 @@
+// Search windows on real temporary trees: what a search lists, stopping,
+// restarting, the result limit, Quick Find and the Find command.
+
+// Core
+#include "core/search/FindTypeList.h"
+#include "core/search/SearchSink.h"
+
+// Application
+#include "ui/frame/QueryWindow.h"
+
+// Search
+#include "ui/search/SearchCommands.h"
+#include "ui/search/SearchThread.h"
+#include "ui/search/SearchView.h"
+
+// Tests
+#include "ui/FolderTestSupport.h"
+#include "ui/UserDialogDriver.h"
+
+// Standard library
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <set>
+
+namespace {
+
+using namespace uitest;
+
+using Paths = std::set<std::string>;
+
+CCondition Criteria(const std::string& folder, const std::string& patterns)
+{
+    CCondition criteria;
+    criteria.SetFolder(folder);
+    criteria.SetPatterns(patterns);
+    return criteria;
+}
+
+Paths ResultPaths(const CFilesView& view)
+{
+    Paths paths;
+    for (int row = 0; row < view.RowCount(); ++row)
+        if (const CFileItem* item = view.ItemAt(row)) paths.insert(item->path);
+    return paths;
+}
+
+// Runs a step each time the window is told the folder being searched, while
+// the search thread waits for the answer: the step sees the search running.
+class StatusWatch {
+public:
+    using Step = std::function<void(const std::string& text)>;
+
+    StatusWatch(HWND window, Step step) : m_window(window)
+    {
+        s_step = std::move(step);
+        m_original = ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc));
+        s_original = m_original;
+    }
+    ~StatusWatch()
+    {
+        if (::IsWindow(m_window)) ::SetWindowLongPtrA(m_window, GWLP_WNDPROC, m_original);
+        s_step = nullptr;
+    }
+    StatusWatch(const StatusWatch&) = delete;
+    StatusWatch& operator=(const StatusWatch&) = delete;
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        const LRESULT result =
+            ::CallWindowProcA(reinterpret_cast<WNDPROC>(s_original), hwnd, message, wParam, lParam);
+        if (message == UWM_STATUSTEXT && lParam == 0 && wParam && s_step) s_step(reinterpret_cast<const char*>(wParam));
+        return result;
+    }
+
+    inline static Step s_step;
+    inline static LONG_PTR s_original = 0;
+    HWND m_window;
+    LONG_PTR m_original;
+};
+
+class SearchWindowTest : public FolderTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(FolderTest::SetUp());
+        Settings().SetSetting(Setting::FastFind, 0);
+        m_messages.Clear();
+        // a.txt, b.doc, sub\c.txt, sub\deeper\d.txt, sub\deeper\e.doc, other\f.TXT
+        m_folder.File("a.txt", 10);
+        m_folder.File("b.doc");
+        m_folder.Dir("sub");
+        m_folder.File("sub\\c.txt", 2000);
+        m_folder.Dir("sub\\deeper");
+        m_folder.File("sub\\deeper\\d.txt");
+        m_folder.File("sub\\deeper\\e.doc");
+        m_folder.Dir("other");
+        m_folder.File("other\\f.TXT");
+    }
+
+    CQueryWindow* OpenSearch(const std::string& title)
+    {
+        m_search = dynamic_cast<CQueryWindow*>(CWindowList::Instance().OpenWindow(title, WindowKind::Search, nullptr, 0));
+        m_view = m_search ? dynamic_cast<CSearchView*>(m_search->View()) : nullptr;
+        return m_view ? m_search : nullptr;
+    }
+    bool WaitSearch() { return PumpUntil([&] { return !m_view->Running() && !m_search->Running(); }); }
+
+    Paths Expected(std::initializer_list<const char*> relative) const
+    {
+        Paths paths;
+        for (const char* path : relative) paths.insert(m_folder.Path(path));
+        return paths;
+    }
+
+    CQueryWindow* m_search = nullptr;
+    CSearchView* m_view = nullptr;
+};
+
+TEST_F(SearchWindowTest, TextFilesOfAFolderAndItsSubFoldersAreListedWithTheirFolders)
+{
+    ASSERT_NE(OpenSearch("Search A"), nullptr);
+    ASSERT_TRUE(m_view->StartWith(Criteria(m_folder.Path(), "*.txt"), false));
+    ASSERT_TRUE(WaitSearch());
+    EXPECT_EQ(ResultPaths(*m_view), Expected({"a.txt", "sub\\c.txt", "sub\\deeper\\d.txt", "other\\f.TXT"}));
+    const std::vector<ColumnKind> columns = m_view->Columns();
+    ASSERT_GE(columns.size(), 2u);
+    EXPECT_EQ(columns[1], ColumnKind::InFolder);
+    for (int row = 0; row < m_view->RowCount(); ++row) {
+        const CFileItem* item = m_view->ItemAt(row);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(m_view->CellText(row, 1), item->path.substr(0, item->path.rfind('\\'))) << item->path;
+        EXPECT_GE(item->iconIndex, 0) << item->path;
+        EXPECT_GE(item->folderIconIndex, 0) << "the folder's icon beside In Folder";
+        EXPECT_FALSE(item->detailsPending) << "drawing the row asks nothing of the disk";
+    }
+    EXPECT_EQ(m_view->TotalSize(), 2010.0);
+    EXPECT_FALSE(m_search->StatusBarVisible()) << "the run display ended";
+    EXPECT_TRUE(m_messages.texts.empty());
+}
+
+TEST_F(SearchWindowTest, AFolderThatCannotBeEnteredEndsTheRunDisplayWithTheMessage)
+{
+    ASSERT_NE(OpenSearch("Search B"), nullptr);
+    ASSERT_TRUE(m_view->StartWith(Criteria(m_folder.Path("missing"), "*.txt"), false));
+    ASSERT_TRUE(WaitSearch());
+    EXPECT_FALSE(m_search->StatusBarVisible());
+    EXPECT_EQ(m_search->StopButton(), nullptr);
+    EXPECT_EQ(m_view->RowCount(), 0);
+    ASSERT_EQ(m_messages.texts, std::vector<std::string>{kFolderCheckMessage});
+    EXPECT_EQ(m_messages.flags[0] & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+}
+
+TEST_F(SearchWindowTest, StopKeepsTheResultsFoundAndAStartWhileRunningIsRefused)
+{
+    // Enough folders that the search is still walking when it is stopped.
+    for (int i = 0; i < 12; ++i) {
+        const std::string folder = "many" + std::to_string(i);
+        m_folder.Dir(folder);
+        m_folder.File(folder + "\\x.txt");
+    }
+    ASSERT_NE(OpenSearch("Search C"), nullptr);
+    std::vector<std::string> searched;
+    bool refused = false;
+    StatusWatch watch(m_search->Handle(), [&](const std::string& folder) {
+        searched.push_back(folder);
+        if (searched.size() == 1) refused = !m_view->StartWith(Criteria(m_folder.Path(), "*.doc"), false);
+        if (searched.size() == 6) ::SendMessageA(m_search->StopButton(), BM_CLICK, 0, 0);
+    });
+    ASSERT_TRUE(m_view->StartWith(Criteria(m_folder.Path(), "*.txt"), false));
+    ASSERT_TRUE(WaitSearch());
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(m_messages.texts, std::vector<std::string>{"Terminate the current file operation and try again."});
+    EXPECT_EQ(m_view->SearchCriteria().Patterns(), "*.txt") << "the refused start left the criteria alone";
+    // The stop came as the sixth folder was entered: the five before it gave
+    // all their results, that one and the rest none.
+    ASSERT_EQ(searched.size(), 6u) << "no folder is entered after the stop";
+    const std::set<std::string> entered(searched.begin(), searched.begin() + 5);
+    Paths expected;
+    for (const std::string& path : Expected({"a.txt", "sub\\c.txt", "sub\\deeper\\d.txt", "other\\f.TXT"}))
+        if (entered.count(path.substr(0, path.rfind('\\')))) expected.insert(path);
+    for (int i = 0; i < 12; ++i) {
+        const std::string folder = m_folder.Path("many" + std::to_string(i));
+        if (entered.count(folder)) expected.insert(folder + "\\x.txt");
+    }
+    EXPECT_FALSE(expected.empty());
+    EXPECT_EQ(ResultPaths(*m_view), expected);
+}
+
+TEST_F(SearchWindowTest, NewSearchDuringARunRestartsWithTheNewCriteria)
+{
+    for (int i = 0; i < 12; ++i) m_folder.Dir("many" + std::to_string(i));
+    ASSERT_NE(OpenSearch("Search D"), nullptr);
+    DialogScript script;
+    script.Then(IDC_CRITERIA_PATTERNS, [&](HWND sheet) {
+        EXPECT_EQ(WindowText(sheet), "New Search");
+        Type(sheet, IDC_CRITERIA_PATTERNS, "*.doc");
+        Type(sheet, IDC_CRITERIA_LOOK_IN, m_folder.Path().c_str());
+        Click(sheet, IDOK);
+    });
+    int statusTexts = 0;
+    StatusWatch watch(m_search->Handle(), [&](const std::string&) {
+        if (++statusTexts == 2) m_view->OnCommand(ID_SEARCH_NEW);
+    });
+    ASSERT_TRUE(m_view->StartWith(Criteria(m_folder.Path(), "*.txt"), false));
+    ASSERT_TRUE(PumpUntil([&] { return statusTexts > 2 && !m_view->Running() && !m_view->RestartPending(); }));
+    script.ExpectDone();
+    EXPECT_EQ(m_view->SearchCriteria().Patterns(), "*.doc");
+    EXPECT_EQ(ResultPaths(*m_view), Expected({"b.doc", "sub\\deeper\\e.doc"}));
+    EXPECT_EQ(WindowText(m_search->Handle()).rfind("Search time: ", 0), 0u);
+    EXPECT_EQ(m_search->Path(), WindowText(m_search->Handle()));
+}
+
+TEST_F(SearchWindowTest, SingleLevelModeListsOnlyTheTopFolder)
+{
+    SearchRequest request;
+    request.criteria.push_back(Criteria(m_folder.Path(), "*.*"));
+    request.singleLevel = true;
+    auto job = std::make_shared<ListingJob>();
+    ASSERT_TRUE(CFolderThread::Start(new CSearchThread(request, job)));
+    ASSERT_TRUE(PumpUntil([&] { return job->delivered.load(); }));
+    Paths paths;
+    for (const ListRow& row : job->result.rows) paths.insert(row.item->path);
+    EXPECT_EQ(paths, Expected({"a.txt", "b.doc", "sub", "other"}));
+
+    // The same criteria without the mode walks the tree.
+    request.singleLevel = false;
+    auto walked = std::make_shared<ListingJob>();
+    ASSERT_TRUE(CFolderThread::Start(new CSearchThread(request, walked)));
+    ASSERT_TRUE(PumpUntil([&] { return walked->delivered.load(); }));
+    EXPECT_EQ(walked->result.rows.size(), 9u);
+}
+
+TEST_F(SearchWindowTest, TheLimitShowsItsMessageOnceAndListsFifteenThousandRows)
+{
+    const char* prepared = std::getenv("TRAILMARK_BIG_FOLDER");
+    if (!prepared || !*prepared) GTEST_SKIP() << "TRAILMARK_BIG_FOLDER names no prepared folder";
+    ASSERT_NE(OpenSearch("Search E"), nullptr);
+    ASSERT_TRUE(m_view->StartWith(Criteria(prepared, "*.txt"), false));
+    ASSERT_TRUE(WaitSearch());
+    EXPECT_EQ(m_view->RowCount(), 15000);
+    ASSERT_EQ(m_messages.texts, std::vector<std::string>{kLimitMessage});
+    EXPECT_EQ(m_messages.flags[0] & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
+}
+
+TEST_F(SearchWindowTest, QuickFindSearchesTheFocusedWindowsFolderAndHeadsTheHistory)
+{
+    CFindTypeList& history = *m_app->FindTypes();
+    history.AddToFront("*.TXT");
+    history.AddToFront("*.bmp");
+    const int entries = history.Count();
+    ASSERT_NE(OpenView(m_folder.Path("sub")), nullptr);
+    Settings().SetSetting(Setting::QuickFindPlace, 2);
+
+    CQueryWindow* window = QuickFind("  *.txt \t");
+    ASSERT_NE(window, nullptr);
+    m_search = window;
+    m_view = dynamic_cast<CSearchView*>(window->View());
+    ASSERT_NE(m_view, nullptr);
+    ASSERT_TRUE(WaitSearch());
+    EXPECT_EQ(m_view->SearchCriteria().Folder(), m_folder.Path("sub"));
+    EXPECT_EQ(m_view->SearchCriteria().Patterns(), "*.txt");
+    EXPECT_EQ(ResultPaths(*m_view), Expected({"sub\\c.txt", "sub\\deeper\\d.txt"}));
+    EXPECT_EQ(window->GetIconIndex(), 1);
+    EXPECT_EQ(history.Count(), entries);
+    EXPECT_EQ(history.Texts().front(), "*.txt");
+    EXPECT_EQ(history.Texts()[1], "*.bmp");
+
+    EXPECT_EQ(QuickFind("   "), nullptr) << "an empty text searches nothing";
+}
+
+TEST_F(SearchWindowTest, QuickFindPlaces)
+{
+    EXPECT_EQ(QuickFindFolder(0, "D:\\Work"), "C:\\");
+    EXPECT_EQ(QuickFindFolder(1, "D:\\Work"), "") << "all local hard drives";
+    EXPECT_EQ(QuickFindFolder(2, "D:\\Work"), "D:\\Work");
+    EXPECT_EQ(QuickFindFolder(2, ""), "C:\\");
+    EXPECT_EQ(QuickFindFolder(7, "D:\\Work"), "C:\\");
+
+    // The settings dialog stores the choice.
+    Settings().SetSetting(Setting::QuickFindPlace, 0);
+    DialogScript script;
+    script.Then(IDC_QUICK_FIND_LOCAL_DRIVES, [](HWND dialog) {
+        EXPECT_EQ(WindowText(dialog), "Quick Find Settings");
+        EXPECT_EQ(::IsDlgButtonChecked(dialog, IDC_QUICK_FIND_DRIVE_C), static_cast<UINT>(BST_CHECKED));
+        ClickNow(dialog, IDC_QUICK_FIND_LOCAL_DRIVES);
+        Click(dialog, IDOK);
+    });
+    ::SendMessageA(m_app->MainWindow(), WM_COMMAND, ID_EDIT_QUICK_FIND_SETTINGS, 0);
+    script.ExpectDone();
+    EXPECT_EQ(Settings().GetSetting(Setting::QuickFindPlace), 1);
+}
+
+TEST_F(SearchWindowTest, FindOpensTheFindSheetOnTheActiveFolderAndSearchesOnOk)
+{
+    Settings().SetSetting(Setting::WindowsFindDialog, 0);
+    ASSERT_NE(OpenView(m_folder.Path("sub")), nullptr);
+    DialogScript script;
+    script.Then(IDC_CRITERIA_PATTERNS, [&](HWND sheet) {
+        EXPECT_EQ(WindowText(sheet), "Find");
+        EXPECT_EQ(WindowText(FindControl(sheet, IDC_CRITERIA_LOOK_IN)), m_folder.Path("sub"));
+        Type(sheet, IDC_CRITERIA_PATTERNS, "*.doc");
+        Click(sheet, IDOK);
+    });
+    ::SendMessageA(m_app->MainWindow(), WM_COMMAND, ID_EDIT_FIND, 0);
+    script.ExpectDone();
+    m_search = dynamic_cast<CQueryWindow*>(CWindowList::Instance().Active());
+    ASSERT_NE(m_search, nullptr);
+    EXPECT_EQ(m_search->Kind(), WindowKind::Search);
+    m_view = dynamic_cast<CSearchView*>(m_search->View());
+    ASSERT_NE(m_view, nullptr);
+    ASSERT_TRUE(WaitSearch());
+    EXPECT_EQ(ResultPaths(*m_view), Expected({"sub\\deeper\\e.doc"}));
+}
+
+// Fast Find does not yet look at a stop between folders that match nothing
+// (44 folders are listed after the stop): on until the engine does.
+TEST_F(SearchWindowTest, DISABLED_AFastFindStoppedWhileNothingMatchesEndsPromptly)
+{
+    for (int i = 0; i < 40; ++i) m_folder.Dir("empty" + std::to_string(i));
+    Settings().SetSetting(Setting::FastFind, 1);
+    ASSERT_NE(OpenSearch("Search F"), nullptr);
+    int steps = 0;
+    StatusWatch watch(m_search->Handle(), [&](const std::string&) {
+        if (++steps == 3) m_view->Stop();
+    });
+    ASSERT_TRUE(m_view->StartWith(Criteria(m_folder.Path(), "*.nothing"), false));
+    ASSERT_TRUE(WaitSearch());
+    EXPECT_EQ(steps, 3) << "no folder was listed after the stop";
+    EXPECT_EQ(m_view->RowCount(), 0);
+}
+
+}  // namespace
