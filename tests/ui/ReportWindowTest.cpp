@@ -128,7 +128,9 @@ TEST_F(ReportWindowTest, WithoutAReportHoldingCriteriaTheItemStaysPlainAndDisabl
     for (int i = m_app->Reports()->Count() - 1; i >= 0; --i) m_app->Reports()->RemoveAt(i, true);
     m_app->Reports()->AddReport(std::make_unique<CReport>("Empty"));
     EXPECT_EQ(ReportsPopup(m_app->MainWindow()), nullptr);
-    EXPECT_FALSE(Enabled(ID_TOOLS_CREATE_REPORT));
+    const UINT state = ::GetMenuState(::GetMenu(m_app->MainWindow()), ID_TOOLS_CREATE_REPORT, MF_BYCOMMAND);
+    ASSERT_NE(state, static_cast<UINT>(-1));
+    EXPECT_TRUE(state & MF_GRAYED);
 }
 
 }  // namespace
