@@ -12,6 +12,8 @@
 #include "core/search/ConditionList.h"
 #include "core/search/FindTypeList.h"
 #include "core/search/Report.h"
+#include "core/search/Rule.h"
+#include "core/search/StarterObjects.h"
 #include "core/search/SearchSink.h"
 
 // Platform
@@ -249,6 +251,8 @@ void CTrailmarkApp::CreateLists()
     CSettingsStore& store = *m_settings;
     auto favorite = [] { return std::unique_ptr<CBaseObj>(std::make_unique<CFavorite>()); };
     auto tool = [] { return std::unique_ptr<CBaseObj>(std::make_unique<CTool>()); };
+    m_rules = std::make_unique<CRuleList>(store);
+    m_rules->LoadAll();
     m_favorites = std::make_unique<CObjectList>(store, favorite, SectionId::Favorites, kListCapacity);
     m_runHistory = std::make_unique<CObjectList>(store, tool, SectionId::Runs, kListCapacity);
     m_criteria = std::make_unique<CConditionList>(store);
@@ -263,6 +267,7 @@ void CTrailmarkApp::CreateLists()
 void CTrailmarkApp::CreateStarterObjects()
 {
     m_criteria->CreateStarterCriteria();
+    CreateStarterReportsAndRule(*m_criteria, *m_reports, *m_rules, ui::LoadString(IDS_ZERO_SIZED_RULE_NAME));
     for (const char* name : kStarterTools) {
         char path[MAX_PATH] = "";
         if (!::SearchPathA(nullptr, name, ".exe", sizeof(path), path, nullptr)) continue;
@@ -435,11 +440,12 @@ void CTrailmarkApp::SaveSession()
 // Each stored list saves itself as it goes.
 void CTrailmarkApp::DestroyLists()
 {
-    m_reports.reset();
+    m_rules.reset();
     m_criteria.reset();
     m_bookmarks.reset();
     m_users.reset();
     m_tools.reset();
+    m_reports.reset();
     m_favorites.reset();
     m_runHistory.reset();
     m_findTypes.reset();

@@ -35,6 +35,7 @@ class CRecentFileList;
 class CConditionList;
 class CFindTypeList;
 class CReportList;
+class CRuleList;
 class FolderListWorker;
 
 using GetDiskFreeSpaceExProc = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER,
@@ -70,6 +71,7 @@ public:
     CConditionList* Criteria() const { return m_criteria.get(); }
     CFindTypeList* FindTypes() const { return m_findTypes.get(); }
     CReportList* Reports() const { return m_reports.get(); }
+    CRuleList* Rules() const { return m_rules.get(); }
     CObjectList* Bookmarks() const { return m_bookmarks.get(); }
     CRecentFileList& RecentFiles() const { return *m_recentFiles; }
     bool HasSettings() const { return m_settings != nullptr; }
@@ -149,6 +151,7 @@ private:
     // Process-wide objects, destroyed in the shutdown order.
     std::unique_ptr<CSettingsStore> m_settings;
     std::unique_ptr<CUserList> m_users;
+    std::unique_ptr<CRuleList> m_rules;
     std::unique_ptr<CObjectList> m_favorites;
     std::unique_ptr<CObjectList> m_runHistory;
     std::unique_ptr<CConditionList> m_criteria;

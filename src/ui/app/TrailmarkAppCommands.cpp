@@ -21,6 +21,7 @@
 // Search
 #include "ui/search/SearchCommands.h"
 #include "ui/search/SearchDialogs.h"
+#include "ui/search/ReportView.h"
 
 // Resources
 #include "res/resource.h"
@@ -88,6 +89,10 @@ bool CTrailmarkApp::OnCommand(UINT id)
 {
     if (OnToolCommand(id)) return true;
     CWindowList& windows = CWindowList::Instance();
+    if (id >= ID_REPORT_FIRST && id <= ID_REPORT_LAST) {
+        OpenReportAt(static_cast<int>(id - ID_REPORT_FIRST));
+        return true;
+    }
     if (id >= ID_VIEW_LARGE_ICONS && id <= ID_VIEW_DETAILS) {
         m_settings->SetSetting(Setting::ViewMode, static_cast<int>(id - ID_VIEW_LARGE_ICONS));
         windows.CommandEveryWindow(id);
@@ -159,6 +164,10 @@ bool CTrailmarkApp::OnCommand(UINT id)
 bool CTrailmarkApp::OnUpdateCommand(UINT id, ui::CommandState& state)
 {
     if (OnUpdateToolCommand(id, state)) return true;
+    if (id >= ID_REPORT_FIRST && id <= ID_REPORT_LAST) {
+        state.enabled = true;
+        return true;
+    }
     if (id >= ID_VIEW_LARGE_ICONS && id <= ID_VIEW_DETAILS) {
         state.radio = true;
         state.checked = m_settings->GetSetting(Setting::ViewMode) == static_cast<int>(id - ID_VIEW_LARGE_ICONS);

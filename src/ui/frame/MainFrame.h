@@ -135,6 +135,8 @@ private:
     void FillRunTimeMenu(HMENU menu);
     void FillGoMenu();
     void FillFavoritesMenu();
+    // The Tools menu's "Create Report" item as a popup of the reports.
+    void FillReportsPopup(HMENU menu);
     void AppendSpecialFolders(HMENU menu, bool drawn);
     void AppendControlPanel(HMENU menu, bool drawn);
     // The menu of the document area's background; the taskbar's has no

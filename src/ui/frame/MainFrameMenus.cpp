@@ -83,6 +83,7 @@ void CMainFrame::FillRunTimeMenu(HMENU menu)
     if (menu == m_goMenu) FillGoMenu();
     else if (menu == m_favoritesMenu) FillFavoritesMenu();
     else if (menu == m_diskMenu) TrimDiskMenu();
+    else FillReportsPopup(menu);
 }
 
 void CMainFrame::FillGoMenu()

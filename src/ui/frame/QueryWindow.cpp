@@ -14,6 +14,7 @@
 #include "ui/app/TrailmarkApp.h"
 
 // Search
+#include "ui/search/ReportView.h"
 #include "ui/search/SearchView.h"
 
 // Resources
@@ -145,6 +146,7 @@ void CQueryWindow::RunEnded()
 std::unique_ptr<CFilesView> CQueryWindow::MakeView()
 {
     if (m_state.kind == WindowKind::Search) return std::make_unique<CSearchView>(this);
+    if (m_state.kind == WindowKind::Report) return std::make_unique<CReportView>(this);
     return CFolderWindow::MakeView();
 }
 

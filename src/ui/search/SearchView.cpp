@@ -79,7 +79,7 @@ bool CSearchView::Start()
     ClearList();
     SetTotalSize(0);
     SearchRequest request;
-    request.criteria.push_back(m_searchCriteria);
+    FillRequest(request);
     request.view = Handle();
     request.window = m_window ? m_window->Handle() : nullptr;
     request.fastFind = CSearchThread::ChooseFastFind(request.criteria, Settings().GetSetting(Setting::FastFind) != 0,
@@ -91,6 +91,8 @@ bool CSearchView::Start()
     }
     return true;
 }
+
+void CSearchView::FillRequest(SearchRequest& request) const { request.criteria.push_back(m_searchCriteria); }
 
 void CSearchView::Stop()
 {

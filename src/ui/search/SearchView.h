@@ -17,6 +17,7 @@
 #include <string>
 
 class CQueryWindow;
+struct SearchRequest;
 
 class CSearchView : public CFilesView {
 public:
@@ -45,6 +46,8 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnWorkDone() override;
+    // The criteria the next search runs over: the view's own one.
+    virtual void FillRequest(SearchRequest& request) const;
     void OnRowContextMenu(POINT screen) override;
     void OnOpen(int row) override;
 

@@ -1,0 +1,34 @@
+#include "core/search/RuleActions.h"
+
+namespace {
+
+constexpr std::size_t kMinDestinationChars = 2;
+
+}  // namespace
+
+RulePlan PlanRule(const CRule& rule, const std::vector<ItemAbilities>& items)
+{
+    RulePlan plan;
+    const bool deletes = rule.Delete().On() && !rule.Move().On();
+    for (const ItemAbilities& item : items) {
+        if (rule.Copy().On() && item.canCopy) plan.copy.push_back(item.path);
+        if (rule.Move().On() && item.canMove) plan.move.push_back(item.path);
+        if (deletes && item.canDelete) plan.del.push_back(item.path);
+    }
+    return plan;
+}
+
+std::vector<std::string> CriteriaListLines(const CReport& report)
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < report.CriteriaCount(); ++i) {
+        const CCondition& criteria = *report.CriteriaAt(i);
+        lines.push_back(i + 1 < report.CriteriaCount() ? criteria.Description() : criteria.Name());
+    }
+    return lines;
+}
+
+std::string DestinationButtonText(const std::string& destination, const std::string& notSetText)
+{
+    return destination.size() >= kMinDestinationChars ? destination : notSetText;
+}

@@ -1,0 +1,36 @@
+#pragma once
+// What executing a rule does with the items it found, and how its editor
+// shows the rule: pure steps the rule window and the rule page share.
+
+// Core
+#include "core/search/Rule.h"
+
+// Standard library
+#include <string>
+#include <vector>
+
+// What the shell allows for one listed item.
+struct ItemAbilities {
+    std::string path;
+    bool canCopy = false;
+    bool canMove = false;
+    bool canDelete = false;
+};
+
+// The paths each action takes, in list order. Items the shell does not allow
+// an action are left out of it; Delete is planned only when Move is not set,
+// so a rule never deletes what it was told to move.
+struct RulePlan {
+    std::vector<std::string> copy;
+    std::vector<std::string> move;
+    std::vector<std::string> del;
+};
+RulePlan PlanRule(const CRule& rule, const std::vector<ItemAbilities>& items);
+
+// The lines of a report's criteria list: each criteria by its description
+// ("name  And"), the last by its name alone.
+std::vector<std::string> CriteriaListLines(const CReport& report);
+
+// A destination button shows the folder once it has two characters at least;
+// otherwise it shows `notSetText`.
+std::string DestinationButtonText(const std::string& destination, const std::string& notSetText);

@@ -1,0 +1,16 @@
+#pragma once
+// The reports and rule a profile gets at its first start, made from the
+// starter criteria.
+
+// Standard library
+#include <string>
+
+class CConditionList;
+class CReportList;
+class CRuleList;
+
+// One report per criteria 0..4 of `criteria`, each holding a copy of it and
+// named after it, then one rule named `ruleName` holding a copy of criteria 4.
+// Each list is saved after it is filled.
+void CreateStarterReportsAndRule(const CConditionList& criteria, CReportList& reports, CRuleList& rules,
+                                 const std::string& ruleName);

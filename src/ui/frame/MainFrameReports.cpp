@@ -1,0 +1,70 @@
+// The Tools menu's report popup, rebuilt from the reports list each time the
+// menu opens.
+#include "ui/frame/MainFrame.h"
+
+// Core
+#include "core/frame/ReportMenus.h"
+#include "core/search/Report.h"
+
+// Framework
+#include "ui/framework/MessageBox.h"
+
+// Application
+#include "ui/app/TrailmarkApp.h"
+
+// Resources
+#include "res/resource.h"
+
+namespace {
+
+// The position of the item, plain or popup, that carries `command`.
+int PositionOfCommand(HMENU menu, UINT command)
+{
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_ID;
+        if (::GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info) && info.wID == command) return i;
+    }
+    return -1;
+}
+
+// Puts in place of the item of `command` a popup of `entries` with the same
+// text and command, or, with no entries, a plain item that nobody enables.
+void ReplaceWithPopup(HMENU menu, UINT command, const std::vector<MenuEntry>& entries)
+{
+    const int position = PositionOfCommand(menu, command);
+    if (position < 0) return;
+    char text[MAX_PATH] = "";
+    ::GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof(text), MF_BYPOSITION);
+    ::DeleteMenu(menu, static_cast<UINT>(position), MF_BYPOSITION);
+
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_ID | MIIM_TYPE;
+    info.fType = MFT_STRING;
+    info.wID = command;
+    info.dwTypeData = text;
+    if (!entries.empty()) {
+        HMENU popup = ::CreatePopupMenu();
+        for (const MenuEntry& entry : entries) {
+            if (entry.kind == MenuEntry::Kind::Separator)
+                ::AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+            else
+                ::AppendMenuA(popup, MF_STRING, entry.command, entry.text.c_str());
+        }
+        info.fMask |= MIIM_SUBMENU;
+        info.hSubMenu = popup;
+    }
+    ::InsertMenuItemA(menu, static_cast<UINT>(position), TRUE, &info);
+}
+
+}  // namespace
+
+void CMainFrame::FillReportsPopup(HMENU menu)
+{
+    CReportList* reports = CTrailmarkApp::Instance()->Reports();
+    if (!reports || PositionOfCommand(menu, ID_TOOLS_CREATE_REPORT) < 0) return;
+    ReplaceWithPopup(menu, ID_TOOLS_CREATE_REPORT,
+                     ReportPopupItems(*reports, ID_REPORT_FIRST, ui::LoadString(IDS_ADD_REPORT_ITEM), ID_TOOLS_ADD_REPORT));
+}

@@ -1,0 +1,35 @@
+#pragma once
+// CReportView: the files view of a report window. It holds its own copy of
+// the report and searches over all of the copy's criteria in order; a file
+// that two criteria find is listed once.
+
+// Core
+#include "core/search/Report.h"
+
+// Search
+#include "ui/search/SearchView.h"
+
+class CReportView : public CSearchView {
+public:
+    explicit CReportView(CQueryWindow* window) : CSearchView(window) {}
+
+    // Copies the report and searches over its criteria; false while a search runs.
+    bool OpenReport(const CReport& report);
+    const CReport& Report() const { return m_report; }
+
+    bool OnCommand(UINT id) override;
+    bool OnUpdateCommand(UINT id, ui::CommandState& state) override;
+
+protected:
+    void FillRequest(SearchRequest& request) const override;
+
+private:
+    CReport m_report;
+};
+
+// Opens a report window titled with the report's name and " Report" and
+// starts its search; null when no window could be opened.
+CQueryWindow* OpenReportWindow(const CReport& report);
+// The Reports commands: opens the report at `index` of the reports list when
+// it holds a criteria.
+bool OpenReportAt(int index);

@@ -1,0 +1,136 @@
+// Reports on real temporary trees: the starter objects of a fresh profile,
+// the Tools menu's report popup, and what a report window lists.
+
+// Core
+#include "core/search/Report.h"
+#include "core/search/Rule.h"
+
+// Application
+#include "ui/frame/QueryWindow.h"
+
+// Search
+#include "ui/search/ReportView.h"
+
+// Tests
+#include "ui/FolderTestSupport.h"
+
+// Standard library
+#include <map>
+#include <set>
+
+namespace {
+
+using namespace uitest;
+
+CCondition Criteria(const std::string& name, const std::string& folder, const std::string& patterns)
+{
+    CCondition criteria(name);
+    criteria.SetFolder(folder);
+    criteria.SetPatterns(patterns);
+    return criteria;
+}
+
+// The popup the Tools menu's "Create Report" item has become, filled as the
+// menu opens; null when the item is still a plain one.
+HMENU ReportsPopup(HWND frame)
+{
+    HMENU bar = ::GetMenu(frame);
+    for (int i = 0; i < ::GetMenuItemCount(bar); ++i) {
+        HMENU menu = ::GetSubMenu(bar, i);
+        if (!menu) continue;
+        ::SendMessageA(frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), i);
+        for (int j = 0; j < ::GetMenuItemCount(menu); ++j) {
+            MENUITEMINFOA info = {};
+            info.cbSize = sizeof(info);
+            info.fMask = MIIM_ID | MIIM_SUBMENU;
+            if (::GetMenuItemInfoA(menu, static_cast<UINT>(j), TRUE, &info) && info.wID == ID_TOOLS_CREATE_REPORT)
+                return info.hSubMenu;
+        }
+    }
+    return nullptr;
+}
+
+// Command → text of the popup's items.
+std::map<UINT, std::string> Items(HMENU popup)
+{
+    std::map<UINT, std::string> items;
+    for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
+        char text[MAX_PATH] = "";
+        ::GetMenuStringA(popup, static_cast<UINT>(i), text, sizeof(text), MF_BYPOSITION);
+        const UINT id = ::GetMenuItemID(popup, i);
+        if (id != 0) items[id] = text;
+    }
+    return items;
+}
+
+class ReportWindowTest : public FolderTest {};
+
+TEST_F(ReportWindowTest, AFreshProfileHasAReportPerStarterCriteriaAndTheZeroSizedRule)
+{
+    CReportList& reports = *m_app->Reports();
+    ASSERT_EQ(reports.Count(), 5);
+    EXPECT_EQ(reports.ReportAt(0)->Name(), "Big Files");
+    EXPECT_EQ(reports.ReportAt(4)->Name(), "Zero Sized Files");
+    ASSERT_EQ(reports.ReportAt(2)->CriteriaCount(), 1);
+    EXPECT_EQ(reports.ReportAt(2)->CriteriaAt(0)->Patterns(), "*.bmp");
+    CRuleList& rules = *m_app->Rules();
+    ASSERT_EQ(rules.Count(), 1);
+    EXPECT_EQ(rules.RuleAt(0)->Name(), "Display Zero Sized Files - No Action");
+    EXPECT_EQ(rules.RuleAt(0)->CriteriaAt(0)->Name(), "Zero Sized Files");
+
+    // They are in the store, not only in memory.
+    Restart();
+    EXPECT_EQ(m_app->Reports()->Count(), 5);
+    EXPECT_EQ(m_app->Rules()->Count(), 1);
+}
+
+TEST_F(ReportWindowTest, TheMenuOpensAReportWhoseOverlappingCriteriaListAFileOnce)
+{
+    m_folder.File("a.txt", 10);
+    m_folder.File("b.doc");
+    m_folder.Dir("sub");
+    m_folder.File("sub\\c.txt");
+    auto report = std::make_unique<CReport>("Overlap");
+    report->AddCriteria(Criteria("Texts", m_folder.Path(), "*.txt"));
+    report->AddCriteria(Criteria("Names", m_folder.Path(), "a.*,b.*"));
+    ASSERT_NE(m_app->Reports()->AddReport(std::move(report)), nullptr);
+    m_app->Reports()->AddReport(std::make_unique<CReport>("Without criteria"));
+
+    HMENU popup = ReportsPopup(m_app->MainWindow());
+    ASSERT_NE(popup, nullptr);
+    const std::map<UINT, std::string> items = Items(popup);
+    EXPECT_EQ(items.at(ID_REPORT_FIRST + 5), "Overlap");
+    EXPECT_EQ(items.count(ID_REPORT_FIRST + 6), 0u) << "a report without criteria is not offered";
+    EXPECT_EQ(items.count(ID_TOOLS_ADD_REPORT), 1u);
+    EXPECT_TRUE(Enabled(ID_REPORT_FIRST + 5));
+
+    Command(ID_REPORT_FIRST + 5);
+    auto* window = dynamic_cast<CQueryWindow*>(
+        CWindowList::Instance().FindOpenWindow("Overlap Report", WindowKind::Report));
+    ASSERT_NE(window, nullptr);
+    auto* view = dynamic_cast<CReportView*>(window->View());
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return !view->Running() && !window->Running(); }));
+
+    std::multiset<std::string> paths;
+    for (int row = 0; row < view->RowCount(); ++row) paths.insert(view->ItemAt(row)->path);
+    EXPECT_EQ(paths, (std::multiset<std::string>{m_folder.Path("a.txt"), m_folder.Path("b.doc"),
+                                                 m_folder.Path("sub\\c.txt")}));
+    EXPECT_TRUE(m_messages.texts.empty());
+
+    // The window searches its own copy: the list's report may change meanwhile.
+    m_app->Reports()->ReportAt(5)->CriteriaAt(0)->SetPatterns("*.none");
+    EXPECT_EQ(view->Report().CriteriaAt(0)->Patterns(), "*.txt");
+}
+
+TEST_F(ReportWindowTest, WithoutAReportHoldingCriteriaTheItemStaysPlainAndDisabled)
+{
+    for (int i = m_app->Reports()->Count() - 1; i >= 0; --i) m_app->Reports()->RemoveAt(i, true);
+    m_app->Reports()->AddReport(std::make_unique<CReport>("Empty"));
+    EXPECT_EQ(ReportsPopup(m_app->MainWindow()), nullptr);
+    const UINT state = ::GetMenuState(::GetMenu(m_app->MainWindow()), ID_TOOLS_CREATE_REPORT, MF_BYCOMMAND);
+    ASSERT_NE(state, static_cast<UINT>(-1));
+    EXPECT_TRUE(state & MF_GRAYED);
+}
+
+}  // namespace
