@@ -32,6 +32,13 @@ if cmake --preset win32 >/dev/null && cmake --build build/win32 -j2; then
         python3 -c "import sys; [open('%s/f%05d.txt' % (sys.argv[1], i), 'w').close() for i in range(20000)]" "$BIG"
     fi
     export TRAILMARK_BIG_FOLDER="Z:$(echo "$BIG" | tr '/' '\\')"
+    # The walk tests' tree with a link to its own folder and one to a sibling:
+    # a Windows program under Wine cannot make links on the host.
+    LINKS="$ROOT/build/test-data/links"
+    rm -rf "$LINKS" && mkdir -p "$LINKS/top/sub" "$LINKS/other"
+    touch "$LINKS/top/a.txt" "$LINKS/top/sub/b.txt" "$LINKS/other/c.txt"
+    ln -s . "$LINKS/top/self" && ln -s ../other "$LINKS/top/twin"
+    export TRAILMARK_LINK_TREE="Z:$(echo "$LINKS" | tr '/' '\\')"
     WIN_RESULTS="Z:$(echo "$RESULTS/win32/" | tr '/' '\\')"
     GTEST_OUTPUT="xml:$WIN_RESULTS" ctest --test-dir build/win32 --output-on-failure
     wineserver -k 2>/dev/null

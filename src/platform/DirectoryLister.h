@@ -21,6 +21,8 @@ inline constexpr std::uint32_t kAttrSystem = 0x04;
 inline constexpr std::uint32_t kAttrDirectory = 0x10;
 inline constexpr std::uint32_t kAttrArchive = 0x20;
 inline constexpr std::uint32_t kAttrNormal = 0x80;
+// Links and junctions; a directory that is one carries both bits.
+inline constexpr std::uint32_t kAttrReparsePoint = 0x400;
 
 // GetDriveTypeA's answers.
 enum class DriveType { Unknown = 0, NoRootDir = 1, Removable = 2, Fixed = 3, Remote = 4,
@@ -37,6 +39,16 @@ struct FindEntry {
     std::int64_t accessed = 0;
     std::int64_t modified = 0;
 };
+
+// A listed entry that a walk of the tree goes down into: a real sub-folder.
+// "." and ".." lead back up; a link or junction may lead anywhere, its own
+// folder included, so a walk would meet folders twice or never end. Such an
+// entry is still listed and tested like any other.
+inline bool IsFolderToDescend(const FindEntry& entry)
+{
+    return (entry.attributes & (kAttrDirectory | kAttrReparsePoint)) == kAttrDirectory &&
+           entry.name != "." && entry.name != "..";
+}
 
 // Called per entry; false ends the listing early.
 using FindVisitor = std::function<bool(const FindEntry&)>;
@@ -62,8 +74,9 @@ public:
     // The type of a drive root such as "C:\" (GetDriveTypeA).
     virtual DriveType QueryDriveType(const std::string& root) = 0;
 
-    // Whether the folder can be made the current directory; the previous one is
-    // restored. An empty text fails.
+    // Whether the folder exists and can be entered. The process's current
+    // directory is never changed: another search or a dialog may be using it.
+    // An empty text fails.
     virtual bool CanEnterFolder(const std::string& folder) = 0;
 };
 

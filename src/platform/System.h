@@ -20,4 +20,9 @@ bool IsWindowsNT();
 // The milliseconds part of the current UTC time (0..999); seeds the random numbers.
 unsigned UtcMilliseconds();
 
+// A time in seconds since 1970 (UTC) moved to the local calendar: the seconds
+// since 1970 at which a UTC clock would show what a local clock shows then.
+// The offset is the one the files view uses to show file times.
+std::int64_t LocalCalendarSeconds(std::int64_t utcSeconds);
+
 }  // namespace platform

@@ -1,5 +1,8 @@
 #include "core/search/DateCondition.h"
 
+// Platform
+#include "platform/System.h"
+
 // Standard library
 #include <chrono>
 
@@ -73,7 +76,11 @@ bool CDateCondition::Matches(std::int64_t modified, std::int64_t created, std::i
                               : whichDate == DateField::Accessed ? accessed
                                                                  : modified;
     switch (window) {
-    case DateWindow::Between: return lowDate <= date && date <= highDate;
+    case DateWindow::Between: {
+        // The bounds are local calendar midnights; the file's time is UTC.
+        const std::int64_t local = platform::LocalCalendarSeconds(date);
+        return lowDate <= local && local <= highDate;
+    }
     case DateWindow::PreviousMonths: return date >= MonthsBefore(now, months);
     case DateWindow::PreviousDays:
         return date >= now - static_cast<std::int64_t>(days) * kSecondsPerDay;

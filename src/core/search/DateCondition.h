@@ -50,6 +50,9 @@ public:
 
     std::uint32_t whichDate = DateField::Modified;
     std::uint32_t window = DateWindow::Between;
+    // Local calendar times counted as seconds since 1970 (a local midnight is
+    // a multiple of a day); file times are moved to the local calendar before
+    // they are compared with these.
     std::int64_t lowDate = 0;
     std::int64_t highDate = 0;
     std::uint32_t months = 0;

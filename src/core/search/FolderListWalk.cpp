@@ -51,9 +51,7 @@ bool FolderListWalk::Walk(platform::DirectoryLister& lister, const std::atomic<i
     out.push_back(folder);
     std::vector<std::string> children;
     lister.List(folder + kAllFilesPattern, [&](const platform::FindEntry& entry) {
-        if ((entry.attributes & platform::kAttrDirectory) && entry.name != "." &&
-            entry.name != "..")
-            children.push_back(folder + entry.name + "\\");
+        if (platform::IsFolderToDescend(entry)) children.push_back(folder + entry.name + "\\");
         return true;
     });
     for (const std::string& child : children) {

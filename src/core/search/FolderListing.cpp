@@ -4,12 +4,6 @@
 #include "core/search/PatternMatch.h"
 #include "core/search/SearchSink.h"
 
-namespace {
-
-bool IsDotEntry(const std::string& name) { return name == "." || name == ".."; }
-
-}  // namespace
-
 FolderListing::FolderListing(platform::DirectoryLister& lister, const std::atomic<int>& state)
     : m_lister(lister), m_state(state)
 {
@@ -51,8 +45,7 @@ void FolderListing::ListInto(FolderNode& node)
     node.listed = m_lister.ListAll(where + kAllFilesPattern, entries);
     std::vector<std::unique_ptr<FolderNode>> children;
     for (const platform::FindEntry& entry : entries)
-        if ((entry.attributes & platform::kAttrDirectory) && !IsDotEntry(entry.name))
-            children.push_back(MakeNode(node.path + entry.name));
+        if (platform::IsFolderToDescend(entry)) children.push_back(MakeNode(node.path + entry.name));
     node.entries = std::move(entries);
     node.children = std::move(children);
 }

@@ -175,6 +175,8 @@ bool CSearchEngine::WalkTree(const Plan& plan, FolderNode& node, FolderListing& 
     return true;
 }
 
+// False on a stop. A stop is noticed after each pattern even when nothing
+// matched, so a search over folders that hold no match still ends at once.
 bool CSearchEngine::ListPatterns(const Plan& plan, const FolderNode& node)
 {
     for (const std::string& pattern : plan.patterns) {
@@ -208,13 +210,9 @@ bool CSearchEngine::RunFastFind(const std::vector<Plan>& plans)
     FolderListing listing(m_lister, m_state);
     if (m_options.secondThread && !order.empty()) listing.StartHelperOnList(order);
     for (std::size_t i = 0; i < specs.size(); ++i) {
-        const Plan& plan = plans[specs[i].plan];
         FolderNode& node = *nodes[i];
         listing.Acquire(node);
-        for (const std::string& pattern : plan.patterns) {
-            m_sink.StatusText(StatusFolderText(node.path), false);
-            if (ListSpec(*plan.criteria, node, pattern).stop) return false;
-        }
+        if (!ListPatterns(plans[specs[i].plan], node)) return false;
         listing.Release(node);
     }
     return true;
@@ -233,7 +231,9 @@ std::vector<CSearchEngine::Spec> CSearchEngine::BuildSpecs(const std::vector<Pla
             }
             std::optional<std::vector<CFolderTable::Folder>> known;
             if (DriveTypeOf(folder) == platform::DriveType::Fixed) known = table.QueryFolders(folder);
-            if (known) {
+            // A folder made after the table was built is not in it: walked
+            // like one on a drive the table does not cover.
+            if (known && !known->empty()) {
                 for (CFolderTable::Folder& found : *known)
                     specs.push_back({i, std::move(found.path), std::move(found.original)});
                 continue;
@@ -247,16 +247,17 @@ std::vector<CSearchEngine::Spec> CSearchEngine::BuildSpecs(const std::vector<Pla
 }
 
 // The folder and everything below it, depth first in the order the file
-// system lists them.
+// system lists them. A stop ends the walk at the next folder (a whole drive
+// may take minutes).
 void CSearchEngine::CollectFolders(const std::string& folder, std::vector<std::string>& out)
 {
+    if (IsStopRequested()) return;
     std::string path = folder;
     if (path.empty() || path.back() != '\\') path += '\\';
     out.push_back(path);
     std::vector<std::string> children;
     m_lister.List(path + kAllFilesPattern, [&](const platform::FindEntry& entry) {
-        if ((entry.attributes & platform::kAttrDirectory) && !IsDotEntry(entry.name))
-            children.push_back(path + entry.name);
+        if (platform::IsFolderToDescend(entry)) children.push_back(path + entry.name);
         return true;
     });
     for (const std::string& child : children) CollectFolders(child, out);

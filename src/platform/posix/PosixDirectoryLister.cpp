@@ -55,6 +55,16 @@ void FillFromStat(const struct stat& status, const std::string& name, FindEntry&
     entry.created = entry.modified;
 }
 
+// The directory's own entry type answers without another system call where
+// the file system gives one.
+bool IsSymbolicLink(int dirFd, const std::string& name, unsigned char type)
+{
+    if (type != DT_UNKNOWN) return type == DT_LNK;
+    struct stat status {};
+    return ::fstatat(dirFd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISLNK(status.st_mode);
+}
+
 bool SameNoCase(const std::string& a, const std::string& b)
 {
     if (a.size() != b.size()) return false;
@@ -154,20 +164,26 @@ bool PosixDirectoryLister::List(const std::string& spec, const FindVisitor& visi
     const bool root = IsDriveRoot(folder);
     bool found = false;
     FindEntry entry;
-    auto offer = [&](const std::string& name) {
+    const int dirFd = ::dirfd(dir.get());
+    auto offer = [&](const std::string& name, unsigned char type) {
         if (!mask.Matches(name, std::string())) return true;
         struct stat status {};
-        if (::fstatat(::dirfd(dir.get()), name.c_str(), &status, 0) != 0) return true;
+        // A link that leads nowhere is not listed, as on Wine.
+        if (::fstatat(dirFd, name.c_str(), &status, 0) != 0) return true;
         found = true;
         FillFromStat(status, name, entry);
+        // Wine shows a link to a directory as a reparse point, as Windows
+        // shows junctions: directory and reparse-point bits together.
+        if (S_ISDIR(status.st_mode) && IsSymbolicLink(dirFd, name, type))
+            entry.attributes |= kAttrReparsePoint;
         return visit(entry);
     };
     // The platform gives "." and ".." first, and not at all in a drive root.
-    if (!root && (!offer(".") || !offer(".."))) return true;
+    if (!root && (!offer(".", DT_DIR) || !offer("..", DT_DIR))) return true;
     while (const dirent* item = ::readdir(dir.get())) {
         const std::string name = item->d_name;
         if (name == "." || name == "..") continue;
-        if (!offer(name)) break;
+        if (!offer(name, item->d_type)) break;
     }
     return found;
 }

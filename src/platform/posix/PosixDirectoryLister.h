@@ -2,6 +2,8 @@
 // The native directory lister: host folders reached through a drive-letter map
 // ("T:\a\b" is <host folder of T>/a/b), listed with FindFirstFileA's pattern
 // rules. Host file systems have no 8.3 aliases, so short names stay empty.
+// A symbolic link to a directory is listed as Wine lists it: a directory that
+// is a reparse point.
 
 // Platform
 #include "platform/Threads.h"

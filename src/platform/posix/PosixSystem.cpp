@@ -3,6 +3,7 @@
 
 // Standard library
 #include <chrono>
+#include <ctime>
 
 // POSIX
 #include <limits.h>
@@ -30,6 +31,14 @@ unsigned UtcMilliseconds()
     using namespace std::chrono;
     auto ms = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
     return static_cast<unsigned>(ms % 1000);
+}
+
+std::int64_t LocalCalendarSeconds(std::int64_t utcSeconds)
+{
+    const std::time_t time = static_cast<std::time_t>(utcSeconds);
+    std::tm local{};
+    if (!::localtime_r(&time, &local)) return utcSeconds;
+    return utcSeconds + local.tm_gmtoff;
 }
 
 }  // namespace platform

@@ -80,14 +80,21 @@ public:
         return static_cast<DriveType>(::GetDriveTypeA(root.c_str()));
     }
 
+    // Asked by listing the folder rather than by making it the current
+    // directory, which is the whole process's and may be in use elsewhere.
     bool CanEnterFolder(const std::string& folder) override
     {
         if (folder.empty()) return false;
-        char previous[MAX_PATH + 1] = {};
-        const DWORD length = ::GetCurrentDirectoryA(sizeof(previous), previous);
-        const bool entered = ::SetCurrentDirectoryA(folder.c_str()) != FALSE;
-        if (length > 0 && length < sizeof(previous)) ::SetCurrentDirectoryA(previous);
-        return entered;
+        std::string spec = folder;
+        if (spec.back() != '\\' && spec.back() != '/') spec += '\\';
+        spec += '*';
+        WIN32_FIND_DATAA data;
+        FindHandle find(::FindFirstFileA(spec.c_str(), &data));
+        if (find.IsValid()) return true;
+        // An empty drive root lists nothing, not even "." and "..".
+        if (::GetLastError() != ERROR_FILE_NOT_FOUND) return false;
+        const DWORD attributes = ::GetFileAttributesA(folder.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
 };
 

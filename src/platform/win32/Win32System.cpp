@@ -8,6 +8,13 @@
 #include <windows.h>
 
 namespace platform {
+namespace {
+
+// 100-nanosecond ticks between 1601-01-01 and 1970-01-01.
+constexpr std::int64_t kEpochTicks = 116444736000000000LL;
+constexpr std::int64_t kTicksPerSecond = 10000000LL;
+
+}  // namespace
 
 std::string ProgramDirectory()
 {
@@ -49,6 +56,22 @@ unsigned UtcMilliseconds()
     SYSTEMTIME now;
     ::GetSystemTime(&now);
     return now.wMilliseconds;
+}
+
+// The files view's conversion, so that a file shown on a day is found by a
+// search for that day.
+std::int64_t LocalCalendarSeconds(std::int64_t utcSeconds)
+{
+    const std::int64_t ticks = kEpochTicks + utcSeconds * kTicksPerSecond;
+    if (ticks < 0) return utcSeconds;
+    FILETIME utc;
+    utc.dwLowDateTime = static_cast<DWORD>(static_cast<std::uint64_t>(ticks));
+    utc.dwHighDateTime = static_cast<DWORD>(static_cast<std::uint64_t>(ticks) >> 32);
+    FILETIME local;
+    if (!::FileTimeToLocalFileTime(&utc, &local)) return utcSeconds;
+    const std::int64_t localTicks = static_cast<std::int64_t>(
+        (static_cast<std::uint64_t>(local.dwHighDateTime) << 32) | local.dwLowDateTime);
+    return (localTicks - kEpochTicks) / kTicksPerSecond;
 }
 
 }  // namespace platform

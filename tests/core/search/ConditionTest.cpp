@@ -7,8 +7,13 @@
 #include "core/app/StoreFixture.h"
 #include "core/search/SearchTestSupport.h"
 
+// Platform
+#include "platform/System.h"
+
 // Standard library
 #include <cstdint>
+#include <cstdlib>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -30,6 +35,11 @@ TEST(SizeCondition, BoundsAreInclusiveAndSixtyFourBitWide)
         {SizeKind::Smaller, SizeUnit::Megabytes, 0, 4095, 4095 * kMB, true},
         {SizeKind::Smaller, SizeUnit::Megabytes, 0, 4095, 5 * kGiB, false},
         {SizeKind::Smaller, SizeUnit::Megabytes, 0, 4096, 3 * kGiB, true},  // no wrap to 0
+        // Greater-than bounds of 4 GB and more, which 32 bits would wrap to 0 and 1 MB.
+        {SizeKind::Greater, SizeUnit::Megabytes, 4096, 1, 1, false},
+        {SizeKind::Greater, SizeUnit::Megabytes, 4097, 1, 2 * kMB, false},
+        {SizeKind::Greater, SizeUnit::Megabytes, 4097, 1, 4097 * kMB, true},
+        {SizeKind::Greater, SizeUnit::Kilobytes, 4194304, 1, 1024, false},
         {SizeKind::Between, SizeUnit::Megabytes, 5, 3, 4 * kMB, false},
         {SizeKind::Between, SizeUnit::Kilobytes, 1, 2, 1024, true},
         {SizeKind::Between, SizeUnit::Kilobytes, 1, 2, 2048, true},
@@ -75,6 +85,34 @@ TEST(AttributeCondition, MaskAndBothFormsPassAnyTickedAttribute)
     EXPECT_TRUE(CAttributeCondition().MatchesAttributes(0));
 }
 
+TEST(AttributeCondition, EachFlagSetsItsOwnBitAlone)
+{
+    struct FlagCase { std::uint8_t CAttributeCondition::*flag; std::uint32_t bit; };
+    const FlagCase cases[] = {
+        {&CAttributeCondition::readOnly, platform::kAttrReadOnly},
+        {&CAttributeCondition::archive, platform::kAttrArchive},
+        {&CAttributeCondition::hidden, platform::kAttrHidden},
+        {&CAttributeCondition::system, platform::kAttrSystem},
+        {&CAttributeCondition::directory, platform::kAttrDirectory},
+    };
+    const std::uint32_t everyBit = 0xFFFF;
+    for (const FlagCase& c : cases) {
+        CAttributeCondition a;
+        a.allFiles = 0;
+        a.*c.flag = 1;
+        a.RecomputeMask();
+        EXPECT_EQ(a.Mask(), c.bit);
+        EXPECT_TRUE(a.MatchesAttributes(c.bit)) << c.bit;
+        EXPECT_FALSE(a.MatchesAttributes(everyBit & ~c.bit)) << c.bit;
+    }
+    CAttributeCondition system;
+    system.allFiles = 0;
+    system.system = 1;
+    system.RecomputeMask();
+    EXPECT_TRUE(system.MatchesListed("S", false));
+    EXPECT_FALSE(system.MatchesListed("RHA", true));
+}
+
 TEST(DateCondition, WindowsIncludeTheirBounds)
 {
     const std::int64_t day = CDateCondition::kSecondsPerDay;
@@ -115,6 +153,78 @@ TEST(DateCondition, MonthsCountBackCalendarMonths)
     date.months = 1;
     EXPECT_TRUE(date.Matches(1709208000, 0, 0, march31));
     EXPECT_FALSE(date.Matches(1709207999, 0, 0, march31));
+}
+
+// Runs a test in a time zone nine hours ahead of UTC all year. Natively the
+// zone is set here; a Windows process takes its zone when it starts, so there
+// CTest runs these tests once more with TZ set (tests/CMakeLists.txt).
+class TokyoTime {
+public:
+    TokyoTime()
+    {
+#ifndef _WIN32
+        const char* previous = std::getenv("TZ");
+        m_hadZone = previous != nullptr;
+        if (previous) m_previous = previous;
+        ::setenv("TZ", kZone, 1);
+        ::tzset();
+#endif
+    }
+    ~TokyoTime()
+    {
+#ifndef _WIN32
+        if (m_hadZone) ::setenv("TZ", m_previous.c_str(), 1);
+        else ::unsetenv("TZ");
+        ::tzset();
+#endif
+    }
+    TokyoTime(const TokyoTime&) = delete;
+    TokyoTime& operator=(const TokyoTime&) = delete;
+    static bool Active()
+    {
+        const char* zone = std::getenv("TZ");
+        return zone && std::string(zone) == kZone;
+    }
+
+private:
+    static constexpr char kZone[] = "Asia/Tokyo";
+    bool m_hadZone = false;
+    std::string m_previous;
+};
+
+TEST(DateConditionInTokyo, BetweenDaysAreTheLocalCalendarDays)
+{
+    TokyoTime zone;
+    if (!TokyoTime::Active()) GTEST_SKIP() << "runs with TZ=Asia/Tokyo";
+    constexpr std::int64_t kHour = 3600;
+    const std::int64_t day = CDateCondition::kSecondsPerDay;
+    // The date page's window from 11 March 2026 to 12 March 2026: local midnights.
+    const std::int64_t march11 = DaysFromCivil({2026, 3, 11}) * day;
+    CDateCondition date;
+    date.always = 0;
+    date.window = DateWindow::Between;
+    date.lowDate = march11;
+    date.highDate = march11 + day;
+    EXPECT_EQ(platform::LocalCalendarSeconds(march11), march11 + 9 * kHour);
+
+    struct DateCase { std::int64_t utc; bool passes; const char* local; };
+    const DateCase cases[] = {
+        {march11 - 9 * kHour, true, "11 March 00:00"},
+        {march11 - 9 * kHour - 1, false, "10 March 23:59:59"},
+        {march11 + day - 9 * kHour, true, "12 March 00:00"},
+        {march11 + day - 9 * kHour + 1, false, "12 March 00:00:01"},
+        {march11 + 12 * kHour, true, "11 March 21:00"},
+        {march11 + 20 * kHour, false, "12 March 05:00"},
+    };
+    for (const DateCase& c : cases) {
+        EXPECT_EQ(date.Matches(c.utc, 0, 0, c.utc), c.passes) << c.local;
+        FileItem item;  // the files view's filter tests listed times the same way
+        item.name = "x";
+        item.modified = c.utc;
+        CCondition criteria;
+        criteria.Date() = date;
+        EXPECT_EQ(criteria.MatchesListed(item, false, c.utc), c.passes) << c.local;
+    }
 }
 
 platform::FindEntry Entry(std::uint32_t attributes, std::uint64_t size)

@@ -8,6 +8,7 @@
 
 // Standard library
 #include <algorithm>
+#include <filesystem>
 #include <set>
 
 namespace {
@@ -257,6 +258,137 @@ TEST_F(SearchEngineTest, FastFindListsTheTableFoldersAndReportsItsSteps)
     EXPECT_EQ(Found(), (std::set<std::string>{"C:\\a.txt", "C:\\one\\b.txt",
                                               "C:\\one\\two\\c.txt", "C:\\late\\d.txt"}));
     EXPECT_EQ(sink.startedSteps, (std::vector<std::uint32_t>{8}));
+}
+
+// Sets the state word to Stop during its nth listing, as a Stop button would.
+class StopOnListing : public platform::DirectoryLister {
+public:
+    StopOnListing(platform::DirectoryLister& inner, std::atomic<int>& state, int stopAt)
+        : m_inner(inner), m_state(state), m_stopAt(stopAt)
+    {
+    }
+    bool List(const std::string& spec, const platform::FindVisitor& visit) override
+    {
+        if (++listings == m_stopAt) m_state.store(WorkState::Stop);
+        return m_inner.List(spec, visit);
+    }
+    platform::DriveType QueryDriveType(const std::string& root) override
+    {
+        return m_inner.QueryDriveType(root);
+    }
+    bool CanEnterFolder(const std::string& folder) override { return m_inner.CanEnterFolder(folder); }
+    int listings = 0;
+
+private:
+    platform::DirectoryLister& m_inner;
+    std::atomic<int>& m_state;
+    int m_stopAt;
+};
+
+TEST_F(SearchEngineTest, AStopWhileNothingMatchesEndsEverySearchWithinOneListing)
+{
+    constexpr int kFolders = 50;
+    constexpr int kStopAt = 3;
+    SyntheticLister wide(0, kFolders);
+    CFolderTable ready;
+    std::vector<std::string> known{"S:\\"};
+    for (int i = 0; i < kFolders; ++i) known.push_back("S:\\d" + std::to_string(i));
+    ready.Fill(known);
+    ready.MarkReady();
+    CFolderTable notReady;
+    struct Mode {
+        const char* name;
+        bool fastFind;
+        const CFolderTable* table;
+    };
+    const Mode modes[] = {{"walk", false, nullptr},
+                          {"fast find, folder table", true, &ready},
+                          {"fast find, disk walk", true, &notReady}};
+    for (const Mode& mode : modes) {
+        state = WorkState::Running;
+        StopOnListing lister(wide, state, kStopAt);
+        CCondition criteria = In("S:\\", "*.none");
+        SearchOptions options;
+        options.fastFind = mode.fastFind;
+        options.secondThread = false;
+        options.folderTable = mode.table;
+        EXPECT_EQ(Search(lister, {&criteria}, options), SearchOutcome::Stopped) << mode.name;
+        EXPECT_LE(lister.listings, kStopAt + 1) << mode.name;
+        EXPECT_EQ(sink.Count("changed"), 2) << mode.name;  // at the stop, and at the end
+    }
+}
+
+TEST_F(SearchEngineTest, AStopInOneCriteriaListsNothingOfTheNext)
+{
+    tree.File("one/a.txt");
+    tree.File("one/b.txt");
+    tree.File("two/c.txt");
+    CCondition first = In(tree.Folder("one"), "*.txt");
+    CCondition second = In(tree.Folder("two"), "*.txt");
+    sink.stopAfter = 1;
+    sink.state = &state;
+    CFolderTable notReady;
+    for (bool fastFind : {false, true}) {
+        state = WorkState::Running;
+        SearchOptions options;
+        options.fastFind = fastFind;
+        options.folderTable = &notReady;
+        EXPECT_EQ(Search({&first, &second}, options), SearchOutcome::Stopped);
+        ASSERT_EQ(sink.paths.size(), 1u) << fastFind;
+        EXPECT_EQ(sink.paths[0].rfind(tree.Path("one\\"), 0), 0u) << sink.paths[0];
+        EXPECT_EQ(std::count(sink.statuses.begin(), sink.statuses.end(), tree.Folder("two")), 0)
+            << fastFind;
+    }
+}
+
+TEST_F(SearchEngineTest, FastFindWalksWhatTheTableCannotAnswerFor)
+{
+    tree.File("a.txt");
+    tree.File("sub/b.txt");
+    RemappingLister lister(platform::SystemDirectoryLister());
+    lister.Drive('C', tree.Path(), platform::DriveType::Fixed);
+    lister.Drive('N', tree.Path(), platform::DriveType::Remote);
+    lister.Drive('R', tree.Path(), platform::DriveType::Removable);
+    // Built before "sub" existed; it also holds the other drives' roots.
+    CFolderTable table;
+    table.Fill({"C:\\", "N:\\", "R:\\", "C:\\OLD\\"});
+    table.MarkReady();
+    struct TableCase {
+        const char* folder;
+        std::set<std::string> found;
+    };
+    const TableCase cases[] = {
+        {"N:\\", {"N:\\a.txt", "N:\\sub\\b.txt"}},  // network and removable drives are walked
+        {"R:\\", {"R:\\a.txt", "R:\\sub\\b.txt"}},
+        {"C:\\sub", {"C:\\sub\\b.txt"}},             // a folder the table does not know
+        {"C:\\", {"C:\\a.txt"}},                       // a known one: as far as the table knows
+    };
+    for (const TableCase& c : cases) {
+        CCondition criteria = In(c.folder, "*.txt");
+        SearchOptions fast;
+        fast.fastFind = true;
+        fast.folderTable = &table;
+        EXPECT_EQ(Search(lister, {&criteria}, fast), SearchOutcome::Completed) << c.folder;
+        EXPECT_EQ(Found(), c.found) << c.folder;
+    }
+}
+
+TEST_F(SearchEngineTest, AFolderCheckNeverMovesTheCurrentDirectory)
+{
+    tree.File("file.txt");
+    tree.Dir("empty");
+    const std::filesystem::path before = std::filesystem::current_path();
+    struct FolderCase {
+        std::string folder;
+        bool enters;
+    };
+    const FolderCase cases[] = {{tree.Folder(), true},          {tree.Folder("empty"), true},
+                                {tree.Path("empty\\"), true},   {tree.Folder("missing"), false},
+                                {tree.Path("file.txt"), false}, {"", false}};
+    for (const FolderCase& c : cases) {
+        EXPECT_EQ(platform::SystemDirectoryLister().CanEnterFolder(c.folder), c.enters) << c.folder;
+        EXPECT_EQ(std::filesystem::current_path(), before) << c.folder;
+    }
 }
 
 // Names that catch a matcher that differs from the platform's: no extension,

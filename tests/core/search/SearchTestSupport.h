@@ -69,6 +69,11 @@ public:
         fs::resize_file(path, size);
     }
     void Dir(const std::string& relative) const { fs::create_directories(m_host.Path() / relative); }
+    // A symbolic link to a directory; the target is relative to the link's folder.
+    void Link(const std::string& relative, const std::string& target) const
+    {
+        fs::create_directory_symlink(target, m_host.Path() / relative);
+    }
     void ReadOnly(const std::string& relative) const
     {
         fs::permissions(m_host.Path() / relative,
@@ -260,9 +265,7 @@ inline void ReferenceWalk(platform::DirectoryLister& lister, const std::string& 
         });
     std::vector<std::string> children;
     lister.List(folder + "*.*", [&](const platform::FindEntry& entry) {
-        if ((entry.attributes & platform::kAttrDirectory) && entry.name != "." &&
-            entry.name != "..")
-            children.push_back(folder + entry.name + "\\");
+        if (platform::IsFolderToDescend(entry)) children.push_back(folder + entry.name + "\\");
         return true;
     });
     for (const std::string& child : children)
