@@ -198,3 +198,44 @@ TEST(EntryIndex, TakesOverABuiltIndex)
 }
 
 }  // namespace
+
+namespace {
+
+// Changes applied on one thread while another walks the index: every walk
+// sees each folder whole, before or after a change, never half of one.
+TEST(EntryIndex, WalksDuringChangesSeeWholeFolders)
+{
+    constexpr int kFiles = 50;
+    constexpr int kRounds = 300;
+    CEntryIndex index;
+    std::vector<FindEntry> files;
+    for (int i = 0; i < kFiles; ++i) files.push_back(File("f" + std::to_string(i)));
+    ASSERT_TRUE(index.SetListing("C:\\", {Dir("a")}));
+    ASSERT_TRUE(index.SetListing("C:\\a", files));
+    index.MarkCovered('C', true);
+    std::atomic<bool> done{false};
+    platform::Thread writer;
+    ASSERT_TRUE(writer.Start([&] {
+        for (int round = 0; round < kRounds; ++round) {
+            index.SetListing("C:\\a", round % 2 ? files : std::vector<FindEntry>{});
+            index.PutEntry("C:\\", File("t" + std::to_string(round)));
+            index.RemoveEntry("C:\\", "t" + std::to_string(round));
+        }
+        done = true;
+    }));
+    int walks = 0;
+    bool whole = true;
+    while (!done || walks == 0) {
+        index.VisitTree("C:\\", [&](const std::string& path, const std::vector<FindEntry>& entries) {
+            if (path == "C:\\a\\") whole = whole && (entries.empty() || entries.size() == kFiles);
+            return true;
+        });
+        ++walks;
+    }
+    writer.Join();
+    EXPECT_TRUE(whole);
+    EXPECT_EQ(index.Listing("C:\\a")->size(), static_cast<std::size_t>(kFiles));
+    EXPECT_EQ(index.Count(), static_cast<std::size_t>(kFiles + 1));
+}
+
+}  // namespace
