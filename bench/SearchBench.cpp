@@ -188,6 +188,7 @@ std::size_t BuildIndex(platform::DirectoryLister& lister, const std::string& fol
     const std::atomic<int> state{WorkState::Running};
     FolderListWalk::IndexTree(lister, state, folder, index);
     index.MarkCovered(folder[0], true);
+    index.Trim();
     return index.Count();
 }
 

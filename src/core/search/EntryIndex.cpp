@@ -381,6 +381,18 @@ void CEntryIndex::MarkCovered(char letter, bool covered)
     m_covered[static_cast<std::size_t>(index)] = covered && m_roots[static_cast<std::size_t>(index)] != kNone;
 }
 
+void CEntryIndex::Trim()
+{
+    platform::LockGuard lock(m_mutex);
+    m_entries.shrink_to_fit();
+    m_folders.shrink_to_fit();
+    m_pool.shrink_to_fit();
+    for (Folder& folder : m_folders) {
+        folder.entries.shrink_to_fit();
+        folder.children.shrink_to_fit();
+    }
+}
+
 void CEntryIndex::TakeFrom(CEntryIndex& other)
 {
     if (&other == this) return;

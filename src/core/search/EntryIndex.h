@@ -47,6 +47,8 @@ public:
     void ForgetDrive(char letter);
     // Marks a drive as wholly listed: searches below its root are answered here.
     void MarkCovered(char letter, bool covered);
+    // Gives back the room the stores grew into while being filled.
+    void Trim();
     // Takes over everything another index holds; the other is left empty.
     void TakeFrom(CEntryIndex& other);
     void Clear();

@@ -88,6 +88,9 @@ bool FolderListWalk::Run(platform::DirectoryLister& lister, const std::atomic<in
     if (!folders) return false;
     table.Fill(*folders);
     table.MarkReady();
-    if (index) index->TakeFrom(built);
+    if (index) {
+        built.Trim();
+        index->TakeFrom(built);
+    }
     return true;
 }
