@@ -1,7 +1,9 @@
 // Times the search engine over a generated tree: the walking search with one
 // and two listing threads, Fast Find with a ready folder table, each for a
 // name pattern and a size test, beside a bare walk that only lists "*.*" in
-// every folder (what the platform cannot go below).
+// every folder (what the platform cannot go below). Fast Find from the entry
+// index is timed beside them, with the cost of building the index and its
+// memory per entry.
 //
 //   search_bench generate HOSTDIR     makes the tree (about 200,000 files)
 //   search_bench run FOLDER [RUNS]    times every mode, median of RUNS
@@ -10,6 +12,8 @@
 // the folder's own path.
 
 // Core
+#include "core/search/EntryIndex.h"
+#include "core/search/FolderListWalk.h"
 #include "core/search/FolderTable.h"
 #include "core/search/SearchEngine.h"
 
@@ -161,6 +165,33 @@ std::size_t PerPatternWalk(platform::DirectoryLister& lister, const std::string&
     return found;
 }
 
+// The folders above the tree, each holding only the next one, so that the
+// tree can be indexed where it lies.
+void IndexPathTo(CEntryIndex& index, const std::string& folder)
+{
+    std::size_t end = folder.find('\\', 3);
+    while (end != std::string::npos) {
+        const std::size_t start = folder.rfind('\\', end - 1) + 1;
+        platform::FindEntry step;
+        step.name = folder.substr(start, end - start);
+        step.attributes = platform::kAttrDirectory;
+        index.SetListing(folder.substr(0, start), {step});
+        end = folder.find('\\', end + 1);
+    }
+}
+
+std::size_t BuildIndex(platform::DirectoryLister& lister, const std::string& folder,
+                       CEntryIndex& index)
+{
+    index.Clear();
+    IndexPathTo(index, folder);
+    const std::atomic<int> state{WorkState::Running};
+    FolderListWalk::IndexTree(lister, state, folder, index);
+    index.MarkCovered(folder[0], true);
+    index.Trim();
+    return index.Count();
+}
+
 int Run(const std::string& hostFolder, int runs)
 {
     platform::DirectoryLister& lister = platform::SystemDirectoryLister();
@@ -178,6 +209,10 @@ int Run(const std::string& hostFolder, int runs)
     table.Fill(folders);
     table.MarkReady();
     std::printf("tree: %zu entries in %zu folders\n", entries, folders.size());
+    CEntryIndex index;
+    BuildIndex(lister, folder, index);
+    std::printf("index: %zu entries, %zu bytes, %.1f bytes per entry\n", index.Count(),
+                index.BytesUsed(), static_cast<double>(index.BytesUsed()) / index.Count());
 
     CCondition text;
     text.SetFolder(StatusFolderText(folder));
@@ -188,8 +223,9 @@ int Run(const std::string& hostFolder, int runs)
     size.Size(SizeKind::Greater).unit = SizeUnit::Kilobytes;
     size.Size(SizeKind::Greater).low = kSizeTestKB;
 
-    auto search = [&](const CCondition& criteria, bool fast, bool twoThreads) {
-        return [&, fast, twoThreads] {
+    auto search = [&](const CCondition& criteria, bool fast, bool twoThreads,
+                      bool fromIndex = false) {
+        return [&, fast, twoThreads, fromIndex] {
             std::atomic<int> state{WorkState::Running};
             CountingSink sink;
             CSearchEngine engine(lister, sink, state);
@@ -197,6 +233,8 @@ int Run(const std::string& hostFolder, int runs)
             options.fastFind = fast;
             options.secondThread = twoThreads;
             options.folderTable = &table;
+            options.useEntryIndex = fromIndex;
+            options.entryIndex = &index;
             engine.Run({&criteria}, options);
             return sink.count;
         };
@@ -215,6 +253,14 @@ int Run(const std::string& hostFolder, int runs)
         {"fast find *.txt, 1 thread", search(text, true, false)},
         {"fast find *.txt, 2 threads", search(text, true, true)},
         {"fast find size > 48 KB, 2 threads", search(size, true, true)},
+        {"folder-list walk (folders only)", [&] {
+             std::vector<std::string> walked;
+             BareWalk(lister, folder, &walked);
+             return walked.size();
+         }},
+        {"index build (walk and store)", [&] { return BuildIndex(lister, folder, index); }},
+        {"index *.txt", search(text, true, false, true)},
+        {"index size > 48 KB", search(size, true, false, true)},
     };
     double bare = 0;
     for (const Mode& mode : modes) {

@@ -30,46 +30,67 @@ private:
 }  // namespace
 
 std::optional<std::vector<std::string>> FolderListWalk::Collect(platform::DirectoryLister& lister,
-                                                                 const std::atomic<int>& state)
+                                                                 const std::atomic<int>& state,
+                                                                 CEntryIndex* index)
 {
     std::vector<std::string> folders;
     for (char letter = kFirstLetter; letter <= kLastLetter; ++letter) {
         const std::string root = std::string(1, letter) + ":\\";
         if (lister.QueryDriveType(root) != platform::DriveType::Fixed) continue;
-        if (!Walk(lister, state, root, folders)) return std::nullopt;
+        if (!Walk(lister, state, root, folders, index)) return std::nullopt;
         if (folders.size() >= kMaxFolders) break;
+        if (index) index->MarkCovered(letter, true);
     }
     return folders;
 }
 
+bool FolderListWalk::IndexTree(platform::DirectoryLister& lister, const std::atomic<int>& state,
+                               const std::string& folder, CEntryIndex& index)
+{
+    std::string path = folder;
+    if (path.empty() || path.back() != '\\') path += '\\';
+    std::vector<std::string> folders;
+    return Walk(lister, state, path, folders, &index) && folders.size() < kMaxFolders;
+}
+
 // False on a stop request; reaching kMaxFolders ends the walk normally.
 bool FolderListWalk::Walk(platform::DirectoryLister& lister, const std::atomic<int>& state,
-                          const std::string& folder, std::vector<std::string>& out)
+                          const std::string& folder, std::vector<std::string>& out,
+                          CEntryIndex* index)
 {
     if (state.load() != WorkState::Running) return false;
     if (out.size() >= kMaxFolders) return true;
     out.push_back(folder);
     std::vector<std::string> children;
+    std::vector<platform::FindEntry> entries;
     lister.List(folder + kAllFilesPattern, [&](const platform::FindEntry& entry) {
         if (platform::IsFolderToDescend(entry)) children.push_back(folder + entry.name + "\\");
+        if (index) entries.push_back(entry);
         return true;
     });
+    if (index) index->SetListing(folder, entries);
     for (const std::string& child : children) {
-        if (!Walk(lister, state, child, out)) return false;
+        if (!Walk(lister, state, child, out, index)) return false;
         if (out.size() >= kMaxFolders) return true;
     }
     return true;
 }
 
 bool FolderListWalk::Run(platform::DirectoryLister& lister, const std::atomic<int>& state,
-                         CFolderTable& table)
+                         CFolderTable& table, CEntryIndex* index)
 {
     RunningFlag running;
     if (!running.Owned()) return false;
     table.MarkNotReady();
-    std::optional<std::vector<std::string>> folders = Collect(lister, state);
+    // Built aside: searches keep the old index until the new one is whole.
+    CEntryIndex built;
+    std::optional<std::vector<std::string>> folders = Collect(lister, state, index ? &built : nullptr);
     if (!folders) return false;
     table.Fill(*folders);
     table.MarkReady();
+    if (index) {
+        built.Trim();
+        index->TakeFrom(built);
+    }
     return true;
 }

@@ -197,7 +197,8 @@ bool CSearchEngine::RunFastFind(const std::vector<Plan>& plans)
 {
     const std::vector<Spec> specs = BuildSpecs(plans);
     std::uint32_t steps = 0;
-    for (const Spec& spec : specs) steps += static_cast<std::uint32_t>(plans[spec.plan].patterns.size());
+    for (const Spec& spec : specs)
+        steps += spec.fromIndex ? 1 : static_cast<std::uint32_t>(plans[spec.plan].patterns.size());
     m_sink.SearchStarted(steps);
 
     std::vector<std::unique_ptr<FolderNode>> nodes;
@@ -205,11 +206,15 @@ bool CSearchEngine::RunFastFind(const std::vector<Plan>& plans)
     for (const Spec& spec : specs) {
         nodes.push_back(FolderListing::MakeNode(spec.folder));
         nodes.back()->listPath = spec.listFolder;
-        order.push_back(nodes.back().get());
+        if (!spec.fromIndex) order.push_back(nodes.back().get());
     }
     FolderListing listing(m_lister, m_state);
     if (m_options.secondThread && !order.empty()) listing.StartHelperOnList(order);
     for (std::size_t i = 0; i < specs.size(); ++i) {
+        if (specs[i].fromIndex) {
+            if (!SearchIndex(plans[specs[i].plan], specs[i].folder)) return false;
+            continue;
+        }
         FolderNode& node = *nodes[i];
         listing.Acquire(node);
         if (!ListPatterns(plans[specs[i].plan], node)) return false;
@@ -229,8 +234,13 @@ std::vector<CSearchEngine::Spec> CSearchEngine::BuildSpecs(const std::vector<Pla
                 specs.push_back({i, folder, {}});
                 continue;
             }
+            const bool fixed = DriveTypeOf(folder) == platform::DriveType::Fixed;
+            if (fixed && IndexAnswers(plans[i], folder)) {
+                specs.push_back({i, folder, {}, true});
+                continue;
+            }
             std::optional<std::vector<CFolderTable::Folder>> known;
-            if (DriveTypeOf(folder) == platform::DriveType::Fixed) known = table.QueryFolders(folder);
+            if (fixed) known = table.QueryFolders(folder);
             // A folder made after the table was built is not in it: walked
             // like one on a drive the table does not cover.
             if (known && !known->empty()) {
@@ -263,6 +273,46 @@ void CSearchEngine::CollectFolders(const std::string& folder, std::vector<std::s
     for (const std::string& child : children) CollectFolders(child, out);
 }
 
+// --- Fast Find from the entry index ------------------------------------------
+
+const CEntryIndex& CSearchEngine::Index() const
+{
+    return m_options.entryIndex ? *m_options.entryIndex : CEntryIndex::Instance();
+}
+
+// Patterns the platform alone can match need the disk; the others are picked
+// from the index as from a listing.
+bool CSearchEngine::IndexAnswers(const Plan& plan, const std::string& folder) const
+{
+    return m_options.useEntryIndex &&
+           std::all_of(plan.patterns.begin(), plan.patterns.end(), platform::IsPlainFindPattern) &&
+           Index().Covers(folder);
+}
+
+// The folder's tree in the walking search's order. One status text for the
+// whole tree: a message per folder would cost more than the search.
+bool CSearchEngine::SearchIndex(const Plan& plan, const std::string& folder)
+{
+    m_sink.StatusText(StatusFolderText(folder), false);
+    bool goOn = true;
+    const bool known = Index().VisitTree(
+        folder, [&](const std::string& path, const std::vector<platform::FindEntry>& entries) {
+            for (const std::string& pattern : plan.patterns) {
+                const SpecResult result = PickEntries(*plan.criteria, path, entries, pattern);
+                if (result.stop) return goOn = false;
+                if (!result.matchedAny && IsStopRequested()) {
+                    m_sink.ResultsChanged();
+                    return goOn = false;
+                }
+            }
+            return true;
+        });
+    // Gone from the index since the specs were made (a folder removed in
+    // between): the disk has the last word.
+    if (!known) return SearchFolder(plan, folder);
+    return goOn;
+}
+
 // --- Listing one spec -------------------------------------------------------
 
 // A plain pattern is picked from the folder's one listing by the platform's
@@ -272,16 +322,23 @@ CSearchEngine::SpecResult CSearchEngine::ListSpec(const CCondition& criteria,
                                                   const std::string& pattern)
 {
     if (!platform::IsPlainFindPattern(pattern)) return ListSpecOnDisk(criteria, node.path + pattern);
+    return PickEntries(criteria, node.path, node.entries, pattern);
+}
+
+CSearchEngine::SpecResult CSearchEngine::PickEntries(
+    const CCondition& criteria, const std::string& folder,
+    const std::vector<platform::FindEntry>& entries, const std::string& pattern)
+{
     const platform::FindMask mask(pattern);
-    const std::string containing = StatusFolderText(node.path);
+    const std::string containing = StatusFolderText(folder);
     SpecResult result;
-    for (const platform::FindEntry& entry : node.entries) {
+    for (const platform::FindEntry& entry : entries) {
         if (!mask.Matches(entry.name, entry.shortName)) continue;
         if (!result.matchedAny) {
             result.matchedAny = true;
             if (!BeginFolder(containing)) return result;
         }
-        if (!OfferEntry(criteria, node.path, containing, entry)) {
+        if (!OfferEntry(criteria, folder, containing, entry)) {
             result.stop = true;
             return result;
         }

@@ -6,6 +6,7 @@
 
 // Core
 #include "core/search/Condition.h"
+#include "core/search/EntryIndex.h"
 #include "core/search/FolderTable.h"
 #include "core/search/SearchSink.h"
 
@@ -32,6 +33,9 @@ struct SearchOptions {
     // processor can take it.
     bool secondThread = platform::ProcessorCount() > 1;
     const CFolderTable* folderTable = nullptr;  // Fast Find's table; null: the process's
+    // Fast Find answers folders of wholly indexed drives from the entry index.
+    bool useEntryIndex = true;
+    const CEntryIndex* entryIndex = nullptr;  // null: the process's
 };
 
 enum class SearchOutcome { NotStarted, FolderCheckFailed, Completed, Stopped };
@@ -59,6 +63,7 @@ private:
         std::size_t plan;
         std::string folder;
         std::string listFolder;  // empty: list `folder` itself
+        bool fromIndex = false;  // the whole tree below `folder` from the entry index
     };
     // What listing one spec gave.
     struct SpecResult {
@@ -81,8 +86,15 @@ private:
     std::vector<Spec> BuildSpecs(const std::vector<Plan>& plans);
     void CollectFolders(const std::string& folder, std::vector<std::string>& out);
 
+    const CEntryIndex& Index() const;
+    bool IndexAnswers(const Plan& plan, const std::string& folder) const;
+    bool SearchIndex(const Plan& plan, const std::string& folder);
+
     SpecResult ListSpec(const CCondition& criteria, const FolderNode& node,
                         const std::string& pattern);
+    SpecResult PickEntries(const CCondition& criteria, const std::string& folder,
+                           const std::vector<platform::FindEntry>& entries,
+                           const std::string& pattern);
     SpecResult ListSpecOnDisk(const CCondition& criteria, const std::string& spec);
     bool BeginFolder(const std::string& containing);
     bool OfferEntry(const CCondition& criteria, const std::string& folderPart,

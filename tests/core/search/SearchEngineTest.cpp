@@ -412,6 +412,11 @@ TEST_F(SearchEngineTest, OneListingPerFolderGivesWhatPerPatternListingGives)
 {
     MakeTrickyTree(tree);
     RemappingLister counting(platform::SystemDirectoryLister());
+    RemappingLister indexed(platform::SystemDirectoryLister());
+    indexed.Drive('X', tree.Path(), platform::DriveType::Fixed);
+    CEntryIndex index;
+    ASSERT_TRUE(FolderListWalk::IndexTree(indexed, state, "X:\\", index));
+    index.MarkCovered('X', true);
     const char* patternTexts[] = {"*.txt", "*.htm,*.txt", "*.t?t,x*", "*.*", "*.?", "*",
                                   "*.tx?", "t*", "*.doc"};
     for (const char* patterns : patternTexts) {
@@ -440,6 +445,27 @@ TEST_F(SearchEngineTest, OneListingPerFolderGivesWhatPerPatternListingGives)
         fast.folderTable = &notReady;
             Search({&criteria}, fast);
         EXPECT_EQ(Found(), std::set<std::string>(expected.begin(), expected.end())) << patterns;
+
+        // Fast Find from the entry index: the same results in the same order,
+        // without a listing when every pattern is a plain one.
+        CCondition onX = In("X:\\", patterns);
+        std::vector<std::string> expectedOnX;
+        std::map<std::string, bool> seenOnX;
+        searchtest::ReferenceWalk(indexed, "X:\\", SplitSearchPatterns(patterns), onX, expectedOnX,
+                                  seenOnX);
+        const std::vector<std::string> split = SplitSearchPatterns(patterns);
+        const bool allPlain = std::all_of(split.begin(), split.end(), platform::IsPlainFindPattern);
+        for (bool secondThread : {false, true}) {
+            SearchOptions fromIndex = fast;
+            fromIndex.entryIndex = &index;
+            fromIndex.secondThread = secondThread;
+            indexed.listings = 0;
+            Search(indexed, {&onX}, fromIndex);
+            EXPECT_EQ(sink.paths, expectedOnX) << patterns << " from the index";
+            if (allPlain) {
+                EXPECT_EQ(indexed.listings, 0) << patterns;
+            }
+        }
     }
 }
 

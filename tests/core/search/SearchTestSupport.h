@@ -69,6 +69,9 @@ public:
         fs::resize_file(path, size);
     }
     void Dir(const std::string& relative) const { fs::create_directories(m_host.Path() / relative); }
+    // Where a relative path lies on the host, for changes made behind the
+    // program's back.
+    fs::path Host(const std::string& relative) const { return m_host.Path() / relative; }
     // A symbolic link to a directory; the target is relative to the link's folder.
     void Link(const std::string& relative, const std::string& target) const
     {
