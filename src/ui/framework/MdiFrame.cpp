@@ -66,14 +66,15 @@ void MdiFrame::RecalcLayout()
         ::GetWindowRect(m_statusBar, &bar);
         client.bottom -= bar.bottom - bar.top;
     }
-    // Docking bars span the frame's height, beside the bars along the bottom.
-    for (ControlBar* bar : m_controlBars) bar->LayoutDocked(client);
+    // The bars along the bottom (the window taskbar) are as wide as the frame;
+    // docking bars take the height left above them.
     for (DialogBar* bar : m_bottomBars) {
         if (!bar->IsVisible()) continue;
         const int height = bar->BarHeight(client.right - client.left);
         client.bottom -= height;
         ::MoveWindow(*bar, client.left, client.bottom, client.right - client.left, height, TRUE);
     }
+    for (ControlBar* bar : m_controlBars) bar->LayoutDocked(client);
     if (m_mdiClient)
         ::MoveWindow(m_mdiClient, client.left, client.top, client.right - client.left,
                      client.bottom - client.top, TRUE);
