@@ -5,6 +5,9 @@
 #include "core/search/FindTypeList.h"
 #include "core/search/SearchSink.h"
 
+// Explorer
+#include "ui/explorer/ExplorerBar.h"
+
 // Application
 #include "ui/frame/QueryWindow.h"
 
@@ -312,6 +315,28 @@ TEST_F(SearchWindowTest, FindOpensTheFindSheetOnTheActiveFolderAndSearchesOnOk)
     ASSERT_NE(m_view, nullptr);
     ASSERT_TRUE(WaitSearch());
     EXPECT_EQ(ResultPaths(*m_view), Expected({"sub\\deeper\\e.doc"}));
+}
+
+TEST_F(SearchWindowTest, FindFromTheFolderTreeSearchesItsSelectedFolderNotTheActiveWindows)
+{
+    Settings().SetSetting(Setting::WindowsFindDialog, 0);
+    ASSERT_NE(OpenView(m_folder.Path("sub")), nullptr);
+    CDesktopTree& tree = Frame().ExplorerBarWindow().FolderTree();
+    ASSERT_TRUE(tree.SelectPath(m_folder.Path("other")));
+    ::SetFocus(tree);
+    ASSERT_EQ(::GetFocus(), tree.Handle());
+    std::string lookIn;
+    DialogScript script;
+    script.Then(IDC_CRITERIA_PATTERNS, [&](HWND sheet) {
+        lookIn = WindowText(FindControl(sheet, IDC_CRITERIA_LOOK_IN));
+        Click(sheet, IDCANCEL);
+    });
+    ::SendMessageA(m_app->MainWindow(), WM_COMMAND, ID_EDIT_FIND, 0);
+    script.ExpectDone();
+    EXPECT_EQ(lookIn, m_folder.Path("other"));
+    // Once the focus is back in the window, its folder is the one searched.
+    ::SetFocus(m_app->MainWindow());
+    EXPECT_EQ(CurrentFolder(), m_folder.Path("sub"));
 }
 
 // Fast Find does not yet look at a stop between folders that match nothing
