@@ -339,9 +339,8 @@ TEST_F(SearchWindowTest, FindFromTheFolderTreeSearchesItsSelectedFolderNotTheAct
     EXPECT_EQ(CurrentFolder(), m_folder.Path("sub"));
 }
 
-// Fast Find does not yet look at a stop between folders that match nothing
-// (44 folders are listed after the stop): on until the engine does.
-TEST_F(SearchWindowTest, DISABLED_AFastFindStoppedWhileNothingMatchesEndsPromptly)
+// A stop between folders that match nothing ends the walk there.
+TEST_F(SearchWindowTest, AFastFindStoppedWhileNothingMatchesEndsPromptly)
 {
     for (int i = 0; i < 40; ++i) m_folder.Dir("empty" + std::to_string(i));
     Settings().SetSetting(Setting::FastFind, 1);
