@@ -339,6 +339,26 @@ TEST_F(SearchWindowTest, FindFromTheFolderTreeSearchesItsSelectedFolderNotTheAct
     EXPECT_EQ(CurrentFolder(), m_folder.Path("sub"));
 }
 
+// top\a.txt, top\sub\b.txt and other\c.txt, with top\self a link to top and
+// top\twin one to other: tools/test.sh makes the tree on the host, since a
+// program under Wine cannot make host links, and names it in TRAILMARK_LINK_TREE.
+TEST_F(SearchWindowTest, ASearchOverALinkToItsOwnFolderListsEachFileOnce)
+{
+    const char* tree = std::getenv("TRAILMARK_LINK_TREE");
+    if (!tree || !*tree) GTEST_SKIP() << "TRAILMARK_LINK_TREE names no prepared tree";
+    const std::string top = std::string(tree) + "\\top";
+    const Paths expected = {top + "\\a.txt", top + "\\sub\\b.txt"};
+    for (const int fastFind : {0, 1}) {
+        SCOPED_TRACE(fastFind ? "Fast Find" : "walking search");
+        Settings().SetSetting(Setting::FastFind, fastFind);
+        ASSERT_NE(OpenSearch(fastFind ? "Links F" : "Links"), nullptr);
+        ASSERT_TRUE(m_view->StartWith(Criteria(top, "*.txt"), false));
+        ASSERT_TRUE(WaitSearch());
+        EXPECT_EQ(ResultPaths(*m_view), expected);
+        EXPECT_EQ(m_view->RowCount(), static_cast<int>(expected.size())) << "a file was listed twice";
+    }
+}
+
 // A stop between folders that match nothing ends the walk there.
 TEST_F(SearchWindowTest, AFastFindStoppedWhileNothingMatchesEndsPromptly)
 {
