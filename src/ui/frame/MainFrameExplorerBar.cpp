@@ -17,7 +17,6 @@
 
 // Dialogs and workers the bar answers
 #include "ui/dialogs/OptionsSheet.h"
-#include "ui/dialogs/RunProgram.h"
 #include "ui/folders/FolderOperThread.h"
 
 // Application
@@ -62,7 +61,6 @@ bool CMainFrame::CreateExplorerBar()
     if (!m_explorerBar.Create(*this)) return false;
     // The parts that ask the folder tree, or tell it of changes, go through the
     // bar's free functions, which answer nothing once the bar is gone.
-    SetFolderTreeQuery(FolderTreeKnows);
     SetTreeRefreshHook(FolderTreeOperationDone);
     SetExplorerBarOptionsListener([](const std::set<int>& changed) {
         if (CExplorerBar* bar = ExplorerBar()) bar->ApplyOptions(changed);
