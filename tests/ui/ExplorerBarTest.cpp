@@ -6,6 +6,7 @@
 
 // Explorer
 #include "ui/explorer/ExplorerBar.h"
+#include "ui/explorer/ExplorerPage.h"
 #include "ui/explorer/OpenFolderDlg.h"
 #include "ui/explorer/TreeMessages.h"
 
@@ -99,6 +100,37 @@ TEST_F(ExplorerBarTest, TheOpenFolderDialogOpensOnEnterAndGivesNothingWhenCancel
     EXPECT_EQ(tab, "");
     EXPECT_EQ(ChooseFolder(Frame().Handle(), "Open Folder"), "");
     script.ExpectDone();
+}
+
+TEST_F(ExplorerBarTest, TheBarMenusOptionsOpenTheSystemPageWhoseChangesTheBarShowsAtOnce)
+{
+    for (auto [tab, command] : {std::pair{ExplorerTab::Favorites, ID_VIEW_FAVORITES_TAB},
+                                std::pair{ExplorerTab::Bookmarks, ID_VIEW_BOOKMARKS_TAB},
+                                std::pair{ExplorerTab::Personal, ID_VIEW_PERSONAL_TAB}})
+        if (!Bar().IsTabShown(tab)) Command(command);
+    const bool bottom = Settings().GetSetting(Setting::TabsAtBottom) != 0;
+    bool systemPage = false;
+    DialogScript script;
+    script.Then(IDC_OPT_PERSONAL_TAB, [&](HWND sheet) {
+        systemPage = ::IsWindowVisible(::GetParent(FindControl(sheet, IDC_OPT_PERSONAL_TAB))) != FALSE;
+        ClickNow(sheet, IDC_OPT_PERSONAL_TAB);
+        ClickNow(sheet, IDC_OPT_TABS_BOTTOM);
+        Click(sheet, IDOK);
+    });
+    // The menu's last item is Options: Up from no selection reaches it, Enter chooses it.
+    HWND owner = Bar().DesktopPage().Handle();
+    ::PostMessageA(owner, WM_KEYDOWN, VK_UP, 0);
+    ::PostMessageA(owner, WM_KEYDOWN, VK_RETURN, 0);
+    RECT rect;
+    ::GetWindowRect(owner, &rect);
+    ShowExplorerBarMenu(owner, POINT{rect.left + 10, rect.top + 10});
+    script.ExpectDone();
+    EXPECT_TRUE(systemPage);
+    EXPECT_EQ(Settings().GetSetting(Setting::ShowPersonalTab), 0);
+    EXPECT_EQ(TabTexts(), (std::vector<std::string>{"Desktop", "Favorites", "Bookmarks"}));
+    const bool tabsBottom = (::GetWindowLongPtrA(Bar().Tabs(), GWL_STYLE) & TCS_BOTTOM) != 0;
+    EXPECT_EQ(tabsBottom, !bottom);
+    EXPECT_EQ(Settings().GetSetting(Setting::TabsAtBottom) != 0, !bottom);
 }
 
 TEST_F(ExplorerBarTest, TheBarStartsDockedLeftWithMyComputerExpanded)

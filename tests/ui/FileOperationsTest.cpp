@@ -4,6 +4,10 @@
 // Core
 #include "core/folders/CutList.h"
 
+// Explorer
+#include "ui/explorer/DesktopTree.h"
+#include "ui/explorer/TreeMessages.h"
+
 // Folders
 #include "ui/folders/FileDrop.h"
 
@@ -117,6 +121,76 @@ TEST_F(FileOperationsTest, DeletesPermanentlyAndToTheRecycleBin)
     EXPECT_TRUE(Exists(m_folder.Path("kept.txt")));
     EXPECT_EQ(RowNames(*view), Names{"kept.txt"});
     EXPECT_TRUE(m_messages.texts.empty());
+}
+
+TEST_F(FileOperationsTest, CopyAndMoveToAFolderChosenInTheFolderDialog)
+{
+    m_folder.File("copied.txt", 10);
+    m_folder.File("moved.txt", 20);
+    m_folder.File("stays.txt");
+    m_other.Dir("target");
+    const std::string target = m_other.Path("target");
+    Settings().SetSetting(Setting::ConfirmOperations, 1);
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_TRUE(view);
+    std::vector<std::string> titles;
+    // Each step picks the target folder in the dialog and answers OK, or cancels.
+    auto choose = [&](bool ok) {
+        return [&, ok](HWND dialog) {
+            titles.push_back(WindowText(dialog));
+            auto* tree = dynamic_cast<CDesktopTree*>(ui::Window::FromHandle(FindControl(dialog, kExplorerTreeId)));
+            ASSERT_NE(tree, nullptr);
+            ASSERT_TRUE(tree->SelectPath(target));
+            Click(dialog, ok ? IDOK : IDCANCEL);
+        };
+    };
+    DialogScript script;
+    script.Then(IDC_OPEN_FOLDER_TABS, choose(true))
+        .Then(IDC_OPEN_FOLDER_TABS, choose(true))
+        .Then(IDC_OPEN_FOLDER_TABS, choose(false))
+        .Then(IDC_OPEN_FOLDER_TABS, choose(true));
+
+    // Copy, refused at the question: nothing happens.
+    m_messages.answers = {IDNO};
+    Select(*view, {"copied.txt"});
+    ui::CommandState state;
+    ASSERT_TRUE(view->OnUpdateCommand(ID_FILES_COPY_TO, state));
+    EXPECT_TRUE(state.enabled);
+    view->OnCommand(ID_FILES_COPY_TO);
+    WaitOperations();
+    EXPECT_FALSE(Exists(m_other.Path("target\\copied.txt")));
+    // Copy, agreed: both copies are there.
+    m_messages.answers = {IDYES};
+    Select(*view, {"copied.txt"});
+    view->OnCommand(ID_FILES_COPY_TO);
+    WaitOperations();
+    EXPECT_TRUE(Exists(m_other.Path("target\\copied.txt")));
+    EXPECT_TRUE(Exists(m_folder.Path("copied.txt")));
+    // Move, dialog cancelled: no question and nothing moves.
+    const std::size_t asked = m_messages.texts.size();
+    Select(*view, {"moved.txt"});
+    view->OnCommand(ID_FILES_MOVE_TO);
+    WaitOperations();
+    EXPECT_EQ(m_messages.texts.size(), asked);
+    EXPECT_TRUE(Exists(m_folder.Path("moved.txt")));
+    // Move, agreed: the file leaves this folder and its row goes.
+    m_messages.answers = {IDYES};
+    Select(*view, {"moved.txt"});
+    view->OnCommand(ID_FILES_MOVE_TO);
+    WaitOperations();
+    script.ExpectDone();
+    EXPECT_TRUE(Exists(m_other.Path("target\\moved.txt")));
+    EXPECT_FALSE(Exists(m_folder.Path("moved.txt")));
+    EXPECT_TRUE(PumpUntil([&] { return view->RowOfName("moved.txt") < 0; }));
+    EXPECT_TRUE(Exists(m_folder.Path("stays.txt")));
+    EXPECT_FALSE(Exists(m_other.Path("target\\stays.txt")));
+
+    ASSERT_EQ(titles.size(), 4u);
+    EXPECT_EQ(titles[0], "Copy from " + m_folder.Path() + " to");
+    EXPECT_EQ(titles[3], "Move From " + m_folder.Path() + " to");
+    ASSERT_EQ(m_messages.texts.size(), 3u);
+    EXPECT_EQ(m_messages.texts[0], "Copy item(s) to folder " + target + "?");
+    EXPECT_EQ(m_messages.texts[2], "Move item(s) to folder " + target + "?");
 }
 
 TEST_F(FileOperationsTest, DeleteWithoutSelectionAlwaysAsksForTheOpenFolder)

@@ -84,13 +84,6 @@ void ShowExplorerBarMenu(HWND owner, POINT point)
     HMENU resource = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_EXPLORER_BAR_MENU));
     if (!resource) return;
     HMENU menu = ::GetSubMenu(resource, 0);
-    // The options sheet is not part of this program yet: its item goes with the separator before it.
-    const int last = ::GetMenuItemCount(menu) - 1;
-    if (last > 0 && ::GetMenuItemID(menu, last) == ID_EXPLORER_OPTIONS &&
-        !ui::QueryCommand(CTrailmarkApp::Instance()->MainFrame()->FirstCommandTarget(), ID_EXPLORER_OPTIONS).handled) {
-        ::DeleteMenu(menu, static_cast<UINT>(last), MF_BYPOSITION);
-        ::DeleteMenu(menu, static_cast<UINT>(last - 1), MF_BYPOSITION);
-    }
     ui::UpdateMenuItems(menu, CTrailmarkApp::Instance()->MainFrame()->FirstCommandTarget());
     const UINT chosen = ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0, owner, nullptr);
     ::DestroyMenu(resource);
@@ -276,6 +269,14 @@ void CExplorerBar::PlaceTabs()
     LayoutContent(ContentArea());
     ::InvalidateRect(Handle(), nullptr, TRUE);
     ::InvalidateRect(m_tabs, nullptr, TRUE);
+}
+
+void CExplorerBar::ApplyOptions(const std::set<int>& changed)
+{
+    for (const TabFacts& facts : kTabs)
+        if (facts.setting >= 0 && changed.count(facts.setting))
+            ShowTab(facts.tab, Settings().GetSetting(facts.setting) != 0);
+    if (changed.count(Setting::TabsAtBottom)) PlaceTabs();
 }
 
 CExplorerPage* CExplorerBar::FocusedPage()

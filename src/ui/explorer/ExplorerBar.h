@@ -18,6 +18,7 @@
 #include "ui/explorer/PersonalPage.h"
 
 // Standard library
+#include <set>
 #include <string>
 
 // Windows
@@ -49,6 +50,9 @@ public:
     void FloatBar();
     // Tabs at the top, or at the bottom with setting 30.
     void PlaceTabs();
+    // The options sheet changed these settings: pages show or hide by 19..21,
+    // the tabs move by 30.
+    void ApplyOptions(const std::set<int>& changed);
 
     CDesktopPage& DesktopPage() { return m_desktopPage; }
     CDesktopTree& FolderTree() { return m_desktopPage.DesktopTree(); }

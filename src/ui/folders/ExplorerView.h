@@ -86,6 +86,8 @@ public:
 
     // File operations on the selection or into the folder shown.
     void Delete(bool toRecycleBin);
+    // Copies or moves the selection to a folder the user chooses.
+    void CopyOrMoveToFolder(bool move);
     void Paste();
     bool CanPaste() const;
     // Asks for a name and makes the folder (titleId: "Create New Folder" or

@@ -18,6 +18,9 @@
 #include "ui/folders/FolderMessages.h"
 #include "ui/folders/FolderOperThread.h"
 
+// Explorer
+#include "ui/explorer/OpenFolderDlg.h"
+
 // Application
 #include "ui/app/TrailmarkApp.h"
 
@@ -186,6 +189,26 @@ void CExplorerView::Delete(bool toRecycleBin)
     }
     const bool confirm = Settings().GetSetting(Setting::ConfirmOperations) != 0;
     RunDelete(paths, fileops::DeleteFlags(confirm, toRecycleBin));
+}
+
+void CExplorerView::CopyOrMoveToFolder(bool move)
+{
+    if (!CheckSelection(move ? SFGAO_CANMOVE : SFGAO_CANCOPY, move ? IDS_CANNOT_MOVE_SOME : IDS_CANNOT_COPY_SOME))
+        return;
+    std::vector<std::string> paths;
+    for (const CFileItem* item : m_operationItems) paths.push_back(item->path);
+    if (paths.empty()) return;
+    const std::string title = ui::LoadString(move ? IDS_MOVE_FROM_TITLE : IDS_COPY_FROM_TITLE) + DisplayPath() + " " +
+                              ui::LoadString(IDS_TITLE_TO);
+    const std::string target = ChooseFolder(MainWindow(), title, m_currentPath);
+    if (target.empty()) return;
+    if (Settings().GetSetting(Setting::ConfirmOperations) != 0 &&
+        ui::ShowMessage(MainWindow(), ui::LoadString(move ? IDS_CONFIRM_MOVE_TO : IDS_CONFIRM_COPY_TO) + target + "?",
+                        MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return;
+    // A move empties this folder too: its window is paused and told as well.
+    RunCopyOrMove(move ? fileops::Function::Move : fileops::Function::Copy, paths, target,
+                  fileops::kRenameOnCollision, Handle(), move ? m_currentPath : std::string(), 0);
 }
 
 void CExplorerView::CopyToClipboard()

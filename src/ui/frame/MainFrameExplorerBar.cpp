@@ -15,6 +15,10 @@
 #include "ui/explorer/BookMarksDlg.h"
 #include "ui/explorer/OpenFolderDlg.h"
 
+// Dialogs and workers the bar answers
+#include "ui/dialogs/OptionsSheet.h"
+#include "ui/folders/FolderOperThread.h"
+
 // Application
 #include "ui/app/TrailmarkApp.h"
 #include "ui/frame/BasicWindow.h"
@@ -26,6 +30,7 @@
 // Standard library
 #include <cstdio>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -54,6 +59,12 @@ bool ActiveWindowTakesBookmarks()
 bool CMainFrame::CreateExplorerBar()
 {
     if (!m_explorerBar.Create(*this)) return false;
+    // The parts that ask the folder tree, or tell it of changes, go through the
+    // bar's free functions, which answer nothing once the bar is gone.
+    SetTreeRefreshHook(FolderTreeOperationDone);
+    SetExplorerBarOptionsListener([](const std::set<int>& changed) {
+        if (CExplorerBar* bar = ExplorerBar()) bar->ApplyOptions(changed);
+    });
     m_explorerBar.Show(true);
     m_explorerBar.LoadState();
     return true;

@@ -12,6 +12,10 @@
 #include "ui/framework/MessageBox.h"
 #include "ui/framework/Pidl.h"
 
+// Explorer
+#include "ui/explorer/DesktopTree.h"
+#include "ui/explorer/FolderTreeAccess.h"
+
 // Folders
 #include "ui/folders/Shell.h"
 
@@ -99,6 +103,9 @@ std::string QuickFindFolder(int place, const std::string& activeFolder)
 
 std::string CurrentFolder()
 {
+    // The user working in the folder tree means its selected folder, not the
+    // window behind it; a virtual node has no path and means no folder.
+    if (const ShellTreeItem* node = FolderTreeFocusedNode()) return node->path;
     // The window's path is its folder; a name-space folder without a
     // file-system path is no place to search.
     CBasicWindow* active = CWindowList::Instance().Active();

@@ -21,7 +21,8 @@ CQueryWindow* QuickFind(const std::string& typedText);
 // ("" for none).
 std::string QuickFindFolder(int place, const std::string& activeFolder);
 
-// The folder the Find commands start from: the active folder window's, or "".
+// The folder the Find commands start from: the folder tree's selected folder
+// while the explorer bar has the focus, else the active folder window's, or "".
 std::string CurrentFolder();
 
 // "&Quick Find" without the toolbar's box: asks for the text, then QuickFind.
