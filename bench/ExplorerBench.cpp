@@ -15,6 +15,9 @@
 
 // Application
 #include "ui/app/TrailmarkApp.h"
+
+// Benchmarks
+#include "AnswerStartQuestions.h"
 #include "ui/frame/ExplorerWindow.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/WindowList.h"
@@ -119,25 +122,12 @@ Timing Listing(CExplorerWindow& window, const std::string& path, const std::stri
     return timing;
 }
 
-// A fresh profile asks once how folders should open; the benchmark answers
-// Cancel, or it would wait for a user on its first run in a new prefix.
-LRESULT CALLBACK AnswerViewModeQuestion(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HCBT_ACTIVATE) {
-        HWND window = reinterpret_cast<HWND>(wParam);
-        char title[64] = "";
-        ::GetWindowTextA(window, title, sizeof(title));
-        if (std::string(title) == "Choose View Mode") ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-    }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     const int runs = argc > 1 && argv[1][0] == '-' ? std::max(1, std::atoi(argv[1] + 1)) : 5;
-    HHOOK hook = ::SetWindowsHookExA(WH_CBT, AnswerViewModeQuestion, nullptr, ::GetCurrentThreadId());
+    HHOOK hook = ::SetWindowsHookExA(WH_CBT, AnswerStartQuestions, nullptr, ::GetCurrentThreadId());
     CTrailmarkApp app;
     if (!app.InitInstance()) return 1;
     if (hook) ::UnhookWindowsHookEx(hook);

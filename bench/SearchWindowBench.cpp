@@ -24,6 +24,9 @@
 
 // Application
 #include "ui/app/TrailmarkApp.h"
+
+// Benchmarks
+#include "AnswerStartQuestions.h"
 #include "ui/frame/QueryWindow.h"
 #include "ui/frame/WindowList.h"
 
@@ -137,17 +140,6 @@ Timing SearchInWindow(CQueryWindow& window, CSearchView& view, const std::string
     return timing;
 }
 
-LRESULT CALLBACK AnswerViewModeQuestion(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HCBT_ACTIVATE) {
-        HWND window = reinterpret_cast<HWND>(wParam);
-        char title[64] = "";
-        ::GetWindowTextA(window, title, sizeof(title));
-        if (std::string(title) == "Choose View Mode") ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-    }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -159,7 +151,7 @@ int main(int argc, char** argv)
     const std::string folder = argv[1];
     const int runs = argc > 2 && argv[2][0] == '-' ? std::max(1, std::atoi(argv[2] + 1)) : 3;
     const int holdSeconds = argc > 3 && argv[3][0] == '-' ? std::max(0, std::atoi(argv[3] + 1)) : 0;
-    HHOOK hook = ::SetWindowsHookExA(WH_CBT, AnswerViewModeQuestion, nullptr, ::GetCurrentThreadId());
+    HHOOK hook = ::SetWindowsHookExA(WH_CBT, AnswerStartQuestions, nullptr, ::GetCurrentThreadId());
     CTrailmarkApp app;
     if (!app.InitInstance()) return 1;
     if (hook) ::UnhookWindowsHookEx(hook);
