@@ -1,5 +1,9 @@
 #include "core/folders/ActionPath.h"
 
+// Standard library
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 constexpr std::size_t kMaxShortNameLength = 12;  // eight, the dot and three
@@ -29,4 +33,12 @@ std::string ActionPath(const std::string& path, const std::string& shortName)
     const std::string folder = path.substr(0, slash + 1);
     if (HoldsPattern(folder) || !IsUsableShortName(shortName)) return {};
     return folder + shortName;
+}
+
+std::vector<std::string> TakePatternPaths(std::vector<std::string>& paths)
+{
+    std::vector<std::string> taken;
+    std::copy_if(paths.begin(), paths.end(), std::back_inserter(taken), HoldsPattern);
+    paths.erase(std::remove_if(paths.begin(), paths.end(), HoldsPattern), paths.end());
+    return taken;
 }

@@ -12,6 +12,7 @@
 
 // Standard library
 #include <string>
+#include <vector>
 
 // Whether the text holds "?" or "*". No file name holds either, so in a
 // listed name they always stand for characters the code page lost.
@@ -31,3 +32,8 @@ std::string ActionPath(const std::string& path, const std::string& shortName);
 
 // The same for a listed item, from its path and its short name.
 inline std::string ActionPathOf(const FileItem& item) { return ActionPath(item.path, item.shortName); }
+
+// Takes the paths that hold a pattern out of `paths` (the others keep their
+// order) and gives them back: what another program put on the clipboard or
+// dropped may name such an item, and those are left out of the operation.
+std::vector<std::string> TakePatternPaths(std::vector<std::string>& paths);

@@ -1,5 +1,8 @@
 #include "core/folders/FileDetails.h"
 
+// Core
+#include "core/folders/ActionPath.h"
+
 // Standard library
 #include <cctype>
 
@@ -112,10 +115,10 @@ DetailsOutcome LoadFileDetails(FileItem& item, platform::DirectoryLister& lister
     item.detailsPending = false;
     platform::FindEntry status;
     bool found = false;
-    // An item's path is never a pattern: the one entry listed is the item itself.
-    if (!IsDriveDisplayName(item.name) && !item.path.empty() &&
-        item.path.find_first_of("*?") == std::string::npos)
-        lister.List(item.path, [&](const platform::FindEntry& entry) {
+    // The path listed is never a pattern: the one entry listed is the item itself.
+    const std::string exact = ActionPathOf(item);
+    if (!IsDriveDisplayName(item.name) && !exact.empty())
+        lister.List(exact, [&](const platform::FindEntry& entry) {
             status = entry;
             found = true;
             return false;
@@ -136,7 +139,10 @@ DetailsOutcome LoadFileDetails(FileItem& item, platform::DirectoryLister& lister
 
 void StoreItemNames(const FileItem& item, const StringWriter& write)
 {
-    write(item.path);
+    // Read back, the path must name this item alone: a name the code page
+    // lost is kept by its short name, the shown name as listed.
+    const std::string exact = ActionPathOf(item);
+    write(exact.empty() ? item.path : exact);
     write(item.name);
 }
 

@@ -63,7 +63,8 @@ struct DetailsRequest {
 };
 
 // Clears detailsPending and fills the item from the file's status, which is
-// read through the lister (FindFirstFileA on the item's path). A virtual item
+// read through the lister (FindFirstFileA on the item's exact path, see
+// ActionPath; an item without one is virtual). A virtual item
 // gets zero sizes and times and empty type and attribute texts.
 DetailsOutcome LoadFileDetails(FileItem& item, platform::DirectoryLister& lister,
                                const DetailsRequest& request);
@@ -72,8 +73,9 @@ DetailsOutcome LoadFileDetails(FileItem& item, platform::DirectoryLister& lister
 // has the entry; the path must already be set.
 void ApplyFindEntry(FileItem& item, const platform::FindEntry& entry);
 
-// The stored form of an item in a personal folder's results: its path, then
-// its name, each as one string of the caller's archive.
+// The stored form of an item in a personal folder's results: its exact path
+// (see ActionPath; the path as listed when there is none), then its name,
+// each as one string of the caller's archive.
 using StringWriter = std::function<void(const std::string&)>;
 using StringReader = std::function<bool(std::string&)>;
 void StoreItemNames(const FileItem& item, const StringWriter& write);

@@ -1,5 +1,8 @@
 #include "core/search/RuleActions.h"
 
+// Core
+#include "core/folders/ActionPath.h"
+
 namespace {
 
 constexpr std::size_t kMinDestinationChars = 2;
@@ -11,6 +14,8 @@ RulePlan PlanRule(const CRule& rule, const std::vector<ItemAbilities>& items)
     RulePlan plan;
     const bool deletes = rule.Delete().On() && !rule.Move().On();
     for (const ItemAbilities& item : items) {
+        // The shell would read the path as a pattern and reach other files.
+        if (HoldsPattern(item.path)) continue;
         if (rule.Copy().On() && item.canCopy) plan.copy.push_back(item.path);
         if (rule.Move().On() && item.canMove) plan.move.push_back(item.path);
         if (deletes && item.canDelete) plan.del.push_back(item.path);

@@ -112,6 +112,44 @@ TEST_F(LoadFileDetailsTest, DrivesAndMissingFilesAreVirtual)
     }
 }
 
+// Answers every listing with one entry and remembers what it was asked.
+class OneEntryLister : public platform::DirectoryLister {
+public:
+    bool List(const std::string& spec, const platform::FindVisitor& visit) override
+    {
+        asked.push_back(spec);
+        platform::FindEntry entry;
+        entry.name = "??.txt";
+        entry.shortName = "__~~~2CT.TXT";
+        entry.size = 10;
+        visit(entry);
+        return true;
+    }
+    platform::DriveType QueryDriveType(const std::string&) override { return platform::DriveType::Fixed; }
+    bool CanEnterFolder(const std::string&) override { return true; }
+    std::vector<std::string> asked;
+};
+
+TEST(FileDetails, ANameTheCodePageLostIsReadThroughItsShortNameAndNeverAsAPattern)
+{
+    OneEntryLister lister;
+    FileItem item;
+    item.name = "??.txt";
+    item.path = "Z:\\data\\??.txt";
+    item.shortName = "__~~~2CT.TXT";
+    EXPECT_EQ(LoadFileDetails(item, lister, {}), DetailsOutcome::Loaded);
+    EXPECT_EQ(item.sizeBytes, 10u);
+    EXPECT_EQ(item.name, "??.txt");
+    EXPECT_EQ(item.folderPath, "Z:\\data");
+
+    // Without a short name, "??.txt" would list ab.txt too: nothing is read.
+    item.shortName.clear();
+    item.sizeBytes = 99;
+    EXPECT_EQ(LoadFileDetails(item, lister, {}), DetailsOutcome::Virtual);
+    EXPECT_EQ(lister.asked, std::vector<std::string>{"Z:\\data\\__~~~2CT.TXT"});
+    EXPECT_EQ(item.sizeBytes, 0u);
+}
+
 TEST(FileDetails, AHiddenEntryIsHiddenOrSystem)
 {
     FileItem item;
@@ -231,6 +269,15 @@ TEST(FileDetails, NamesRoundTripAndAShortArchiveStopsTheLoad)
     EXPECT_EQ(loaded.name, "Plan.DOC");
     EXPECT_EQ(loaded.extension, "doc");
     EXPECT_EQ(loaded.folderPath, "C:\\Docs");
+
+    // A name the code page lost is stored by its short name, shown as listed.
+    FileItem lost;
+    lost.path = "C:\\Docs\\??.txt";
+    lost.name = "??.txt";
+    lost.shortName = "__~~~2CT.TXT";
+    std::vector<std::string> lostArchive;
+    StoreItemNames(lost, [&](const std::string& text) { lostArchive.push_back(text); });
+    EXPECT_EQ(lostArchive, (std::vector<std::string>{"C:\\Docs\\__~~~2CT.TXT", "??.txt"}));
 
     archive.pop_back();
     next = 0;

@@ -45,6 +45,16 @@ TEST(RuleActions, EachActionTakesTheItemsItIsAllowedInListOrder)
     }
 }
 
+TEST(RuleActions, APathTheShellWouldReadAsAPatternTakesNoAction)
+{
+    CRule rule("R");
+    rule.Copy().enabled = true;
+    rule.Delete().enabled = true;
+    const RulePlan plan = PlanRule(rule, {{"C:\\??.txt", true, true, true}, {"C:\\ab.txt", true, true, true}});
+    EXPECT_EQ(plan.copy, Paths{"C:\\ab.txt"});
+    EXPECT_EQ(plan.del, Paths{"C:\\ab.txt"});
+}
+
 TEST(RuleActions, CriteriaLinesEndWithTheLastNameAlone)
 {
     CReport report("R");
