@@ -482,6 +482,7 @@
 #define IDS_SOURCE_MISSING              8301    /* followed by the source */
 #define IDS_NOTHING_TO_DO               8302
 #define IDS_WILDCARD_NAME               8303    /* followed by the source */
+#define IDS_PATTERN_PATHS_LEFT_OUT      8304    /* followed by the paths, one a line */
 
 /* ------------------------------------------------------------------------
  * Commands. A command's status-bar prompt is the string of the same

@@ -1,6 +1,7 @@
 #include "ui/folders/ExplorerThread.h"
 
 // Core
+#include "core/folders/ActionPath.h"
 #include "core/search/SearchSink.h"
 
 // Platform
@@ -151,6 +152,9 @@ std::unique_ptr<CFileItem> CExplorerThread::MakeItem(LPITEMIDLIST relative, bool
         if (item->path.back() != '\\') item->path += '\\';
         item->path += fileName;
     }
+    // Only a name the code page could not hold needs its short name: the
+    // others are acted on as listed, and the look-up reads the disk.
+    if (HoldsPattern(FileNameOfItem(*item))) item->shortName = shell::ShortNameOf(item->folder, relative, item->path);
     item->absoluteId = ui::PidlAppend(folderItem.absoluteId, relative);
     item->folderPath = m_request.folderPath;
     // The shown name may lack a known extension; the file name has it.

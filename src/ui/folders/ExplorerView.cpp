@@ -2,6 +2,7 @@
 
 // Core
 #include "core/app/Settings.h"
+#include "core/folders/ActionPath.h"
 
 // Folders
 #include "ui/folders/ExplorerThread.h"
@@ -101,7 +102,10 @@ void CExplorerView::Navigate(const std::string& path, FolderPtr folder)
         m_currentPath = maskFolder;
         StartListing(pattern);
     } else {
-        m_currentPath = IsBelowNetwork() ? path : m_folderItem->path;
+        // The items' paths start with it: a folder whose name the code page
+        // lost is reached through its short name, so that they are exact too.
+        const std::string exact = ActionPathOf(*m_folderItem);
+        m_currentPath = IsBelowNetwork() ? path : exact.empty() ? m_folderItem->path : exact;
         m_maskMode = false;
         StartListing({});
     }

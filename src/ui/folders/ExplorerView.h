@@ -136,6 +136,10 @@ private:
     bool RunDelete(const std::vector<std::string>& paths, unsigned flags);
     // Tells the user why a request is not issued; true when it may go on.
     bool Accepted(const fileops::Check& check) const;
+    // Leaves out the paths (from another program) that the shell would read
+    // as patterns and tells the user which; true when any path is left.
+    bool KeepExactPaths(std::vector<std::string>& paths) const;
+    void TellLeftOut(const std::vector<std::string>& leftOut) const;
     void LinkFiles(const std::vector<std::string>& paths, const std::string& target);
     void CopyToClipboard();
     // Renames through the shell's file operation; true only when it was done

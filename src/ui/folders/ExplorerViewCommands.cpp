@@ -6,6 +6,7 @@
 #include "core/app/Settings.h"
 
 // Core
+#include "core/folders/ActionPath.h"
 #include "core/folders/FileDetails.h"
 #include "core/folders/RenameRules.h"
 
@@ -216,11 +217,18 @@ void CExplorerView::Properties()
 // menus have no link command; false when no free name was found.
 bool CExplorerView::MakeShortcut(const CFileItem& item)
 {
-    const std::string base = m_currentPath + (m_currentPath.back() == '\\' ? "" : "\\") + kShortcutPrefix + item.name;
+    // A name the code page lost cannot name a file: the link takes the short one.
+    const std::string exact = ActionPathOf(item);
+    std::string name = item.name;
+    if (HoldsPattern(name)) {
+        if (exact.empty()) return false;
+        name = exact.substr(exact.rfind('\\') + 1);
+    }
+    const std::string base = m_currentPath + (m_currentPath.back() == '\\' ? "" : "\\") + kShortcutPrefix + name;
     for (int copy = 1; copy <= kMaxShortcutCopies; ++copy) {
         const std::string path = base + (copy == 1 ? "" : " (" + std::to_string(copy) + ")") + kShortcutSuffix;
         if (::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
-        return shell::SaveShortcut(item.path, item.absoluteId, path);
+        return shell::SaveShortcut(exact, item.absoluteId, path);
     }
     return false;
 }
@@ -279,7 +287,12 @@ std::string CExplorerView::CopyPathText() const
 {
     if (::GetFocus() == m_list.Handle()) {
         const int row = m_list.NextSelected(-1);
-        if (const CFileItem* item = ItemAt(row)) return item->path;
+        // The exact path is the one another program can open; a path
+        // without one is still the best text the user can be given.
+        if (const CFileItem* item = ItemAt(row)) {
+            const std::string exact = ActionPathOf(*item);
+            return exact.empty() ? item->path : exact;
+        }
     }
     return m_currentPath;
 }
@@ -365,10 +378,15 @@ bool CExplorerView::RenameRow(int row, const std::string& typed)
     CFileItem* item = ItemAt(row);
     const std::string name = CleanNewName(typed);
     if (!item || name.empty() || name == item->name) return false;
-    const std::string oldPath = item->path;
-    const std::string target = RenameTarget(oldPath, item->name, name);
     HWND main = CTrailmarkApp::Instance()->MainWindow();
-    if (!item->isDirectory && ExtensionChanges(oldPath, target) &&
+    // The listed path tells whether the extension is hidden; the exact one is renamed.
+    const std::string oldPath = ActionPathOf(*item);
+    if (oldPath.empty()) {
+        ui::ShowMessage(main, ui::LoadString(IDS_WILDCARD_NAME) + item->path, MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    const std::string target = RenameTarget(item->path, item->name, name);
+    if (!item->isDirectory && ExtensionChanges(item->path, target) &&
         ui::ShowMessage(main, IDS_CHANGE_EXTENSION, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return false;
 

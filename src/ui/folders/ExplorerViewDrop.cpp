@@ -6,6 +6,7 @@
 
 // Core
 #include "core/app/Settings.h"
+#include "core/folders/ActionPath.h"
 #include "core/folders/FileDetails.h"
 
 // Framework
@@ -110,16 +111,21 @@ DWORD CExplorerView::DropEffect(IDataObject* data, DWORD keyState, POINTL point,
 
 DWORD CExplorerView::DropFiles(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed)
 {
-    const std::vector<std::string> paths = filedrop::PathsOf(data);
+    std::vector<std::string> paths = filedrop::PathsOf(data);
     if (paths.empty()) return DROPEFFECT_NONE;
     DWORD effect = DropEffect(data, keyState, point, allowed);
     if (m_rightDrag) effect = ChooseEffect(Handle(), point, effect, allowed);
     m_rightDrag = false;
-    if (effect == DROPEFFECT_NONE) return effect;
+    if (effect == DROPEFFECT_NONE || !KeepExactPaths(paths)) return DROPEFFECT_NONE;
 
     const int row = FolderRowAt(point);
     const bool ontoRow = row >= 0;
-    const std::string target = ontoRow ? ItemAt(row)->path : m_currentPath;
+    const std::string target = ontoRow ? ActionPathOf(*ItemAt(row)) : m_currentPath;
+    if (target.empty()) {
+        ui::ShowMessage(CTrailmarkApp::Instance()->MainWindow(), ui::LoadString(IDS_WILDCARD_NAME) + ItemAt(row)->path,
+                        MB_OK | MB_ICONSTOP);
+        return DROPEFFECT_NONE;
+    }
     const std::string sourceFolder = FolderPartOf(paths.front());
     const bool confirm = Settings().GetSetting(Setting::ConfirmOperations) != 0;
     if (ShowsRecycleBin() && !ontoRow) {
@@ -223,15 +229,24 @@ bool CExplorerView::StartDrag(bool rightButton)
 {
     (void)rightButton;  // the drop side tells the buttons apart
     std::vector<std::string> paths;
-    for (const CFileItem* item : SelectedItems())
-        if (!item->path.empty() && (fileops::IsDriveRoot(item->path) || ItemHasAttribute(*item, SFGAO_FILESYSTEM)))
-            paths.push_back(item->path);
-    if (paths.empty()) return false;
-    auto* data = new filedrop::FileListData(std::move(paths));
-    auto* source = new filedrop::DragSource();
-    DWORD effect = DROPEFFECT_NONE;
-    ::DoDragDrop(data, source, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK, &effect);
-    source->Release();
-    data->Release();
-    return true;
+    for (const CFileItem* item : SelectedItems()) {
+        if (item->path.empty() || !(fileops::IsDriveRoot(item->path) || ItemHasAttribute(*item, SFGAO_FILESYSTEM)))
+            continue;
+        const std::string exact = ActionPathOf(*item);
+        paths.push_back(exact.empty() ? item->path : exact);
+    }
+    const std::vector<std::string> leftOut = TakePatternPaths(paths);
+    // Told after the drag: a message box would end it.
+    const bool dragged = !paths.empty();
+    if (dragged) {
+        auto* data = new filedrop::FileListData(std::move(paths));
+        auto* source = new filedrop::DragSource();
+        DWORD effect = DROPEFFECT_NONE;
+        ::DoDragDrop(data, source, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK, &effect);
+        source->Release();
+        data->Release();
+    }
+    // The items whose listed path the target would read as a pattern.
+    if (!leftOut.empty()) TellLeftOut(leftOut);
+    return dragged || !leftOut.empty();
 }

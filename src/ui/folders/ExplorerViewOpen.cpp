@@ -3,6 +3,7 @@
 
 // Core
 #include "core/app/Settings.h"
+#include "core/folders/ActionPath.h"
 
 // Framework
 #include "ui/framework/MessageBox.h"
@@ -156,7 +157,9 @@ bool CExplorerView::OpenShortcut(CFileItem& item)
         return false;
     ui::ComPtr<IPersistFile> file;
     if (FAILED(link->QueryInterface(IID_IPersistFile, file.OutVoid()))) return false;
-    const std::wstring widePath = Wide(item.path);
+    const std::string exact = ActionPathOf(item);
+    if (exact.empty()) return false;
+    const std::wstring widePath = Wide(exact);
     if (FAILED(file->Load(widePath.c_str(), STGM_READ))) return false;
     char target[MAX_PATH] = "";
     if (FAILED(link->GetPath(target, sizeof(target), nullptr, 0)) || !shell::IsFolderPath(target))
@@ -176,10 +179,14 @@ void CExplorerView::OpenFile(CFileItem& item)
         char text[MAX_PATH] = "";
         ::GetMenuStringA(popup, command, text, sizeof(text), MF_BYCOMMAND);
         bool started = false;
-        // The plain "Open" starts the file in its own folder.
-        if (ui::LoadString(IDS_OPEN_VERB) == text && ::GetFileAttributesA(item.path.c_str()) != INVALID_FILE_ATTRIBUTES)
-            started = reinterpret_cast<INT_PTR>(::ShellExecuteA(Handle(), "open", item.path.c_str(), nullptr,
-                                                                item.folderPath.c_str(), SW_SHOWNORMAL)) > 32;
+        // The plain "Open" starts the file in its own folder; without an
+        // exact path the menu's command, which knows the item by its
+        // identifier, opens it.
+        const std::string exact = ActionPathOf(item);
+        if (ui::LoadString(IDS_OPEN_VERB) == text && !exact.empty() &&
+            ::GetFileAttributesA(exact.c_str()) != INVALID_FILE_ATTRIBUTES)
+            started = reinterpret_cast<INT_PTR>(::ShellExecuteA(Handle(), "open", exact.c_str(), nullptr,
+                                                                FolderPartOf(exact).c_str(), SW_SHOWNORMAL)) > 32;
         if (!started) shell::InvokeMenuCommand(menu.Get(), Handle(), command - kFirstShellCommand);
     }
     ::DestroyMenu(popup);
@@ -196,7 +203,9 @@ void CExplorerView::OnOpen(int row)
     std::string path;
     {
         platform::LockGuard guard(m_store->lock);
-        path = item->path;
+        path = ActionPathOf(*item);
+        // A folder is still opened by its identifier list.
+        if (path.empty()) path = item->path;
     }
     if (!shell::DriveReady(path)) return;
     const bool isFolder = shell::Attributes(item->folder, item->relativeId, SFGAO_FOLDER) != 0 ||
@@ -235,7 +244,9 @@ void CExplorerView::OnRowContextMenu(POINT screen)
                                                              screen.x, screen.y, 0, Handle(), nullptr));
     m_contextMenu2 = nullptr;
     if (command == ID_FILE_EXPLORE) {
-        if (!OpenFolder(items.front()->path, items.front()->absoluteId)) ShowFolderFailed(items.front()->path);
+        const std::string exact = ActionPathOf(*items.front());
+        const std::string& path = exact.empty() ? items.front()->path : exact;
+        if (!OpenFolder(path, items.front()->absoluteId)) ShowFolderFailed(path);
     } else if (command >= kFirstShellCommand && command <= kLastShellCommand) {
         shell::InvokeMenuCommand(menu.Get(), Handle(), command - kFirstShellCommand);
     }

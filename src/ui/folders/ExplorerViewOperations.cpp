@@ -5,6 +5,7 @@
 
 // Core
 #include "core/app/Settings.h"
+#include "core/folders/ActionPath.h"
 #include "core/folders/CutList.h"
 #include "core/folders/FileDetails.h"
 #include "core/folders/RenameRules.h"
@@ -143,6 +144,21 @@ bool CExplorerView::Accepted(const fileops::Check& check) const
     return false;
 }
 
+bool CExplorerView::KeepExactPaths(std::vector<std::string>& paths) const
+{
+    const std::vector<std::string> leftOut = TakePatternPaths(paths);
+    if (leftOut.empty()) return true;
+    TellLeftOut(leftOut);
+    return !paths.empty();
+}
+
+void CExplorerView::TellLeftOut(const std::vector<std::string>& leftOut) const
+{
+    std::string text = ui::LoadString(IDS_PATTERN_PATHS_LEFT_OUT);
+    for (std::size_t i = 0; i < leftOut.size(); ++i) text += (i ? "\n" : "") + leftOut[i];
+    ui::ShowMessage(MainWindow(), text, MB_OK | MB_ICONSTOP);
+}
+
 bool CExplorerView::RunCopyOrMove(fileops::Function function, const std::vector<std::string>& paths,
                                   const std::string& target, unsigned flags, HWND notifyWindow,
                                   const std::string& secondFolder, std::uint32_t cutTicket)
@@ -179,13 +195,15 @@ void CExplorerView::Delete(bool toRecycleBin)
         if (!shell::IsFolderPath(m_currentPath) || fileops::IsDriveRoot(m_currentPath) || !m_folderItem) return;
         if (!Ask(IDS_DELETE_OPEN_FOLDER)) return;
         m_operationItems.assign(1, m_folderItem.get());
-        paths.push_back(m_currentPath);
+        // The request's own check refuses a path that would be read as a pattern.
+        const std::string exact = ActionPath(m_currentPath, m_folderItem->shortName);
+        paths.push_back(exact.empty() ? m_currentPath : exact);
     } else if (ShowsRecycleBin()) {
         InvokeVerb(ContextMenuOf(selected).Get(), kDeleteVerb);
         return;
     } else {
         if (!CheckSelection(SFGAO_CANDELETE, IDS_CANNOT_DELETE_SOME)) return;
-        for (const CFileItem* item : m_operationItems) paths.push_back(item->path);
+        for (const CFileItem* item : m_operationItems) paths.push_back(ActionPathOf(*item));
     }
     const bool confirm = Settings().GetSetting(Setting::ConfirmOperations) != 0;
     RunDelete(paths, fileops::DeleteFlags(confirm, toRecycleBin));
@@ -196,7 +214,7 @@ void CExplorerView::CopyOrMoveToFolder(bool move)
     if (!CheckSelection(move ? SFGAO_CANMOVE : SFGAO_CANCOPY, move ? IDS_CANNOT_MOVE_SOME : IDS_CANNOT_COPY_SOME))
         return;
     std::vector<std::string> paths;
-    for (const CFileItem* item : m_operationItems) paths.push_back(item->path);
+    for (const CFileItem* item : m_operationItems) paths.push_back(ActionPathOf(*item));
     if (paths.empty()) return;
     const std::string title = ui::LoadString(move ? IDS_MOVE_FROM_TITLE : IDS_COPY_FROM_TITLE) + DisplayPath() + " " +
                               ui::LoadString(IDS_TITLE_TO);
@@ -217,8 +235,10 @@ void CExplorerView::CopyToClipboard()
     if (selected.empty() || InvokeVerb(ContextMenuOf(selected).Get(), kCopyVerb)) return;
     // A shell without the copy command: the file list goes on the clipboard as it would.
     std::vector<std::string> paths;
-    for (const CFileItem* item : selected)
-        if (Exists(item->path)) paths.push_back(item->path);
+    for (const CFileItem* item : selected) {
+        const std::string exact = ActionPathOf(*item);
+        if (!exact.empty() && Exists(exact)) paths.push_back(exact);
+    }
     if (paths.empty() || !::OpenClipboard(Handle())) return;
     ::EmptyClipboard();
     if (HGLOBAL list = filedrop::MakeFileList(paths))
@@ -251,6 +271,10 @@ void CExplorerView::Paste()
         notifyWindow = reinterpret_cast<HWND>(cut.Owner());
         secondFolder = FolderPartOf(paths.front());
     } else {
+        return;
+    }
+    if (!KeepExactPaths(paths)) {
+        CutList::Instance().MoveDone(0, false);
         return;
     }
     const std::string target = m_currentPath;
@@ -319,10 +343,14 @@ void CExplorerView::RenameExtensions()
     for (int row = m_list.NextSelected(-1); row != -1; row = m_list.NextSelected(row)) {
         const CFileItem* item = ItemAt(row);
         if (!item) continue;
+        // The new name keeps the shown stem: from the listed path, acted on through the exact one.
+        const std::string exact = ActionPathOf(*item);
         const std::string target = fileops::WithExtension(item->path, extension);
         if (target == item->path) continue;
-        if (RenamePath(item->path, target, false)) renamedName = FileNameOf(target);
-        else failed.push_back(item->name);
+        if (!exact.empty() && !HoldsPattern(target) && RenamePath(exact, target, false))
+            renamedName = FileNameOf(target);
+        else
+            failed.push_back(item->name);
     }
     ::SendMessageA(m_ownerWindow, UWM_RESUMEWATCHERS, 0, 0);
     // Listed again, the items that kept their names are selected once more.

@@ -1,5 +1,11 @@
 #include "ui/folders/FileDrop.h"
 
+// Core
+#include "core/folders/ActionPath.h"
+
+// Framework
+#include "ui/framework/SystemFunctions.h"
+
 // Standard library
 #include <cstring>
 
@@ -41,6 +47,49 @@ bool IsFileListFormat(const FORMATETC* format)
            format->dwAspect == DVASPECT_CONTENT;
 }
 
+using GetShortPathNameWProc = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
+
+// The wide path at `index` of a wide file list, read within the block's size;
+// empty for an ANSI list or an index past its end.
+std::wstring WidePathAt(HDROP drop, UINT index)
+{
+    const SIZE_T size = ::GlobalSize(drop);
+    const auto* header = static_cast<const DROPFILES*>(::GlobalLock(drop));
+    if (!header) return {};
+    std::wstring path;
+    if (size >= sizeof(DROPFILES) && header->fWide && header->pFiles < size) {
+        const auto* next = reinterpret_cast<const wchar_t*>(reinterpret_cast<const char*>(header) + header->pFiles);
+        const auto* end = reinterpret_cast<const wchar_t*>(reinterpret_cast<const char*>(header) + size);
+        for (UINT i = 0; next < end && *next; ++i) {
+            const wchar_t* start = next;
+            while (next < end && *next) ++next;
+            if (i == index) {
+                path.assign(start, next);
+                break;
+            }
+            ++next;
+        }
+    }
+    ::GlobalUnlock(drop);
+    return path;
+}
+
+// Another program's wide list names a file the code page cannot: its short
+// path holds plain characters. "" when the system has no wide calls or the
+// path has no short form.
+std::string ShortPathOfWide(const std::wstring& path)
+{
+    static const auto shortPath = ui::SystemFunctionAs<GetShortPathNameWProc>("kernel32.dll", "GetShortPathNameW");
+    if (!shortPath || path.empty()) return {};
+    wchar_t wide[MAX_PATH] = L"";
+    const DWORD length = shortPath(path.c_str(), wide, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    char text[MAX_PATH] = "";
+    BOOL lost = FALSE;
+    if (!::WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, &lost) || lost) return {};
+    return HoldsPattern(text) ? std::string() : std::string(text);
+}
+
 }  // namespace
 
 std::vector<std::string> PathsOf(HDROP drop)
@@ -55,6 +104,11 @@ std::vector<std::string> PathsOf(HDROP drop)
         std::string path(length + 1, '\0');
         ::DragQueryFileA(drop, i, &path[0], length + 1);
         path.resize(length);
+        if (HoldsPattern(path)) {
+            // Left as it is, the caller leaves it out of any operation.
+            const std::string exact = ShortPathOfWide(WidePathAt(drop, i));
+            if (!exact.empty()) path = exact;
+        }
         paths.push_back(path);
     }
     return paths;

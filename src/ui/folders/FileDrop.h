@@ -14,7 +14,9 @@
 
 namespace filedrop {
 
-// The paths of a dropped-files block.
+// The paths of a dropped-files block. A path the code page cannot hold
+// comes as its short path when the block is wide and the system can tell it,
+// else with "?" in place of the lost characters.
 std::vector<std::string> PathsOf(HDROP drop);
 // The paths a data object offers in the dropped-files format; none when it
 // offers no such list.

@@ -1,5 +1,8 @@
 #include "ui/folders/FileItem.h"
 
+// Core
+#include "core/folders/ActionPath.h"
+
 // Platform
 #include "platform/DirectoryLister.h"
 
@@ -30,7 +33,9 @@ CFileItem::Details CFileItem::ReadDetails(FileItem record, int iconIndex, LPCITE
                                           shell::LookupCache* cache)
 {
     Details details{std::move(record), iconIndex};
-    const std::string& path = details.record.path;
+    // The shell reads a path with a lost character as a pattern or not at all.
+    const std::string exact = ActionPathOf(details.record);
+    const std::string& path = exact.empty() ? details.record.path : exact;
     DetailsRequest request;
     request.computeVisibility = computeVisibility;
     request.showHidden = showHidden;
@@ -76,15 +81,29 @@ LPITEMIDLIST CFileItem::FindByEnumeration(const CFileItem& node, bool byName, HW
     ui::ComPtr<IEnumIDList> enumerator;
     const DWORD flags = SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | SHCONTF_INCLUDEHIDDEN;
     if (node.folder->EnumObjects(owner, flags, enumerator.Out()) != S_OK || !enumerator) return nullptr;
+    const std::string& wanted = byName ? name : path;
+    // Names the code page lost can look alike ("??.txt"): such a name binds
+    // only when one child alone bears it.
+    const bool mayRepeat = HoldsPattern(wanted);
+    LPITEMIDLIST found = nullptr;
     LPITEMIDLIST child = nullptr;
     ULONG fetched = 0;
     while (enumerator->Next(1, &child, &fetched) == S_OK && fetched == 1) {
         const DWORD nameFlags = byName ? SHGDN_INFOLDER : SHGDN_FORPARSING;
         const std::string childName = shell::DisplayName(node.folder, child, nameFlags);
-        if (lstrcmpiA(childName.c_str(), (byName ? name : path).c_str()) == 0) return child;
-        ui::PidlFree(child);
+        if (lstrcmpiA(childName.c_str(), wanted.c_str()) != 0) {
+            ui::PidlFree(child);
+            continue;
+        }
+        if (!mayRepeat) return child;
+        if (found) {
+            ui::PidlFree(found);
+            ui::PidlFree(child);
+            return nullptr;
+        }
+        found = child;
     }
-    return nullptr;
+    return found;
 }
 
 bool CFileItem::Bind(const CFileItem* node, bool byName, HWND owner)
@@ -97,8 +116,10 @@ bool CFileItem::Bind(const CFileItem* node, bool byName, HWND owner)
     parentFolder = node->folder;
     ownsParentRef = true;
 
-    if (shell::IsFolderPath(path) || ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-        relativeId = shell::ParseInFolder(folder, name).Release();
+    // A name the code page lost is parsed by its short name, which names this entry alone.
+    const std::string exact = ActionPathOf(*this);
+    if (!exact.empty() && (shell::IsFolderPath(exact) || ::GetFileAttributesA(exact.c_str()) != INVALID_FILE_ATTRIBUTES))
+        relativeId = shell::ParseInFolder(folder, exact == path ? name : exact.substr(exact.rfind('\\') + 1)).Release();
     if (!relativeId) relativeId = FindByEnumeration(*node, byName, owner);
     if (!relativeId) return false;
     absoluteId = ui::PidlAppend(node->absoluteId, relativeId);

@@ -3,6 +3,7 @@
 #include "ui/folders/FilesView.h"
 
 // Core
+#include "core/folders/ActionPath.h"
 #include "core/folders/CutList.h"
 
 // Framework
@@ -22,10 +23,6 @@ namespace {
 // The operation items grow in steps of this many.
 constexpr std::size_t kOperationItemsStep = 50;
 
-// A name the shell's file operation would read as a pattern ("?" stands for
-// a character the code page could not hold).
-bool HasWildcard(const std::string& path) { return path.find_first_of("?*") != std::string::npos; }
-
 }  // namespace
 
 bool CFilesView::ItemHasAttribute(const CFileItem& item, ULONG attribute)
@@ -41,7 +38,9 @@ bool CFilesView::CheckSelection(ULONG attribute, UINT messageId)
     bool refused = false;
     for (int row = m_list.NextSelected(-1); row != -1; row = m_list.NextSelected(row)) {
         CFileItem* item = ItemAt(row);
-        if (item && ItemHasAttribute(*item, attribute) && !HasWildcard(item->path)) {
+        // An item without an exact path is refused like one the shell refuses:
+        // its listed path would be read as a pattern and reach other files.
+        if (item && ItemHasAttribute(*item, attribute) && !ActionPathOf(*item).empty()) {
             m_operationItems.push_back(item);
             continue;
         }
@@ -60,7 +59,9 @@ void CFilesView::OnOperationDone(bool succeeded, std::uint32_t cutTicket)
     for (int row = RowCount() - 1; row >= 0; --row) {
         CFileItem* item = ItemAt(row);
         if (!item || item->path.find('\\') == std::string::npos) continue;
-        if (::GetFileAttributesA(item->path.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
+        // Without an exact path nothing can be said of the item: it stays.
+        const std::string exact = ActionPathOf(*item);
+        if (exact.empty() || ::GetFileAttributesA(exact.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
         ListView_DeleteItem(m_list.Handle(), row);
         m_rows.erase(m_rows.begin() + row);
         m_operationItems.erase(std::remove(m_operationItems.begin(), m_operationItems.end(), item),

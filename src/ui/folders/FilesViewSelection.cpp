@@ -4,6 +4,7 @@
 
 // Core
 #include "core/app/Settings.h"
+#include "core/folders/ActionPath.h"
 #include "core/folders/CutList.h"
 
 // Framework
@@ -148,9 +149,11 @@ void CFilesView::Cut()
     ui::SetClipboardText(Handle(), tag);
     for (int row = m_list.NextSelected(-1); row != -1; row = m_list.NextSelected(row)) {
         CFileItem* item = ItemAt(row);
-        if (!item || !CanCut(*item)) continue;
+        // The paste moves what the list names: only an exact path goes on it.
+        const std::string exact = item ? ActionPathOf(*item) : std::string();
+        if (exact.empty() || !CanCut(*item)) continue;
         m_rows[static_cast<std::size_t>(row)].cut = true;
-        cutList.Add(item->path);
+        cutList.Add(exact);
     }
     m_cutClipboardTag = tag;
     ::InvalidateRect(m_list.Handle(), nullptr, TRUE);

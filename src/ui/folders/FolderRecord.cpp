@@ -1,5 +1,9 @@
 #include "ui/folders/FolderRecord.h"
 
+// Core
+#include "core/folders/ActionPath.h"
+#include "core/folders/FileDetails.h"
+
 // Framework
 #include "ui/framework/Pidl.h"
 
@@ -36,6 +40,8 @@ std::shared_ptr<CFileItem> MakeFolderRecord(LPCITEMIDLIST absolute)
         record->folder = folder.Release();
         record->name = shell::DisplayName(parent.Get(), record->relativeId, SHGDN_INFOLDER);
         record->path = shell::DisplayName(parent.Get(), record->relativeId, SHGDN_FORPARSING);
+        if (HoldsPattern(FileNameOfItem(*record)))
+            record->shortName = shell::ShortNameOf(parent.Get(), record->relativeId, record->path);
         record->parentFolder = parent.Release();
         record->ownsParentRef = true;
         record->folderPath = FolderPartOf(record->path);

@@ -1,5 +1,8 @@
 #include "ui/folders/IconThread.h"
 
+// Core
+#include "core/folders/ActionPath.h"
+
 // Folders
 #include "ui/folders/FolderMessages.h"
 #include "ui/folders/Shell.h"
@@ -32,7 +35,8 @@ void CIconThread::LoadIcons()
         bool isFolder = false;
         {
             platform::LockGuard guard(m_work.store->lock);
-            path = item->path;
+            path = ActionPathOf(*item);
+            if (path.empty()) path = item->path;
             isFolder = item->isDirectory;
         }
         const LPCITEMIDLIST absolute = item->ownsAbsoluteId ? item->absoluteId : nullptr;

@@ -1,7 +1,14 @@
 #include "ui/folders/Shell.h"
 
+// Core
+#include "core/folders/ActionPath.h"
+#include "core/folders/FileDetails.h"
+
 // Platform
 #include "platform/Threads.h"
+
+// Framework
+#include "ui/framework/SystemFunctions.h"
 
 // Standard library
 #include <cctype>
@@ -18,6 +25,58 @@ std::wstring Wide(const std::string& text)
     std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
     if (length > 0) ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
     return wide;
+}
+
+using FindFirstFileWProc = HANDLE(WINAPI*)(LPCWSTR, LPWIN32_FIND_DATAW);
+
+// The item's parsing name as the shell has it, before the code page loses
+// characters; empty when the shell answers in ANSI (Windows 95).
+std::wstring WideParsingName(IShellFolder* folder, LPCITEMIDLIST relative)
+{
+    STRRET strret = {};
+    if (FAILED(folder->GetDisplayNameOf(relative, SHGDN_FORPARSING, &strret))) return {};
+    if (strret.uType != STRRET_WSTR) return {};
+    std::wstring name = strret.pOleStr ? strret.pOleStr : L"";
+    ui::ShellFree(strret.pOleStr);
+    return name;
+}
+
+// The short name the file system gives the entry of a wide path; "" on a
+// system without wide file calls.
+std::string ShortNameByWideName(const std::wstring& path)
+{
+    static const auto findFirst = ui::SystemFunctionAs<FindFirstFileWProc>("kernel32.dll", "FindFirstFileW");
+    // A real name holds no pattern: the one entry found is the item itself.
+    if (!findFirst || path.empty() || path.find_first_of(L"?*") != std::wstring::npos) return {};
+    WIN32_FIND_DATAW data = {};
+    HANDLE find = findFirst(path.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return {};
+    ::FindClose(find);
+    char shortName[sizeof(data.cAlternateFileName)] = "";
+    BOOL lost = FALSE;
+    ::WideCharToMultiByte(CP_ACP, 0, data.cAlternateFileName, -1, shortName, sizeof(shortName), nullptr, &lost);
+    shortName[sizeof(shortName) - 1] = '\0';
+    return lost ? std::string() : std::string(shortName);
+}
+
+// The short name an identifier carries, once the disk confirms that it names
+// an entry of the listed long name. Some shells leave it empty or fill it with
+// bytes of their own.
+std::string ShortNameByIdentifier(IShellFolder* folder, LPCITEMIDLIST relative, const std::string& path)
+{
+    WIN32_FIND_DATAA listed;
+    if (!FindDataOf(folder, relative, listed)) return {};
+    listed.cAlternateFileName[sizeof(listed.cAlternateFileName) - 1] = '\0';
+    const std::string shortName = listed.cAlternateFileName;
+    const std::string exact = ActionPath(path, shortName);
+    if (exact.empty()) return {};
+    WIN32_FIND_DATAA found = {};
+    HANDLE find = ::FindFirstFileA(exact.c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return {};
+    ::FindClose(find);
+    const std::string longName = path.substr(path.rfind('\\') + 1);
+    return longName == found.cFileName && lstrcmpiA(found.cAlternateFileName, shortName.c_str()) == 0 ? shortName
+                                                                                                       : std::string();
 }
 
 int SystemIcon(const char* path, DWORD attributes, UINT flags)
@@ -175,6 +234,33 @@ bool InvokeMenuCommand(IContextMenu* menu, HWND owner, const char* verb)
 bool InvokeMenuCommand(IContextMenu* menu, HWND owner, UINT offset)
 {
     return InvokeMenuCommand(menu, owner, MAKEINTRESOURCEA(offset));
+}
+
+bool InvokeDefaultCommand(IShellFolder* folder, LPCITEMIDLIST relative, HWND owner)
+{
+    constexpr UINT kFirstCommand = 1;
+    constexpr UINT kLastCommand = 0x7000;
+    ui::ComPtr<IContextMenu> menu;
+    if (!folder || !relative ||
+        FAILED(folder->GetUIObjectOf(owner, 1, &relative, IID_IContextMenu, nullptr, menu.OutVoid())) || !menu)
+        return false;
+    HMENU popup = ::CreatePopupMenu();
+    bool invoked = false;
+    if (SUCCEEDED(menu->QueryContextMenu(popup, 0, kFirstCommand, kLastCommand, CMF_DEFAULTONLY))) {
+        const UINT command = ::GetMenuDefaultItem(popup, FALSE, 0);
+        if (command != static_cast<UINT>(-1) && command >= kFirstCommand)
+            invoked = InvokeMenuCommand(menu.Get(), owner, command - kFirstCommand);
+    }
+    ::DestroyMenu(popup);
+    return invoked;
+}
+
+std::string ShortNameOf(IShellFolder* folder, LPCITEMIDLIST relative, const std::string& path)
+{
+    if (!folder || !relative || !IsFileSystemPath(path)) return {};
+    std::string shortName = ShortNameByWideName(WideParsingName(folder, relative));
+    if (!IsUsableShortName(shortName)) shortName = ShortNameByIdentifier(folder, relative, path);
+    return IsUsableShortName(shortName) ? shortName : std::string();
 }
 
 bool IsFolderPath(const std::string& path)

@@ -38,6 +38,13 @@ ULONG Attributes(IShellFolder* folder, LPCITEMIDLIST relative, ULONG query);
 // without touching the disk); false for items without one.
 bool FindDataOf(IShellFolder* folder, LPCITEMIDLIST relative, WIN32_FIND_DATAA& data);
 
+// The short (8.3) name of a file-system item whose long name holds
+// characters the code page cannot: found through the item's wide name where
+// the system has wide file calls, else taken from the item's identifier and
+// checked against the disk. "" when neither gives a usable one. Reads the
+// disk: for the few items that need it, off the interface thread.
+std::string ShortNameOf(IShellFolder* folder, LPCITEMIDLIST relative, const std::string& path);
+
 // System image-list indices; -1 when the shell has none.
 int IconOfPidl(LPCITEMIDLIST absolute);
 int IconOfPath(const std::string& path);
@@ -56,6 +63,9 @@ bool IsFolderPath(const std::string& path);
 // first command id the menu was filled with.
 bool InvokeMenuCommand(IContextMenu* menu, HWND owner, const char* verb);
 bool InvokeMenuCommand(IContextMenu* menu, HWND owner, UINT offset);
+// Runs the default command of an item's context menu: the item is known by
+// its identifier, whatever its path.
+bool InvokeDefaultCommand(IShellFolder* folder, LPCITEMIDLIST relative, HWND owner);
 
 }  // namespace shell
 

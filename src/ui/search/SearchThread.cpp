@@ -1,6 +1,7 @@
 #include "ui/search/SearchThread.h"
 
 // Core
+#include "core/folders/ActionPath.h"
 #include "core/search/SearchEngine.h"
 #include "core/search/SearchSink.h"
 
@@ -74,7 +75,8 @@ public:
     bool AdoptResult(FileItem& record) override
     {
         if (!m_folder) return false;
-        ui::Pidl relative = shell::ParseInFolder(m_folder.Get(), record.name);
+        // A name the code page lost would be parsed as another entry or none: the short name is exact.
+        ui::Pidl relative = shell::ParseInFolder(m_folder.Get(), HoldsPattern(record.name) ? record.shortName : record.name);
         if (!relative) return false;
         auto item = std::make_unique<CFileItem>(record);
         item->relativeId = relative.Release();

@@ -2,6 +2,8 @@
 
 // Core
 #include "core/app/Settings.h"
+#include "core/folders/ActionPath.h"
+#include "core/folders/FileDetails.h"
 #include "core/app/SettingsStore.h"
 #include "core/search/Report.h"
 #include "core/search/SearchSink.h"
@@ -205,12 +207,21 @@ void CSearchView::OnOpen(int row)
 {
     CFileItem* item = ItemAt(row);
     if (!item) return;
+    // A name the code page lost is opened through its short name; without
+    // one, a folder still opens by its identifier list and a file by the
+    // shell's default command, which knows the item the same way.
+    const std::string exact = ActionPathOf(*item);
     if (item->isDirectory) {
-        CWindowList::Instance().OpenWindow(item->path, WindowKind::Folder, nullptr, 0);
+        CWindowList::Instance().OpenWindow(exact.empty() ? item->path : exact, WindowKind::Folder,
+                                           exact.empty() ? item->absoluteId : nullptr, 0);
         return;
     }
-    ::ShellExecuteA(CTrailmarkApp::Instance()->MainWindow(), nullptr, item->path.c_str(), nullptr,
-                    item->folderPath.c_str(), SW_SHOWNORMAL);
+    if (!exact.empty()) {
+        ::ShellExecuteA(CTrailmarkApp::Instance()->MainWindow(), nullptr, exact.c_str(), nullptr,
+                        FolderPartOf(exact).c_str(), SW_SHOWNORMAL);
+        return;
+    }
+    shell::InvokeDefaultCommand(item->folder, item->relativeId, Handle());
 }
 
 void CSearchView::OnRowContextMenu(POINT screen)
