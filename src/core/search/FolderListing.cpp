@@ -1,6 +1,7 @@
 #include "core/search/FolderListing.h"
 
 // Core
+#include "core/folders/ActionPath.h"
 #include "core/search/PatternMatch.h"
 #include "core/search/SearchSink.h"
 
@@ -44,8 +45,13 @@ void FolderListing::ListInto(FolderNode& node)
     const std::string& where = node.listPath.empty() ? node.path : node.listPath;
     node.listed = m_lister.ListAll(where + kAllFilesPattern, entries);
     std::vector<std::unique_ptr<FolderNode>> children;
-    for (const platform::FindEntry& entry : entries)
-        if (platform::IsFolderToDescend(entry)) children.push_back(MakeNode(node.path + entry.name));
+    for (const platform::FindEntry& entry : entries) {
+        if (!platform::IsFolderToDescend(entry)) continue;
+        // A name the code page lost is entered by its short name: listed
+        // as it stands, "??" would be a pattern. Without one it is not entered.
+        const std::string child = ActionPath(node.path + entry.name, entry.shortName);
+        if (!child.empty()) children.push_back(MakeNode(child));
+    }
     node.entries = std::move(entries);
     node.children = std::move(children);
 }

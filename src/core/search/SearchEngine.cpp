@@ -1,6 +1,7 @@
 #include "core/search/SearchEngine.h"
 
 // Core
+#include "core/folders/ActionPath.h"
 #include "core/folders/FileDetails.h"
 #include "core/search/FolderListing.h"
 #include "core/search/PatternMatch.h"
@@ -267,7 +268,10 @@ void CSearchEngine::CollectFolders(const std::string& folder, std::vector<std::s
     out.push_back(path);
     std::vector<std::string> children;
     m_lister.List(path + kAllFilesPattern, [&](const platform::FindEntry& entry) {
-        if (platform::IsFolderToDescend(entry)) children.push_back(path + entry.name);
+        if (!platform::IsFolderToDescend(entry)) return true;
+        // A name the code page lost is entered by its short name, or not at all.
+        const std::string child = ActionPath(path + entry.name, entry.shortName);
+        if (!child.empty()) children.push_back(child);
         return true;
     });
     for (const std::string& child : children) CollectFolders(child, out);
@@ -389,11 +393,14 @@ bool CSearchEngine::OfferEntry(const CCondition& criteria, const std::string& fo
     // The tests come before the path map: both only leave entries out, and
     // most entries fail a test long before a path would be worth building.
     if (!criteria.MatchesFound(entry, m_now)) return true;
-    std::string path = folderPart + entry.name;
-    if (m_paths.count(path)) return true;
+    // Names the code page lost look alike ("??.txt"): an entry is known by its exact path.
+    const std::string path = folderPart + entry.name;
+    const std::string exact = ActionPath(path, entry.shortName);
+    const std::string& key = exact.empty() ? path : exact;
+    if (m_paths.count(key)) return true;
     std::unique_ptr<FileItem> item = MakeItem(path, containing, entry);
     if (!m_sink.AdoptResult(*item)) return true;
-    m_paths.insert(std::move(path));
+    m_paths.insert(key);
     m_results.push_back(std::move(item));
     return true;
 }

@@ -114,6 +114,68 @@ TEST_F(SearchEngineTest, OverlappingPatternsAndCriteriaListAFileOnce)
     EXPECT_EQ(sink.paths, (std::vector<std::string>{tree.Path("one.txt"), tree.Path("two.doc")}));
 }
 
+// Drive L: as a listing of names the code page lost gives them: "??" for
+// each, told apart only by their short names. A pattern in a folder part
+// lists nothing, as on the platform.
+class LostNamesLister : public platform::DirectoryLister {
+public:
+    bool List(const std::string& spec, const platform::FindVisitor& visit) override
+    {
+        listed.push_back(spec);
+        const std::size_t slash = spec.rfind('\\');
+        const std::string folder = spec.substr(0, slash + 1);
+        const platform::FindMask mask(spec.substr(slash + 1));
+        if (folder.find('?') != std::string::npos) return false;
+        bool found = false;
+        for (const platform::FindEntry& entry : m_folders[folder]) {
+            if (!mask.Matches(entry.name, entry.shortName)) continue;
+            found = true;
+            if (!visit(entry)) break;
+        }
+        return found;
+    }
+    platform::DriveType QueryDriveType(const std::string&) override { return platform::DriveType::Fixed; }
+    bool CanEnterFolder(const std::string&) override { return true; }
+    void Add(const std::string& folder, const std::string& name, const std::string& shortName, bool directory = false)
+    {
+        platform::FindEntry entry;
+        entry.name = name;
+        entry.shortName = shortName;
+        entry.attributes = directory ? platform::kAttrDirectory : platform::kAttrArchive;
+        m_folders[folder].push_back(entry);
+    }
+    std::vector<std::string> listed;
+
+private:
+    std::map<std::string, std::vector<platform::FindEntry>> m_folders;
+};
+
+TEST_F(SearchEngineTest, NamesTheCodePageLostAreFoundOnceEachAndTheirFoldersEnteredByShortName)
+{
+    LostNamesLister lister;
+    lister.Add("L:\\", "??.txt", "__~~~1.TXT");
+    lister.Add("L:\\", "??.txt", "__~~~2.TXT");
+    lister.Add("L:\\", "??", "__~~~3", true);
+    lister.Add("L:\\", "???", "", true);  // no short name: never entered
+    lister.Add("L:\\__~~~3\\", "in.txt", "");
+    CFolderTable notReady;
+    for (bool fastFind : {false, true}) {
+        // The walking search lists as it goes; Fast Find without a table collects the folders first.
+        SearchOptions options;
+        options.fastFind = fastFind;
+        options.folderTable = &notReady;
+        options.useEntryIndex = false;
+        CCondition criteria = In("L:\\", "*.txt");
+        lister.listed.clear();
+        Search(lister, {&criteria}, options);
+        ASSERT_EQ(sink.items.size(), 3u) << fastFind;
+        EXPECT_EQ(sink.items[0]->shortName, "__~~~1.TXT");
+        EXPECT_EQ(sink.items[1]->shortName, "__~~~2.TXT");
+        EXPECT_EQ(sink.paths.back(), "L:\\__~~~3\\in.txt");
+        for (const std::string& spec : lister.listed) EXPECT_EQ(spec.find('?'), std::string::npos) << spec;
+    }
+}
+
 TEST_F(SearchEngineTest, HiddenOnlyMaskOnDisk)
 {
     tree.File(".secret");  // hidden, as on the platform
