@@ -15,7 +15,10 @@ RulePlan PlanRule(const CRule& rule, const std::vector<ItemAbilities>& items)
     const bool deletes = rule.Delete().On() && !rule.Move().On();
     for (const ItemAbilities& item : items) {
         // The shell would read the path as a pattern and reach other files.
-        if (HoldsPattern(item.path)) continue;
+        if (HoldsPattern(item.path)) {
+            plan.leftOut.push_back(item.path);
+            continue;
+        }
         if (rule.Copy().On() && item.canCopy) plan.copy.push_back(item.path);
         if (rule.Move().On() && item.canMove) plan.move.push_back(item.path);
         if (deletes && item.canDelete) plan.del.push_back(item.path);

@@ -11,7 +11,7 @@
 
 // What the shell allows for one listed item.
 struct ItemAbilities {
-    std::string path;
+    std::string path;  // the item's exact path (ActionPathOf) where it has one
     bool canCopy = false;
     bool canMove = false;
     bool canDelete = false;
@@ -19,11 +19,13 @@ struct ItemAbilities {
 
 // The paths each action takes, in list order. Items the shell does not allow
 // an action are left out of it; Delete is planned only when Move is not set,
-// so a rule never deletes what it was told to move.
+// so a rule never deletes what it was told to move. A path the shell would
+// read as a pattern takes no action and is named in leftOut, for the user.
 struct RulePlan {
     std::vector<std::string> copy;
     std::vector<std::string> move;
     std::vector<std::string> del;
+    std::vector<std::string> leftOut;
 };
 RulePlan PlanRule(const CRule& rule, const std::vector<ItemAbilities>& items);
 

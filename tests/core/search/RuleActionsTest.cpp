@@ -53,6 +53,7 @@ TEST(RuleActions, APathTheShellWouldReadAsAPatternTakesNoAction)
     const RulePlan plan = PlanRule(rule, {{"C:\\??.txt", true, true, true}, {"C:\\ab.txt", true, true, true}});
     EXPECT_EQ(plan.copy, Paths{"C:\\ab.txt"});
     EXPECT_EQ(plan.del, Paths{"C:\\ab.txt"});
+    EXPECT_EQ(plan.leftOut, Paths{"C:\\??.txt"});
 }
 
 TEST(RuleActions, CriteriaLinesEndWithTheLastNameAlone)
