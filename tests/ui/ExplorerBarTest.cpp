@@ -395,4 +395,28 @@ TEST_F(ExplorerBarTest, TheBookmarksListSwitchesToOneAndDeletesTheChosen)
     EXPECT_EQ(CWindowList::Instance().Active(), p);
 }
 
+// A folder named in characters the code page lacks reaches the tree as "??",
+// a pattern that also names "ab" and "cd" to the shell's file operation.
+TEST_F(ExplorerBarTest, RenamingAFolderWhoseNameTheCodePageLostRenamesThatFolderAlone)
+{
+    m_folder.Dir("ab");
+    m_folder.Dir("cd");
+    const std::string parent = m_folder.Path();
+    const std::wstring lost = std::wstring(parent.begin(), parent.end()) + L"\\\x65E5\x672C";
+    ASSERT_TRUE(::CreateDirectoryW(lost.c_str(), nullptr));
+    HTREEITEM folder = Tree().FindOrListPath(parent);
+    ASSERT_NE(folder, nullptr);
+    Tree().Expand(folder, TVE_EXPAND);
+    HTREEITEM item = Tree().FindPath(m_folder.Path("??"));
+    ASSERT_NE(item, nullptr);
+    const char typed[] = "named";
+    ::SendMessageA(Bar().DesktopPage().Handle(), UWM_TREEEDITEND, reinterpret_cast<WPARAM>(item),
+                   reinterpret_cast<LPARAM>(typed));
+    EXPECT_EQ(::GetFileAttributesW(lost.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(Exists(m_folder.Path("named")));
+    EXPECT_TRUE(Exists(m_folder.Path("ab")));
+    EXPECT_TRUE(Exists(m_folder.Path("cd")));
+    EXPECT_TRUE(m_messages.texts.empty());
+}
+
 }  // namespace

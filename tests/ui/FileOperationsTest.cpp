@@ -347,6 +347,30 @@ TEST_F(LostNamesTest, WithoutAShortNameTheItemIsRefusedWithAMessageAndNothingIsT
     EXPECT_EQ(FilesIn(m_folder), Names{kShownName});
 }
 
+TEST_F(LostNamesTest, AFolderWhoseNameWasLostIsEnteredByItsShortPathAndActedOnInside)
+{
+    const std::wstring lostFolder = m_lost.substr(0, m_lost.rfind(L'.'));
+    ASSERT_TRUE(::CreateDirectoryW(lostFolder.c_str(), nullptr));
+    HANDLE file = ::CreateFileW((lostFolder + L"\\in.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    ::CloseHandle(file);
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_TRUE(view);
+    const int row = view->RowOfName("??");
+    ASSERT_GE(row, 0);
+    Settings().SetSetting(Setting::BrowseInSameWindow, 1);
+    view->OpenRow(row);
+    WaitIdle(*m_window);
+    EXPECT_FALSE(HoldsPattern(view->CurrentPath())) << view->CurrentPath();
+    EXPECT_EQ(m_window->Path(), view->CurrentPath()) << "the window's path, read back on a refresh, is exact too";
+    ASSERT_EQ(RowNames(*view), Names{"in.txt"});
+    Select(*view, {"in.txt"});
+    view->OnCommand(ID_FILES_DELETE);
+    WaitOperations();
+    EXPECT_EQ(::GetFileAttributesW((lostFolder + L"\\in.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(m_messages.texts.empty());
+}
+
 // The test script makes the folder on the host, where the name is written
 // as it is; the program reaches each file by its own exact path.
 TEST_F(FolderTest, AHostFolderWithALostNameGivesEachItemItsOwnExactPath)

@@ -33,6 +33,14 @@ std::string ActionPath(const std::string& path, const std::string& shortName);
 // The same for a listed item, from its path and its short name.
 inline std::string ActionPathOf(const FileItem& item) { return ActionPath(item.path, item.shortName); }
 
+// The exact path when there is one, else the path as listed: for what only
+// shows, finds or goes to the item (its place, its icon), never for an action.
+inline std::string PlacePathOf(const FileItem& item)
+{
+    std::string exact = ActionPathOf(item);
+    return exact.empty() ? item.path : exact;
+}
+
 // Takes the paths that hold a pattern out of `paths` (the others keep their
 // order) and gives them back: what another program put on the clipboard or
 // dropped may name such an item, and those are left out of the operation.

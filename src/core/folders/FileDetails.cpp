@@ -141,8 +141,7 @@ void StoreItemNames(const FileItem& item, const StringWriter& write)
 {
     // Read back, the path must name this item alone: a name the code page
     // lost is kept by its short name, the shown name as listed.
-    const std::string exact = ActionPathOf(item);
-    write(exact.empty() ? item.path : exact);
+    write(PlacePathOf(item));
     write(item.name);
 }
 

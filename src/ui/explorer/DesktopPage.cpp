@@ -52,6 +52,17 @@ std::vector<char> PathList(const std::string& path)
 
 bool IsDriveRoot(const std::string& path) { return path.size() <= 3 && path.size() >= 2 && path[1] == ':'; }
 
+// The node's path for the shell's file operation, which reads "?" as a
+// pattern: a name the code page lost goes by its short path. "" after
+// telling the user when there is none.
+std::string OperationPath(const ShellTreeItem& node)
+{
+    const std::string exact = shell::ExactPathOf(node.absoluteId.Get(), node.path);
+    if (exact.empty())
+        ui::ShowMessage(FrameWindow(), ui::LoadString(IDS_WILDCARD_NAME) + node.path, MB_OK | MB_ICONSTOP);
+    return exact;
+}
+
 // The command line the registry gives for opening ".htm" files, without its
 // document argument; empty when there is none.
 std::string BrowserCommand()
@@ -172,8 +183,10 @@ bool CDesktopPage::OnLabelEdited(HTREEITEM item, const char* text)
     name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
     const std::size_t slash = node->path.find_last_of('\\');
     if (name.empty() || slash == std::string::npos || name == node->path.substr(slash + 1)) return false;
-    const std::string target = node->path.substr(0, slash + 1) + name;
-    std::vector<char> from = PathList(node->path);
+    const std::string source = OperationPath(*node);
+    if (source.empty()) return false;
+    const std::string target = source.substr(0, source.rfind('\\') + 1) + name;
+    std::vector<char> from = PathList(source);
     std::vector<char> to = PathList(target);
     SHFILEOPSTRUCTA operation = {};
     operation.hwnd = FrameWindow();
@@ -196,11 +209,13 @@ void CDesktopPage::CopyOrMoveItem(HTREEITEM item, bool move)
                               ui::LoadString(IDS_TITLE_TO);
     const std::string target = ChooseFolder(FrameWindow(), title);
     if (target.empty()) return;
+    const std::string source = OperationPath(*node);
+    if (source.empty()) return;
     if (move && Settings().GetSetting(Setting::ConfirmOperations) &&
         ui::ShowMessage(FrameWindow(), ui::LoadString(IDS_CONFIRM_MOVE_TO) + target + "?",
                         MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
-    std::vector<char> from = PathList(node->path);
+    std::vector<char> from = PathList(source);
     std::vector<char> to = PathList(target);
     SHFILEOPSTRUCTA operation = {};
     operation.hwnd = FrameWindow();

@@ -104,8 +104,7 @@ void CExplorerView::Navigate(const std::string& path, FolderPtr folder)
     } else {
         // The items' paths start with it: a folder whose name the code page
         // lost is reached through its short name, so that they are exact too.
-        const std::string exact = ActionPathOf(*m_folderItem);
-        m_currentPath = IsBelowNetwork() ? path : exact.empty() ? m_folderItem->path : exact;
+        m_currentPath = IsBelowNetwork() ? path : PlacePathOf(*m_folderItem);
         m_maskMode = false;
         StartListing({});
     }

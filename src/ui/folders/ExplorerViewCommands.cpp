@@ -289,10 +289,7 @@ std::string CExplorerView::CopyPathText() const
         const int row = m_list.NextSelected(-1);
         // The exact path is the one another program can open; a path
         // without one is still the best text the user can be given.
-        if (const CFileItem* item = ItemAt(row)) {
-            const std::string exact = ActionPathOf(*item);
-            return exact.empty() ? item->path : exact;
-        }
+        if (const CFileItem* item = ItemAt(row)) return PlacePathOf(*item);
     }
     return m_currentPath;
 }

@@ -232,8 +232,7 @@ bool CExplorerView::StartDrag(bool rightButton)
     for (const CFileItem* item : SelectedItems()) {
         if (item->path.empty() || !(fileops::IsDriveRoot(item->path) || ItemHasAttribute(*item, SFGAO_FILESYSTEM)))
             continue;
-        const std::string exact = ActionPathOf(*item);
-        paths.push_back(exact.empty() ? item->path : exact);
+        paths.push_back(PlacePathOf(*item));
     }
     const std::vector<std::string> leftOut = TakePatternPaths(paths);
     // Told after the drag: a message box would end it.

@@ -203,9 +203,8 @@ void CExplorerView::OnOpen(int row)
     std::string path;
     {
         platform::LockGuard guard(m_store->lock);
-        path = ActionPathOf(*item);
-        // A folder is still opened by its identifier list.
-        if (path.empty()) path = item->path;
+        // Without an exact path a folder is still opened by its identifier list.
+        path = PlacePathOf(*item);
     }
     if (!shell::DriveReady(path)) return;
     const bool isFolder = shell::Attributes(item->folder, item->relativeId, SFGAO_FOLDER) != 0 ||
@@ -244,8 +243,7 @@ void CExplorerView::OnRowContextMenu(POINT screen)
                                                              screen.x, screen.y, 0, Handle(), nullptr));
     m_contextMenu2 = nullptr;
     if (command == ID_FILE_EXPLORE) {
-        const std::string exact = ActionPathOf(*items.front());
-        const std::string& path = exact.empty() ? items.front()->path : exact;
+        const std::string path = PlacePathOf(*items.front());
         if (!OpenFolder(path, items.front()->absoluteId)) ShowFolderFailed(path);
     } else if (command >= kFirstShellCommand && command <= kLastShellCommand) {
         shell::InvokeMenuCommand(menu.Get(), Handle(), command - kFirstShellCommand);

@@ -3,8 +3,8 @@
 // Core
 #include "core/folders/ActionPath.h"
 
-// Framework
-#include "ui/framework/SystemFunctions.h"
+// Folders
+#include "ui/folders/Shell.h"
 
 // Standard library
 #include <cstring>
@@ -47,8 +47,6 @@ bool IsFileListFormat(const FORMATETC* format)
            format->dwAspect == DVASPECT_CONTENT;
 }
 
-using GetShortPathNameWProc = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
-
 // The wide path at `index` of a wide file list, read within the block's size;
 // empty for an ANSI list or an index past its end.
 std::wstring WidePathAt(HDROP drop, UINT index)
@@ -74,22 +72,6 @@ std::wstring WidePathAt(HDROP drop, UINT index)
     return path;
 }
 
-// Another program's wide list names a file the code page cannot: its short
-// path holds plain characters. "" when the system has no wide calls or the
-// path has no short form.
-std::string ShortPathOfWide(const std::wstring& path)
-{
-    static const auto shortPath = ui::SystemFunctionAs<GetShortPathNameWProc>("kernel32.dll", "GetShortPathNameW");
-    if (!shortPath || path.empty()) return {};
-    wchar_t wide[MAX_PATH] = L"";
-    const DWORD length = shortPath(path.c_str(), wide, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return {};
-    char text[MAX_PATH] = "";
-    BOOL lost = FALSE;
-    if (!::WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, &lost) || lost) return {};
-    return HoldsPattern(text) ? std::string() : std::string(text);
-}
-
 }  // namespace
 
 std::vector<std::string> PathsOf(HDROP drop)
@@ -106,7 +88,7 @@ std::vector<std::string> PathsOf(HDROP drop)
         path.resize(length);
         if (HoldsPattern(path)) {
             // Left as it is, the caller leaves it out of any operation.
-            const std::string exact = ShortPathOfWide(WidePathAt(drop, i));
+            const std::string exact = shell::ShortPathOfWide(WidePathAt(drop, i));
             if (!exact.empty()) path = exact;
         }
         paths.push_back(path);

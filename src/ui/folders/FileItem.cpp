@@ -34,8 +34,7 @@ CFileItem::Details CFileItem::ReadDetails(FileItem record, int iconIndex, LPCITE
 {
     Details details{std::move(record), iconIndex};
     // The shell reads a path with a lost character as a pattern or not at all.
-    const std::string exact = ActionPathOf(details.record);
-    const std::string& path = exact.empty() ? details.record.path : exact;
+    const std::string path = PlacePathOf(details.record);
     DetailsRequest request;
     request.computeVisibility = computeVisibility;
     request.showHidden = showHidden;

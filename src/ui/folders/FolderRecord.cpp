@@ -55,9 +55,10 @@ std::shared_ptr<CFileItem> MakeFolderRecord(LPCITEMIDLIST absolute)
 
 std::string DisplayPathOf(const CFileItem& record)
 {
-    return record.path.find('\\') != std::string::npos && record.path.compare(0, 2, "::") != 0
-               ? record.path
-               : record.name;
+    if (record.path.find('\\') == std::string::npos || record.path.compare(0, 2, "::") == 0) return record.name;
+    // A folder whose name the code page lost goes by its short path: typed
+    // again or read back from the history, "??" would be a pattern.
+    return PlacePathOf(record);
 }
 
 bool HasParentFolder(const CFileItem& record) { return !ui::PidlIsEmpty(record.absoluteId); }

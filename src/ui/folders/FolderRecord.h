@@ -14,6 +14,7 @@
 // it as a folder.
 std::shared_ptr<CFileItem> MakeFolderRecord(LPCITEMIDLIST absolute);
 // The path a window shows for the record: its parsing name when that is a
-// file-system path, else its display name.
+// file-system path (its exact path, see ActionPath, when it has one), else
+// its display name.
 std::string DisplayPathOf(const CFileItem& record);
 bool HasParentFolder(const CFileItem& record);

@@ -35,8 +35,7 @@ void CIconThread::LoadIcons()
         bool isFolder = false;
         {
             platform::LockGuard guard(m_work.store->lock);
-            path = ActionPathOf(*item);
-            if (path.empty()) path = item->path;
+            path = PlacePathOf(*item);
             isFolder = item->isDirectory;
         }
         const LPCITEMIDLIST absolute = item->ownsAbsoluteId ? item->absoluteId : nullptr;

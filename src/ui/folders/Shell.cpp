@@ -28,6 +28,7 @@ std::wstring Wide(const std::string& text)
 }
 
 using FindFirstFileWProc = HANDLE(WINAPI*)(LPCWSTR, LPWIN32_FIND_DATAW);
+using GetShortPathNameWProc = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
 
 // The item's parsing name as the shell has it, before the code page loses
 // characters; empty when the shell answers in ANSI (Windows 95).
@@ -261,6 +262,27 @@ std::string ShortNameOf(IShellFolder* folder, LPCITEMIDLIST relative, const std:
     std::string shortName = ShortNameByWideName(WideParsingName(folder, relative));
     if (!IsUsableShortName(shortName)) shortName = ShortNameByIdentifier(folder, relative, path);
     return IsUsableShortName(shortName) ? shortName : std::string();
+}
+
+std::string ShortPathOfWide(const std::wstring& path)
+{
+    static const auto shortPath = ui::SystemFunctionAs<GetShortPathNameWProc>("kernel32.dll", "GetShortPathNameW");
+    if (!shortPath || path.empty()) return {};
+    wchar_t wide[MAX_PATH] = L"";
+    const DWORD length = shortPath(path.c_str(), wide, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    char text[MAX_PATH] = "";
+    BOOL lost = FALSE;
+    if (!::WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, &lost) || lost) return {};
+    return HoldsPattern(text) ? std::string() : std::string(text);
+}
+
+std::string ExactPathOf(LPCITEMIDLIST absolute, const std::string& path)
+{
+    if (!HoldsPattern(path)) return path;
+    if (!absolute || !IsFileSystemPath(path)) return {};
+    ui::ComPtr<IShellFolder> desktop = Desktop();
+    return desktop ? ShortPathOfWide(WideParsingName(desktop.Get(), absolute)) : std::string();
 }
 
 bool IsFolderPath(const std::string& path)

@@ -45,6 +45,15 @@ bool FindDataOf(IShellFolder* folder, LPCITEMIDLIST relative, WIN32_FIND_DATAA& 
 // disk: for the few items that need it, off the interface thread.
 std::string ShortNameOf(IShellFolder* folder, LPCITEMIDLIST relative, const std::string& path);
 
+// The short path of a wide path, in plain characters; "" when the system
+// has no wide file calls, the path has no short form or it still holds
+// characters the code page lacks. Reads the disk.
+std::string ShortPathOfWide(const std::wstring& path);
+// The exact path of the file-system item `absolute` whose parsing path is
+// `path` (see ActionPath): the path itself when it holds no pattern, else
+// its short path; "" when none can be made. Reads the disk for such a path.
+std::string ExactPathOf(LPCITEMIDLIST absolute, const std::string& path);
+
 // System image-list indices; -1 when the shell has none.
 int IconOfPidl(LPCITEMIDLIST absolute);
 int IconOfPath(const std::string& path);

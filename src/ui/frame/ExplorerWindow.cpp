@@ -3,6 +3,7 @@
 // Core
 #include "core/app/RecentFileList.h"
 #include "core/app/Settings.h"
+#include "core/folders/ActionPath.h"
 #include "core/folders/CutList.h"
 #include "core/folders/FileDetails.h"
 #include "core/folders/StatusTexts.h"
@@ -302,7 +303,8 @@ bool CExplorerWindow::Navigate(const std::string& target, LPCITEMIDLIST absolute
     m_currentItem = item;
     SetPath(DisplayPathOf(*item));
     if (CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame()) frame->OnDocumentNavigated(this);
-    const std::string viewPath = pattern ? target : item->path;
+    // A folder whose name the code page lost goes by its exact path: "??" would be a pattern.
+    const std::string viewPath = pattern ? target : PlacePathOf(*item);
     ExplorerView()->Navigate(viewPath, item);
     if (Settings().GetSetting(Setting::ExplorerMode)) list.ActivateWindow(this);
     FollowListing();
@@ -318,7 +320,7 @@ void CExplorerWindow::GoToHistory(bool back, std::size_t index)
     const ItemPtr target = walked.Walk(index, m_currentItem, other);
     m_fromBack = back;
     m_fromForward = !back;
-    Navigate(target->path, target->absoluteId);
+    Navigate(PlacePathOf(*target), target->absoluteId);
 }
 
 void CExplorerWindow::GoUp()
@@ -327,7 +329,7 @@ void CExplorerWindow::GoUp()
     ui::Pidl parent(ui::PidlParent(m_currentItem->absoluteId));
     ItemPtr record = MakeFolderRecord(parent.Get());
     if (!record) return;
-    Navigate(record->path, parent.Get());
+    Navigate(PlacePathOf(*record), parent.Get());
 }
 
 void CExplorerWindow::FolderRenamed(const std::string& newPath)
@@ -341,7 +343,7 @@ void CExplorerWindow::FolderRenamed(const std::string& newPath)
     const std::string oldPath = Path();
     SetPath(DisplayPathOf(*item));
     if (CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame()) frame->OnDocumentRenamed(this, oldPath);
-    ExplorerView()->Navigate(item->path, item);
+    ExplorerView()->Navigate(PlacePathOf(*item), item);
     FollowListing();
 }
 

@@ -75,8 +75,11 @@ public:
     bool AdoptResult(FileItem& record) override
     {
         if (!m_folder) return false;
-        // A name the code page lost would be parsed as another entry or none: the short name is exact.
-        ui::Pidl relative = shell::ParseInFolder(m_folder.Get(), HoldsPattern(record.name) ? record.shortName : record.name);
+        // A name the code page lost would be parsed as another entry or none:
+        // the short name is exact. Without one the entry cannot be reached.
+        const std::string exact = ActionPathOf(record);
+        if (exact.empty()) return false;
+        ui::Pidl relative = shell::ParseInFolder(m_folder.Get(), exact == record.path ? record.name : record.shortName);
         if (!relative) return false;
         auto item = std::make_unique<CFileItem>(record);
         item->relativeId = relative.Release();

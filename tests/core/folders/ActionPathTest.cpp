@@ -48,9 +48,12 @@ TEST(ActionPath, AnItemKeepsItsListedNameAndGivesItsExactPath)
     item.path = "Z:\\data\\??.txt";
     item.shortName = "__~~~2CT.TXT";
     EXPECT_EQ(ActionPathOf(item), "Z:\\data\\__~~~2CT.TXT");
+    EXPECT_EQ(PlacePathOf(item), "Z:\\data\\__~~~2CT.TXT");
     EXPECT_EQ(item.name, "??.txt");
     item.shortName.clear();
     EXPECT_EQ(ActionPathOf(item), "");
+    // Only for finding it: the place falls back to the path as listed.
+    EXPECT_EQ(PlacePathOf(item), "Z:\\data\\??.txt");
 }
 
 TEST(ActionPath, PathsWithPatternsAreTakenOutAndTheRestKeepTheirOrder)
