@@ -1,5 +1,8 @@
 #include "core/search/EntryIndex.h"
 
+// Core
+#include "core/folders/ActionPath.h"
+
 // Standard library
 #include <algorithm>
 #include <cctype>
@@ -70,11 +73,15 @@ std::uint32_t CEntryIndex::FindFolder(const std::string& folder) const
     return current;
 }
 
+// A folder whose name the code page lost is walked by its short name ("??"
+// may stand for several): the file system keeps long and short names of one
+// folder apart, so either finds the one child.
 std::uint32_t CEntryIndex::FindChild(std::uint32_t folder, const char* name,
                                      std::size_t length) const
 {
     for (std::uint32_t child : m_folders[folder].children)
-        if (NameIs(m_folders[child].entry, name, length)) return child;
+        if (NameIs(m_folders[child].entry, name, length) || ShortNameIs(m_folders[child].entry, name, length))
+            return child;
     return kNone;
 }
 
@@ -89,6 +96,13 @@ bool CEntryIndex::NameIs(std::uint32_t entry, const char* name, std::size_t leng
 {
     const Entry& stored = m_entries[entry];
     return stored.nameLength == length && SameName(m_pool.data() + stored.nameOffset, name, length);
+}
+
+bool CEntryIndex::ShortNameIs(std::uint32_t entry, const char* name, std::size_t length) const
+{
+    const Entry& stored = m_entries[entry];
+    return length > 0 && stored.shortLength == length &&
+           SameName(m_pool.data() + stored.nameOffset + stored.nameLength, name, length);
 }
 
 bool CEntryIndex::IsWalkedFolder(std::uint32_t entry) const
@@ -229,7 +243,9 @@ bool CEntryIndex::SetListing(const std::string& folder,
         if (!platform::IsFolderToDescend(found)) continue;
         // A sub-folder listed again keeps what is known below it.
         auto kept = std::find_if(oldChildren.begin(), oldChildren.end(), [&](std::uint32_t child) {
-            return child != kNone && NameIs(m_folders[child].entry, found.name.data(), found.name.size());
+            return child != kNone && NameIs(m_folders[child].entry, found.name.data(), found.name.size()) &&
+                   (!HoldsPattern(found.name) ||
+                    ShortNameIs(m_folders[child].entry, found.shortName.data(), found.shortName.size()));
         });
         if (kept != oldChildren.end()) {
             m_folders[*kept].entry = entry;
@@ -462,7 +478,11 @@ bool CEntryIndex::VisitTree(const std::string& folder, const FolderVisitor& visi
         for (std::uint32_t child : current.children) {
             const Entry& entry = m_entries[m_folders[child].entry];
             const std::size_t length = path.size();
-            path.append(m_pool, entry.nameOffset, entry.nameLength);
+            // The path the walk itself listed: by the short name where the long one holds a pattern.
+            const bool byShortName =
+                entry.shortLength > 0 && HoldsPattern(std::string(m_pool, entry.nameOffset, entry.nameLength));
+            if (byShortName) path.append(m_pool, entry.nameOffset + entry.nameLength, entry.shortLength);
+            else path.append(m_pool, entry.nameOffset, entry.nameLength);
             path += '\\';
             const bool goOn = walk(child);
             path.resize(length);

@@ -113,6 +113,7 @@ private:
     void FreeFolder(std::uint32_t folder);
     void ReadEntry(std::uint32_t entry, platform::FindEntry& out) const;
     bool NameIs(std::uint32_t entry, const char* name, std::size_t length) const;
+    bool ShortNameIs(std::uint32_t entry, const char* name, std::size_t length) const;
     bool IsWalkedFolder(std::uint32_t entry) const;
     void CompactPoolIfWasteful();
 

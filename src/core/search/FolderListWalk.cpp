@@ -1,6 +1,7 @@
 #include "core/search/FolderListWalk.h"
 
 // Core
+#include "core/folders/ActionPath.h"
 #include "core/search/PatternMatch.h"
 #include "core/search/SearchSink.h"
 
@@ -64,7 +65,11 @@ bool FolderListWalk::Walk(platform::DirectoryLister& lister, const std::atomic<i
     std::vector<std::string> children;
     std::vector<platform::FindEntry> entries;
     lister.List(folder + kAllFilesPattern, [&](const platform::FindEntry& entry) {
-        if (platform::IsFolderToDescend(entry)) children.push_back(folder + entry.name + "\\");
+        if (platform::IsFolderToDescend(entry)) {
+            // A name the code page lost is entered by its short name, or not at all.
+            const std::string child = ActionPath(folder + entry.name, entry.shortName);
+            if (!child.empty()) children.push_back(child + "\\");
+        }
         if (index) entries.push_back(entry);
         return true;
     });

@@ -1,6 +1,7 @@
 #include "core/search/IndexUpkeep.h"
 
 // Core
+#include "core/folders/ActionPath.h"
 #include "core/search/FolderListWalk.h"
 
 namespace {
@@ -81,9 +82,11 @@ void IndexUpkeep::ReRead(const std::string& folder, const std::string& name, boo
         RelistNearestKnown(folder);
         return;
     }
-    // A folder made (or moved in) with its contents: list what it holds.
+    // A folder made (or moved in) with its contents: list what it holds,
+    // by its short name when the code page lost its own.
     if (added && platform::IsFolderToDescend(found))
-        FolderListWalk::IndexTree(m_lister, m_state, folder + found.name, m_index);
+        if (const std::string made = ActionPath(folder + found.name, found.shortName); !made.empty())
+            FolderListWalk::IndexTree(m_lister, m_state, made, m_index);
 }
 
 void IndexUpkeep::RelistNearestKnown(const std::string& folder)

@@ -83,6 +83,25 @@ TEST(EntryIndex, KeepsEveryFieldAndTheListingOrder)
     EXPECT_FALSE(index.SetListing("C:\\nowhere\\", {File("x")}));
 }
 
+// Two folders whose names the code page lost are both listed as "??": only
+// their short names tell them, and their contents, apart.
+TEST(EntryIndex, FoldersWhoseNamesTheCodePageLostAreKeptApartByTheirShortNames)
+{
+    CEntryIndex index;
+    FindEntry first = Dir("??");
+    first.shortName = "__~~~1";
+    FindEntry second = Dir("??");
+    second.shortName = "__~~~2";
+    ASSERT_TRUE(index.SetListing("C:\\", {first, second}));
+    ASSERT_TRUE(index.SetListing("C:\\__~~~1\\", {File("one.txt")}));
+    ASSERT_TRUE(index.SetListing("C:\\__~~~2\\", {File("two.txt")}));
+    using Paths = std::vector<std::string>;
+    EXPECT_EQ(Walk(index, "C:\\"), (Paths{"C:\\??", "C:\\??", "C:\\__~~~1\\one.txt", "C:\\__~~~2\\two.txt"}));
+    // Listed again in the other order, each keeps its own contents.
+    ASSERT_TRUE(index.SetListing("C:\\", {second, first}));
+    EXPECT_EQ(Walk(index, "C:\\"), (Paths{"C:\\??", "C:\\??", "C:\\__~~~2\\two.txt", "C:\\__~~~1\\one.txt"}));
+}
+
 TEST(EntryIndex, CoversOnlyKnownFoldersOfWhollyListedDrives)
 {
     CEntryIndex index;

@@ -174,6 +174,16 @@ TEST_F(SearchEngineTest, NamesTheCodePageLostAreFoundOnceEachAndTheirFoldersEnte
         EXPECT_EQ(sink.paths.back(), "L:\\__~~~3\\in.txt");
         for (const std::string& spec : lister.listed) EXPECT_EQ(spec.find('?'), std::string::npos) << spec;
     }
+
+    // Fast Find's table and entry index hold the folder by its short name too.
+    CFolderTable table;
+    CEntryIndex index;
+    ASSERT_TRUE(FolderListWalk::Run(lister, state, table, &index));
+    EXPECT_EQ(*table.Query("L:\\"), (std::vector<std::string>{"L:\\", "L:\\__~~~3\\"}));
+    const auto inside = index.Listing("L:\\__~~~3\\");
+    ASSERT_TRUE(inside.has_value());
+    ASSERT_EQ(inside->size(), 1u);
+    EXPECT_EQ(inside->front().name, "in.txt");
 }
 
 TEST_F(SearchEngineTest, HiddenOnlyMaskOnDisk)
