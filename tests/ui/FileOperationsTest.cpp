@@ -286,6 +286,31 @@ TEST_F(LostNamesTest, DeletingTheRowRemovesOnlyItsOwnFile)
     EXPECT_TRUE(m_messages.texts.empty());
 }
 
+TEST_F(LostNamesTest, TwoLookAlikeRowsAreFoundAndDeletedEachByItsShortName)
+{
+    const std::wstring other = WideFile(m_folder, L"\x4E2D\x56FD.txt", 4);  // China, in two characters
+    ASSERT_FALSE(other.empty());
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_TRUE(view);
+    std::vector<int> rows;
+    for (CFileItem* item : view->AllItems())
+        if (item->name == kShownName) rows.push_back(view->RowOfName(item->shortName));
+    ASSERT_EQ(rows.size(), 2u);
+    ASSERT_NE(rows[0], rows[1]);
+    // The second row, whichever file it is, goes alone: the sizes tell them apart.
+    CFileItem* second = view->ItemAt(rows[1]);
+    ASSERT_TRUE(second);
+    second->LoadDetails(true, true, true);
+    ASSERT_TRUE(second->sizeBytes == 3 || second->sizeBytes == 4) << second->sizeBytes;
+    const bool secondIsOther = second->sizeBytes == 4;
+    Select(*view, {second->shortName});
+    view->OnCommand(ID_FILES_DELETE);
+    WaitOperations();
+    EXPECT_EQ(WideExists(m_lost), secondIsOther);
+    EXPECT_EQ(WideExists(other), !secondIsOther);
+    EXPECT_EQ(FilesIn(m_folder), (Names{kShownName, "ab.txt", "cd.txt"}));
+}
+
 TEST_F(LostNamesTest, CopyAndPasteCarryOnlyThatFile)
 {
     CExplorerView* source = OpenView(m_folder.Path());

@@ -126,7 +126,11 @@ int CFilesView::RowOfName(const std::string& name) const
 {
     for (int row = 0; row < RowCount(); ++row) {
         const CFileItem* item = m_rows[static_cast<std::size_t>(row)].item;
-        if (item && lstrcmpiA(item->name.c_str(), name.c_str()) == 0) return row;
+        if (!item) continue;
+        // Names the code page lost look alike ("??.txt"): their short names tell them apart.
+        if (lstrcmpiA(item->name.c_str(), name.c_str()) == 0 ||
+            (!item->shortName.empty() && lstrcmpiA(item->shortName.c_str(), name.c_str()) == 0))
+            return row;
     }
     return -1;
 }

@@ -78,6 +78,7 @@ public:
     // The row's item, null for the up row or a row out of range.
     CFileItem* ItemAt(int row) const;
     bool RowIsCut(int row) const;
+    // The first row whose name, or short name, is `name`; -1 when none.
     int RowOfName(const std::string& name) const;
     // The items of the store, shown or not (hidden items have no row).
     std::vector<CFileItem*> AllItems() const;

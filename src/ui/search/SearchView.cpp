@@ -186,8 +186,10 @@ void CSearchView::OpenOriginalFolder()
 {
     const std::vector<CFileItem*> items = SelectedItems();
     if (items.empty()) return;
-    const std::string folder = items.front()->folderPath;
-    const std::string name = items.front()->name;
+    const CFileItem& found = *items.front();
+    const std::string folder = found.folderPath;
+    // A name the code page lost may be borne by several rows: the short name is the item's own.
+    const std::string name = HoldsPattern(found.name) && !found.shortName.empty() ? found.shortName : found.name;
     auto* window = dynamic_cast<CExplorerWindow*>(
         CWindowList::Instance().OpenWindow(folder, WindowKind::Folder, nullptr, 0));
     if (!window || !window->ExplorerView()) return;
