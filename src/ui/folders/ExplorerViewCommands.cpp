@@ -354,6 +354,8 @@ bool CExplorerView::CanCut(const CFileItem& item)
 
 bool CExplorerView::RenamePath(const std::string& from, const std::string& to, bool interactive)
 {
+    // The shell would read a pattern in the source as several files.
+    if (HoldsPattern(from)) return false;
     // The shell's rename gives the user its own messages when it fails,
     // unless the rename is one of many.
     std::string source = from + '\0';

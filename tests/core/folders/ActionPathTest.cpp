@@ -61,8 +61,6 @@ TEST(ActionPath, PathsWithPatternsAreTakenOutAndTheRestKeepTheirOrder)
     std::vector<std::string> paths = {"C:\\a.txt", "C:\\??.txt", "C:\\b.txt", "C:\\*"};
     EXPECT_EQ(TakePatternPaths(paths), (std::vector<std::string>{"C:\\??.txt", "C:\\*"}));
     EXPECT_EQ(paths, (std::vector<std::string>{"C:\\a.txt", "C:\\b.txt"}));
-    EXPECT_TRUE(TakePatternPaths(paths).empty());
-    EXPECT_EQ(paths.size(), 2u);
 }
 
 TEST(ActionPath, ShortNamesAreCheckedCharacterByCharacter)

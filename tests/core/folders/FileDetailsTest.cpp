@@ -112,27 +112,11 @@ TEST_F(LoadFileDetailsTest, DrivesAndMissingFilesAreVirtual)
     }
 }
 
-// Answers every listing with one entry and remembers what it was asked.
-class OneEntryLister : public platform::DirectoryLister {
-public:
-    bool List(const std::string& spec, const platform::FindVisitor& visit) override
-    {
-        asked.push_back(spec);
-        platform::FindEntry entry;
-        entry.name = "??.txt";
-        entry.shortName = "__~~~2CT.TXT";
-        entry.size = 10;
-        visit(entry);
-        return true;
-    }
-    platform::DriveType QueryDriveType(const std::string&) override { return platform::DriveType::Fixed; }
-    bool CanEnterFolder(const std::string&) override { return true; }
-    std::vector<std::string> asked;
-};
-
 TEST(FileDetails, ANameTheCodePageLostIsReadThroughItsShortNameAndNeverAsAPattern)
 {
-    OneEntryLister lister;
+    searchtest::LostNamesLister lister;
+    lister.Add("Z:\\data\\", "??.txt", "__~~~2CT.TXT", false, 10);
+    lister.Add("Z:\\data\\", "ab.txt", "", false, 1);
     FileItem item;
     item.name = "??.txt";
     item.path = "Z:\\data\\??.txt";
@@ -146,7 +130,7 @@ TEST(FileDetails, ANameTheCodePageLostIsReadThroughItsShortNameAndNeverAsAPatter
     item.shortName.clear();
     item.sizeBytes = 99;
     EXPECT_EQ(LoadFileDetails(item, lister, {}), DetailsOutcome::Virtual);
-    EXPECT_EQ(lister.asked, std::vector<std::string>{"Z:\\data\\__~~~2CT.TXT"});
+    EXPECT_EQ(lister.listed, std::vector<std::string>{"Z:\\data\\__~~~2CT.TXT"});
     EXPECT_EQ(item.sizeBytes, 0u);
 }
 

@@ -13,6 +13,7 @@
 
 namespace {
 
+using searchtest::LostNamesLister;
 using searchtest::RecordingSink;
 using searchtest::RemappingLister;
 using searchtest::SyntheticLister;
@@ -113,42 +114,6 @@ TEST_F(SearchEngineTest, OverlappingPatternsAndCriteriaListAFileOnce)
     Search({&first, &second});
     EXPECT_EQ(sink.paths, (std::vector<std::string>{tree.Path("one.txt"), tree.Path("two.doc")}));
 }
-
-// Drive L: as a listing of names the code page lost gives them: "??" for
-// each, told apart only by their short names. A pattern in a folder part
-// lists nothing, as on the platform.
-class LostNamesLister : public platform::DirectoryLister {
-public:
-    bool List(const std::string& spec, const platform::FindVisitor& visit) override
-    {
-        listed.push_back(spec);
-        const std::size_t slash = spec.rfind('\\');
-        const std::string folder = spec.substr(0, slash + 1);
-        const platform::FindMask mask(spec.substr(slash + 1));
-        if (folder.find('?') != std::string::npos) return false;
-        bool found = false;
-        for (const platform::FindEntry& entry : m_folders[folder]) {
-            if (!mask.Matches(entry.name, entry.shortName)) continue;
-            found = true;
-            if (!visit(entry)) break;
-        }
-        return found;
-    }
-    platform::DriveType QueryDriveType(const std::string&) override { return platform::DriveType::Fixed; }
-    bool CanEnterFolder(const std::string&) override { return true; }
-    void Add(const std::string& folder, const std::string& name, const std::string& shortName, bool directory = false)
-    {
-        platform::FindEntry entry;
-        entry.name = name;
-        entry.shortName = shortName;
-        entry.attributes = directory ? platform::kAttrDirectory : platform::kAttrArchive;
-        m_folders[folder].push_back(entry);
-    }
-    std::vector<std::string> listed;
-
-private:
-    std::map<std::string, std::vector<platform::FindEntry>> m_folders;
-};
 
 TEST_F(SearchEngineTest, NamesTheCodePageLostAreFoundOnceEachAndTheirFoldersEnteredByShortName)
 {

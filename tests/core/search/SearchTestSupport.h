@@ -187,6 +187,45 @@ private:
     std::map<char, std::pair<std::string, platform::DriveType>> m_drives;
 };
 
+// Folders as a listing gives names the code page lost: "??" for each, told
+// apart only by their short names. A pattern in a folder part lists
+// nothing, as on the platform. Records every spec listed.
+class LostNamesLister : public platform::DirectoryLister {
+public:
+    bool List(const std::string& spec, const platform::FindVisitor& visit) override
+    {
+        listed.push_back(spec);
+        const std::size_t slash = spec.rfind('\\');
+        const std::string folder = spec.substr(0, slash + 1);
+        const platform::FindMask mask(spec.substr(slash + 1));
+        if (folder.find('?') != std::string::npos) return false;
+        bool found = false;
+        for (const platform::FindEntry& entry : m_folders[folder]) {
+            if (!mask.Matches(entry.name, entry.shortName)) continue;
+            found = true;
+            if (!visit(entry)) break;
+        }
+        return found;
+    }
+    platform::DriveType QueryDriveType(const std::string&) override { return platform::DriveType::Fixed; }
+    bool CanEnterFolder(const std::string&) override { return true; }
+    // `folder` ends with "\\".
+    void Add(const std::string& folder, const std::string& name, const std::string& shortName,
+             bool directory = false, std::uint64_t size = 0)
+    {
+        platform::FindEntry entry;
+        entry.name = name;
+        entry.shortName = shortName;
+        entry.size = size;
+        entry.attributes = directory ? platform::kAttrDirectory : platform::kAttrArchive;
+        m_folders[folder].push_back(entry);
+    }
+    std::vector<std::string> listed;
+
+private:
+    std::map<std::string, std::vector<platform::FindEntry>> m_folders;
+};
+
 // Lists nothing; only the folders it is given can be entered, and drive N: is
 // a network drive. Records the folders asked about.
 class FolderSetLister : public platform::DirectoryLister {
