@@ -234,11 +234,13 @@ void CExplorerView::CopyToClipboard()
     const std::vector<CFileItem*> selected = SelectedItems();
     if (selected.empty() || InvokeVerb(ContextMenuOf(selected).Get(), kCopyVerb)) return;
     // A shell without the copy command: the file list goes on the clipboard as it would.
-    std::vector<std::string> paths;
+    std::vector<std::string> paths, leftOut;
     for (const CFileItem* item : selected) {
         const std::string exact = ActionPathOf(*item);
-        if (!exact.empty() && Exists(exact)) paths.push_back(exact);
+        if (exact.empty()) leftOut.push_back(item->path);
+        else if (Exists(exact)) paths.push_back(exact);
     }
+    if (!leftOut.empty()) TellLeftOut(leftOut);
     if (paths.empty() || !::OpenClipboard(Handle())) return;
     ::EmptyClipboard();
     if (HGLOBAL list = filedrop::MakeFileList(paths))
