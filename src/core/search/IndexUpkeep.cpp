@@ -211,6 +211,12 @@ void IndexUpkeep::RelistDrive(char letter)
     m_index.MarkCovered(letter, FolderListWalk::IndexTree(m_lister, m_state, Root(letter), m_index));
 }
 
+void IndexUpkeep::NoticesLost(char letter)
+{
+    Journal(letter, nullptr);
+    if (m_index.IsCovered(letter)) RelistDrive(letter);
+}
+
 // Kept only while a walk may replace the index: a walk that starts later
 // lists the disk as these notices left it.
 void IndexUpkeep::Journal(char letter, const ChangeNotice* notice)

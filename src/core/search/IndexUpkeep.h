@@ -60,9 +60,11 @@ public:
     // Applies one batch of notices of a drive, in order. Drives the index
     // does not cover are left alone: searches list them on disk.
     void Apply(char letter, const std::vector<ChangeNotice>& notices);
-    // The notices were lost (the buffer overflowed or the watch failed):
-    // every folder of the drive is listed again.
+    // Every folder of the drive is listed again.
     void RelistDrive(char letter);
+    // The drive's notices were lost (the buffer overflowed or came damaged):
+    // a covered drive is listed again, and so is the drive in a walk's new index.
+    void NoticesLost(char letter);
     // Notices applied while a walk built a new index aside are applied again
     // once that index has replaced the one they went to. Call it between
     // batches; it is cheap when nothing was replaced.
