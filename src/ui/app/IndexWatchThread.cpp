@@ -6,6 +6,9 @@
 #include "core/search/IndexUpkeep.h"
 #include "core/search/SearchSink.h"
 
+// Platform
+#include "platform/System.h"
+
 // Framework
 #include "ui/framework/SystemFunctions.h"
 
@@ -246,7 +249,8 @@ IndexWatchWorker::~IndexWatchWorker()
     if (m_thread) ::CloseHandle(m_thread);
 }
 
-bool IndexWatchWorker::Available() { return ReadChanges() != nullptr; }
+// Windows 98 carries the function as a stub that always fails.
+bool IndexWatchWorker::Available() { return platform::IsWindowsNT() && ReadChanges() != nullptr; }
 
 bool IndexWatchWorker::IsRunning() const
 {
