@@ -100,3 +100,20 @@ std::vector<DockPlace> PackDockRows(const std::vector<DockRequest>& bars, int ed
     depthUsed = rowDepth + rowThickness;
     return places;
 }
+
+std::optional<ToolbarLayout> ParseToolbarLayout(const unsigned char* data, std::size_t size)
+{
+    constexpr unsigned kVersion = 1;
+    constexpr std::size_t kHeaderWords = 4;
+    const auto word = [data](std::size_t index) {
+        return static_cast<unsigned>(data[2 * index]) | static_cast<unsigned>(data[2 * index + 1]) << 8;
+    };
+    if (!data || size < 2 * kHeaderWords || word(0) != kVersion) return std::nullopt;
+    const std::size_t count = word(3);
+    if (size < 2 * (kHeaderWords + count)) return std::nullopt;
+    ToolbarLayout layout;
+    layout.imageWidth = static_cast<int>(word(1));
+    layout.imageHeight = static_cast<int>(word(2));
+    for (std::size_t i = 0; i < count; ++i) layout.commands.push_back(word(kHeaderWords + i));
+    return layout;
+}

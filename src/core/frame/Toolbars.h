@@ -4,7 +4,9 @@
 // room a flat bar's edges take, and how docked bars share an edge of the frame.
 
 // Standard library
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,3 +78,14 @@ struct DockPlace {
 // row while it fits in `edgeLength` (a row always takes its first bar), else
 // it starts the next row inwards. `depthUsed` is the thickness of all rows.
 std::vector<DockPlace> PackDockRows(const std::vector<DockRequest>& bars, int edgeLength, int& depthUsed);
+
+// A toolbar's button layout as the resource stores it: little-endian 16-bit
+// words version (1), image width, image height, count, then `count` commands,
+// 0 for a separator.
+struct ToolbarLayout {
+    int imageWidth = 0;
+    int imageHeight = 0;
+    std::vector<unsigned> commands;
+};
+// None when the data is shorter than its count says or of another version.
+std::optional<ToolbarLayout> ParseToolbarLayout(const unsigned char* data, std::size_t size);

@@ -74,7 +74,7 @@ void MdiFrame::RecalcLayout()
         client.bottom -= height;
         ::MoveWindow(*bar, client.left, client.bottom, client.right - client.left, height, TRUE);
     }
-    for (ControlBar* bar : m_controlBars) bar->LayoutDocked(client);
+    ControlBar::LayoutDockedBars(m_controlBars, client);
     if (m_mdiClient)
         ::MoveWindow(m_mdiClient, client.left, client.top, client.right - client.left,
                      client.bottom - client.top, TRUE);

@@ -96,4 +96,19 @@ TEST(Toolbars, DockedBarsShareRowsAndStretchingBarsTakeTheirOwn)
     EXPECT_EQ(depth, 0);
 }
 
+TEST(Toolbars, ALayoutIsReadOnlyAsFarAsItsData)
+{
+    const unsigned char layout[] = {1, 0, 16, 0, 15, 0, 3, 0, 0x2B, 0x81, 0, 0, 0xD0, 0x80};
+    const std::optional<ToolbarLayout> read = ParseToolbarLayout(layout, sizeof(layout));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(std::tuple(read->imageWidth, read->imageHeight), std::tuple(16, 15));
+    EXPECT_EQ(read->commands, (std::vector<unsigned>{33067, 0, 32976}));
+    // A count beyond the data, a cut header or another version is no layout.
+    EXPECT_FALSE(ParseToolbarLayout(layout, sizeof(layout) - 1));
+    EXPECT_FALSE(ParseToolbarLayout(layout, 6));
+    const unsigned char version2[] = {2, 0, 16, 0, 16, 0, 0, 0};
+    EXPECT_FALSE(ParseToolbarLayout(version2, sizeof(version2)));
+    EXPECT_FALSE(ParseToolbarLayout(nullptr, 0));
+}
+
 }  // namespace
