@@ -67,6 +67,15 @@ protected:
             if (static_cast<UINT>(bar.ButtonAt(i).idCommand) == command) return i;
         return -1;
     }
+    // Whether the top-level window `upper` lies above `lower`.
+    static bool StacksAbove(HWND upper, HWND lower)
+    {
+        for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT)) {
+            if (window == upper) return true;
+            if (window == lower) return false;
+        }
+        return false;
+    }
     UINT MenuState(HMENU popup, UINT id) { return ::GetMenuState(popup, id, MF_BYCOMMAND); }
     void SendDeviceChange(char letter, WPARAM event)
     {
@@ -240,6 +249,10 @@ TEST_F(ToolBarsTest, EveryBarsPlaceAndTheExplorerBarsFloatingOutliveTheProgram)
     RECT floating;
     ::GetWindowRect(tools.FloatFrame(), &floating);
     EXPECT_EQ(std::tuple(floating.left, floating.top), std::tuple(300L, 200L));
+    // Once the window system has caught up with the frame's showing, the bars still float above it.
+    PumpFor(500);
+    EXPECT_TRUE(StacksAbove(tools.FloatFrame(), Frame().Handle()));
+    EXPECT_TRUE(StacksAbove(Frame().ExplorerBarWindow().FloatFrame(), Frame().Handle()));
     EXPECT_EQ(Bar(ID_VIEW_TOOLBAR).Side(), ui::DockSide::Bottom);
     EXPECT_FALSE(Bar(ID_VIEW_TOOLBAR_DRIVES).IsVisible());
     EXPECT_FALSE(Bar(ID_VIEW_TOOLBAR_PERSONAL).IsVisible());
