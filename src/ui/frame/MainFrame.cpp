@@ -340,6 +340,8 @@ void CMainFrame::ShowMenuPrompt(UINT id, UINT flags)
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    LRESULT barResult = 0;
+    if (OnExplorerBarMessage(message, wParam, lParam, barResult)) return barResult;
     switch (message) {
     case WM_STATUS_PROMPT_MODE:
         Status().SetSimple(wParam == 0);

@@ -73,6 +73,12 @@ public:
     void OnDocumentRenamed(CBasicWindow* window, const std::string& oldPath);
     // Selects the active window's folder in the folder tree.
     void SyncFolderTree();
+    // Lists the folder tree again (Refresh All), its open folders marked.
+    void RefreshFolderTree();
+    // Empties the Recycle Bin through the folder tree's item, then the
+    // tree's Recycle Bin items and the windows that show them list again.
+    void EmptyRecycleBin();
+    void RefreshRecycleBin();
 
     // Shows or takes away the Window menu (it has no place in Explorer mode).
     void ShowWindowMenu(bool show);
@@ -185,6 +191,13 @@ private:
     bool OnExplorerBarCommand(UINT id);
     bool OnUpdateExplorerBarCommand(UINT id, ui::CommandState& state);
     void FillBookmarkMenus(HMENU menu);
+    // The messages for the explorer bar and its tree (focus, device changes,
+    // drags over the frame); true with `result` set when one was handled.
+    bool OnExplorerBarMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The keys go to the tree of the bar's current page, when the bar shows.
+    void FocusExplorerBar();
+    // Volumes came or went, or a disk changed: the folder tree follows.
+    void OnDeviceChange(WPARAM event, LPARAM record);
     // A menu of commands at the cursor; gives the chosen one, or 0.
     UINT ChooseFromMenu(HMENU menu);
     void ShowBookmarksList();
