@@ -14,6 +14,9 @@
 #include "ui/explorer/OpenFolderDlg.h"
 #include "ui/explorer/TreeMessages.h"
 
+// Frame
+#include "ui/frame/FrameDropTarget.h"
+
 // Tests
 #include "ui/FolderTestSupport.h"
 #include "ui/UserDialogDriver.h"
@@ -576,4 +579,38 @@ TEST_F(ExplorerBarTest, RefreshAllListsTheTreeAgainKeepingWhatWasOpen)
     ASSERT_NE(Tree().SelectedNode(), nullptr);
     EXPECT_EQ(Tree().SelectedNode()->path, m_folder.Path("kept"));
     EXPECT_TRUE(CWindowList::Instance().Windows().empty());
+}
+
+TEST_F(ExplorerBarTest, FilesDraggedOverTheFramesOwnAreaGoToTheActiveFolderWindow)
+{
+    Settings().SetSetting(Setting::ConfirmOperations, 0);
+    m_folder.Dir("from");
+    m_folder.Dir("shown");
+    m_folder.File("from\\dragged.txt", 3);
+    auto* data = new filedrop::FileListData({m_folder.Path("from\\dragged.txt")});
+    auto* nothing = new filedrop::FileListData({});
+    FrameDropTarget target(Frame().Handle());
+    const DWORD all = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    auto dragOver = [&](IDataObject* offered, DWORD keys) {
+        DWORD effect = all;
+        EXPECT_EQ(target.DragEnter(offered, keys, {0, 0}, &effect), S_OK);
+        target.DragLeave();
+        return effect;
+    };
+    // No window: nowhere to go.
+    EXPECT_EQ(dragOver(data, MK_LBUTTON | MK_CONTROL), DROPEFFECT_NONE);
+    ASSERT_NE(Open(m_folder.Path("shown")), nullptr);
+    EXPECT_EQ(dragOver(data, MK_LBUTTON | MK_CONTROL), DROPEFFECT_COPY);
+    // Only lists of files are taken.
+    EXPECT_EQ(dragOver(nothing, MK_LBUTTON | MK_CONTROL), DROPEFFECT_NONE);
+    DWORD effect = all;
+    target.DragEnter(data, MK_LBUTTON | MK_CONTROL, {0, 0}, &effect);
+    effect = all;
+    EXPECT_EQ(target.Drop(data, MK_CONTROL, {0, 0}, &effect), S_OK);
+    EXPECT_EQ(effect, DROPEFFECT_COPY);
+    EXPECT_TRUE(PumpUntil([&] { return Exists(m_folder.Path("shown\\dragged.txt")); }, 15000));
+    EXPECT_TRUE(Exists(m_folder.Path("from\\dragged.txt")));
+    nothing->Release();
+    data->Release();
+    PumpUntil([&] { return Frame().RunningThreadList()->Count() == 0; }, 15000);
 }

@@ -402,6 +402,15 @@ void CTrailmarkApp::FolderTableMinute()
     if (m_fastFind->Start(m_mainFrame->RunningThreadList())) m_folderTableSchedule.WalkStarted();
 }
 
+void CTrailmarkApp::FolderTreeChanged()
+{
+    if (!m_settings || m_settings->GetSetting(Setting::FastFind) != 1 || !m_fastFind) return;
+    const StateWord& state = m_fastFind->State();
+    const bool walkRunning = state && state->load() == WorkState::Running;
+    if (!m_folderTableSchedule.FoldersChanged(walkRunning)) return;
+    if (m_fastFind->Start(m_mainFrame->RunningThreadList())) m_folderTableSchedule.WalkStarted(true);
+}
+
 int CTrailmarkApp::ExitInstance()
 {
     if (m_folderTableTimer) ::KillTimer(nullptr, m_folderTableTimer);

@@ -91,6 +91,9 @@ public:
     // A minute of the folder table's schedule passed: walks the disks again
     // when setting 77 says it is time.
     void FolderTableMinute();
+    // The folder tree saw folders come or go on a fixed disk: enough of
+    // these walk the disks at once.
+    void FolderTreeChanged();
 
     // Opens the command prompt ("ComSpec", else the system's own shell) in a folder.
     void CommandPromptIn(const std::string& folder) const;

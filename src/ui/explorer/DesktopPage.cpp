@@ -6,6 +6,8 @@
 
 // Core
 #include "core/folders/CutList.h"
+#include "core/folders/FileDetails.h"
+#include "core/folders/OperationRules.h"
 
 // Framework
 #include "ui/framework/Clipboard.h"
@@ -14,10 +16,11 @@
 
 // Folders
 #include "ui/folders/FileDrop.h"
+#include "ui/folders/FolderDrop.h"
+#include "ui/folders/FolderOperThread.h"
 #include "ui/folders/Shell.h"
 
 // Explorer
-#include "ui/explorer/FolderTreeAccess.h"
 #include "ui/explorer/OpenFolderDlg.h"
 #include "ui/explorer/TreeMessages.h"
 
@@ -207,18 +210,12 @@ void CDesktopPage::CopyOrMoveItem(HTREEITEM item, bool move)
         ui::ShowMessage(FrameWindow(), ui::LoadString(IDS_CONFIRM_MOVE_TO) + target + "?",
                         MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
-    std::vector<char> from = PathList(node->path);
-    std::vector<char> to = PathList(target);
-    SHFILEOPSTRUCTA operation = {};
-    operation.hwnd = FrameWindow();
-    operation.wFunc = move ? FO_MOVE : FO_COPY;
-    operation.pFrom = from.data();
-    operation.pTo = to.data();
-    operation.fFlags = FOF_ALLOWUNDO;
-    ::SHFileOperationA(&operation);
-    FolderTreeOperationDone(target);
-    if (move)
-        if (HTREEITEM parent = m_desktopTree.Parent(item)) m_desktopTree.RefreshItem(parent);
+    // On a worker, as every copy and move: the shell's progress and
+    // questions must not stop the windows. The tree's watchers show the result.
+    const std::string parent = FolderPartOf(node->path);
+    folderdrop::StartCopyOrMove(move ? fileops::Function::Move : fileops::Function::Copy, {node->path}, target,
+                                fileops::kRenameOnCollision, FolderWindowShowing(parent),
+                                move ? parent : std::string(), 0);
 }
 
 void CDesktopPage::SetGhosted(const std::string& path, bool ghosted)

@@ -9,6 +9,9 @@
 #include "ui/folders/NameSpaceNode.h"
 #include "ui/folders/Shell.h"
 
+// Application
+#include "ui/app/TrailmarkApp.h"
+
 // Standard library
 #include <cctype>
 #include <utility>
@@ -178,6 +181,9 @@ void CDesktopTree::Watch(ShellTreeItem& node)
 void CDesktopTree::OnNodeChanged(ShellTreeItem* node)
 {
     if (!m_watched.count(node) || node == m_refreshingNode || !node->listed) return;
+    // Folders of fixed disks are in the table of all folders.
+    if (shell::DriveTypeOf(node->path) == DRIVE_FIXED)
+        if (CTrailmarkApp* app = CTrailmarkApp::Instance()) app->FolderTreeChanged();
     m_refreshingNode = node;
     HCURSOR old = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
     RefreshItem(node->handle);

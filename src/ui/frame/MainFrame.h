@@ -7,6 +7,7 @@
 #include "core/frame/WindowRules.h"
 
 // Framework
+#include "ui/framework/ComPtr.h"
 #include "ui/framework/MdiFrame.h"
 
 // Folders
@@ -198,6 +199,10 @@ private:
     void FocusExplorerBar();
     // Volumes came or went, or a disk changed: the folder tree follows.
     void OnDeviceChange(WPARAM event, LPARAM record);
+    // A drag over the frame's own drop target, handed to the active folder window.
+    LRESULT PassDragToActiveWindow(UINT message, WPARAM wParam, LPARAM lParam);
+    // Registered on the frame while it exists.
+    ui::ComPtr<IDropTarget> m_dropTarget;
     // A menu of commands at the cursor; gives the chosen one, or 0.
     UINT ChooseFromMenu(HMENU menu);
     void ShowBookmarksList();

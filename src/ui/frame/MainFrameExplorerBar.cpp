@@ -28,6 +28,7 @@
 // Application
 #include "ui/app/TrailmarkApp.h"
 #include "ui/frame/BasicWindow.h"
+#include "ui/frame/FrameDropTarget.h"
 #include "ui/frame/WindowList.h"
 
 // Resources
@@ -80,6 +81,8 @@ bool CMainFrame::CreateExplorerBar()
     });
     m_explorerBar.Show(true);
     m_explorerBar.LoadState();
+    m_dropTarget = ui::ComPtr<IDropTarget>::Attach(new FrameDropTarget(Handle()));
+    if (FAILED(::RegisterDragDrop(Handle(), m_dropTarget.Get()))) m_dropTarget = {};
     return true;
 }
 
@@ -399,6 +402,15 @@ void CMainFrame::OnDeviceChange(WPARAM event, LPARAM record)
     tree->OnDrivesChanged(change, treerules::DriveLetters(volume->dbcv_unitmask));
 }
 
+LRESULT CMainFrame::PassDragToActiveWindow(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Files dragged over the frame's bars or empty area go to the folder of
+    // the active window; without a folder window they have nowhere to go.
+    CBasicWindow* active = CWindowList::Instance().Active();
+    if (!active || active->Kind() != WindowKind::Folder || m_closing) return DROPEFFECT_NONE;
+    return ::SendMessageA(active->Handle(), message, wParam, lParam);
+}
+
 void CMainFrame::FocusExplorerBar()
 {
     if (m_explorerBar.IsVisible()) ::SetFocus(m_explorerBar.Page(m_explorerBar.CurrentTab()).Tree());
@@ -417,6 +429,17 @@ bool CMainFrame::OnExplorerBarMessage(UINT message, WPARAM wParam, LPARAM lParam
         OnDeviceChange(wParam, lParam);
         result = TRUE;
         return true;
+    case UWM_DRAGOVER:
+    case UWM_DROP:
+        result = PassDragToActiveWindow(message, wParam, lParam);
+        return true;
+    case UWM_DRAGLEAVE:
+        return true;
+    case WM_DESTROY:
+        if (m_dropTarget) ::RevokeDragDrop(Handle());
+        m_dropTarget = {};
+        // The frame's own handling goes on.
+        return false;
     default:
         return false;
     }
