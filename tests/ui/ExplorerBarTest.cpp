@@ -3,6 +3,8 @@
 
 // Core
 #include "core/folders/CutList.h"
+#include "core/app/Favorite.h"
+#include "core/app/ObjectList.h"
 #include "core/frame/BookMarks.h"
 
 // Framework
@@ -614,3 +616,52 @@ TEST_F(ExplorerBarTest, FilesDraggedOverTheFramesOwnAreaGoToTheActiveFolderWindo
     data->Release();
     PumpUntil([&] { return Frame().RunningThreadList()->Count() == 0; }, 15000);
 }
+
+namespace {
+
+TEST_F(ExplorerBarTest, TheFavoritesPageListsTheFavoritesAndOpensThemUnlessTheListChangedBehindIt)
+{
+    m_folder.Dir("one");
+    m_folder.Dir("two");
+    CObjectList& favorites = *m_app->Favorites();
+    const int before = favorites.Count();
+    for (const char* name : {"one", "two"}) {
+        auto favorite = std::make_unique<CFavorite>();
+        favorite->SetName(std::string("Fav ") + name);
+        favorite->SetCommand(m_folder.Path(name));
+        favorites.Add(std::move(favorite));
+    }
+    Bar().SelectTab(ExplorerTab::Favorites);
+    CExplorerTree& tree = Bar().FavoritesPage().Tree();
+    auto itemNamed = [&](const std::string& text) -> HTREEITEM {
+        for (HTREEITEM item = tree.FirstChild(tree.Root()); item; item = tree.NextSibling(item))
+            if (tree.ItemText(item) == text) return item;
+        return nullptr;
+    };
+    auto open = [&](HTREEITEM item) {
+        ::SendMessageA(Bar().FavoritesPage().Handle(), UWM_TREEOPENITEM, reinterpret_cast<WPARAM>(item), 0);
+    };
+    EXPECT_EQ(tree.ItemText(tree.Root()), "Favorites");
+    HTREEITEM first = itemNamed("Fav one");
+    ASSERT_NE(first, nullptr);
+    HTREEITEM second = itemNamed("Fav two");
+    ASSERT_NE(second, nullptr);
+    open(second);
+    ASSERT_EQ(CWindowList::Instance().Windows().size(), 1u);
+    EXPECT_EQ(CWindowList::Instance().Windows().front()->Path(), m_folder.Path("two"));
+    // The first goes behind the page's back: its place now holds "Fav two",
+    // which its item must not open.
+    ::SendMessageA(CWindowList::Instance().Windows().front()->Handle(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpUntil([] { return CWindowList::Instance().Windows().empty(); }));
+    favorites.RemoveAt(before, true);
+    open(first);
+    PumpFor(200);
+    EXPECT_TRUE(CWindowList::Instance().Windows().empty());
+    EXPECT_EQ(itemNamed("Fav one"), nullptr);
+    ASSERT_NE(itemNamed("Fav two"), nullptr);
+    open(itemNamed("Fav two"));
+    ASSERT_EQ(CWindowList::Instance().Windows().size(), 1u);
+    EXPECT_EQ(CWindowList::Instance().Windows().front()->Path(), m_folder.Path("two"));
+}
+
+}  // namespace
