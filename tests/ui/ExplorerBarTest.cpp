@@ -245,14 +245,30 @@ TEST_F(ExplorerBarTest, AKeyboardWalkOpensOnlyTheItemOnWhichTheSelectionRests)
     EXPECT_EQ(CWindowList::Instance().Windows().front()->Path(), m_folder.Path("c"));
 }
 
-TEST_F(ExplorerBarTest, AFolderCreatedInsideAnExpandedFolderAppearsInTheTree)
+TEST_F(ExplorerBarTest, AFolderCreatedInsideAnExpandedFolderAppearsInTheTreeAndTheOthersStayAsTheyWere)
 {
+    m_folder.Dir("kept");
+    m_folder.Dir("kept\\inner");
+    m_folder.Dir("gone");
     HTREEITEM folder = Tree().FindOrListPath(m_folder.Path());
     ASSERT_NE(folder, nullptr);
     Tree().Expand(folder, TVE_EXPAND);
+    HTREEITEM kept = Tree().FindPath(m_folder.Path("kept"));
+    ASSERT_NE(kept, nullptr);
+    Tree().Expand(kept, TVE_EXPAND);
     EXPECT_EQ(Tree().FindPath(m_folder.Path("New")), nullptr);
     m_folder.Dir("New");
     EXPECT_TRUE(PumpUntil([&] { return Tree().FindPath(m_folder.Path("New")) != nullptr; }, 15000));
+    // The sibling that stayed keeps its item, open as it was.
+    EXPECT_EQ(Tree().FindPath(m_folder.Path("kept")), kept);
+    EXPECT_TRUE(Tree().IsExpanded(kept));
+    EXPECT_NE(Tree().FindPath(m_folder.Path("kept\\inner")), nullptr);
+    // A folder that goes takes its item with it, and a selection in it goes up.
+    ASSERT_TRUE(Tree().SelectPath(m_folder.Path("gone")));
+    ASSERT_TRUE(::RemoveDirectoryA(m_folder.Path("gone").c_str()));
+    EXPECT_TRUE(PumpUntil([&] { return Tree().FindPath(m_folder.Path("gone")) == nullptr; }, 15000));
+    EXPECT_EQ(Tree().Selected(), folder);
+    EXPECT_TRUE(CWindowList::Instance().Windows().empty());
 }
 
 TEST_F(ExplorerBarTest, CtrlThreeTwiceOnTwoWindowsLeavesOneBookmarkOnTheSecond)

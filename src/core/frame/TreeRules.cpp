@@ -57,4 +57,17 @@ DriveChange ChangeOf(std::uint32_t event, std::uint32_t deviceType, std::uint32_
     return (volumeFlags & kMediaFlag) ? DriveChange::MediaChanged : DriveChange::DrivesChanged;
 }
 
+bool TakesPlainFolderIcon(const std::string& parsingPath, bool attributesKnown, std::uint32_t attributes)
+{
+    if (!attributesKnown || !(attributes & kAttributeDirectory)) return false;
+    if (attributes & (kAttributeReadOnly | kAttributeSystem)) return false;
+    // "C:\x", or "\\server\share\x": the drives and shares themselves have icons of their own.
+    const bool drivePath = parsingPath.size() > 3 && parsingPath[1] == ':' && parsingPath[2] == '\\';
+    if (drivePath) return true;
+    if (parsingPath.compare(0, 2, "\\\\") != 0) return false;
+    const std::size_t server = parsingPath.find('\\', 2);
+    const std::size_t share = server == std::string::npos ? server : parsingPath.find('\\', server + 1);
+    return share != std::string::npos && share + 1 < parsingPath.size();
+}
+
 }  // namespace treerules

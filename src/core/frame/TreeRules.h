@@ -50,4 +50,17 @@ enum class DriveChange {
 // device type of its record (2 a volume) and the volume's flags (bit 0 media).
 DriveChange ChangeOf(std::uint32_t event, std::uint32_t deviceType, std::uint32_t volumeFlags);
 
+// --- Icons of listed folders -------------------------------------------------
+
+// File attributes that matter here, as the platform numbers them.
+inline constexpr std::uint32_t kAttributeReadOnly = 0x1;
+inline constexpr std::uint32_t kAttributeSystem = 0x4;
+inline constexpr std::uint32_t kAttributeDirectory = 0x10;
+
+// Whether a listed item may show the plain folder icon instead of asking
+// the shell for its own (slow for thousands of folders): a file-system folder
+// below a drive or share, whose attributes the listing gave, and which is not
+// marked read-only or system, the marks of a folder with an icon of its own.
+bool TakesPlainFolderIcon(const std::string& parsingPath, bool attributesKnown, std::uint32_t attributes);
+
 }  // namespace treerules

@@ -14,6 +14,7 @@
 
 // Standard library
 #include <cctype>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -61,6 +62,15 @@ ShellTreeItem* MakeItem(NameSpaceNode& node)
     item->openIcon = node.iconIndex;
     item->absoluteId = std::move(node.absoluteId);
     return item;
+}
+
+// What names a listed item among its siblings: its path, or for a virtual
+// folder its name; letter case does not count.
+std::string ChildKey(const std::string& path, const std::string& name)
+{
+    std::string key = path.empty() ? "::" + name : path;
+    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return key;
 }
 
 // "C:\a\b\" and "C:\a\b" name one folder; a drive root keeps its backslash.
@@ -119,11 +129,11 @@ void CDesktopTree::FindCdRoms()
     }
 }
 
-HTREEITEM CDesktopTree::Insert(HTREEITEM parent, ShellTreeItem* node)
+HTREEITEM CDesktopTree::Insert(HTREEITEM parent, ShellTreeItem* node, HTREEITEM after)
 {
     TVINSERTSTRUCTA insert = {};
     insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
+    insert.hInsertAfter = after;
     insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN;
     insert.item.pszText = const_cast<char*>(node->name.c_str());
     insert.item.iImage = node->icon;
@@ -186,7 +196,7 @@ void CDesktopTree::OnNodeChanged(ShellTreeItem* node)
         if (CTrailmarkApp* app = CTrailmarkApp::Instance()) app->FolderTreeChanged();
     m_refreshingNode = node;
     HCURSOR old = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
-    RefreshItem(node->handle);
+    ListChangesOf(node->handle);
     ::SetCursor(old);
     m_refreshingNode = nullptr;
 }
@@ -303,6 +313,54 @@ void CDesktopTree::RefreshItem(HTREEITEM item)
     if (expanded || wasListed) TreeView_Expand(Handle(), item, TVE_EXPAND);
     if (item == m_drives) FindCdRoms();
     m_quiet = false;
+}
+
+void CDesktopTree::ListChangesOf(HTREEITEM item)
+{
+    ShellTreeItem* node = NodeOf(item);
+    if (!node) return;
+    if (!node->listed) {
+        RefreshItem(item);
+        return;
+    }
+    NameSpaceNode parent;
+    parent.absoluteId = ui::Pidl(ui::PidlClone(node->absoluteId.Get()));
+    std::vector<NameSpaceNode> children = ChildNodes(parent, ::GetParent(Handle()));
+    // Only the folders that came or went change: the others keep their
+    // items, their listed folders and their watchers.
+    std::unordered_map<std::string, std::size_t> listed;
+    for (std::size_t i = 0; i < children.size(); ++i)
+        listed.emplace(ChildKey(FileSystemPath(children[i].parsingPath), children[i].name), i);
+    std::vector<HTREEITEM> kept(children.size(), nullptr);
+    m_quiet = true;
+    for (HTREEITEM child = FirstChild(item); child;) {
+        const HTREEITEM next = NextSibling(child);
+        const ShellTreeItem* old = NodeOf(child);
+        const auto found = old ? listed.find(ChildKey(old->path, old->name)) : listed.end();
+        if (found != listed.end() && !kept[found->second]) {
+            kept[found->second] = child;
+        } else {
+            // A selection inside a folder that went goes to its parent.
+            for (HTREEITEM up = Selected(); up; up = Parent(up))
+                if (up == child) {
+                    Select(item);
+                    break;
+                }
+            TreeView_DeleteItem(Handle(), child);
+        }
+        child = next;
+    }
+    HTREEITEM previous = TVI_FIRST;
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        if (!kept[i]) kept[i] = Insert(item, MakeItem(children[i]), previous);
+        if (kept[i]) previous = kept[i];
+    }
+    m_quiet = false;
+    TVITEMA data = {};
+    data.mask = TVIF_CHILDREN | TVIF_HANDLE;
+    data.hItem = item;
+    data.cChildren = children.empty() ? 0 : 1;
+    TreeView_SetItem(Handle(), &data);
 }
 
 void CDesktopTree::MarkOpenIn(HTREEITEM first, const std::vector<std::string>& paths)

@@ -98,7 +98,10 @@ protected:
     void OnDeleteItem(HTREEITEM item, LPARAM data) override;
 
 private:
-    HTREEITEM Insert(HTREEITEM parent, ShellTreeItem* node);
+    HTREEITEM Insert(HTREEITEM parent, ShellTreeItem* node, HTREEITEM after = TVI_LAST);
+    // A watcher's report: the folders that came are inserted in the shell's
+    // order and those that went removed; the rest stay as they are.
+    void ListChangesOf(HTREEITEM item);
     void ListChildren(HTREEITEM item);
     void FindCdRoms();
     HTREEITEM FindIn(HTREEITEM first, const std::string& path) const;

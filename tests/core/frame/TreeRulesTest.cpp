@@ -78,3 +78,33 @@ TEST(TreeRules, DeviceChangesOfVolumesTellMediaFromDriveLetters)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TreeRules, OnlyPlainFileSystemFoldersTakeThePlainFolderIcon)
+{
+    using treerules::TakesPlainFolderIcon;
+    constexpr std::uint32_t folder = treerules::kAttributeDirectory;
+    const struct {
+        const char* path;
+        bool known;
+        std::uint32_t attributes;
+        bool plain;
+    } cases[] = {
+        {"C:\\Data", true, folder, true},
+        {"C:\\Data\\Deep", true, folder | 0x20 | 0x400, true},  // archive, junction: still plain
+        {"C:\\Data", false, folder, false},                     // the listing gave no attributes
+        {"C:\\Data", true, folder | treerules::kAttributeReadOnly, false},  // marked: an icon of its own
+        {"C:\\Data", true, folder | treerules::kAttributeSystem, false},
+        {"C:\\Data.zip", true, 0x20, false},                    // a file the shell lists as a folder
+        {"C:\\", true, folder, false},                          // a drive
+        {"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", true, folder, false},
+        {"\\\\server\\share", true, folder, false},             // a share
+        {"\\\\server\\share\\", true, folder, false},
+        {"\\\\server", true, folder, false},
+        {"\\\\server\\share\\Data", true, folder, true},
+    };
+    for (const auto& c : cases) EXPECT_EQ(TakesPlainFolderIcon(c.path, c.known, c.attributes), c.plain) << c.path;
+}
+
+}  // namespace
