@@ -15,6 +15,9 @@
 // Core
 #include "core/search/FolderTableSchedule.h"
 
+// Platform
+#include "platform/DirectoryLister.h"
+
 // Standard library
 #include <array>
 #include <atomic>
@@ -37,6 +40,7 @@ class CFindTypeList;
 class CReportList;
 class CRuleList;
 class FolderListWorker;
+class IndexWatchWorker;
 
 using GetDiskFreeSpaceExProc = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER,
                                              PULARGE_INTEGER);
@@ -94,6 +98,10 @@ public:
     // The folder tree saw folders come or go on a fixed disk: enough of
     // these walk the disks at once.
     void FolderTreeChanged();
+    // Walks the fixed drives into the folder table and the entry index, with
+    // the index's change watches opened first where the system has them.
+    // Tests pass a lister of their own drives.
+    bool StartFolderListWalk(platform::DirectoryLister& lister = platform::SystemDirectoryLister());
 
     // Opens the command prompt ("ComSpec", else the system's own shell) in a folder.
     void CommandPromptIn(const std::string& folder) const;
@@ -137,6 +145,8 @@ private:
     std::unique_ptr<FolderListWorker> m_fastFind;
     FolderTableSchedule m_folderTableSchedule;
     UINT_PTR m_folderTableTimer = 0;
+    // The entry index's change watches, stopped at exit before the index is emptied.
+    std::unique_ptr<IndexWatchWorker> m_indexWatch;
 
     // Process-wide values.
     bool m_isWindowsNT = false;
