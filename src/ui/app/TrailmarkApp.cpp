@@ -411,6 +411,15 @@ bool CTrailmarkApp::StartFolderListWalk(platform::DirectoryLister& lister)
     return m_fastFind->Start(m_mainFrame->RunningThreadList(), lister, m_indexWatch->Watching());
 }
 
+void CTrailmarkApp::FolderTreeChanged()
+{
+    if (!m_settings || m_settings->GetSetting(Setting::FastFind) != 1 || !m_fastFind) return;
+    const StateWord& state = m_fastFind->State();
+    const bool walkRunning = state && state->load() == WorkState::Running;
+    if (!m_folderTableSchedule.FoldersChanged(walkRunning)) return;
+    if (StartFolderListWalk()) m_folderTableSchedule.WalkStarted(true);
+}
+
 int CTrailmarkApp::ExitInstance()
 {
     if (m_folderTableTimer) ::KillTimer(nullptr, m_folderTableTimer);

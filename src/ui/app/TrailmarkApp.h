@@ -95,6 +95,9 @@ public:
     // A minute of the folder table's schedule passed: walks the disks again
     // when setting 77 says it is time.
     void FolderTableMinute();
+    // The folder tree saw folders come or go on a fixed disk: enough of
+    // these walk the disks at once.
+    void FolderTreeChanged();
     // Walks the fixed drives into the folder table and the entry index, with
     // the index's change watches opened first where the system has them.
     // Tests pass a lister of their own drives.

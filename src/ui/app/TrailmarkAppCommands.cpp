@@ -142,7 +142,10 @@ bool CTrailmarkApp::OnCommand(UINT id)
         windows.SetEveryWindowChecked(ID_VIEW_ADDRESS_BAR, show);
         return true;
     }
-    case ID_VIEW_REFRESH_ALL: windows.CommandEveryWindow(ID_VIEW_REFRESH); return true;
+    case ID_VIEW_REFRESH_ALL:
+        windows.CommandEveryWindow(ID_VIEW_REFRESH);
+        if (CMainFrame* frame = MainFrame()) frame->RefreshFolderTree();
+        return true;
     case ID_VIEW_FONT_TREE: ChooseFont(Setting::TreeFont, Setting::TreeFontColor, IDS_SET_TREE_VIEW_FONT); return true;
     case ID_VIEW_FONT_FILES:
         if (ChooseFont(Setting::FolderFont, Setting::FolderFontColor, IDS_SET_FILES_VIEW_FONT))

@@ -1,8 +1,7 @@
 #pragma once
 // The Personal page: a root "Personal" with "New Folder" and "Folders", one
 // item per personal folder below "Folders". The personal folders themselves
-// are kept elsewhere; the page shows the names it is given. And the
-// Favorites page, a page of the base kind.
+// are kept elsewhere; the page shows the names it is given.
 
 // Explorer
 #include "ui/explorer/ExplorerPage.h"
@@ -38,15 +37,4 @@ private:
     CExplorerTree m_personalTree;
     HTREEITEM m_newFolder = nullptr;
     HTREEITEM m_folders = nullptr;
-};
-
-class CFavoritesPage : public CExplorerPage {
-public:
-    CFavoritesPage() : CExplorerPage(m_favoritesTree, false) {}
-
-protected:
-    bool CreateTree() override { return m_favoritesTree.Create(Handle(), false); }
-
-private:
-    CExplorerTree m_favoritesTree;
 };

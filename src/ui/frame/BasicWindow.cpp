@@ -168,9 +168,6 @@ bool CBasicWindow::OnCommand(UINT id)
     switch (id) {
     case ID_DISK_MAP_NETWORK_DRIVE: RunNetworkDialog("WNetConnectionDialog"); return true;
     case ID_DISK_DISCONNECT_NETWORK_DRIVE: RunNetworkDialog("WNetDisconnectDialog"); return true;
-    case ID_DISK_EMPTY_RECYCLE_BIN:
-        ui::EmptyRecycleBin(CTrailmarkApp::Instance()->MainWindow());
-        return true;
     default: return false;
     }
 }
@@ -178,6 +175,5 @@ bool CBasicWindow::OnCommand(UINT id)
 bool CBasicWindow::OnUpdateCommand(UINT id, ui::CommandState& state)
 {
     (void)state;
-    return id == ID_DISK_MAP_NETWORK_DRIVE || id == ID_DISK_DISCONNECT_NETWORK_DRIVE ||
-           id == ID_DISK_EMPTY_RECYCLE_BIN;
+    return id == ID_DISK_MAP_NETWORK_DRIVE || id == ID_DISK_DISCONNECT_NETWORK_DRIVE;
 }
