@@ -1,10 +1,11 @@
-// The Tools menu's report popup, rebuilt from the reports list each time the
-// menu opens.
+// The Tools menu's rule and report popups, rebuilt from their lists each time
+// the menu opens.
 #include "ui/frame/MainFrame.h"
 
 // Core
 #include "core/frame/ReportMenus.h"
 #include "core/search/Report.h"
+#include "core/search/Rule.h"
 
 // Framework
 #include "ui/framework/MessageBox.h"
@@ -63,6 +64,10 @@ void ReplaceWithPopup(HMENU menu, UINT command, const std::vector<MenuEntry>& en
 
 void CMainFrame::FillReportsPopup(HMENU menu)
 {
+    CRuleList* rules = CTrailmarkApp::Instance()->Rules();
+    if (rules && PositionOfCommand(menu, ID_TOOLS_EXECUTE_RULE) >= 0)
+        ReplaceWithPopup(menu, ID_TOOLS_EXECUTE_RULE,
+                         RulePopupItems(*rules, ID_RULE_FIRST, ui::LoadString(IDS_ADD_RULE_ITEM), ID_TOOLS_ADD_RULE));
     CReportList* reports = CTrailmarkApp::Instance()->Reports();
     if (!reports || PositionOfCommand(menu, ID_TOOLS_CREATE_REPORT) < 0) return;
     ReplaceWithPopup(menu, ID_TOOLS_CREATE_REPORT,
