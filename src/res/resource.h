@@ -892,4 +892,10 @@
 #define IDS_ADD_RULE_TITLE              8502
 #define IDS_EDIT_RULE_TITLE             8503
 
+/* Progress dialog of updates, loads, removals and hidden rules */
+#define IDD_UPDATE_PROGRESS             480
+#define IDC_PROGRESS_BAR                1740
+#define IDC_PROGRESS_ITEM               1741    /* the verb and the current item */
+#define IDC_PROGRESS_COUNTER            1742    /* the counter label and the remaining count */
+
 #endif /* TRAILMARK_RESOURCE_H */
