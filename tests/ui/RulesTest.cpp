@@ -71,6 +71,44 @@ std::string ListText(HWND dialog, int listId, int entry)
     return text;
 }
 
+// The captions of the windows activated while it lives, and whether the
+// rule window titled `hiddenTitle` was visible at any of those moments.
+class ActivationRecorder {
+public:
+    explicit ActivationRecorder(std::string hiddenTitle) : m_hiddenTitle(std::move(hiddenTitle))
+    {
+        s_active = this;
+        m_hook = ::SetWindowsHookExA(WH_CBT, Hook, nullptr, ::GetCurrentThreadId());
+    }
+    ~ActivationRecorder()
+    {
+        ::UnhookWindowsHookEx(m_hook);
+        s_active = nullptr;
+    }
+    ActivationRecorder(const ActivationRecorder&) = delete;
+    ActivationRecorder& operator=(const ActivationRecorder&) = delete;
+
+    std::vector<std::string> captions;
+    bool hiddenWindowSeen = false;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        if (code == HCBT_ACTIVATE && s_active) s_active->Activated(reinterpret_cast<HWND>(wParam));
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    void Activated(HWND hwnd)
+    {
+        captions.push_back(WindowText(hwnd));
+        if (CBasicWindow* rule = CWindowList::Instance().FindOpenWindow(m_hiddenTitle, WindowKind::Rule))
+            hiddenWindowSeen = hiddenWindowSeen || ::IsWindowVisible(rule->Handle());
+    }
+
+    inline static ActivationRecorder* s_active = nullptr;
+    std::string m_hiddenTitle;
+    HHOOK m_hook = nullptr;
+};
+
 bool Checked(HWND dialog, int id) { return ::SendMessageA(FindControl(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 class RulesTest : public FolderTest {
@@ -348,11 +386,12 @@ TEST_F(RulesTest, AHiddenRuleCopiesWhatItFoundAfterItsOneQuestion)
     rule.Copy() = {target, 1};
     m_messages.answers = {IDYES};
     const int windowsBefore = Frame().TaskBar().Tabs().Count();
+    ActivationRecorder activations("Hidden Rule");
     Command(ID_RULE_FIRST);
-    if (auto* window = CWindowList::Instance().FindOpenWindow("Hidden Rule", WindowKind::Rule))
-        EXPECT_FALSE(::IsWindowVisible(window->Handle()));
     EXPECT_EQ(Frame().TaskBar().Tabs().Count(), windowsBefore);
     WaitOperations();
+    EXPECT_EQ(activations.captions, (std::vector<std::string>{"Building File List", WindowText(m_app->MainWindow())}));
+    EXPECT_FALSE(activations.hiddenWindowSeen);
     EXPECT_EQ(m_messages.texts, (std::vector<std::string>{ui::LoadString(IDS_CONFIRM_COPY_TO) + target + "?"}));
     EXPECT_TRUE(Exists(m_other.Path("copies\\a.txt")));
     EXPECT_TRUE(Exists(m_other.Path("copies\\b.txt")));

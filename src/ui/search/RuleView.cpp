@@ -10,6 +10,12 @@
 // Framework
 #include "ui/framework/MessageBox.h"
 
+// Dialogs
+#include "ui/dialogs/UpdateProgressDlg.h"
+
+// Folders
+#include "ui/folders/FolderMessages.h"
+
 // Application
 #include "ui/app/TrailmarkApp.h"
 #include "ui/frame/QueryWindow.h"
@@ -43,19 +49,39 @@ bool HasWildcard(const std::string& path) { return path.find_first_of("?*") != s
 
 }  // namespace
 
-bool CRuleView::OpenRule(const CRule& rule, bool hidden)
+bool CRuleView::OpenRule(const CRule& rule, bool hidden, HWND progress)
 {
     if (Running()) return false;
     m_rule = rule;
     m_hidden = hidden;
+    m_progress = progress;
     m_executed = false;
     return Start();
+}
+
+void CRuleView::ProgressClosed()
+{
+    m_progress = nullptr;
+    if (!Running()) ExecuteOnce();
+}
+
+void CRuleView::ExecuteOnce()
+{
+    if (m_executed) return;
+    m_executed = true;
+    if (EnsureAction()) {
+        Execute();
+        return;
+    }
+    // Declined: a hidden rule's window has nothing left to show.
+    if (m_window) ::PostMessageA(m_window->Handle(), WM_CLOSE, 0, 0);
 }
 
 void CRuleView::FillRequest(SearchRequest& request) const
 {
     for (const CCondition* criteria : m_rule.CriteriaArray()) request.criteria.push_back(*criteria);
     request.singleLevel = true;
+    if (m_progress) request.window = m_progress;
     // Nobody looks at the folder column of a rule run out of sight.
     request.folderIcons = !m_hidden;
 }
@@ -63,9 +89,10 @@ void CRuleView::FillRequest(SearchRequest& request) const
 void CRuleView::OnWorkDone()
 {
     CReportView::OnWorkDone();
-    if (!m_hidden || m_executed || Running()) return;
-    m_executed = true;
-    Execute();
+    if (!m_hidden || Running()) return;
+    // The questions wait until the progress dialog is gone.
+    if (m_progress) ::PostMessageA(m_progress, UWM_WORKDONE, 0, 0);
+    else ExecuteOnce();
 }
 
 bool CRuleView::EnsureAction()
@@ -139,7 +166,23 @@ CQueryWindow* OpenRuleWindow(const CRule& rule)
     auto* window = dynamic_cast<CQueryWindow*>(CWindowList::Instance().OpenWindow(title, WindowKind::Rule, nullptr, flag));
     auto* view = window ? dynamic_cast<CRuleView*>(window->View()) : nullptr;
     if (!view) return nullptr;
-    view->OpenRule(rule, !rule.ShowWindow());
+    if (rule.ShowWindow()) {
+        view->OpenRule(rule, false);
+        return window;
+    }
+    // The search runs under the progress dialog; the window never shows.
+    CUpdateProgressDlg progress(ui::LoadString(IDS_BUILDING_FILE_LIST), ui::LoadString(IDS_SEARCHING),
+                                ui::LoadString(IDS_FOLDERS_LEFT));
+    progress.SetStarter([&](HWND dialog) {
+        if (!view->OpenRule(rule, true, dialog)) return false;
+        progress.SetWorkState(view->SearchState());
+        return true;
+    });
+    if (progress.DoModal(MainWindow()) == IDABORT) {
+        ::PostMessageA(window->Handle(), WM_CLOSE, 0, 0);
+        return nullptr;
+    }
+    view->ProgressClosed();
     return window;
 }
 

@@ -14,8 +14,14 @@ class CRuleView : public CReportView {
 public:
     explicit CRuleView(CQueryWindow* window) : CReportView(window), m_window(window) {}
 
-    // Copies the rule and starts its search; false while a search runs.
-    bool OpenRule(const CRule& rule, bool hidden);
+    // Copies the rule and starts its search; false while a search runs. A
+    // hidden rule's run reports to `progress`, which is told when it ends.
+    bool OpenRule(const CRule& rule, bool hidden, HWND progress = nullptr);
+    // The progress dialog is gone: the actions follow once the search has
+    // ended (at once, unless Stop left it winding down).
+    void ProgressClosed();
+    // The running search's state word, which a progress dialog's Stop sets.
+    StateWord SearchState() const { return m_job ? m_job->state : StateWord(); }
     const CRule& Rule() const { return m_rule; }
     bool Executed() const { return m_executed; }
     // Asks for each action and hands the items to the file operations, then
@@ -33,10 +39,12 @@ protected:
 private:
     // False when the user declined to give the rule an action.
     bool EnsureAction();
+    void ExecuteOnce();
 
     CQueryWindow* m_window;
     CRule m_rule;
     bool m_hidden = false;
+    HWND m_progress = nullptr;  // the dialog a hidden run reports to while it is up
     bool m_executed = false;  // the automatic run happens once
 };
 

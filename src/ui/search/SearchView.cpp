@@ -79,9 +79,10 @@ bool CSearchView::Start()
     ClearList();
     SetTotalSize(0);
     SearchRequest request;
-    FillRequest(request);
     request.view = Handle();
     request.window = m_window ? m_window->Handle() : nullptr;
+    // A view may send the run's messages elsewhere (a progress dialog).
+    FillRequest(request);
     request.fastFind = CSearchThread::ChooseFastFind(request.criteria, Settings().GetSetting(Setting::FastFind) != 0,
                                                      Settings().IsWindowsNT());
     ListingJobPtr job = BeginJob();
