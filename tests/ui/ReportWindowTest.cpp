@@ -30,9 +30,10 @@ CCondition Criteria(const std::string& name, const std::string& folder, const st
     return criteria;
 }
 
-// The popup the Tools menu's "Create Report" item has become, filled as the
-// menu opens; null when the item is still a plain one.
-HMENU ReportsPopup(HWND frame)
+// Opens each menu of the bar as a user would and gives the popup of the
+// first item `match` accepts (by command and text), with its position.
+template <typename Match>
+HMENU OpenedPopup(HWND frame, Match match, HMENU* parent = nullptr, int* position = nullptr)
 {
     HMENU bar = ::GetMenu(frame);
     for (int i = 0; i < ::GetMenuItemCount(bar); ++i) {
@@ -40,14 +41,37 @@ HMENU ReportsPopup(HWND frame)
         if (!menu) continue;
         ::SendMessageA(frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), i);
         for (int j = 0; j < ::GetMenuItemCount(menu); ++j) {
+            char text[MAX_PATH] = "";
             MENUITEMINFOA info = {};
             info.cbSize = sizeof(info);
-            info.fMask = MIIM_ID | MIIM_SUBMENU;
-            if (::GetMenuItemInfoA(menu, static_cast<UINT>(j), TRUE, &info) && info.wID == ID_TOOLS_CREATE_REPORT)
-                return info.hSubMenu;
+            info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
+            info.dwTypeData = text;
+            info.cch = sizeof(text);
+            if (!::GetMenuItemInfoA(menu, static_cast<UINT>(j), TRUE, &info) || !match(info.wID, text)) continue;
+            if (parent) *parent = menu;
+            if (position) *position = j;
+            return info.hSubMenu;
         }
     }
     return nullptr;
+}
+
+// The popup the Tools menu's "Create Report" item has become, filled as the
+// menu opens; null when the item is still a plain one.
+HMENU ReportsPopup(HWND frame)
+{
+    return OpenedPopup(frame, [](UINT id, const std::string&) { return id == ID_TOOLS_CREATE_REPORT; });
+}
+
+// The Edit menu's Search popup as it is for the active window, and whether
+// its item is enabled.
+HMENU SearchPopup(HWND frame, bool& enabled)
+{
+    HMENU parent = nullptr;
+    int position = -1;
+    HMENU popup = OpenedPopup(frame, [](UINT, const std::string& text) { return text == "Searc&h"; }, &parent, &position);
+    enabled = popup && !(::GetMenuState(parent, static_cast<UINT>(position), MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED));
+    return popup;
 }
 
 // Command → text of the popup's items.
@@ -121,6 +145,27 @@ TEST_F(ReportWindowTest, TheMenuOpensAReportWhoseOverlappingCriteriaListAFileOnc
     // The window searches its own copy: the list's report may change meanwhile.
     m_app->Reports()->ReportAt(5)->CriteriaAt(0)->SetPatterns("*.none");
     EXPECT_EQ(view->Report().CriteriaAt(0)->Patterns(), "*.txt");
+
+    // The Search popup offers what a report window does, and each item works.
+    view->OnCommand(ID_EDIT_SELECT_ALL);
+    bool enabled = false;
+    HMENU search = SearchPopup(m_app->MainWindow(), enabled);
+    ASSERT_NE(search, nullptr);
+    EXPECT_TRUE(enabled);
+    std::set<UINT> commands;
+    for (const auto& item : Items(search)) commands.insert(item.first);
+    EXPECT_EQ(commands, (std::set<UINT>{ID_REPORT_AGAIN, ID_SEARCH_ADD_TO_PERSONAL, ID_FILE_FIND_TARGET,
+                                        ID_SEARCH_PROPERTIES}));
+    for (UINT command : {ID_REPORT_AGAIN, ID_FILE_FIND_TARGET, ID_SEARCH_PROPERTIES})
+        EXPECT_TRUE(Enabled(command)) << command;
+
+    // Without a query window the popup has nothing to offer.
+    ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpUntil([] { return CWindowList::Instance().Active() == nullptr; }));
+    search = SearchPopup(m_app->MainWindow(), enabled);
+    ASSERT_NE(search, nullptr);
+    EXPECT_EQ(::GetMenuItemCount(search), 0);
+    EXPECT_FALSE(enabled);
 }
 
 TEST_F(ReportWindowTest, WithoutAReportHoldingCriteriaTheItemStaysPlainAndDisabled)
