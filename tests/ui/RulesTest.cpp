@@ -19,6 +19,7 @@
 
 // Tests
 #include "ui/FolderTestSupport.h"
+#include "ui/ReportTestSupport.h"
 #include "ui/UserDialogDriver.h"
 
 // Standard library
@@ -28,36 +29,14 @@ namespace {
 
 using namespace uitest;
 
-CCondition Criteria(const std::string& name, const std::string& folder, const std::string& patterns)
-{
-    CCondition criteria(name);
-    criteria.SetFolder(folder);
-    criteria.SetPatterns(patterns);
-    return criteria;
-}
-
 // The commands of the popup that the Tools menu's "Execute Rule" item has
 // become as the menu opens; empty while it is a plain item.
 std::set<UINT> ExecuteRuleCommands(HWND frame)
 {
     std::set<UINT> commands;
-    HMENU bar = ::GetMenu(frame);
-    for (int i = 0; i < ::GetMenuItemCount(bar); ++i) {
-        HMENU menu = ::GetSubMenu(bar, i);
-        if (!menu) continue;
-        ::SendMessageA(frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), i);
-        for (int j = 0; j < ::GetMenuItemCount(menu); ++j) {
-            MENUITEMINFOA info = {};
-            info.cbSize = sizeof(info);
-            info.fMask = MIIM_ID | MIIM_SUBMENU;
-            if (!::GetMenuItemInfoA(menu, static_cast<UINT>(j), TRUE, &info) || info.wID != ID_TOOLS_EXECUTE_RULE ||
-                !info.hSubMenu)
-                continue;
-            for (int k = 0; k < ::GetMenuItemCount(info.hSubMenu); ++k)
-                if (const UINT id = ::GetMenuItemID(info.hSubMenu, k); id != 0 && id != static_cast<UINT>(-1))
-                    commands.insert(id);
-        }
-    }
+    HMENU popup = OpenedPopup(frame, [](UINT id, const std::string&) { return id == ID_TOOLS_EXECUTE_RULE; });
+    for (int k = 0; popup && k < ::GetMenuItemCount(popup); ++k)
+        if (const UINT id = ::GetMenuItemID(popup, k); id != 0 && id != static_cast<UINT>(-1)) commands.insert(id);
     return commands;
 }
 
