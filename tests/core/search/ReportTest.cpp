@@ -71,9 +71,12 @@ TEST_P(ReportStoreTest, TwelveCriteriaComeBackInTheirOrderWithTheirValues)
         expected.push_back(name);
     }
     report->CriteriaAt(11)->SetIncludeSubfolders(false);
+    // Only a rule keeps its enabled flag; a report's is not stored.
+    report->SetEnabled(false);
     ASSERT_NE(list.AddReport(std::move(report)), nullptr);
     list.SaveAll();
     EXPECT_EQ(ReadRawText(m_reports + "\\Object0\\Object10", "Name"), std::string("C10", 4));
+    EXPECT_FALSE(HasValue(m_reports + "\\Object0", "Enabled"));
 
     CReportList loaded(Store());
     loaded.LoadAll();
@@ -81,6 +84,7 @@ TEST_P(ReportStoreTest, TwelveCriteriaComeBackInTheirOrderWithTheirValues)
     const CReport& back = *loaded.ReportAt(0);
     EXPECT_EQ(back.Name(), " Report0");
     EXPECT_EQ(back.KeyName(), "Object0");
+    EXPECT_TRUE(back.Enabled());
     EXPECT_EQ(CriteriaNames(back), expected);  // Object10 and Object11 after Object9
     EXPECT_EQ(back.CriteriaAt(7)->Patterns(), "*.7");
     EXPECT_EQ(back.CriteriaAt(7)->Folder(), "C:\\Data\\C7");
