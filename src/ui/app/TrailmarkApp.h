@@ -15,6 +15,9 @@
 // Core
 #include "core/search/FolderTableSchedule.h"
 
+// Platform
+#include "platform/DirectoryLister.h"
+
 // Standard library
 #include <array>
 #include <atomic>
@@ -37,6 +40,7 @@ class CFindTypeList;
 class CReportList;
 class CRuleList;
 class FolderListWorker;
+class IndexWatchWorker;
 
 using GetDiskFreeSpaceExProc = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER,
                                              PULARGE_INTEGER);
@@ -91,6 +95,10 @@ public:
     // A minute of the folder table's schedule passed: walks the disks again
     // when setting 77 says it is time.
     void FolderTableMinute();
+    // Walks the fixed drives into the folder table and the entry index, with
+    // the index's change watches opened first where the system has them.
+    // Tests pass a lister of their own drives.
+    bool StartFolderListWalk(platform::DirectoryLister& lister = platform::SystemDirectoryLister());
 
     // Opens the command prompt ("ComSpec", else the system's own shell) in a folder.
     void CommandPromptIn(const std::string& folder) const;
@@ -134,6 +142,8 @@ private:
     std::unique_ptr<FolderListWorker> m_fastFind;
     FolderTableSchedule m_folderTableSchedule;
     UINT_PTR m_folderTableTimer = 0;
+    // The entry index's change watches, stopped at exit before the index is emptied.
+    std::unique_ptr<IndexWatchWorker> m_indexWatch;
 
     // Process-wide values.
     bool m_isWindowsNT = false;
