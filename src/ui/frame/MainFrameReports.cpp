@@ -8,6 +8,7 @@
 #include "core/search/Rule.h"
 
 // Framework
+#include "ui/framework/Command.h"
 #include "ui/framework/MessageBox.h"
 
 // Application
@@ -101,9 +102,13 @@ void CMainFrame::FillSearchPopup(HMENU menu)
             m_searchEntries.push_back(entry);
         }
     }
+    // A command that no part of the program answers yet is left out, not greyed.
+    std::vector<MenuEntry> carried;
+    for (const MenuEntry& entry : m_searchEntries)
+        if (entry.kind == MenuEntry::Kind::Separator || ui::QueryCommand(FirstCommandTarget(), entry.command).handled)
+            carried.push_back(entry);
     CBasicWindow* active = CWindowList::Instance().Active();
-    const std::vector<MenuEntry> entries =
-        SearchPopupItems(m_searchEntries, active ? active->Kind() : WindowKind::Folder);
+    const std::vector<MenuEntry> entries = SearchPopupItems(carried, active ? active->Kind() : WindowKind::Folder);
     while (::GetMenuItemCount(popup) > 0) ::DeleteMenu(popup, 0, MF_BYPOSITION);
     for (const MenuEntry& entry : entries) {
         if (entry.kind == MenuEntry::Kind::Separator)

@@ -268,10 +268,6 @@ bool CSearchView::OnUpdateCommand(UINT id, ui::CommandState& state)
     case ID_SEARCH_AGAIN:
         state.enabled = ButtonsEnabled();
         return true;
-    case ID_SEARCH_ADD_TO_PERSONAL:
-        // Personal folders are not part of this program yet.
-        state.enabled = false;
-        return true;
     case ID_FILE_FIND_TARGET:
         state.enabled = m_list.SelectedCount() > 0;
         return true;
