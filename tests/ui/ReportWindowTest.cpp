@@ -14,6 +14,7 @@
 // Tests
 #include "ui/FolderTestSupport.h"
 #include "ui/ReportTestSupport.h"
+#include "ui/UserDialogDriver.h"
 
 // Standard library
 #include <map>
@@ -129,6 +130,30 @@ TEST_F(ReportWindowTest, TheMenuOpensAReportWhoseOverlappingCriteriaListAFileOnc
     // Adding to a personal folder is offered once something carries it out.
     commands.erase(ID_SEARCH_ADD_TO_PERSONAL);
     EXPECT_EQ(commands.size(), 3u);
+
+    // "Properties..." edits the window's copy, whose name stays fixed, and
+    // "Report Again" searches with it; the list's report keeps both criteria.
+    std::string caption;
+    bool nameReadOnly = false;
+    DialogScript script;
+    script.Then(IDC_REPORT_NAME, [&](HWND sheet) {
+        caption = WindowText(sheet);
+        nameReadOnly = ::GetWindowLongA(FindControl(sheet, IDC_REPORT_NAME), GWL_STYLE) & ES_READONLY;
+        SelectEntries(sheet, IDC_REPORT_CRITERIA, {1}, true);
+        ClickNow(sheet, IDC_REPORT_DELETE);
+        Click(sheet, IDOK);
+    });
+    Command(ID_SEARCH_PROPERTIES);
+    script.ExpectDone();
+    EXPECT_EQ(caption, "Properties");
+    EXPECT_TRUE(nameReadOnly);
+    EXPECT_EQ(view->Report().CriteriaCount(), 1);
+    EXPECT_EQ(m_app->Reports()->ReportAt(5)->CriteriaCount(), 2);
+    Command(ID_REPORT_AGAIN);
+    ASSERT_TRUE(PumpUntil([&] { return !view->Running() && !window->Running(); }));
+    paths.clear();
+    for (int row = 0; row < view->RowCount(); ++row) paths.insert(view->ItemAt(row)->path);
+    EXPECT_EQ(paths, (std::multiset<std::string>{m_folder.Path("a.txt"), m_folder.Path("sub\\c.txt")}));
 
     // Without a query window the popup has nothing to offer.
     ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
