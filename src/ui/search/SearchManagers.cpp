@@ -20,6 +20,15 @@ namespace {
 // The one selected entry, or -1 unless exactly one is.
 int OnlySelected(const std::vector<int>& selected) { return selected.size() == 1 ? selected.front() : -1; }
 
+// Opens the report or rule sheet on an object of `list`; true after OK.
+template <typename List, typename Object>
+bool EditInSheet(HWND owner, List& list, Object* object)
+{
+    if (!object) return false;
+    CReportSheet sheet(list, object, false);
+    return sheet.DoModal(owner) == IDOK;
+}
+
 }  // namespace
 
 CConditionsDlg::CConditionsDlg(CConditionList& criteria)
@@ -53,10 +62,7 @@ void CReportsDlg::OnAdd()
 void CReportsDlg::OnEdit()
 {
     const int index = OnlySelected(SelectedEntries());
-    CReport* report = m_reports.ReportAt(index);
-    if (!report) return;
-    CReportSheet sheet(m_reports, report, false);
-    if (sheet.DoModal(Handle()) == IDOK) RefreshEntry(index);
+    if (EditInSheet(Handle(), m_reports, m_reports.ReportAt(index))) RefreshEntry(index);
 }
 
 // A full list takes no more: Add waits until an entry is deleted.
@@ -75,10 +81,7 @@ void CRulesDlg::OnAdd()
 void CRulesDlg::OnEdit()
 {
     const int index = OnlySelected(SelectedEntries());
-    CRule* rule = m_rules.RuleAt(index);
-    if (!rule) return;
-    CReportSheet sheet(m_rules, rule, false);
-    if (sheet.DoModal(Handle()) == IDOK) RefreshEntry(index);
+    if (EditInSheet(Handle(), m_rules, m_rules.RuleAt(index))) RefreshEntry(index);
 }
 
 void CRulesDlg::OnButtonsUpdated()
