@@ -21,6 +21,7 @@
 // Search
 #include "ui/search/SearchCommands.h"
 #include "ui/search/SearchDialogs.h"
+#include "ui/search/ReportCommands.h"
 #include "ui/search/ReportView.h"
 
 // Resources
@@ -88,6 +89,7 @@ UINT_PTR CALLBACK FontDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lPara
 bool CTrailmarkApp::OnCommand(UINT id)
 {
     if (OnToolCommand(id)) return true;
+    if (OnReportCommand(id)) return true;
     CWindowList& windows = CWindowList::Instance();
     if (id >= ID_REPORT_FIRST && id <= ID_REPORT_LAST) {
         OpenReportAt(static_cast<int>(id - ID_REPORT_FIRST));
@@ -167,6 +169,7 @@ bool CTrailmarkApp::OnCommand(UINT id)
 bool CTrailmarkApp::OnUpdateCommand(UINT id, ui::CommandState& state)
 {
     if (OnUpdateToolCommand(id, state)) return true;
+    if (OnUpdateReportCommand(id, state)) return true;
     if (id >= ID_REPORT_FIRST && id <= ID_REPORT_LAST) {
         state.enabled = true;
         return true;

@@ -217,6 +217,13 @@ private:
     void UpdateFolderStatusPanes();
     RunningThreadsPtr m_runningThreads = std::make_shared<RunningThreads>();
 
+    // The Edit menu's Search popup holds only the commands the active query
+    // window carries out; it is rebuilt from the resource's items when the
+    // Edit menu opens.
+    void FillSearchPopup(HMENU menu);
+    HMENU m_searchMenu = nullptr;
+    std::vector<MenuEntry> m_searchEntries;
+
 public:
     // The toolbars (their own file): the seven bars, their commands, drop-down
     // buttons, menus and saved places.

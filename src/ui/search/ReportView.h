@@ -22,6 +22,8 @@ public:
 
 protected:
     void FillRequest(SearchRequest& request) const override;
+    // The copy that "Properties..." edits and the next search runs over.
+    virtual CReport& EditedCopy() { return m_report; }
 
 private:
     CReport m_report;

@@ -81,9 +81,10 @@ bool CSearchView::Start()
     ClearList();
     SetTotalSize(0);
     SearchRequest request;
-    FillRequest(request);
     request.view = Handle();
     request.window = m_window ? m_window->Handle() : nullptr;
+    // A view may send the run's messages elsewhere (a progress dialog).
+    FillRequest(request);
     request.fastFind = CSearchThread::ChooseFastFind(request.criteria, Settings().GetSetting(Setting::FastFind) != 0,
                                                      Settings().IsWindowsNT());
     ListingJobPtr job = BeginJob();
@@ -279,10 +280,6 @@ bool CSearchView::OnUpdateCommand(UINT id, ui::CommandState& state)
     case ID_SEARCH_ADD_TO_REPORTS:
     case ID_SEARCH_AGAIN:
         state.enabled = ButtonsEnabled();
-        return true;
-    case ID_SEARCH_ADD_TO_PERSONAL:
-        // Personal folders are not part of this program yet.
-        state.enabled = false;
         return true;
     case ID_FILE_FIND_TARGET:
         state.enabled = m_list.SelectedCount() > 0;
