@@ -866,4 +866,10 @@
 #define IDC_QUICK_FIND_CURRENT_FOLDER   1663    /* setting 80 = 2 */
 #define IDS_QUICK_FIND                  8200
 
+/* Progress dialog of updates, loads, removals and hidden rules */
+#define IDD_UPDATE_PROGRESS             480
+#define IDC_PROGRESS_BAR                1740
+#define IDC_PROGRESS_ITEM               1741    /* the verb and the current item */
+#define IDC_PROGRESS_COUNTER            1742    /* the counter label and the remaining count */
+
 #endif /* TRAILMARK_RESOURCE_H */
