@@ -872,4 +872,8 @@
 #define IDC_PROGRESS_ITEM               1741    /* the verb and the current item */
 #define IDC_PROGRESS_COUNTER            1742    /* the counter label and the remaining count */
 
+/* Personal folders */
+#define IDS_PERSONAL_CONTAINS_FORMAT    8600    /* "%d %s, %d %s" */
+#define IDS_RESULTS_NOT_SAVED           8601    /* "%s": the folder's name */
+
 #endif /* TRAILMARK_RESOURCE_H */

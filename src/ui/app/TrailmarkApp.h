@@ -36,6 +36,7 @@ class CConditionList;
 class CFindTypeList;
 class CReportList;
 class CRuleList;
+class CPersonalList;
 class FolderListWorker;
 
 using GetDiskFreeSpaceExProc = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER,
@@ -72,6 +73,7 @@ public:
     CFindTypeList* FindTypes() const { return m_findTypes.get(); }
     CReportList* Reports() const { return m_reports.get(); }
     CRuleList* Rules() const { return m_rules.get(); }
+    CPersonalList* PersonalFolders() const { return m_personal.get(); }
     CObjectList* Bookmarks() const { return m_bookmarks.get(); }
     CRecentFileList& RecentFiles() const { return *m_recentFiles; }
     bool HasSettings() const { return m_settings != nullptr; }
@@ -157,6 +159,7 @@ private:
     std::unique_ptr<CConditionList> m_criteria;
     std::unique_ptr<CFindTypeList> m_findTypes;
     std::unique_ptr<CReportList> m_reports;
+    std::unique_ptr<CPersonalList> m_personal;
     std::unique_ptr<CObjectList> m_tools;
     std::unique_ptr<CObjectList> m_bookmarks;
     std::unique_ptr<CRecentFileList> m_recentFiles;

@@ -22,6 +22,13 @@ public:
 
 protected:
     void FillRequest(SearchRequest& request) const override;
+    std::string PersonalNameProposal() const override { return m_report.Name(); }
+    std::vector<CCondition> PersonalCriteria() const override
+    {
+        std::vector<CCondition> criteria;
+        for (const CCondition* each : m_report.CriteriaArray()) criteria.push_back(*each);
+        return criteria;
+    }
 
 private:
     CReport m_report;

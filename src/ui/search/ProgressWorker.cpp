@@ -1,0 +1,88 @@
+#include "ui/search/ProgressWorker.h"
+
+// Core
+#include "core/search/SearchSink.h"
+
+// Folders
+#include "ui/folders/BaseThread.h"
+#include "ui/folders/FolderMessages.h"
+
+// Dialogs
+#include "ui/dialogs/UpdateProgressDlg.h"
+
+// Standard library
+#include <memory>
+
+namespace {
+
+struct ProgressJob {
+    std::function<void(ProgressReport&)> work;
+    HWND dialog = nullptr;
+    std::atomic<bool> finished{false};
+};
+
+class CProgressThread : public CBaseThread {
+public:
+    CProgressThread(std::shared_ptr<ProgressJob> job, StateWord state)
+        : CBaseThread(std::move(state)), m_job(std::move(job))
+    {
+    }
+
+protected:
+    void OnThreadMessage(const MSG& msg) override
+    {
+        if (msg.message != UWM_STARTWORK) return;
+        ProgressReport report(m_job->dialog, m_state);
+        m_job->work(report);
+        if (::IsWindow(m_job->dialog)) ::PostMessageA(m_job->dialog, UWM_WORKDONE, 0, 0);
+        // Last: the caller may free what the work used once it sees this.
+        m_job->finished.store(true);
+        Quit(0);
+    }
+
+private:
+    std::shared_ptr<ProgressJob> m_job;
+};
+
+}  // namespace
+
+void ProgressReport::Send(UINT message, WPARAM wParam) const
+{
+    // Sent, so that a text lives until the dialog has shown it; a stopped
+    // dialog is gone and hears nothing more.
+    if (!Stopped() && ::IsWindow(m_dialog)) ::SendMessageA(m_dialog, message, wParam, 0);
+}
+
+void ProgressReport::Start(long steps) { Send(UWM_SEARCHSTARTED, static_cast<WPARAM>(steps)); }
+
+void ProgressReport::Status(const std::string& text) { Send(UWM_STATUSTEXT, reinterpret_cast<WPARAM>(text.c_str())); }
+
+bool ProgressReport::Stopped() const { return m_state->load() != WorkState::Running; }
+
+bool RunUnderProgressDialog(const ProgressTexts& texts, HWND owner, const std::function<void(ProgressReport&)>& work)
+{
+    auto job = std::make_shared<ProgressJob>();
+    job->work = work;
+    StateWord state = MakeStateWord();
+    CUpdateProgressDlg dialog(texts.title, texts.verb, texts.counterLabel);
+    dialog.SetWorkState(state);
+    dialog.SetStarter([&](HWND hwnd) {
+        job->dialog = hwnd;
+        auto* worker = new CProgressThread(job, state);
+        if (!worker->CreateThread()) {
+            delete worker;
+            return false;
+        }
+        worker->PostThreadMessage(UWM_STARTWORK);
+        return true;
+    });
+    if (dialog.DoModal(owner) == IDABORT) {
+        ProgressReport report(nullptr, state);
+        work(report);
+        return true;
+    }
+    // The dialog is gone, so the worker sends it nothing more: waiting here
+    // cannot hold it up. A stopped worker ends at its next step.
+    while (!job->finished.load()) ::Sleep(1);
+    return !dialog.Stopped();
+}

@@ -1,0 +1,44 @@
+#pragma once
+// Work run on a worker thread under the progress dialog: loading a personal
+// folder, removing items from one. The work reports through ProgressReport,
+// which sends the dialog its messages; the caller gets control back only
+// when the worker has let go of everything it was given.
+
+// Folders
+#include "ui/folders/Listing.h"
+
+// Standard library
+#include <functional>
+#include <string>
+
+// Windows
+#include <windows.h>
+
+class ProgressReport {
+public:
+    ProgressReport(HWND dialog, StateWord state) : m_dialog(dialog), m_state(std::move(state)) {}
+
+    // The number of steps: the dialog's range.
+    void Start(long steps);
+    // One step, with the item it reached.
+    void Status(const std::string& text);
+    // The user pressed Stop.
+    bool Stopped() const;
+    const std::atomic<int>& State() const { return *m_state; }
+
+private:
+    void Send(UINT message, WPARAM wParam) const;
+
+    HWND m_dialog;
+    StateWord m_state;
+};
+
+struct ProgressTexts {
+    std::string title;
+    std::string verb;
+    std::string counterLabel;
+};
+
+// Runs `work` under the dialog; false when the user stopped it. When no
+// thread can be made the work runs here, without the dialog.
+bool RunUnderProgressDialog(const ProgressTexts& texts, HWND owner, const std::function<void(ProgressReport&)>& work);
