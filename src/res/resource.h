@@ -875,5 +875,13 @@
 /* Personal folders */
 #define IDS_PERSONAL_CONTAINS_FORMAT    8600    /* "%d %s, %d %s" */
 #define IDS_RESULTS_NOT_SAVED           8601    /* "%s": the folder's name */
+#define IDD_UPDATE_ALL                  481     /* "Updating All Folders" */
+#define IDC_UPDATE_ALL_FOLDER_BAR       1745    /* folders searched in the current personal folder */
+#define IDC_UPDATE_ALL_FOLDER           1746    /* "Searching " and the folder */
+#define IDC_UPDATE_ALL_FOLDERS_LEFT     1747
+#define IDC_UPDATE_ALL_PERSONAL_BAR     1748    /* personal folders */
+#define IDC_UPDATE_ALL_PERSONAL         1749    /* "Updating Folder " and its name */
+#define IDC_UPDATE_ALL_PERSONAL_LEFT    1750
+#define IDC_UPDATE_ALL_SKIP             1751
 
 #endif /* TRAILMARK_RESOURCE_H */

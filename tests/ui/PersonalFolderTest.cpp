@@ -15,6 +15,7 @@
 // Search
 #include "ui/search/PersonalCommands.h"
 #include "ui/search/PersonalView.h"
+#include "ui/search/UpdateAllDlg.h"
 
 // Tests
 #include "ui/FolderTestSupport.h"
@@ -257,6 +258,43 @@ TEST_F(PersonalFolderTest, UpdatingFromThePageSearchesUnderTheDialog)
     EXPECT_TRUE(folder.Loaded());
     EXPECT_NE(folder.Updated(), 0u);
     EXPECT_EQ(folder.ContainsText(), "1 File, 0 Folder");
+}
+
+TEST_F(PersonalFolderTest, UpdateAllSearchesTheClosedFoldersAndTellsTheOpenOnesToUpdate)
+{
+    List().RemoveAllFolders();  // the starter folders search whole disks
+    m_folder.File("a.txt");
+    m_folder.File("b.doc");
+    CPersonalFolder& open = AddFolder("Open", "*.txt");
+    CPersonalFolder& closed = AddFolder("Closed", "*.doc");
+    CPersonalFolder& plain = AddFolder("Plain");
+    CPersonalView* view = OpenAndWait(open);
+    ASSERT_NE(view, nullptr);
+    m_folder.File("c.txt");
+    m_folder.File("d.doc");
+    MessageRecorder messages;
+    ActivationRecorder activations;
+    UpdateAllPersonalFolders(Frame().Handle());
+    PumpUntil([&] { return !view->HasWorker() && !open.RefreshPending(); });
+    EXPECT_EQ(std::count(activations.titles.begin(), activations.titles.end(), "Updating All Folders"), 1);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], "Finished updating all personal folders.");
+    EXPECT_EQ(messages.flags[0] & MB_ICONMASK, static_cast<UINT>(MB_ICONINFORMATION));
+    EXPECT_EQ(Sorted(StoredPaths(closed)), (Names{m_folder.Path("b.doc"), m_folder.Path("d.doc")}));
+    EXPECT_EQ(Sorted(RowNames(*view)), (Names{"a.txt", "c.txt"}));
+    EXPECT_EQ(Sorted(StoredPaths(open)), (Names{m_folder.Path("a.txt"), m_folder.Path("c.txt")}));
+    EXPECT_FALSE(Exists(plain.ResultsFile()));  // no criteria: nothing to update
+
+    // With every folder that can be updated open, no dialog: only the message.
+    messages.Clear();
+    activations.titles.clear();
+    List().RemoveFolder(List().IndexOf(&closed));
+    UpdateAllPersonalFolders(Frame().Handle());
+    PumpUntil([&] { return !view->HasWorker() && !open.RefreshPending(); });
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0],
+              "All personal folders that can be updated are open. Every window is now being updated.");
+    EXPECT_EQ(std::count(activations.titles.begin(), activations.titles.end(), "Updating All Folders"), 0);
 }
 
 }  // namespace

@@ -122,6 +122,8 @@ private:
     void EnableBackupPrivilege();
     void DestroyLists();
 
+    // The Personal menu's commands, carried out by the Personal page.
+    bool OnPersonalCommand(UINT id);
     void RunShellFile(const char* fileName);
     void OpenAddress(const std::string& address);
     // False when the user cancelled the font dialog.

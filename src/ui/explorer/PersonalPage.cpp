@@ -17,6 +17,7 @@
 // Search
 #include "ui/search/PersonalCommands.h"
 #include "ui/search/SearchDialogs.h"
+#include "ui/search/UpdateAllDlg.h"
 
 // Standard library
 #include <ctime>
@@ -104,6 +105,7 @@ void CPersonalPage::OnPageCommand(UINT id)
         break;
     case ID_PERSONAL_DELETE: DeleteSelected(); break;
     case ID_PERSONAL_REMOVE_ALL: DeleteAll(); break;
+    case ID_PERSONAL_UPDATE_ALL: UpdateAllPersonalFolders(owner); break;
     case ID_PERSONAL_RENAME:
         if (folder) TreeView_EditLabel(m_personalTree.Handle(), m_personalTree.Selected());
         break;

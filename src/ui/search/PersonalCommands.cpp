@@ -102,17 +102,34 @@ void PersonalFolderChanged(const CPersonalFolder& folder)
     if (CPersonalPage* page = PersonalPage()) page->RenameFolder(folder.Name(), folder.Name());
 }
 
+bool UpdateInItsWindow(CPersonalFolder& folder)
+{
+    // The window's own command chain does not reach its view: the view is
+    // told directly.
+    if (!folder.window || !folder.window->PersonalView()) return false;
+    folder.window->PersonalView()->Update();
+    return true;
+}
+
 CBasicWindow* OpenPersonalFolder(CPersonalFolder& folder)
 {
     return CWindowList::Instance().OpenWindow(folder.Name(), WindowKind::Personal, &folder, 0);
 }
 
+bool StartPersonalSearch(const CPersonalFolder& folder, HWND dialog, const ListingJobPtr& job)
+{
+    SearchRequest request;
+    for (const CCondition* criteria : folder.CriteriaArray()) request.criteria.push_back(*criteria);
+    request.view = dialog;
+    request.window = dialog;
+    request.fastFind = CSearchThread::ChooseFastFind(request.criteria, Settings().GetSetting(Setting::FastFind) != 0,
+                                                     Settings().IsWindowsNT());
+    return CFolderThread::Start(new CSearchThread(std::move(request), job));
+}
+
 void UpdatePersonalFolder(CPersonalFolder& folder, HWND owner)
 {
-    if (folder.window) {
-        ::SendMessageA(folder.window->Handle(), WM_COMMAND, ID_PERSONAL_UPDATE, 0);
-        return;
-    }
+    if (UpdateInItsWindow(folder)) return;
     if (folder.Busy()) {
         RefuseWhileBusy(owner);
         return;
@@ -125,13 +142,7 @@ void UpdatePersonalFolder(CPersonalFolder& folder, HWND owner)
     dialog.SetWorkState(job->state);
     bool started = false;
     dialog.SetStarter([&](HWND hwnd) {
-        SearchRequest request;
-        for (const CCondition* criteria : folder.CriteriaArray()) request.criteria.push_back(*criteria);
-        request.view = hwnd;
-        request.window = hwnd;
-        request.fastFind = CSearchThread::ChooseFastFind(request.criteria, Settings().GetSetting(Setting::FastFind) != 0,
-                                                         Settings().IsWindowsNT());
-        started = CFolderThread::Start(new CSearchThread(std::move(request), job));
+        started = StartPersonalSearch(folder, hwnd, job);
         return started;
     });
     dialog.DoModal(owner);

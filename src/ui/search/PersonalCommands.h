@@ -27,6 +27,12 @@ void ShowPersonalPageFor(const CPersonalFolder* folder);
 void PersonalFolderChanged(const CPersonalFolder& folder);
 
 CBasicWindow* OpenPersonalFolder(CPersonalFolder& folder);
+// The folder's open window updates it (or stops its update); false when the
+// folder is not open.
+bool UpdateInItsWindow(CPersonalFolder& folder);
+// Starts a search over the folder's criteria that reports to the dialog
+// and hands its results to the job.
+bool StartPersonalSearch(const CPersonalFolder& folder, HWND dialog, const ListingJobPtr& job);
 // "Update" of the Personal page: the open window updates itself; otherwise
 // the search runs under the progress dialog.
 void UpdatePersonalFolder(CPersonalFolder& folder, HWND owner);
