@@ -6,11 +6,16 @@
 #include "core/search/Personal.h"
 #include "core/search/ResultsFile.h"
 
+// Folders
+#include "ui/folders/FileDrop.h"
+#include "ui/folders/FolderMessages.h"
+
 // Explorer
 #include "ui/explorer/PersonalPage.h"
 
 // Application
 #include "ui/frame/PersonalWindow.h"
+#include "ui/frame/TabDropTarget.h"
 
 // Search
 #include "ui/search/PersonalCommands.h"
@@ -295,6 +300,70 @@ TEST_F(PersonalFolderTest, UpdateAllSearchesTheClosedFoldersAndTellsTheOpenOnesT
     EXPECT_EQ(messages.texts[0],
               "All personal folders that can be updated are open. Every window is now being updated.");
     EXPECT_EQ(std::count(activations.titles.begin(), activations.titles.end(), "Updating All Folders"), 0);
+}
+
+TEST_F(PersonalFolderTest, FilesDroppedOrPastedOnAnOpenFolderJoinItOnce)
+{
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) m_folder.File(name);
+    CPersonalFolder& folder = AddFolder("Mine");
+    WriteResults(folder, {m_folder.Path("a.txt"), m_folder.Path("b.txt")});
+    CPersonalView* view = OpenAndWait(folder);
+    ASSERT_NE(view, nullptr);
+    Settings().SetSetting(Setting::ConfirmOperations, 0);
+    MessageRecorder messages;
+
+    // A drop on the window's taskbar button of files all there already.
+    auto* data = new filedrop::FileListData({m_folder.Path("B.TXT"), m_folder.Path("a.txt")});
+    DragRequest request{data, 0, {-1, -1}, DROPEFFECT_COPY | DROPEFFECT_MOVE};
+    EXPECT_EQ(::SendMessageA(folder.window->Handle(), UWM_DROP, reinterpret_cast<WPARAM>(&request), 0),
+              static_cast<LRESULT>(DROPEFFECT_NONE));
+    data->Release();
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], "All the file(s) you are trying to add already exist in the personal folder");
+    EXPECT_EQ(StoredPaths(folder).size(), 2u);
+
+    // Pasted: the new one goes in and is listed, the old one is not doubled.
+    messages.Clear();
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    ASSERT_NE(::SetClipboardData(CF_HDROP, filedrop::MakeFileList({m_folder.Path("c.txt"), m_folder.Path("b.txt")})),
+              nullptr);
+    ::CloseClipboard();
+    ASSERT_TRUE(view->OnCommand(ID_EDIT_PASTE));
+    PumpUntil([&] { return !view->HasWorker() && !folder.RefreshPending(); });
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(Sorted(RowNames(*view)), (Names{"a.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(StoredPaths(folder).size(), 3u);
+    EXPECT_EQ(folder.ContainsText(), "3 Files, 0 Folder");
+    EXPECT_FALSE(folder.Busy());
+}
+
+TEST_F(PersonalFolderTest, DeletingFromAFolderWarnsFirstAndTheDeletedFileLeavesIt)
+{
+    m_folder.File("a.txt");
+    m_folder.File("b.txt");
+    CPersonalFolder& folder = AddFolder("Mine");
+    WriteResults(folder, {m_folder.Path("a.txt"), m_folder.Path("b.txt")});
+    CPersonalView* view = OpenAndWait(folder);
+    ASSERT_NE(view, nullptr);
+    Settings().SetSetting(Setting::ConfirmOperations, 0);  // the shell asks nothing
+    view->List().SetState(view->RowOfName("a.txt"), LVIS_SELECTED, LVIS_SELECTED);
+    MessageRecorder messages;
+    messages.answer = IDNO;
+    ASSERT_TRUE(view->OnCommand(ID_FILE_DELETE));
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], ui::LoadString(IDS_WARN_DELETE_FROM_PERSONAL));
+    PumpFor(100);
+    EXPECT_TRUE(Exists(m_folder.Path("a.txt")));
+    EXPECT_EQ(StoredPaths(folder).size(), 2u);
+
+    messages.answer = IDYES;
+    ASSERT_TRUE(view->OnCommand(ID_FILE_DELETE));
+    ASSERT_TRUE(PumpUntil([&] { return Frame().RunningThreadList()->Count() == 0; }));
+    PumpUntil([&] { return view->RowCount() == 1 && !view->HasWorker(); });
+    EXPECT_FALSE(Exists(m_folder.Path("a.txt")));
+    EXPECT_EQ(RowNames(*view), (Names{"b.txt"}));
+    EXPECT_EQ(StoredPaths(folder), (Names{m_folder.Path("b.txt")}));
 }
 
 }  // namespace

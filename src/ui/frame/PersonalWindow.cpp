@@ -9,6 +9,7 @@
 
 // Application
 #include "ui/app/TrailmarkApp.h"
+#include "ui/frame/TabDropTarget.h"
 
 // Search
 #include "ui/search/PersonalCommands.h"
@@ -75,9 +76,20 @@ void CPersonalWindow::SwitchTo(CPersonalFolder* folder)
 
 LRESULT CPersonalWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == UWM_NAVIGATE) {
+    switch (message) {
+    case UWM_NAVIGATE:
         SwitchTo(FindPersonalFolder(reinterpret_cast<const char*>(wParam)));
         return 0;
+    case UWM_DRAGOVER: {
+        // The taskbar passes on a drag over this window's button.
+        const auto* request = reinterpret_cast<const DragRequest*>(lParam);
+        return request ? PersonalView()->DropEffect(request->data, request->allowedEffects) : DROPEFFECT_NONE;
+    }
+    case UWM_DROP: {
+        const auto* request = reinterpret_cast<const DragRequest*>(wParam);
+        return request ? PersonalView()->DropFiles(request->data, request->allowedEffects) : DROPEFFECT_NONE;
+    }
+    default: break;
     }
     return CQueryWindow::WindowProc(message, wParam, lParam);
 }

@@ -47,20 +47,6 @@ std::uint32_t Now() { return static_cast<std::uint32_t>(std::time(nullptr)); }
 
 void RefuseWhileBusy(HWND owner) { ui::ShowMessage(owner, IDS_FOLDER_BUSY, MB_OK | MB_ICONEXCLAMATION); }
 
-// The small window that says "Adding" while items are added.
-HWND ShowAddingWindow(HWND owner)
-{
-    RECT frame = {};
-    ::GetWindowRect(owner, &frame);
-    constexpr int kWidth = 160, kHeight = 48;
-    HWND window = ::CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "STATIC", ui::LoadString(IDS_ADDING).c_str(),
-                                    WS_POPUP | WS_BORDER | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE,
-                                    (frame.left + frame.right - kWidth) / 2, (frame.top + frame.bottom - kHeight) / 2,
-                                    kWidth, kHeight, owner, nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    if (window) ::UpdateWindow(window);
-    return window;
-}
-
 std::string NameOfPath(const std::string& path)
 {
     const std::size_t slash = path.find_last_of('\\');
@@ -177,7 +163,8 @@ void ClearPersonalFolder(CPersonalFolder& folder, HWND owner)
 
 bool AddToPersonalFolder(CPersonalFolder& folder, const std::vector<std::string>& paths, HWND owner)
 {
-    if (folder.Busy()) {
+    // An update running meanwhile would replace what was added.
+    if (folder.Busy() || folder.RefreshPending()) {
         RefuseWhileBusy(owner);
         return false;
     }
@@ -193,26 +180,29 @@ bool AddToPersonalFolder(CPersonalFolder& folder, const std::vector<std::string>
         return false;
     }
     folder.SetBusy(true);
-    folder.addingStatus = ShowAddingWindow(owner);
+    // The worker makes new items; they join the folder's store here, after it.
     std::vector<std::unique_ptr<CFileItem>> items;
-    shell::LookupCache cache;
     const bool showHidden = Settings().GetSetting(Setting::ShowHiddenFiles) != 0;
-    for (const std::string& path : added) {
-        auto item = std::make_unique<CFileItem>();
-        item->path = path;
-        item->name = NameOfPath(path);
-        item->extension = ExtensionOf(item->name);
-        item->folderPath = FolderPartOf(path);
-        RefreshRecord(*item, cache, showHidden);
-        items.push_back(std::move(item));
-    }
+    RunUnderStatusWindow(
+        ui::LoadString(IDS_ADDING), owner,
+        [&](ProgressReport&) {
+            RecordRefresher refresher(showHidden);
+            for (const std::string& path : added) {
+                auto item = std::make_unique<CFileItem>();
+                item->path = path;
+                item->name = NameOfPath(path);
+                item->extension = ExtensionOf(item->name);
+                item->folderPath = FolderPartOf(path);
+                refresher.Refresh(*item);
+                items.push_back(std::move(item));
+            }
+        },
+        [&folder](HWND status) { folder.addingStatus = status; });
     {
         const ItemStorePtr& store = folder.Items();
         platform::LockGuard guard(store->lock);
         for (auto& item : items) store->items.push_back(std::move(item));
     }
-    if (folder.addingStatus) ::DestroyWindow(folder.addingStatus);
-    folder.addingStatus = nullptr;
     folder.SetBusy(false);
     folder.SetLoaded(true);
     if (!folder.ContentsChanged(Settings())) ShowResultsNotSaved(owner, folder);
@@ -221,35 +211,41 @@ bool AddToPersonalFolder(CPersonalFolder& folder, const std::vector<std::string>
     return true;
 }
 
+ItemStorePtr SplitItems(ItemStore& source, const std::vector<char>& keep)
+{
+    // The items themselves move, bound as they are: a list may go on
+    // showing them until it lists the new store.
+    auto kept = std::make_shared<ItemStore>();
+    std::vector<std::unique_ptr<CFileItem>> gone;
+    platform::LockGuard guard(source.lock);
+    for (std::size_t i = 0; i < source.items.size(); ++i)
+        (i < keep.size() && !keep[i] ? gone : kept->items).push_back(std::move(source.items[i]));
+    source.items.swap(gone);
+    return kept;
+}
+
 ItemStorePtr RemovePersonalItems(const CPersonalFolder& folder, const std::vector<std::string>& paths, HWND owner)
 {
     std::set<std::string> removed;
     for (const std::string& path : paths) removed.insert(PathKey(path));
-    auto kept = std::make_shared<ItemStore>();
     const ItemStorePtr source = folder.Items();
+    // Which items stay, found on the worker; one not reached when the user
+    // stopped stays too.
+    std::vector<char> keep(source->items.size(), 1);
     const ProgressTexts texts{ui::LoadString(IDS_REMOVING_TITLE), ui::LoadString(IDS_REMOVING),
                               ui::LoadString(IDS_FILES_LEFT)};
-    const bool completed = RunUnderProgressDialog(texts, owner, [&](ProgressReport& report) {
+    RunUnderProgressDialog(texts, owner, [&](ProgressReport& report) {
         report.Start(static_cast<long>(paths.size()));
-        // The folder is busy: nothing adds or takes items meanwhile. Paths
-        // are read without the lock; the details under it, one item at a
-        // time, as the list may be drawing them while the dialog is told.
-        for (const auto& item : source->items) {
-            if (!report.Stopped() && removed.count(PathKey(item->path))) {
-                report.Status(item->path);
-                continue;
-            }
-            auto copy = std::make_unique<CFileItem>();
-            {
-                platform::LockGuard guard(source->lock);
-                copy->CopyFrom(*item);
-            }
-            kept->items.push_back(std::move(copy));
+        // The folder is busy: nothing adds or takes items meanwhile, and
+        // paths are never written after the items are handed over.
+        for (std::size_t i = 0; i < source->items.size() && !report.Stopped(); ++i) {
+            const std::string& path = source->items[i]->path;
+            if (!removed.count(PathKey(path))) continue;
+            keep[i] = 0;
+            report.Status(path);
         }
     });
-    // A stopped removal keeps the items it had not reached yet.
-    (void)completed;
-    return kept;
+    return SplitItems(*source, keep);
 }
 
 void CSearchView::AddToPersonal(const std::string& proposal)

@@ -42,6 +42,10 @@ void ClearPersonalFolder(CPersonalFolder& folder, HWND owner);
 // Adds the paths (after the question and the filter); false when nothing
 // was added.
 bool AddToPersonalFolder(CPersonalFolder& folder, const std::vector<std::string>& paths, HWND owner);
-// The folder's items without those paths, each a copy: read on a worker under
-// the "Removing..." dialog. The folder's own store is not changed.
+// A new store of the items whose `keep` entry is set (those past its end
+// too); `source` keeps only the others, alive while anything holds it.
+ItemStorePtr SplitItems(ItemStore& source, const std::vector<char>& keep);
+// A new store of the folder's items without those paths, found on a worker
+// under the "Removing..." dialog; the folder's old store keeps only the
+// removed ones, alive until the caller has listed the new store.
 ItemStorePtr RemovePersonalItems(const CPersonalFolder& folder, const std::vector<std::string>& paths, HWND owner);

@@ -35,11 +35,11 @@ bool ShowHidden() { return CTrailmarkApp::Instance()->Settings().GetSetting(Sett
 void ReadRecords(ResultsReader& reader, ItemStore& store, bool showHidden, const std::atomic<int>* state,
                  const std::function<void(const CFileItem&)>& each)
 {
-    shell::LookupCache cache;
+    RecordRefresher refresher(showHidden);
     FileItem record;
     while ((!state || state->load() == WorkState::Running) && reader.Next(record)) {
         auto item = std::make_unique<CFileItem>(record);
-        RefreshRecord(*item, cache, showHidden);
+        refresher.Refresh(*item);
         if (each) each(*item);
         platform::LockGuard guard(store.lock);
         store.items.push_back(std::move(item));
@@ -75,15 +75,38 @@ PersonalStrings LoadPersonalStrings()
     return strings;
 }
 
-void RefreshRecord(CFileItem& item, shell::LookupCache& cache, bool showHidden)
+void RecordRefresher::Refresh(CFileItem& item)
 {
     DetailsRequest request;
     request.computeVisibility = true;
-    request.showHidden = showHidden;
+    request.showHidden = m_showHidden;
     LoadFileDetails(item, platform::SystemDirectoryLister(), request);
     // Files share the shell's answers by extension; a folder's icon is its own.
-    item.typeName = cache.TypeName(nullptr, item.path, item.isDirectory);
-    item.iconIndex = item.isDirectory ? shell::IconOfPath(item.path) : cache.ExtensionIcon(item.extension);
+    item.typeName = m_cache.TypeName(nullptr, item.path, item.isDirectory);
+    item.iconIndex = item.isDirectory ? shell::IconOfPath(item.path) : m_cache.ExtensionIcon(item.extension);
+    Bind(item);
+}
+
+void RecordRefresher::Bind(CFileItem& item)
+{
+    if (item.folder || item.folderPath.empty()) return;
+    if (lstrcmpiA(item.folderPath.c_str(), m_folderPath.c_str()) != 0) {
+        m_folderPath = item.folderPath;
+        m_folder.Reset();
+        m_folderId = shell::ParsePath(m_folderPath);
+        if (m_folderId) m_folder = shell::BindFolder(m_folderId.Get());
+    }
+    if (!m_folder) return;
+    ui::Pidl relative = shell::ParseInFolder(m_folder.Get(), item.name);
+    if (!relative) return;
+    item.relativeId = relative.Release();
+    item.absoluteId = ui::PidlAppend(m_folderId.Get(), item.relativeId);
+    // One reference, released with the item; the parent is the same folder.
+    m_folder->AddRef();
+    item.folder = m_folder.Get();
+    item.parentFolder = m_folder.Get();
+    item.ownsParentRef = false;
+    item.ownsAbsoluteId = true;
 }
 
 void ShowResultsNotSaved(HWND owner, const CPersonal& folder)
@@ -100,11 +123,10 @@ void CPersonalFolder::DiscardItems() { m_items = std::make_shared<ItemStore>(); 
 void CPersonalFolder::SetContents(const std::vector<CFileItem*>& records)
 {
     auto store = std::make_shared<ItemStore>();
-    shell::LookupCache cache;
-    const bool showHidden = ShowHidden();
+    RecordRefresher refresher(ShowHidden());
     for (const CFileItem* record : records) {
         auto item = std::make_unique<CFileItem>(static_cast<const FileItem&>(*record));
-        RefreshRecord(*item, cache, showHidden);
+        refresher.Refresh(*item);
         store->items.push_back(std::move(item));
     }
     m_items = std::move(store);

@@ -11,8 +11,13 @@
 #include "core/app/WindowState.h"
 #include "core/search/Personal.h"
 
+// Framework
+#include "ui/framework/ComPtr.h"
+#include "ui/framework/Pidl.h"
+
 // Folders
 #include "ui/folders/Listing.h"
+#include "ui/folders/Shell.h"
 
 // Standard library
 #include <string>
@@ -65,8 +70,24 @@ private:
 
 // The summary texts from the string table.
 PersonalStrings LoadPersonalStrings();
-// Size, times, attributes, type and icon of a record read from a results
-// file or copied from a list, from the disk by its path.
-void RefreshRecord(CFileItem& item, shell::LookupCache& cache, bool showHidden);
+// Size, times, attributes, type and icon of records read from a results
+// file, copied from a list or added, from the disk by their paths; each is
+// bound in its folder, so that the shell's menu and file operations work on
+// it. Records of one folder usually follow each other: the folder is bound
+// once for them.
+class RecordRefresher {
+public:
+    explicit RecordRefresher(bool showHidden) : m_showHidden(showHidden) {}
+    void Refresh(CFileItem& item);
+
+private:
+    void Bind(CFileItem& item);
+
+    bool m_showHidden;
+    shell::LookupCache m_cache;
+    std::string m_folderPath;  // the folder bound last
+    ui::Pidl m_folderId;
+    ui::ComPtr<IShellFolder> m_folder;
+};
 // Says that the results file could not be written.
 void ShowResultsNotSaved(HWND owner, const CPersonal& folder);

@@ -217,6 +217,10 @@ bool CPersonalView::OnCommand(UINT id)
     case ID_PERSONAL_CLEAR: Clear(); return true;
     case ID_PERSONAL_REMOVE_ITEMS: RemoveSelected(); return true;
     case ID_VIEW_REFRESH: Fill(); return true;
+    case ID_EDIT_PASTE:
+    case ID_FILES_PASTE: Paste(); return true;
+    case ID_FILE_RECYCLE: DeleteSelected(true); return true;
+    case ID_FILE_DELETE: DeleteSelected(false); return true;
     // A search's own commands: the folder's criteria are changed on its page.
     case ID_SEARCH_NEW:
     case ID_SEARCH_PROPERTIES:
@@ -234,6 +238,10 @@ bool CPersonalView::OnUpdateCommand(UINT id, ui::CommandState& state)
     case ID_PERSONAL_CLEAR: state.enabled = idle && RowCount() > 0; return true;
     case ID_PERSONAL_REMOVE_ITEMS: state.enabled = idle && m_list.SelectedCount() > 0; return true;
     case ID_VIEW_REFRESH: state.enabled = idle; return true;
+    case ID_EDIT_PASTE:
+    case ID_FILES_PASTE: state.enabled = idle && ::IsClipboardFormatAvailable(CF_HDROP); return true;
+    case ID_FILE_RECYCLE:
+    case ID_FILE_DELETE: state.enabled = idle && m_list.SelectedCount() > 0; return true;
     case ID_SEARCH_NEW:
     case ID_SEARCH_PROPERTIES:
     case ID_SEARCH_AGAIN:

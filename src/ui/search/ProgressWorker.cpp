@@ -44,6 +44,54 @@ private:
     std::shared_ptr<ProgressJob> m_job;
 };
 
+// Starts the job's work on a worker of its own; false when none could be made.
+bool StartProgressThread(const std::shared_ptr<ProgressJob>& job, const StateWord& state)
+{
+    auto* worker = new CProgressThread(job, state);
+    if (!worker->CreateThread()) {
+        delete worker;
+        return false;
+    }
+    worker->PostThreadMessage(UWM_STARTWORK);
+    return true;
+}
+
+HWND ShowStatusWindow(const std::string& text, HWND owner)
+{
+    RECT frame = {};
+    ::GetWindowRect(owner, &frame);
+    constexpr int kWidth = 160, kHeight = 48;
+    HWND window = ::CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "STATIC", text.c_str(),
+                                    WS_POPUP | WS_BORDER | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE,
+                                    (frame.left + frame.right - kWidth) / 2, (frame.top + frame.bottom - kHeight) / 2,
+                                    kWidth, kHeight, owner, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    if (window) ::UpdateWindow(window);
+    return window;
+}
+
+// Dispatches the thread's messages until the job has finished; a quit
+// request is kept for the loop that owns it.
+void PumpUntilFinished(const ProgressJob& job)
+{
+    constexpr DWORD kWaitMs = 20;
+    bool quit = false;
+    int quitCode = 0;
+    while (!job.finished.load()) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, kWaitMs, QS_ALLINPUT);
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                quit = true;
+                quitCode = static_cast<int>(msg.wParam);
+                continue;
+            }
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    if (quit) ::PostQuitMessage(quitCode);
+}
+
 }  // namespace
 
 void ProgressReport::Send(UINT message, WPARAM wParam) const
@@ -68,13 +116,7 @@ bool RunUnderProgressDialog(const ProgressTexts& texts, HWND owner, const std::f
     dialog.SetWorkState(state);
     dialog.SetStarter([&](HWND hwnd) {
         job->dialog = hwnd;
-        auto* worker = new CProgressThread(job, state);
-        if (!worker->CreateThread()) {
-            delete worker;
-            return false;
-        }
-        worker->PostThreadMessage(UWM_STARTWORK);
-        return true;
+        return StartProgressThread(job, state);
     });
     if (dialog.DoModal(owner) == IDABORT) {
         ProgressReport report(nullptr, state);
@@ -85,4 +127,25 @@ bool RunUnderProgressDialog(const ProgressTexts& texts, HWND owner, const std::f
     // cannot hold it up. A stopped worker ends at its next step.
     while (!job->finished.load()) ::Sleep(1);
     return !dialog.Stopped();
+}
+
+void RunUnderStatusWindow(const std::string& text, HWND owner, const std::function<void(ProgressReport&)>& work,
+                          const std::function<void(HWND)>& shown)
+{
+    auto job = std::make_shared<ProgressJob>();
+    job->work = work;
+    StateWord state = MakeStateWord();
+    HWND status = ShowStatusWindow(text, owner);
+    if (shown) shown(status);
+    // Like a modal dialog: nothing else is started on the owner meanwhile.
+    const bool wasEnabled = owner && !::EnableWindow(owner, FALSE);
+    if (StartProgressThread(job, state)) {
+        PumpUntilFinished(*job);
+    } else {
+        ProgressReport report(nullptr, state);
+        work(report);
+    }
+    if (wasEnabled) ::EnableWindow(owner, TRUE);
+    if (status) ::DestroyWindow(status);
+    if (shown) shown(nullptr);
 }

@@ -42,3 +42,10 @@ struct ProgressTexts {
 // Runs `work` under the dialog; false when the user stopped it. When no
 // thread can be made the work runs here, without the dialog.
 bool RunUnderProgressDialog(const ProgressTexts& texts, HWND owner, const std::function<void(ProgressReport&)>& work);
+
+// Runs `work` on a worker while a small window shows `text` over the owner,
+// which takes no input meanwhile but keeps painting. The report reaches no
+// dialog. `shown` hears of the status window (null when none could be made)
+// before the work starts and after it ended.
+void RunUnderStatusWindow(const std::string& text, HWND owner, const std::function<void(ProgressReport&)>& work,
+                          const std::function<void(HWND)>& shown);

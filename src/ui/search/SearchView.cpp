@@ -243,8 +243,13 @@ void CSearchView::OnRowContextMenu(POINT screen)
     const UINT command = static_cast<UINT>(
         ::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, Handle(), nullptr));
     if (command == ID_FILE_FIND_TARGET) OpenOriginalFolder();
-    else if (!OnRowMenuCommand(command) && menu && command >= kFirstShellCommand && command <= kLastShellCommand)
-        shell::InvokeMenuCommand(menu.Get(), Handle(), command - kFirstShellCommand);
+    else if (!OnRowMenuCommand(command) && menu && command >= kFirstShellCommand && command <= kLastShellCommand) {
+        char verb[64] = "";
+        if (FAILED(menu->GetCommandString(command - kFirstShellCommand, GCS_VERBA, nullptr, verb, sizeof(verb))))
+            verb[0] = '\0';
+        verb[sizeof(verb) - 1] = '\0';
+        if (!OnRowShellVerb(verb)) shell::InvokeMenuCommand(menu.Get(), Handle(), command - kFirstShellCommand);
+    }
     ::DestroyMenu(popup);
 }
 

@@ -59,6 +59,10 @@ protected:
     // many were inserted. A command of theirs goes to OnRowMenuCommand.
     virtual UINT AddRowMenuItems(HMENU popup, UINT position) { (void)popup; (void)position; return 0; }
     virtual bool OnRowMenuCommand(UINT command) { (void)command; return false; }
+    // A command of the shell's part of a row's menu, by its verb ("delete",
+    // "cut", ...), before the shell carries it out: true when the view has
+    // dealt with it itself and the shell is not to.
+    virtual bool OnRowShellVerb(const std::string& verb) { (void)verb; return false; }
     // The name "A&dd to Personal..." proposes: empty for a search.
     virtual std::string PersonalNameProposal() const { return {}; }
     // The criteria a new personal folder takes from the view.
