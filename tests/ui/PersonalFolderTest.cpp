@@ -19,11 +19,13 @@
 
 // Search
 #include "ui/search/PersonalCommands.h"
+#include "ui/search/PersonalDialogs.h"
 #include "ui/search/PersonalView.h"
 #include "ui/search/UpdateAllDlg.h"
 
 // Tests
 #include "ui/FolderTestSupport.h"
+#include "ui/UserDialogDriver.h"
 
 // Standard library
 #include <string>
@@ -364,6 +366,82 @@ TEST_F(PersonalFolderTest, DeletingFromAFolderWarnsFirstAndTheDeletedFileLeavesI
     EXPECT_FALSE(Exists(m_folder.Path("a.txt")));
     EXPECT_EQ(RowNames(*view), (Names{"b.txt"}));
     EXPECT_EQ(StoredPaths(folder), (Names{m_folder.Path("b.txt")}));
+}
+
+TEST_F(PersonalFolderTest, ANewFolderNeedsAFreeNameAndTakesTheCriteriaAddedInItsSheet)
+{
+    AddFolder("Taken");
+    CPersonalPage& page = Frame().ExplorerBarWindow().PersonalPage();
+    page.Refill();
+    const std::string proposal = page.NewFolderName();
+    MessageRecorder messages;
+    DialogScript script;
+    std::string title, shownName, sheetTitle;
+    bool okWhenBlank = true, criteriaWhenBlank = true;
+    LRESULT listed = 0;
+    script
+        .Then(IDC_PERSONAL_NAME,
+              [&](HWND dialog) {
+                  title = WindowText(dialog);
+                  shownName = WindowText(FindControl(dialog, IDC_PERSONAL_NAME));
+                  Type(dialog, IDC_PERSONAL_NAME, "   ");
+                  okWhenBlank = ControlEnabled(dialog, IDOK);
+                  criteriaWhenBlank = ControlEnabled(dialog, IDC_PERSONAL_CRITERIA);
+                  Type(dialog, IDC_PERSONAL_NAME, "Taken");
+                  Click(dialog, IDOK);
+              })
+        .Then(IDC_PERSONAL_NAME,
+              [&](HWND dialog) {
+                  Type(dialog, IDC_PERSONAL_NAME, "  Fresh  ");
+                  Click(dialog, IDC_PERSONAL_CRITERIA);
+              })
+        .Then(IDC_PERSONAL_CRITERIA_ADD,
+              [&](HWND sheet) {
+                  sheetTitle = WindowText(sheet);
+                  Click(sheet, IDC_PERSONAL_CRITERIA_ADD);
+              })
+        .Then(IDC_CRITERIA_PATTERNS,
+              [&](HWND sheet) {
+                  Type(sheet, IDC_CRITERIA_PATTERNS, "*.txt");
+                  Type(sheet, IDC_CRITERIA_LOOK_IN, m_folder.Path().c_str());
+                  Click(sheet, IDOK);
+              })
+        .Then(IDC_PERSONAL_CRITERIA_ADD,
+              [&](HWND sheet) {
+                  listed = ::SendMessageA(FindControl(sheet, IDC_PERSONAL_CRITERIA_LIST), LB_GETCOUNT, 0, 0);
+                  Click(sheet, IDOK);
+              })
+        .Then(IDC_PERSONAL_NAME, [&](HWND dialog) { Click(dialog, IDOK); });
+    page.OnPageCommand(ID_PERSONAL_NEW);
+    script.ExpectDone();
+    EXPECT_EQ(title, "Create New Personal Folder");
+    EXPECT_EQ(shownName, proposal);
+    EXPECT_FALSE(okWhenBlank);
+    EXPECT_FALSE(criteriaWhenBlank);
+    EXPECT_EQ(messages.texts, (Names{"Folder name already exists!"}));
+    EXPECT_EQ(sheetTitle, "Add Personal Folder");
+    EXPECT_EQ(listed, 1);
+    CPersonal* made = List().FindFolder("Fresh");
+    ASSERT_NE(made, nullptr);
+    ASSERT_EQ(made->CriteriaCount(), 1);
+    EXPECT_EQ(made->CriteriaAt(0)->Name(), "Fresh");
+    EXPECT_NE(page.FolderItem("Fresh"), nullptr);
+
+    // Its property page: never updated, so no update date.
+    std::string contains, created, updated;
+    DialogScript properties;
+    properties.Then(IDC_PERSONAL_INFO_CREATED, [&](HWND sheet) {
+        contains = WindowText(FindControl(sheet, IDC_PERSONAL_INFO_CONTAINS));
+        created = WindowText(FindControl(sheet, IDC_PERSONAL_INFO_CREATED));
+        updated = WindowText(FindControl(sheet, IDC_PERSONAL_INFO_UPDATED));
+        Click(sheet, IDOK);
+    });
+    ShowPersonalProperties(*made, Frame().Handle());
+    properties.ExpectDone();
+    EXPECT_EQ(contains, made->ContainsText());
+    EXPECT_EQ(created, FormatPersonalTime(made->Created(), "%A, %B %d, %Y %I:%M:%S %p"));
+    EXPECT_FALSE(created.empty());
+    EXPECT_EQ(updated, "");
 }
 
 }  // namespace

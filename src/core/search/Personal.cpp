@@ -13,6 +13,7 @@
 // Standard library
 #include <cctype>
 #include <cstdio>
+#include <ctime>
 #include <set>
 
 namespace {
@@ -42,6 +43,18 @@ std::string NameOfPath(const std::string& path)
 }  // namespace
 
 bool LoadsUnderDialog(const ResultsReader& reader) { return reader.PossibleCount() >= kDirectLoadLimit; }
+
+std::string FormatPersonalTime(std::uint32_t seconds, const std::string& format)
+{
+    if (seconds == 0) return {};
+    const std::time_t time = static_cast<std::time_t>(seconds);
+    const std::tm* local = std::localtime(&time);
+    if (!local) return {};
+    char text[256] = "";
+    // A result that does not fit gives 0: nothing rather than a cut date.
+    const std::size_t length = std::strftime(text, sizeof(text), format.c_str(), local);
+    return std::string(text, length);
+}
 
 PersonalSummary MakePersonalSummary(const std::vector<const FileItem*>& items, const PersonalStrings& strings)
 {

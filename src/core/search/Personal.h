@@ -49,6 +49,10 @@ struct PersonalSummary {
 // apart; 0 and 1 take the singular word.
 PersonalSummary MakePersonalSummary(const std::vector<const FileItem*>& items, const PersonalStrings& strings);
 
+// A time of the folder's property page in the local zone, in `format`
+// (strftime's); empty for 0, a folder never updated.
+std::string FormatPersonalTime(std::uint32_t seconds, const std::string& format);
+
 class CPersonal : public CReport {
 public:
     // created: the current time in seconds.

@@ -16,7 +16,7 @@
 
 // Search
 #include "ui/search/PersonalCommands.h"
-#include "ui/search/SearchDialogs.h"
+#include "ui/search/PersonalDialogs.h"
 #include "ui/search/UpdateAllDlg.h"
 
 // Standard library
@@ -106,6 +106,9 @@ void CPersonalPage::OnPageCommand(UINT id)
     case ID_PERSONAL_DELETE: DeleteSelected(); break;
     case ID_PERSONAL_REMOVE_ALL: DeleteAll(); break;
     case ID_PERSONAL_UPDATE_ALL: UpdateAllPersonalFolders(owner); break;
+    case ID_PERSONAL_PROPERTIES:
+        if (folder) ShowPersonalProperties(*folder, owner);
+        break;
     case ID_PERSONAL_RENAME:
         if (folder) TreeView_EditLabel(m_personalTree.Handle(), m_personalTree.Selected());
         break;
@@ -155,18 +158,14 @@ void CPersonalPage::NewFolder(bool open)
     CTrailmarkApp* app = CTrailmarkApp::Instance();
     CPersonalList* list = app->PersonalFolders();
     if (!list) return;
-    std::string name = NewFolderName();
-    const UINT caption = open ? IDS_OPEN_NEW_PERSONAL : IDS_CREATE_NEW_PERSONAL;
-    for (;;) {
-        if (!AskText(app->MainWindow(), ui::LoadString(caption), name)) return;
-        name = TrimName(name);
-        if (name.empty()) return;
-        if (!list->NameExists(name)) break;
-        ui::ShowMessage(app->MainWindow(), IDS_FOLDER_NAME_EXISTS, MB_OK | MB_ICONSTOP);
-    }
+    CNewPersonalDlg dialog(*list, open ? IDS_OPEN_NEW_PERSONAL : IDS_CREATE_NEW_PERSONAL, NewFolderName());
+    if (dialog.DoModal(app->MainWindow()) != IDOK) return;
+    const std::string name = dialog.Name();
     std::unique_ptr<CPersonal> made = list->MakeFolder(static_cast<std::uint32_t>(std::time(nullptr)));
     made->SetName(name);
-    made->SetLoaded(true);
+    for (const CCondition& criteria : dialog.Criteria()) made->AddCriteria(criteria);
+    // Without criteria there is nothing to search: the folder starts empty.
+    made->SetLoaded(!made->HasCriteria());
     auto* folder = static_cast<CPersonalFolder*>(list->Append(std::move(made)));
     if (!folder) return;
     list->SaveAll();

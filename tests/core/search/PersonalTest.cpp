@@ -13,6 +13,7 @@
 // Tests
 #include "core/app/StoreFixture.h"
 #include "core/app/TempFolder.h"
+#include "core/search/SearchTestSupport.h"
 
 // Standard library
 #include <set>
@@ -85,6 +86,17 @@ std::string Encode(int records)
         writer.Add(item);
     }
     return writer.Bytes();
+}
+
+TEST(PersonalTimeInTokyo, DatesReadInTheLocalZoneAndNeverIsEmpty)
+{
+    searchtest::TokyoTime zone;
+    if (!searchtest::TokyoTime::Active()) GTEST_SKIP() << "runs with TZ=Asia/Tokyo";
+    const std::string format = "%A, %B %d, %Y %I:%M:%S %p";
+    // 15:04:05 on 5 March 2026 in UTC is past midnight of the 6th in Tokyo.
+    EXPECT_EQ(FormatPersonalTime(1772723045, format), "Friday, March 06, 2026 12:04:05 AM");
+    EXPECT_EQ(FormatPersonalTime(0, format), "");
+    EXPECT_EQ(FormatPersonalTime(1772723045, std::string(300, 'x')), "");
 }
 
 TEST(PersonalLoading, OneHundredRecordsOrMoreLoadUnderTheDialog)
