@@ -84,7 +84,6 @@ void RecordRefresher::Refresh(CFileItem& item)
     // Files share the shell's answers by extension; a folder's icon is its own.
     item.typeName = m_cache.TypeName(nullptr, item.path, item.isDirectory);
     item.iconIndex = item.isDirectory ? shell::IconOfPath(item.path) : m_cache.ExtensionIcon(item.extension);
-    Bind(item);
 }
 
 void RecordRefresher::Bind(CFileItem& item)

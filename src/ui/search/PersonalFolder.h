@@ -71,17 +71,19 @@ private:
 // The summary texts from the string table.
 PersonalStrings LoadPersonalStrings();
 // Size, times, attributes, type and icon of records read from a results
-// file, copied from a list or added, from the disk by their paths; each is
-// bound in its folder, so that the shell's menu and file operations work on
-// it. Records of one folder usually follow each other: the folder is bound
-// once for them.
+// file, copied from a list or added, from the disk by their paths. Binding
+// an item in its folder, which the shell's menu and file operations need,
+// costs the shell a parse per item: it is done only for the items a command
+// is about to act on. Records of one folder usually follow each other: the
+// folder is bound once for them.
 class RecordRefresher {
 public:
-    explicit RecordRefresher(bool showHidden) : m_showHidden(showHidden) {}
+    explicit RecordRefresher(bool showHidden = false) : m_showHidden(showHidden) {}
     void Refresh(CFileItem& item);
+    // Binds an item not bound yet; it stays unbound when its file is gone.
+    void Bind(CFileItem& item);
 
 private:
-    void Bind(CFileItem& item);
 
     bool m_showHidden;
     shell::LookupCache m_cache;

@@ -106,6 +106,7 @@ void CPersonalView::DeleteSelected(bool toRecycleBin)
 {
     if (!m_folder || m_list.SelectedCount() == 0 || RefusedWhileBusy()) return;
     if (!Warned(IDS_WARN_DELETE_FROM_PERSONAL)) return;
+    PrepareSelectedItems();
     if (!CheckSelection(SFGAO_CANDELETE, IDS_CANNOT_DELETE_SOME)) return;
     std::vector<std::string> paths;
     for (const CFileItem* item : OperationItems()) paths.push_back(item->path);
@@ -140,6 +141,16 @@ void CPersonalView::OnOperationDone(bool succeeded, std::uint32_t cutTicket)
     if (!m_folder->ContentsChanged(Settings())) ShowResultsNotSaved(MainWindow(), *m_folder);
     PersonalFolderChanged(*m_folder);
     Fill();
+}
+
+void CPersonalView::PrepareSelectedItems()
+{
+    // A worker may be reading the items' shell references: they are set
+    // only while none runs.
+    if (HasWorker()) return;
+    RecordRefresher binder;
+    for (int row = m_list.NextSelected(-1); row != -1; row = m_list.NextSelected(row))
+        if (CFileItem* item = ItemAt(row)) binder.Bind(*item);
 }
 
 bool CPersonalView::OnRowShellVerb(const std::string& verb)

@@ -34,6 +34,7 @@ protected:
         if (msg.message != UWM_STARTWORK) return;
         ProgressReport report(m_job->dialog, m_state);
         m_job->work(report);
+        report.Flush();
         if (::IsWindow(m_job->dialog)) ::PostMessageA(m_job->dialog, UWM_WORKDONE, 0, 0);
         // Last: the caller may free what the work used once it sees this.
         m_job->finished.store(true);
@@ -103,7 +104,28 @@ void ProgressReport::Send(UINT message, WPARAM wParam) const
 
 void ProgressReport::Start(long steps) { Send(UWM_SEARCHSTARTED, static_cast<WPARAM>(steps)); }
 
-void ProgressReport::Status(const std::string& text) { Send(UWM_STATUSTEXT, reinterpret_cast<WPARAM>(text.c_str())); }
+void ProgressReport::Status(const std::string& text)
+{
+    // Drawing the dialog for every step costs far more than a quick step.
+    constexpr DWORD kReportIntervalMs = 50;
+    ++m_pendingSteps;
+    m_lastText = text;
+    const DWORD now = ::GetTickCount();
+    if (!m_sentAny || now - m_lastSent >= kReportIntervalMs) Flush();
+}
+
+void ProgressReport::Flush()
+{
+    if (m_pendingSteps == 0) return;
+    // Sent, so that the text lives until the dialog has shown it; a stopped
+    // dialog is gone and hears nothing more.
+    if (!Stopped() && ::IsWindow(m_dialog))
+        ::SendMessageA(m_dialog, UWM_PROGRESSSTEPS, reinterpret_cast<WPARAM>(m_lastText.c_str()),
+                       static_cast<LPARAM>(m_pendingSteps));
+    m_pendingSteps = 0;
+    m_sentAny = true;
+    m_lastSent = ::GetTickCount();
+}
 
 bool ProgressReport::Stopped() const { return m_state->load() != WorkState::Running; }
 

@@ -20,8 +20,11 @@ public:
 
     // The number of steps: the dialog's range.
     void Start(long steps);
-    // One step, with the item it reached.
+    // One step, with the item it reached. The dialog hears of the steps
+    // together, a few times a second, with the last item.
     void Status(const std::string& text);
+    // Tells the dialog of the steps not told yet.
+    void Flush();
     // The user pressed Stop.
     bool Stopped() const;
     const std::atomic<int>& State() const { return *m_state; }
@@ -31,6 +34,10 @@ private:
 
     HWND m_dialog;
     StateWord m_state;
+    long m_pendingSteps = 0;  // steps the dialog has not heard of
+    std::string m_lastText;   // the item of the last of them
+    DWORD m_lastSent = 0;     // tick count of the last report
+    bool m_sentAny = false;
 };
 
 struct ProgressTexts {

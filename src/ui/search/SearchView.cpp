@@ -220,6 +220,7 @@ void CSearchView::OnOpen(int row)
 
 void CSearchView::OnRowContextMenu(POINT screen)
 {
+    PrepareSelectedItems();
     const std::vector<CFileItem*> selected = SelectedItems();
     if (selected.empty()) return;
     // The shell's menu covers items of one folder: those that share the
