@@ -23,6 +23,9 @@
 #include "platform/posix/PosixDirectoryLister.h"
 #endif
 
+// Benchmarks
+#include "BenchIndex.h"
+
 // Standard library
 #include <algorithm>
 #include <atomic>
@@ -163,33 +166,6 @@ std::size_t PerPatternWalk(platform::DirectoryLister& lister, const std::string&
     });
     for (const std::string& child : children) found += PerPatternWalk(lister, child, pattern);
     return found;
-}
-
-// The folders above the tree, each holding only the next one, so that the
-// tree can be indexed where it lies.
-void IndexPathTo(CEntryIndex& index, const std::string& folder)
-{
-    std::size_t end = folder.find('\\', 3);
-    while (end != std::string::npos) {
-        const std::size_t start = folder.rfind('\\', end - 1) + 1;
-        platform::FindEntry step;
-        step.name = folder.substr(start, end - start);
-        step.attributes = platform::kAttrDirectory;
-        index.SetListing(folder.substr(0, start), {step});
-        end = folder.find('\\', end + 1);
-    }
-}
-
-std::size_t BuildIndex(platform::DirectoryLister& lister, const std::string& folder,
-                       CEntryIndex& index)
-{
-    index.Clear();
-    IndexPathTo(index, folder);
-    const std::atomic<int> state{WorkState::Running};
-    FolderListWalk::IndexTree(lister, state, folder, index);
-    index.MarkCovered(folder[0], true);
-    index.Trim();
-    return index.Count();
 }
 
 int Run(const std::string& hostFolder, int runs)

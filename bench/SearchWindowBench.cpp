@@ -8,6 +8,11 @@
 // Wine: wine search_window_bench.exe 'Z:\tmp\tm-bench-tree' -5). The tree is
 // the one search_bench generates. With a hold in seconds the window stays up
 // with its results that long afterwards, for a look at it.
+//
+// search_window_bench quick FOLDER [-runs] times Quick Find instead, with Fast
+// Find answered from the entry index of FOLDER: from the command to the
+// results shown, for a pattern with many results and a name with few, beside
+// the engine alone on the same index.
 
 // Core
 #include "core/app/Settings.h"
@@ -27,10 +32,12 @@
 
 // Benchmarks
 #include "AnswerStartQuestions.h"
+#include "BenchIndex.h"
 #include "ui/frame/QueryWindow.h"
 #include "ui/frame/WindowList.h"
 
 // Search
+#include "ui/search/SearchCommands.h"
 #include "ui/search/SearchView.h"
 
 // Standard library
@@ -76,14 +83,18 @@ CCondition Criteria(const std::string& folder)
     return criteria;
 }
 
-double EngineAlone(const std::string& folder, std::size_t& found)
+double EngineAlone(const std::string& folder, std::size_t& found, const char* pattern = kPattern,
+                  bool fastFind = false)
 {
     QuietSink sink;
     std::atomic<int> state{WorkState::Running};
-    const CCondition criteria = Criteria(folder);
+    CCondition criteria = Criteria(folder);
+    criteria.SetPatterns(pattern);
+    SearchOptions options;
+    options.fastFind = fastFind;
     const Clock::time_point start = Clock::now();
     CSearchEngine engine(platform::SystemDirectoryLister(), sink, state);
-    engine.Run({&criteria}, SearchOptions{});
+    engine.Run({&criteria}, options);
     found = sink.count;
     return Seconds(start, Clock::now());
 }
@@ -140,12 +151,85 @@ Timing SearchInWindow(CQueryWindow& window, CSearchView& view, const std::string
     return timing;
 }
 
+// Pumps until the view's UWM_WORKDONE is handled and its rows drawn.
+void PumpUntilShown(CSearchView& view)
+{
+    MSG msg;
+    for (;;) {
+        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
+            continue;
+        }
+        const bool workDone = msg.message == UWM_WORKDONE && msg.hwnd == view.Handle();
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+        if (workDone) {
+            ::UpdateWindow(view.List().Handle());
+            return;
+        }
+    }
+}
+
+void PumpFor(int milliseconds)
+{
+    const Clock::time_point until = Clock::now() + std::chrono::milliseconds(milliseconds);
+    MSG msg;
+    while (Clock::now() < until) {
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+int QuickFindFromTheIndex(CTrailmarkApp& app, std::string folder, int runs)
+{
+    if (folder.back() != '\\') folder += '\\';
+    const Clock::time_point built = Clock::now();
+    const std::size_t entries = BuildIndex(platform::SystemDirectoryLister(), folder, CEntryIndex::Instance());
+    std::printf("index: %zu entries in %.3f s, %.1f bytes per entry\n", entries, Seconds(built, Clock::now()),
+                static_cast<double>(CEntryIndex::Instance().BytesUsed()) / entries);
+    app.Settings().SetSetting(Setting::FastFind, 1);
+    app.Settings().SetSetting(Setting::QuickFindPlace, 2);
+    const std::string shown = StatusFolderText(folder);
+    if (!CWindowList::Instance().OpenWindow(shown, WindowKind::Folder, nullptr, 0)) return 1;
+    PumpFor(3000);
+    std::printf("| Quick Find | results | engine from the index s | command to results shown s |\n|---|---|---|---|\n");
+    for (const char* pattern : {kPattern, "mid.dir3"}) {
+        std::size_t found = 0;
+        std::vector<double> engine, total;
+        int rows = 0;
+        for (int run = 0; run < runs; ++run) {
+            engine.push_back(EngineAlone(shown, found, pattern, true));
+            const Clock::time_point start = Clock::now();
+            CQueryWindow* window = QuickFind(pattern);
+            auto* view = window ? dynamic_cast<CSearchView*>(window->View()) : nullptr;
+            if (!view) return 1;
+            PumpUntilShown(*view);
+            total.push_back(Seconds(start, Clock::now()));
+            rows = view->RowCount();
+            ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
+            PumpFor(500);
+        }
+        std::printf("| %s | %d (engine %zu) | %.3f | %.3f |\n", pattern, rows, found, Median(engine),
+                    Median(total));
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    const bool quick = argc > 2 && std::strcmp(argv[1], "quick") == 0;
+    if (quick) {
+        --argc;
+        ++argv;
+    }
     if (argc < 2 || argv[1][0] == '-') {
-        std::fprintf(stderr, "usage: search_window_bench FOLDER [-runs]\n");
+        std::fprintf(stderr, "usage: search_window_bench [quick] FOLDER [-runs]\n");
         return 2;
     }
     const std::string folder = argv[1];
@@ -163,6 +247,13 @@ int main(int argc, char** argv)
     app.Settings().SetSetting(Setting::SaveDesktop, 0);
     app.Settings().SetSetting(Setting::FastFind, 0);
     app.Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
+    if (quick) {
+        const int result = QuickFindFromTheIndex(app, folder, runs);
+        ::PostMessageA(app.MainWindow(), WM_CLOSE, 0, 0);
+        app.RunMessageLoop();
+        app.ExitInstance();
+        return result;
+    }
 
     auto* window = dynamic_cast<CQueryWindow*>(
         CWindowList::Instance().OpenWindow("Search Bench", WindowKind::Search, nullptr, 0));

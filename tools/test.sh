@@ -17,6 +17,17 @@ else
     BUILD_FAILURES=$((BUILD_FAILURES + 1))
 fi
 
+# The entry index's readers and its upkeep on threads of their own, under
+# ThreadSanitizer: a race ends the run and counts as a failure.
+if cmake --preset native-tsan >/dev/null && cmake --build build/native-tsan -j2 --target core_tests; then
+    TSAN_OPTIONS=halt_on_error=1 GTEST_OUTPUT="xml:$RESULTS/native/core_tests_threads.xml" \
+        build/native-tsan/tests/core_tests --gtest_filter='EntryIndex*:IndexUpkeep*:IndexSearch*:FolderListWalk*' ||
+        BUILD_FAILURES=$((BUILD_FAILURES + 1))
+else
+    echo "test: the ThreadSanitizer build failed" >&2
+    BUILD_FAILURES=$((BUILD_FAILURES + 1))
+fi
+
 if cmake --preset win32 >/dev/null && cmake --build build/win32 -j2; then
     . tools/wine-env.sh
     export WINEPREFIX="$ROOT/build/wineprefix-test"

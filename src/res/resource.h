@@ -865,6 +865,10 @@
 #define IDC_QUICK_FIND_LOCAL_DRIVES     1662    /* setting 80 = 1 */
 #define IDC_QUICK_FIND_CURRENT_FOLDER   1663    /* setting 80 = 2 */
 #define IDS_QUICK_FIND                  8200
+/* The entry index of Fast Find */
+#define IDC_OPT_INDEX_ENTRIES           1918    /* Performance page: the entries it holds */
+#define IDS_INDEXING_DRIVES             8610    /* status bar while it is built, before the count */
+#define IDS_INDEX_ENTRIES               8611    /* Performance page, before the count */
 
 /* Progress dialog of updates, loads, removals and hidden rules */
 #define IDD_UPDATE_PROGRESS             480

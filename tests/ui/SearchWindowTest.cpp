@@ -2,13 +2,19 @@
 // restarting, the result limit, Quick Find and the Find command.
 
 // Core
+#include "core/search/EntryIndex.h"
 #include "core/search/FindTypeList.h"
+#include "core/search/FolderListWalk.h"
 #include "core/search/SearchSink.h"
+
+// Platform
+#include "platform/Threads.h"
 
 // Explorer
 #include "ui/explorer/ExplorerBar.h"
 
 // Application
+#include "ui/app/IndexWatchThread.h"
 #include "ui/frame/QueryWindow.h"
 
 // Search
@@ -373,6 +379,92 @@ TEST_F(SearchWindowTest, AFastFindStoppedWhileNothingMatchesEndsPromptly)
     ASSERT_TRUE(WaitSearch());
     EXPECT_EQ(steps, 3) << "no folder was listed after the stop";
     EXPECT_EQ(m_view->RowCount(), 0);
+}
+
+// The system's disks, with C: the only fixed drive; the listing of one folder
+// waits at a gate, so that the test sees the walk under way.
+class DriveCOnlyLister : public platform::DirectoryLister {
+public:
+    explicit DriveCOnlyLister(std::string heldFolder) : m_held(std::move(heldFolder) + "\\*") {}
+
+    bool List(const std::string& spec, const platform::FindVisitor& visit) override
+    {
+        if (spec.size() >= m_held.size() && ::_strnicmp(spec.c_str(), m_held.c_str(), m_held.size()) == 0) {
+            entered.Set();
+            gate.Wait();
+        }
+        return platform::SystemDirectoryLister().List(spec, visit);
+    }
+    platform::DriveType QueryDriveType(const std::string& root) override
+    {
+        return ::toupper(static_cast<unsigned char>(root[0])) == 'C' ? platform::DriveType::Fixed
+                                                                     : platform::DriveType::NoRootDir;
+    }
+    bool CanEnterFolder(const std::string& folder) override
+    {
+        return platform::SystemDirectoryLister().CanEnterFolder(folder);
+    }
+
+    platform::Event entered{true};
+    platform::Event gate{true};
+
+private:
+    std::string m_held;
+};
+
+// Fast Find from the entry index that the program's own workers build and
+// watch: changes made after the build are found by a search started 2 s
+// later, with no walk in between, and the index alone answers.
+TEST_F(SearchWindowTest, FastFindFromTheWatchedIndexFindsLaterChangesWithoutARebuild)
+{
+    if (!IndexWatchWorker::Available()) GTEST_SKIP() << "the system has no sub-tree change watch";
+    Settings().SetSetting(Setting::FastFind, 1);
+    DriveCOnlyLister lister(m_folder.Path());
+    ASSERT_TRUE(m_app->StartFolderListWalk(lister));
+    ASSERT_TRUE(lister.entered.WaitFor(60000));
+    const std::string indexing = ui::LoadString(IDS_INDEXING_DRIVES);
+    EXPECT_TRUE(PumpUntil([&] { return Frame().Status().Text(1).rfind(indexing + " ", 0) == 0; }, 5000))
+        << Frame().Status().Text(1);
+    lister.gate.Set();
+    ASSERT_TRUE(PumpUntil([] { return !FolderListWalk::IsRunning(); }, 120000));
+    CEntryIndex& index = CEntryIndex::Instance();
+    ASSERT_TRUE(index.Covers(m_folder.Path()));
+    EXPECT_TRUE(PumpUntil([&] { return Frame().Status().Text(1).find(indexing) == std::string::npos; }, 5000))
+        << "the walk has ended";
+    const std::uint32_t generation = index.Generation();
+
+    m_folder.File("sub\\deeper\\new.txt");
+    ASSERT_TRUE(::MoveFileA(m_folder.Path("a.txt").c_str(), m_folder.Path("renamed.txt").c_str()));
+    ASSERT_TRUE(::DeleteFileA(m_folder.Path("other\\f.TXT").c_str()));
+    m_folder.File("sub\\c.txt", 7);
+    m_folder.Dir("made");
+    m_folder.File("made\\inside.txt");
+    PumpFor(2000);
+
+    const Paths expected = Expected({"renamed.txt", "sub\\c.txt", "sub\\deeper\\d.txt", "sub\\deeper\\new.txt",
+                                     "made\\inside.txt"});
+    ASSERT_NE(OpenView(m_folder.Path()), nullptr);
+    Settings().SetSetting(Setting::QuickFindPlace, 2);
+    m_search = QuickFind("*.txt");
+    ASSERT_NE(m_search, nullptr);
+    m_view = dynamic_cast<CSearchView*>(m_search->View());
+    ASSERT_NE(m_view, nullptr);
+    ASSERT_TRUE(WaitSearch());
+    EXPECT_EQ(ResultPaths(*m_view), expected);
+    for (int row = 0; row < m_view->RowCount(); ++row)
+        if (const CFileItem* item = m_view->ItemAt(row); item && item->name == "c.txt")
+            EXPECT_EQ(item->sizeBytes, 7u) << "the resized file's new size";
+
+    // The same search in a window of its own tells one folder for the whole
+    // tree: the index answered, no folder was listed.
+    ASSERT_NE(OpenSearch("Indexed"), nullptr);
+    int folders = 0;
+    StatusWatch watch(m_search->Handle(), [&](const std::string&) { ++folders; });
+    ASSERT_TRUE(m_view->StartWith(Criteria(m_folder.Path(), "*.txt"), false));
+    ASSERT_TRUE(WaitSearch());
+    EXPECT_EQ(ResultPaths(*m_view), expected);
+    EXPECT_EQ(folders, 1);
+    EXPECT_EQ(index.Generation(), generation) << "no walk built the index again";
 }
 
 }  // namespace

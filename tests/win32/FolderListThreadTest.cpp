@@ -1,4 +1,5 @@
 // Core
+#include "core/search/EntryIndex.h"
 #include "core/search/FolderTable.h"
 #include "core/search/SearchSink.h"
 
@@ -125,6 +126,11 @@ TEST(FolderListWorker, AWalkToTheEndFillsTheTable)
     ASSERT_TRUE(folders.has_value());
     EXPECT_EQ(*folders, (std::vector<std::string>{"C:\\", "C:\\A\\", "C:\\B\\"}));
     EXPECT_TRUE(worker.StopAndWait(0));
+    // The same walk filled the process's entry index and marked the drive whole.
+    CEntryIndex& index = CEntryIndex::Instance();
+    EXPECT_EQ(index.Count(), 2u);
+    EXPECT_TRUE(index.Covers("C:\\B"));
+    index.Clear();
 }
 
 }  // namespace

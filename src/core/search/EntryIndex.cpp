@@ -418,6 +418,7 @@ void CEntryIndex::TakeFrom(CEntryIndex& other)
     other.m_roots = FreshRoots();
     other.m_covered = {};
     other.m_count.store(0);
+    m_generation.fetch_add(1);
 }
 
 void CEntryIndex::Clear()

@@ -76,6 +76,9 @@ public:
     // Entries held; read without the lock, so the interface thread never
     // waits on upkeep.
     std::size_t Count() const { return m_count.load(std::memory_order_relaxed); }
+    // Counts the times TakeFrom replaced the contents: upkeep applies again
+    // what it applied to contents that a walk's new index has replaced.
+    std::uint32_t Generation() const { return m_generation.load(); }
     std::size_t FolderCount() const;
     // Memory the entries, folders and names take.
     std::size_t BytesUsed() const;
@@ -128,6 +131,7 @@ private:
     std::array<std::uint32_t, 26> m_roots = FreshRoots();
     std::array<bool, 26> m_covered{};
     std::atomic<std::size_t> m_count{0};
+    std::atomic<std::uint32_t> m_generation{0};
 
     static std::array<std::uint32_t, 26> FreshRoots();
 };

@@ -10,6 +10,10 @@ constexpr char kFirstLetter = 'C';
 constexpr char kLastLetter = 'Z';
 
 std::atomic<bool> g_running{false};
+// The index a running walk builds aside and its entries so far, for the
+// status bar; written by that walk only.
+std::atomic<const CEntryIndex*> g_building{nullptr};
+std::atomic<std::size_t> g_indexed{0};
 
 // Clears the process-wide running flag however the walk ends.
 class RunningFlag {
@@ -68,7 +72,10 @@ bool FolderListWalk::Walk(platform::DirectoryLister& lister, const std::atomic<i
         if (index) entries.push_back(entry);
         return true;
     });
-    if (index) index->SetListing(folder, entries);
+    if (index) {
+        index->SetListing(folder, entries);
+        if (index == g_building.load()) g_indexed.store(index->Count(), std::memory_order_relaxed);
+    }
     for (const std::string& child : children) {
         if (!Walk(lister, state, child, out, index)) return false;
         if (out.size() >= kMaxFolders) return true;
@@ -84,7 +91,10 @@ bool FolderListWalk::Run(platform::DirectoryLister& lister, const std::atomic<in
     table.MarkNotReady();
     // Built aside: searches keep the old index until the new one is whole.
     CEntryIndex built;
+    g_indexed.store(0, std::memory_order_relaxed);
+    g_building.store(index ? &built : nullptr);
     std::optional<std::vector<std::string>> folders = Collect(lister, state, index ? &built : nullptr);
+    g_building.store(nullptr);
     if (!folders) return false;
     table.Fill(*folders);
     table.MarkReady();
@@ -93,4 +103,11 @@ bool FolderListWalk::Run(platform::DirectoryLister& lister, const std::atomic<in
         index->TakeFrom(built);
     }
     return true;
+}
+
+bool FolderListWalk::IsRunning() { return g_running.load(); }
+
+std::size_t FolderListWalk::EntriesIndexed()
+{
+    return g_building.load() ? g_indexed.load(std::memory_order_relaxed) : 0;
 }

@@ -41,6 +41,11 @@ public:
     static bool Run(platform::DirectoryLister& lister, const std::atomic<int>& state,
                     CFolderTable& table, CEntryIndex* index = nullptr);
 
+    // Whether a walk runs now, and how many entries the index it builds
+    // holds so far (0 when it builds none). Read by any thread.
+    static bool IsRunning();
+    static std::size_t EntriesIndexed();
+
 private:
     static bool Walk(platform::DirectoryLister& lister, const std::atomic<int>& state,
                      const std::string& folder, std::vector<std::string>& out,

@@ -1,12 +1,21 @@
 #include "ui/app/FolderListThread.h"
 
 // Core
+#include "core/search/EntryIndex.h"
 #include "core/search/FolderListWalk.h"
 #include "core/search/FolderTable.h"
 #include "core/search/SearchSink.h"
 
-CFolderListThread::CFolderListThread(RunningThreadsPtr threads, platform::DirectoryLister& lister)
-    : m_threads(std::move(threads)), m_lister(lister)
+namespace {
+
+// Opening a watch per drive takes moments; a hung drive must not hold the walk.
+constexpr unsigned kWatchWaitMs = 5000;
+
+}  // namespace
+
+CFolderListThread::CFolderListThread(RunningThreadsPtr threads, platform::DirectoryLister& lister,
+                                     std::shared_ptr<platform::Event> watching)
+    : m_threads(std::move(threads)), m_lister(lister), m_watching(std::move(watching))
 {
     if (m_threads) m_token = m_threads->Add(ThreadKind::FolderTableBuild, m_state, {});
 }
@@ -23,7 +32,8 @@ bool CFolderListThread::InitInstance()
     // The walk may take minutes on a big disk; one step below the interface
     // keeps it out of the user's way without starving it behind idle work.
     SetPriority(THREAD_PRIORITY_BELOW_NORMAL);
-    FolderListWalk::Run(m_lister, *m_state, CFolderTable::Instance());
+    if (m_watching) m_watching->WaitFor(kWatchWaitMs);
+    FolderListWalk::Run(m_lister, *m_state, CFolderTable::Instance(), &CEntryIndex::Instance());
     // Stopped or not, the worker is done.
     SetState(WorkState::Finished);
     return false;
@@ -34,13 +44,14 @@ FolderListWorker::~FolderListWorker()
     if (m_thread) ::CloseHandle(m_thread);
 }
 
-bool FolderListWorker::Start(const RunningThreadsPtr& threads, platform::DirectoryLister& lister)
+bool FolderListWorker::Start(const RunningThreadsPtr& threads, platform::DirectoryLister& lister,
+                             std::shared_ptr<platform::Event> watching)
 {
     // One walk at a time: a worker still running is kept.
     if (m_thread && ::WaitForSingleObject(m_thread, 0) == WAIT_TIMEOUT) return true;
     if (m_thread) ::CloseHandle(m_thread);
     m_thread = nullptr;
-    auto* worker = new CFolderListThread(threads, lister);
+    auto* worker = new CFolderListThread(threads, lister, std::move(watching));
     StateWord state = worker->StateHandle();
     HANDLE thread = nullptr;
     if (!worker->CreateThread(&thread)) {

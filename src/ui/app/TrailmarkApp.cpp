@@ -10,6 +10,7 @@
 #include "core/app/UserList.h"
 #include "core/dialogs/UserProfileRules.h"
 #include "core/search/ConditionList.h"
+#include "core/search/EntryIndex.h"
 #include "core/search/FindTypeList.h"
 #include "core/search/Personal.h"
 #include "core/search/Report.h"
@@ -34,6 +35,7 @@
 #include "ui/frame/WindowList.h"
 // After the frame's headers: the shell's headers declare a global "Folder".
 #include "ui/app/FolderListThread.h"
+#include "ui/app/IndexWatchThread.h"
 #include "ui/folders/Shell.h"
 
 // Dialogs
@@ -94,6 +96,7 @@ CTrailmarkApp::CTrailmarkApp()
     // The first Windows 95 has no GetDiskFreeSpaceExA.
     m_getDiskFreeSpaceEx = ui::SystemFunctionAs<GetDiskFreeSpaceExProc>("kernel32.dll", "GetDiskFreeSpaceExA");
     m_fastFind = std::make_unique<FolderListWorker>();
+    m_indexWatch = std::make_unique<IndexWatchWorker>();
     m_iconIndices.fill(-1);
     m_programDirectory = platform::ProgramDirectory();
 }
@@ -159,7 +162,7 @@ bool CTrailmarkApp::InitInstance()
     if (m_settings->GetSetting(Setting::ShowTips) && !m_settings->GetSetting(Setting::ShowSplash))
         ShowTipOfTheDay();
     ApplyPerformanceDefaults();
-    if (m_settings->GetSetting(Setting::FastFind) == 1) m_fastFind->Start(m_mainFrame->RunningThreadList());
+    if (m_settings->GetSetting(Setting::FastFind) == 1) StartFolderListWalk();
     m_folderTableTimer = ::SetTimer(nullptr, 0, kMinuteMs, FolderTableTimerProc);
     // The frame is up: a mode chosen in the dialog below is carried out as any
     // later change would be, the start folder's window included.
@@ -410,7 +413,13 @@ void CTrailmarkApp::FolderTableMinute()
     const bool walkRunning = state && state->load() == WorkState::Running;
     if (!m_folderTableSchedule.MinutePassed(m_settings->GetSetting(Setting::FolderListRefreshMinutes), walkRunning))
         return;
-    if (m_fastFind->Start(m_mainFrame->RunningThreadList())) m_folderTableSchedule.WalkStarted();
+    if (StartFolderListWalk()) m_folderTableSchedule.WalkStarted();
+}
+
+bool CTrailmarkApp::StartFolderListWalk(platform::DirectoryLister& lister)
+{
+    m_indexWatch->Start(lister);
+    return m_fastFind->Start(m_mainFrame->RunningThreadList(), lister, m_indexWatch->Watching());
 }
 
 int CTrailmarkApp::ExitInstance()
@@ -420,6 +429,9 @@ int CTrailmarkApp::ExitInstance()
     // The Fast Find worker stops at its next folder. Should it not end in
     // time, the process must end before the table it fills is destroyed.
     if (!m_fastFind->StopAndWait(kFastFindStopWaitMs)) m_terminateAtExit = true;
+    // Without its watches the index would go stale: it holds nothing past here.
+    if (!m_indexWatch->StopAndWait(kFastFindStopWaitMs)) m_terminateAtExit = true;
+    else if (!m_terminateAtExit) CEntryIndex::Instance().Clear();
     SaveRecentFiles();
     if (m_settings) m_settings->SaveSystemValues();
     // The system's image lists are only borrowed.

@@ -15,6 +15,9 @@
 // Core
 #include "core/search/FolderTableSchedule.h"
 
+// Platform
+#include "platform/DirectoryLister.h"
+
 // Standard library
 #include <array>
 #include <atomic>
@@ -38,6 +41,7 @@ class CReportList;
 class CRuleList;
 class CPersonalList;
 class FolderListWorker;
+class IndexWatchWorker;
 
 using GetDiskFreeSpaceExProc = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER,
                                              PULARGE_INTEGER);
@@ -93,6 +97,10 @@ public:
     // A minute of the folder table's schedule passed: walks the disks again
     // when setting 77 says it is time.
     void FolderTableMinute();
+    // Walks the fixed drives into the folder table and the entry index, with
+    // the index's change watches opened first where the system has them.
+    // Tests pass a lister of their own drives.
+    bool StartFolderListWalk(platform::DirectoryLister& lister = platform::SystemDirectoryLister());
 
     // Opens the command prompt ("ComSpec", else the system's own shell) in a folder.
     void CommandPromptIn(const std::string& folder) const;
@@ -138,6 +146,8 @@ private:
     std::unique_ptr<FolderListWorker> m_fastFind;
     FolderTableSchedule m_folderTableSchedule;
     UINT_PTR m_folderTableTimer = 0;
+    // The entry index's change watches, stopped at exit before the index is emptied.
+    std::unique_ptr<IndexWatchWorker> m_indexWatch;
 
     // Process-wide values.
     bool m_isWindowsNT = false;

@@ -6,6 +6,7 @@
 #include "core/app/UserList.h"
 #include "core/dialogs/OptionsRules.h"
 #include "core/frame/WindowRules.h"
+#include "core/search/EntryIndex.h"
 
 // Framework
 #include "ui/framework/FolderPicker.h"
@@ -436,6 +437,9 @@ protected:
     {
         // Only Windows NT can hand a minimized program's memory back.
         if (!CTrailmarkApp::Instance()->IsWindowsNT()) ::ShowWindow(Item(IDC_OPT_RELEASE_MEMORY), SW_HIDE);
+        const std::string entries =
+            ui::LoadString(IDS_INDEX_ENTRIES) + " " + std::to_string(CEntryIndex::Instance().Count());
+        ::SetWindowTextA(Item(IDC_OPT_INDEX_ENTRIES), entries.c_str());
     }
 };
 

@@ -133,6 +133,8 @@ int IconOfExtension(const std::string& extension)
     return SystemIcon(pattern.c_str(), FILE_ATTRIBUTE_NORMAL, SHGFI_USEFILEATTRIBUTES);
 }
 
+int PlainFolderIcon() { return SystemIcon("Folder", FILE_ATTRIBUTE_DIRECTORY, SHGFI_USEFILEATTRIBUTES); }
+
 int ExecutableIcon() { return SystemIcon(kExecutablePattern, FILE_ATTRIBUTE_NORMAL, SHGFI_USEFILEATTRIBUTES); }
 
 std::string TypeNameOfPidl(LPCITEMIDLIST absolute)

@@ -44,6 +44,8 @@ int IconOfPath(const std::string& path);
 // By file attributes only ("*." + extension): the file is never opened.
 int IconOfExtension(const std::string& extension);
 int ExecutableIcon();
+// The icon of a folder that has none of its own.
+int PlainFolderIcon();
 std::string TypeNameOfPidl(LPCITEMIDLIST absolute);
 std::string TypeNameOfPath(const std::string& path);
 

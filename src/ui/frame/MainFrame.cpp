@@ -5,6 +5,10 @@
 #include "core/app/Settings.h"
 #include "core/app/UserList.h"
 #include "core/frame/MenuPrompts.h"
+#include "core/search/FolderListWalk.h"
+
+// Framework
+#include "ui/framework/MessageBox.h"
 
 // Folders
 #include "ui/folders/FolderMessages.h"
@@ -410,6 +414,11 @@ void CMainFrame::UpdateFolderStatusPanes()
     FolderStatus texts;
     if (auto* window = dynamic_cast<CFolderWindow*>(CWindowList::Instance().Active()))
         texts = window->UpdateStatusTexts();
+    // While the walk builds the entry index, pane 1 says how far it got.
+    if (const std::size_t indexed = FolderListWalk::EntriesIndexed()) {
+        const std::string indexing = ui::LoadString(IDS_INDEXING_DRIVES) + " " + std::to_string(indexed);
+        texts.sizeText = texts.sizeText.empty() ? indexing : texts.sizeText + "   " + indexing;
+    }
     // Only a changed text is set again, so that the panes do not flicker.
     if (bar.Text(0) != texts.countText) bar.SetText(0, texts.countText);
     if (bar.Text(1) != texts.sizeText) bar.SetText(1, texts.sizeText);

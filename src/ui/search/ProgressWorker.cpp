@@ -78,8 +78,8 @@ void PumpUntilFinished(const ProgressJob& job)
     bool quit = false;
     int quitCode = 0;
     while (!job.finished.load()) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, kWaitMs, QS_ALLINPUT);
         MSG msg;
+        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) ::Sleep(kWaitMs);
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.message == WM_QUIT) {
                 quit = true;

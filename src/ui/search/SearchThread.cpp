@@ -20,6 +20,7 @@
 #include "ui/app/TrailmarkApp.h"
 
 // Standard library
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -64,9 +65,11 @@ public:
     bool AcceptFolder(const std::string& containing) override
     {
         m_folder.Reset();
-        m_folderId = shell::ParsePath(containing);
+        m_folderId = ui::Pidl();
+        if (!BindContaining(containing)) return false;
+        m_folder = ui::ComPtr<IShellFolder>(m_chain.back().folder.Get());
+        m_folderId = ui::Pidl(ui::PidlClone(m_chain.back().id.Get()));
         if (!m_folderId) return false;
-        m_folder = shell::BindFolder(m_folderId.Get());
         m_remote = containing.compare(0, 2, "\\\\") == 0 || shell::DriveTypeOf(containing) == DRIVE_REMOTE;
         if (m_remote) m_network = true;
         return static_cast<bool>(m_folder);
@@ -109,6 +112,7 @@ public:
         m_result.rows.reserve(m_result.store->items.size());
         std::string previousFolder;
         int folderIcon = -1;
+        int plainFolderIcon = -1;
         for (std::size_t i = 0; i < m_result.store->items.size(); ++i) {
             if (state.load() == WorkState::Finished) return false;
             CFileItem& item = *m_result.store->items[i];
@@ -117,7 +121,7 @@ public:
             if (!m_request.folderIcons) continue;
             if (item.folderPath != previousFolder) {
                 previousFolder = item.folderPath;
-                folderIcon = shell::IconOfPath(previousFolder);
+                folderIcon = FolderIcon(previousFolder, plainFolderIcon);
             }
             item.folderIconIndex = folderIcon;
         }
@@ -127,6 +131,92 @@ public:
     }
 
 private:
+    // One folder of the path from the first folder bound down to the one
+    // whose entries are being looked at.
+    struct BoundFolder {
+        std::string path;
+        ui::Pidl id;  // absolute
+        ui::ComPtr<IShellFolder> folder;
+    };
+
+    static bool IsWithin(const std::string& path, const std::string& folder)
+    {
+        if (path.size() < folder.size() || ::CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, path.c_str(),
+                                                             static_cast<int>(folder.size()), folder.c_str(),
+                                                             static_cast<int>(folder.size())) != CSTR_EQUAL)
+            return false;
+        return path.size() == folder.size() || folder.back() == '\\' || path[folder.size()] == '\\';
+    }
+
+    // The drive root or "\\\\server\\share" of a path; the path itself otherwise.
+    static std::string RootOf(const std::string& path)
+    {
+        if (path.size() >= 3 && path[1] == ':' && path[2] == '\\') return path.substr(0, 3);
+        if (path.compare(0, 2, "\\\\") != 0) return path;
+        const std::size_t server = path.find('\\', 2);
+        if (server == std::string::npos) return path;
+        return path.substr(0, std::min(path.find('\\', server + 1), path.size()));
+    }
+
+    // The walk goes depth first: each folder is bound relative to the nearest
+    // folder above it already bound, one name at a time from the root down,
+    // which spares a parse of the whole path from the desktop per folder (each
+    // folder above a match is bound once). A path that will not bind that way
+    // is parsed whole.
+    bool BindContaining(const std::string& containing)
+    {
+        while (!m_chain.empty() && !IsWithin(containing, m_chain.back().path)) m_chain.pop_back();
+        if (m_chain.empty()) BindWhole(RootOf(containing));
+        if (!m_chain.empty() && BindBelow(containing)) return true;
+        m_chain.clear();
+        return BindWhole(containing);
+    }
+
+    bool BindWhole(const std::string& path)
+    {
+        BoundFolder top;
+        top.path = path;
+        top.id = shell::ParsePath(path);
+        if (!top.id) return false;
+        top.folder = shell::BindFolder(top.id.Get());
+        if (!top.folder) return false;
+        m_chain.push_back(std::move(top));
+        return true;
+    }
+
+    bool BindBelow(const std::string& containing)
+    {
+        while (containing.size() > m_chain.back().path.size()) {
+            const BoundFolder& parent = m_chain.back();
+            std::size_t from = parent.path.size();
+            if (containing[from] == '\\') ++from;
+            const std::size_t end = std::min(containing.find('\\', from), containing.size());
+            BoundFolder child;
+            child.path = containing.substr(0, end);
+            ui::Pidl relative = shell::ParseInFolder(parent.folder.Get(), containing.substr(from, end - from));
+            if (!relative) return false;
+            if (FAILED(parent.folder->BindToObject(relative.Get(), nullptr, IID_IShellFolder, child.folder.OutVoid())))
+                return false;
+            child.id = ui::Pidl(ui::PidlAppend(parent.id.Get(), relative.Get()));
+            if (!child.id || !child.folder) return false;
+            m_chain.push_back(std::move(child));
+        }
+        return true;
+    }
+
+    // A local folder without an icon of its own (no read-only or system mark
+    // that lets it name one, not a drive root) shows the shell's folder
+    // icon, asked once by attributes instead of by path for each folder.
+    static int FolderIcon(const std::string& path, int& plainIcon)
+    {
+        const DWORD attributes = ::GetFileAttributesA(path.c_str());
+        const bool root = path.size() <= 3 || path.compare(0, 2, "\\\\") == 0;
+        if (root || attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM)))
+            return shell::IconOfPath(path);
+        if (plainIcon == -1) plainIcon = shell::PlainFolderIcon();
+        return plainIcon;
+    }
+
     void Send(UINT message, WPARAM wParam, LPARAM lParam)
     {
         if (::IsWindow(m_request.window)) ::SendMessageA(m_request.window, message, wParam, lParam);
@@ -153,6 +243,7 @@ private:
     shell::LookupCache m_lookup;
     ui::ComPtr<IShellFolder> m_folder;  // the folder whose entries are being looked at
     ui::Pidl m_folderId;
+    std::vector<BoundFolder> m_chain;
     std::vector<std::unique_ptr<CFileItem>> m_items;
     std::vector<bool> m_ghosted;
     int m_appIcon = -1;
