@@ -345,7 +345,7 @@ void CExplorerWindow::FolderRenamed(const std::string& newPath)
     FollowListing();
 }
 
-void CExplorerWindow::ShowHistoryMenu(bool back)
+void CExplorerWindow::ShowHistoryMenu(bool back, LPARAM under)
 {
     const History& history = back ? m_back : m_forward;
     if (history.Empty()) return;
@@ -353,8 +353,9 @@ void CExplorerWindow::ShowHistoryMenu(bool back)
     HMENU menu = ::CreatePopupMenu();
     for (std::size_t i = history.Count(); i-- > 0;)
         ::AppendMenuA(menu, MF_STRING, base + static_cast<UINT>(i), history.At(i)->name.c_str());
-    POINT cursor;
-    ::GetCursorPos(&cursor);
+    // The toolbar's drop-down gives the corner under its button; else the cursor.
+    POINT cursor = {static_cast<short>(LOWORD(under)), static_cast<short>(HIWORD(under))};
+    if (!under) ::GetCursorPos(&cursor);
     s_historyMenuOpen = true;
     const UINT command = static_cast<UINT>(
         ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN, cursor.x, cursor.y, 0, Handle(), nullptr));
@@ -410,8 +411,8 @@ LRESULT CExplorerWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return Navigate(wParam ? reinterpret_cast<const char*>(wParam) : "",
                         reinterpret_cast<LPCITEMIDLIST>(lParam)) ? 1 : 0;
     case UWM_REFRESHTITLE: RefreshTitle(); return 0;
-    case UWM_BACKMENU: ShowHistoryMenu(true); return 0;
-    case UWM_FORWARDMENU: ShowHistoryMenu(false); return 0;
+    case UWM_BACKMENU: ShowHistoryMenu(true, lParam); return 0;
+    case UWM_FORWARDMENU: ShowHistoryMenu(false, lParam); return 0;
     case UWM_LOADINGDONE: LoadingDone(); return 0;
     case UWM_LOADINGSTARTED: LoadingStarted(); return 0;
     case UWM_OPERDONE:

@@ -77,7 +77,8 @@ private:
     void TellTaskBar(bool iconChanged) const;
     void UpdateFreeSpace();
     void UpdateIcon();
-    void ShowHistoryMenu(bool back);
+    // The menu opens at `under` (screen x, y packed as a message's point), or at the cursor for 0.
+    void ShowHistoryMenu(bool back, LPARAM under = 0);
     void LoadingStarted();
     void ShowLoading();
     void LoadingDone();

@@ -60,6 +60,7 @@ bool CMainFrame::OnCreate()
     m_documentArea.Subclass(MdiClient());
     CSettingsStore& settings = CTrailmarkApp::Instance()->Settings();
     if (!m_taskBar.Create(*this)) return false;
+    if (!CreateToolBars()) return false;
     if (!CreateExplorerBar()) return false;
     // Explorer mode shows one window at a time: no taskbar for it.
     m_taskBar.Show(settings.GetSetting(Setting::TaskbarVisible) != 0 && settings.GetSetting(Setting::ExplorerMode) == 0);
@@ -163,6 +164,7 @@ void CMainFrame::OnTimer(UINT_PTR id)
         break;
     case kStatusTimerId:
         UpdateFolderStatusPanes();
+        UpdateToolBarButtons();
         break;
     case kSplashTimerId:
         ::KillTimer(Handle(), kSplashTimerId);
@@ -187,6 +189,7 @@ void CMainFrame::SaveForClose()
 void CMainFrame::OnEndSession()
 {
     SaveForClose();
+    SaveToolBarStates();
     CTrailmarkApp::Instance()->SaveSession();
 }
 
@@ -205,6 +208,7 @@ void CMainFrame::OnClose()
     ::KillTimer(Handle(), kSplashTimerId);
     // Before the frame goes: its owned floating bar is hidden first when it does.
     m_explorerBar.SaveState();
+    SaveToolBarStates();
     ui::MdiFrame::OnClose();
 }
 
@@ -252,6 +256,7 @@ bool CMainFrame::OnCommand(UINT id)
 {
     if (OnWindowCommand(id)) return true;
     if (OnExplorerBarCommand(id)) return true;
+    if (OnToolBarCommand(id)) return true;
     switch (id) {
     case ID_APP_EXIT:
         ::PostMessageA(Handle(), WM_CLOSE, 0, 0);
@@ -310,6 +315,14 @@ void CMainFrame::OnContextMenu(HWND window, POINT point)
         if (!CTrailmarkApp::Instance()->Settings().GetSetting(Setting::ExplorerMode)) ShowDocumentAreaMenu(point);
         return;
     }
+    // The frame's own area between the docked bars: the toolbar list.
+    if (window == Handle()) {
+        if (HMENU menu = NewBarsMenu()) {
+            ::TrackPopupMenu(::GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, Handle(), nullptr);
+            ::DestroyMenu(menu);
+        }
+        return;
+    }
     if (window != Status().Handle()) return;
     HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_STATUSBAR_CONTEXT_MENU));
     if (!menu) return;
@@ -322,6 +335,7 @@ bool CMainFrame::OnUpdateCommand(UINT id, ui::CommandState& state)
 {
     if (OnUpdateWindowCommand(id, state)) return true;
     if (OnUpdateExplorerBarCommand(id, state)) return true;
+    if (OnUpdateToolBarCommand(id, state)) return true;
     switch (id) {
     case ID_APP_EXIT:
     case ID_FAVORITES_ADD_MONITOR:
@@ -344,6 +358,8 @@ void CMainFrame::ShowMenuPrompt(UINT id, UINT flags)
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // The drive buttons follow the drives; the message goes on to the others.
+    if (message == WM_DEVICECHANGE) OnDrivesDeviceChange(wParam, lParam);
     switch (message) {
     case WM_STATUS_PROMPT_MODE:
         Status().SetSimple(wParam == 0);

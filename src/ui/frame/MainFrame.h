@@ -16,6 +16,7 @@
 #include "ui/explorer/ExplorerBar.h"
 
 // Frame
+#include "ui/frame/FlatToolBar.h"
 #include "ui/frame/MenuPainter.h"
 #include "ui/frame/SubClassFrameWnd.h"
 #include "ui/frame/WindowTaskBar.h"
@@ -197,4 +198,37 @@ private:
     // Panes 0 and 1 show the active folder window's texts.
     void UpdateFolderStatusPanes();
     RunningThreadsPtr m_runningThreads = std::make_shared<RunningThreads>();
+
+public:
+    // The toolbars (their own file): the seven bars, their commands, drop-down
+    // buttons, menus and saved places.
+    CMainToolBar& MainToolBar() { return m_mainToolBar; }
+    CDrivesToolBar& DrivesToolBar() { return m_drivesToolBar; }
+    // The bar of a toggle command (59392, 32867..32871, 33333), or null.
+    CFlatToolBar* ToolBarOf(UINT toggleCommand);
+    // Writes every toolbar's place to the "Toolbars" section.
+    void SaveToolBarStates();
+    // The menu of the toolbar list (323), its items updated (the caller destroys it).
+    HMENU NewBarsMenu();
+    // The menu a drop-down button opens (Views, Sort, Run, the windows list,
+    // the bookmarks), or null for the history buttons (the caller destroys it).
+    HMENU NewDropDownMenu(UINT command);
+
+private:
+    bool CreateToolBars();
+    void LoadToolBarStates();
+    bool OnToolBarCommand(UINT id);
+    bool OnUpdateToolBarCommand(UINT id, ui::CommandState& state);
+    void OnToolBarDropDown(CFlatToolBar& bar, UINT command, const RECT& button);
+    void UpdateToolBarButtons();
+    void OnDrivesDeviceChange(WPARAM event, LPARAM data);
+    // Shows a menu under a toolbar button and carries out the chosen command.
+    void TrackUnderButton(HMENU menu, const RECT& button);
+    CMainToolBar m_mainToolBar;
+    CAppToolBar m_editToolBar;
+    CAppToolBar m_explorerToolBar;
+    CAppToolBar m_windowsToolBar;
+    CAppToolBar m_toolsToolBar;
+    CAppToolBar m_personalToolBar;
+    CDrivesToolBar m_drivesToolBar;
 };

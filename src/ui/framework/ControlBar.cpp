@@ -1,5 +1,8 @@
 #include "ui/framework/ControlBar.h"
 
+// Core
+#include "core/frame/Toolbars.h"
+
 // Framework
 #include "ui/framework/Application.h"
 #include "ui/framework/MdiFrame.h"
@@ -13,6 +16,15 @@ constexpr char kBarClass[] = "TrailmarkControlBar";
 constexpr char kFloatClass[] = "TrailmarkFloatFrame";
 // Where a bar that never floated floats first, from the frame's corner.
 constexpr int kFirstFloatOffset = 60;
+constexpr DWORD kFloatExStyle = WS_EX_TOOLWINDOW;
+constexpr DWORD kSizableFloatStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
+// A flat bar's floating frame takes the size of its content: no sizing border.
+constexpr DWORD kFlatFloatStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// The gripper's two raised lines: inset from the bar's edge, 3 pixels thick, 4 apart.
+constexpr int kGripperInset = 3;
+constexpr int kGripperLine = 3;
+constexpr int kGripperPitch = 4;
+constexpr DockSide kLayoutOrder[] = {DockSide::Top, DockSide::Bottom, DockSide::Left, DockSide::Right};
 }  // namespace
 
 // The small tool frame of a floating bar. Its system menu holds one item,
@@ -127,6 +139,7 @@ void ControlBar::Show(bool show)
 
 void ControlBar::Dock(DockSide side)
 {
+    if (!CanDock(side)) return;
     m_side = side;
     const bool visible = IsVisible();
     if (m_floating) {
@@ -134,6 +147,10 @@ void ControlBar::Dock(DockSide side)
         m_floating = false;
         ::ShowWindow(m_floatFrame, SW_HIDE);
         ::SetParent(Handle(), m_frame->Handle());
+    }
+    if (m_flat) {
+        OnPlaceChanged();
+        ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
     ::ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE);
     ::InvalidateRect(Handle(), nullptr, TRUE);
@@ -146,8 +163,8 @@ void ControlBar::Float()
         char title[128] = "";
         ::GetWindowTextA(Handle(), title, sizeof(title));
         m_floatWindow = new FloatWindow(*this);
-        m_floatFrame = ::CreateWindowExA(WS_EX_TOOLWINDOW, kFloatClass, title,
-                                         WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN, 0, 0,
+        m_floatFrame = ::CreateWindowExA(kFloatExStyle, kFloatClass, title,
+                                         m_flat ? kFlatFloatStyle : kSizableFloatStyle, 0, 0,
                                          0, 0, m_frame->Handle(), nullptr,
                                          Application::Instance()->InstanceHandle(), m_floatWindow);
         if (!m_floatFrame) return;
@@ -162,6 +179,11 @@ void ControlBar::Float()
     ::SetParent(Handle(), m_floatFrame);
     ::MoveWindow(m_floatFrame, m_floatRect.left, m_floatRect.top, m_floatRect.right - m_floatRect.left,
                  m_floatRect.bottom - m_floatRect.top, FALSE);
+    if (m_flat) {
+        OnPlaceChanged();
+        ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        FitFloatFrame();
+    }
     RECT client;
     ::GetClientRect(m_floatFrame, &client);
     ::MoveWindow(Handle(), 0, 0, client.right, client.bottom, TRUE);
@@ -178,43 +200,137 @@ void ControlBar::OnFloatFrameClosed()
 
 void ControlBar::RequestLayout()
 {
+    if (m_floating && m_flat) FitFloatFrame();
     if (m_frame) m_frame->RecalcLayout();
 }
 
-void ControlBar::LayoutDocked(RECT& remaining)
+RECT ControlBar::FlatEdges() const
 {
-    if (m_floating || !IsVisible()) return;
-    const int width = remaining.right - remaining.left;
-    const int height = remaining.bottom - remaining.top;
-    // A bar never takes all of the frame: the document area keeps a sliver.
-    const int size = std::min(m_size, std::max(0, (Vertical() ? width : height) - kMinimumSize));
-    RECT place = remaining;
-    switch (m_side) {
-    case DockSide::Left:
-        place.right = place.left + size;
-        remaining.left += size;
-        break;
-    case DockSide::Right:
-        place.left = place.right - size;
-        remaining.right -= size;
-        break;
-    case DockSide::Top:
-        place.bottom = place.top + size;
-        remaining.top += size;
-        break;
-    case DockSide::Bottom:
-        place.top = place.bottom - size;
-        remaining.bottom -= size;
-        break;
-    }
+    const BarEdges edges = FlatBarEdges(static_cast<BarSide>(m_side), m_floating);
+    return {edges.left, edges.top, edges.right, edges.bottom};
+}
+
+int ControlBar::DockedLength(bool vertical) const
+{
+    const SIZE content = ContentSize();
+    const RECT edges = FlatEdges();
+    return vertical ? content.cy + edges.top + edges.bottom : content.cx + edges.left + edges.right;
+}
+
+int ControlBar::DockedThickness(bool vertical) const
+{
+    if (!m_flat) return m_size;
+    const SIZE content = ContentSize();
+    const RECT edges = FlatEdges();
+    return vertical ? content.cx + edges.left + edges.right : content.cy + edges.top + edges.bottom;
+}
+
+void ControlBar::PlaceDocked(const RECT& place)
+{
     ::MoveWindow(Handle(), place.left, place.top, place.right - place.left, place.bottom - place.top, TRUE);
+}
+
+void ControlBar::LayoutDockedBars(const std::vector<ControlBar*>& bars, RECT& remaining)
+{
+    for (DockSide side : kLayoutOrder) {
+        const bool vertical = side == DockSide::Left || side == DockSide::Right;
+        const int edgeLength = vertical ? remaining.bottom - remaining.top : remaining.right - remaining.left;
+        const int across = vertical ? remaining.right - remaining.left : remaining.bottom - remaining.top;
+        std::vector<ControlBar*> docked;
+        std::vector<DockRequest> requests;
+        for (ControlBar* bar : bars) {
+            if (bar->m_floating || bar->m_side != side || !bar->IsVisible()) continue;
+            docked.push_back(bar);
+            DockRequest request;
+            request.stretch = !bar->m_flat;
+            request.length = bar->m_flat ? bar->DockedLength(vertical) : edgeLength;
+            // A sizable bar never takes all of the frame: the document area keeps a sliver.
+            request.thickness = bar->m_flat ? bar->DockedThickness(vertical)
+                                            : std::min(bar->m_size, std::max(0, across - kMinimumSize));
+            requests.push_back(request);
+        }
+        if (docked.empty()) continue;
+        int depthUsed = 0;
+        const std::vector<DockPlace> places = PackDockRows(requests, edgeLength, depthUsed);
+        for (std::size_t i = 0; i < docked.size(); ++i) {
+            const DockPlace& at = places[i];
+            RECT place = {};
+            switch (side) {
+            case DockSide::Top:
+                place = {remaining.left + at.offset, remaining.top + at.depth, remaining.left + at.offset + at.length,
+                         remaining.top + at.depth + at.thickness};
+                break;
+            case DockSide::Bottom:
+                place = {remaining.left + at.offset, remaining.bottom - at.depth - at.thickness,
+                         remaining.left + at.offset + at.length, remaining.bottom - at.depth};
+                break;
+            case DockSide::Left:
+                place = {remaining.left + at.depth, remaining.top + at.offset, remaining.left + at.depth + at.thickness,
+                         remaining.top + at.offset + at.length};
+                break;
+            case DockSide::Right:
+                place = {remaining.right - at.depth - at.thickness, remaining.top + at.offset,
+                         remaining.right - at.depth, remaining.top + at.offset + at.length};
+                break;
+            }
+            docked[i]->PlaceDocked(place);
+        }
+        const int used = std::min(depthUsed, std::max(0, across));
+        switch (side) {
+        case DockSide::Top: remaining.top += used; break;
+        case DockSide::Bottom: remaining.bottom -= used; break;
+        case DockSide::Left: remaining.left += used; break;
+        case DockSide::Right: remaining.right -= used; break;
+        }
+    }
+}
+
+void ControlBar::FitFloatFrame()
+{
+    if (!m_floatFrame) return;
+    const SIZE content = ContentSize();
+    const RECT edges = FlatEdges();
+    RECT outer = {0, 0, content.cx + edges.left + edges.right, content.cy + edges.top + edges.bottom};
+    ::AdjustWindowRectEx(&outer, kFlatFloatStyle, FALSE, kFloatExStyle);
+    ::SetWindowPos(m_floatFrame, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ControlBar::PaintFlatFrame()
+{
+    HDC dc = ::GetWindowDC(Handle());
+    if (!dc) return;
+    RECT window;
+    ::GetWindowRect(Handle(), &window);
+    ::OffsetRect(&window, -window.left, -window.top);
+    const RECT edges = FlatEdges();
+    // Only the frame is painted here; the content paints itself.
+    ::ExcludeClipRect(dc, edges.left, edges.top, window.right - edges.right, window.bottom - edges.bottom);
+    ::FillRect(dc, &window, ::GetSysColorBrush(COLOR_BTNFACE));
+    if (!m_floating) {
+        RECT line = window;
+        if (Vertical()) {
+            line = {window.left + kGripperInset, window.top + kGripperInset, window.right - kGripperInset,
+                    window.top + kGripperInset + kGripperLine};
+            ::DrawEdge(dc, &line, BDR_RAISEDINNER, BF_RECT);
+            ::OffsetRect(&line, 0, kGripperPitch);
+        } else {
+            line = {window.left + kGripperInset, window.top + kGripperInset, window.left + kGripperInset + kGripperLine,
+                    window.bottom - kGripperInset};
+            ::DrawEdge(dc, &line, BDR_RAISEDINNER, BF_RECT);
+            ::OffsetRect(&line, kGripperPitch, 0);
+        }
+        ::DrawEdge(dc, &line, BDR_RAISEDINNER, BF_RECT);
+        ::DrawEdge(dc, &window, EDGE_ETCHED, m_etchedSides);
+    }
+    ::ReleaseDC(Handle(), dc);
 }
 
 RECT ControlBar::StripRect() const
 {
     RECT client;
     ::GetClientRect(Handle(), &client);
-    if (m_floating) return {0, 0, 0, 0};
+    if (m_floating || m_flat) return {0, 0, 0, 0};
     switch (m_side) {
     case DockSide::Left:
         client.left = client.right - kStripWidth;
@@ -234,7 +350,7 @@ RECT ControlBar::StripRect() const
 
 RECT ControlBar::GripperRect() const
 {
-    if (m_floating) return {0, 0, 0, 0};
+    if (m_floating || m_flat) return {0, 0, 0, 0};
     RECT client;
     ::GetClientRect(Handle(), &client);
     if (m_side == DockSide::Right) client.left += kStripWidth;
@@ -248,7 +364,7 @@ RECT ControlBar::ContentArea() const
 {
     RECT area;
     ::GetClientRect(Handle(), &area);
-    if (m_floating) return area;
+    if (m_floating || m_flat) return area;
     const RECT strip = StripRect();
     switch (m_side) {
     case DockSide::Left:
@@ -342,6 +458,27 @@ LRESULT ControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         Paint();
         return 0;
+    case WM_NCCALCSIZE:
+        if (!m_flat) break;
+        {
+            // The flat look's edges and gripper are the bar's non-client area.
+            RECT& proposed = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0];
+            const RECT edges = FlatEdges();
+            proposed.left += edges.left;
+            proposed.top += edges.top;
+            proposed.right = std::max(proposed.left, proposed.right - edges.right);
+            proposed.bottom = std::max(proposed.top, proposed.bottom - edges.bottom);
+        }
+        return 0;
+    case WM_NCPAINT:
+        if (!m_flat) break;
+        PaintFlatFrame();
+        ::InvalidateRect(Handle(), nullptr, FALSE);
+        return 0;
+    case WM_NCHITTEST:
+        // The gripper and edges answer clicks as the bar's own.
+        if (m_flat) return HTCLIENT;
+        break;
     case WM_SETCURSOR: {
         POINT point;
         ::GetCursorPos(&point);
@@ -363,7 +500,12 @@ LRESULT ControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_LBUTTONDBLCLK: {
         POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        const RECT gripper = GripperRect();
+        RECT gripper = GripperRect();
+        if (m_flat && !m_floating) {
+            // A flat bar's gripper lies before its client area.
+            const RECT edges = FlatEdges();
+            gripper = Vertical() ? RECT{-edges.left, -edges.top, 0x7FFF, 0} : RECT{-edges.left, -edges.top, 0, 0x7FFF};
+        }
         if (::PtInRect(&gripper, point)) Float();
         return 0;
     }

@@ -1,6 +1,9 @@
 #pragma once
 // A control bar that docks along an edge of its frame or floats in a small
-// tool frame of its own, with a strip along its inner edge that resizes it.
+// tool frame of its own. A sizable bar (the explorer bar) has a strip along
+// its inner edge that resizes it and takes a row of its edge alone; a flat bar
+// (a toolbar) is as large as its content, draws a gripper and an etched edge
+// in its non-client area, and shares its row with other flat bars.
 // The frame lays the docked bars out before its document area; the content
 // of the bar is laid out by the derived class.
 
@@ -9,6 +12,7 @@
 
 // Standard library
 #include <string>
+#include <vector>
 
 // Windows
 #include <windows.h>
@@ -18,6 +22,11 @@ namespace ui {
 class MdiFrame;
 
 enum class DockSide { Left = 0, Right = 1, Top = 2, Bottom = 3 };
+
+// Sets of sides a bar may dock at.
+inline constexpr unsigned kDockAnySide = 0xF;
+inline constexpr unsigned kDockTopOrBottom = (1u << static_cast<unsigned>(DockSide::Top)) |
+                                             (1u << static_cast<unsigned>(DockSide::Bottom));
 
 class ControlBar : public Window {
 public:
@@ -49,8 +58,12 @@ public:
     void Dock(DockSide side);
     // Floats the bar in its tool frame at its last floating place.
     void Float();
-    // The frame's layout gives a docked bar its place; the rest stays for the others.
-    void LayoutDocked(RECT& remaining);
+    // The frame's layout gives the docked bars their places, edge by edge
+    // (top, bottom, left, right); `remaining` is what is left for the others.
+    static void LayoutDockedBars(const std::vector<ControlBar*>& bars, RECT& remaining);
+    // Whether the bar may dock at the side.
+    bool CanDock(DockSide side) const { return (m_dockSides & (1u << static_cast<unsigned>(side))) != 0; }
+    bool IsFlat() const { return m_flat; }
     // The one item of the floating frame's system menu, which hides the bar.
     void SetHideText(const std::string& text) { m_hideText = text; }
     // The small frame while floating, else null.
@@ -64,10 +77,27 @@ protected:
     RECT ContentArea() const;
     void RequestLayout();
     MdiFrame* Frame() const { return m_frame; }
+    // Before CreateBar: a flat bar sized by its content, docking only at `sides`.
+    void SetFlat(unsigned sides) { m_flat = true; m_dockSides = sides; }
+    // A flat bar's content size (client area) for its current side or floating.
+    virtual SIZE ContentSize() const { return {0, 0}; }
+    // The bar was docked at another side or floated: the content may lay
+    // itself out in a column or a row before it is measured.
+    virtual void OnPlaceChanged() {}
+    // Which sides of a docked flat bar carry the etched edge (BF_ flags).
+    void SetEtchedSides(UINT sides) { m_etchedSides = sides; }
 
 private:
     class FloatWindow;
 
+    // The room a docked bar asks of its edge, and its place there.
+    int DockedLength(bool vertical) const;
+    int DockedThickness(bool vertical) const;
+    void PlaceDocked(const RECT& place);
+    // A flat bar's frame: its non-client edges, and the floating frame's size.
+    RECT FlatEdges() const;
+    void PaintFlatFrame();
+    void FitFloatFrame();
     RECT StripRect() const;
     RECT GripperRect() const;
     void Paint();
@@ -83,6 +113,9 @@ private:
     int m_floatHeight = 0;
     RECT m_floatRect = {};
     std::string m_hideText = "&Hide";
+    bool m_flat = false;
+    unsigned m_dockSides = kDockAnySide;
+    UINT m_etchedSides = BF_RECT;
 };
 
 }  // namespace ui

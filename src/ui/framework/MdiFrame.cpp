@@ -74,10 +74,22 @@ void MdiFrame::RecalcLayout()
         client.bottom -= height;
         ::MoveWindow(*bar, client.left, client.bottom, client.right - client.left, height, TRUE);
     }
-    for (ControlBar* bar : m_controlBars) bar->LayoutDocked(client);
+    ControlBar::LayoutDockedBars(m_controlBars, client);
     if (m_mdiClient)
         ::MoveWindow(m_mdiClient, client.left, client.top, client.right - client.left,
                      client.bottom - client.top, TRUE);
+}
+
+void MdiFrame::ReshowFloatingBars()
+{
+    // Hidden all at once and shown again in the order they stack, each comes
+    // to the top in turn and they keep their order among themselves.
+    std::vector<HWND> shown;
+    for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT))
+        for (ControlBar* bar : m_controlBars)
+            if (window == bar->FloatFrame() && bar->IsVisible()) shown.push_back(window);
+    for (HWND floating : shown) ::ShowWindow(floating, SW_HIDE);
+    for (auto it = shown.rbegin(); it != shown.rend(); ++it) ::ShowWindow(*it, SW_SHOWNA);
 }
 
 void MdiFrame::AddBottomBar(DialogBar* bar) { m_bottomBars.push_back(bar); }
@@ -115,6 +127,16 @@ LRESULT MdiFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         RecalcLayout();
         return 0;
+    case WM_WINDOWPOSCHANGED:
+        // Shown or brought up, the frame may come above its floating bars
+        // where the window system stacks windows as they appear; once the
+        // frame has settled they are shown again above it.
+        if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW)
+            ::SetTimer(Handle(), kFloatingBarsTimerId, 1, nullptr);
+        break;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) ::SetTimer(Handle(), kFloatingBarsTimerId, 1, nullptr);
+        break;
     case WM_COMMAND:
         // Commands of document windows (system menu, Window list) stay with the MDI client.
         if (LOWORD(wParam) < kFirstMdiChild && RouteCommand(FirstCommandTarget(), LOWORD(wParam)))
@@ -130,6 +152,11 @@ LRESULT MdiFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             ShowMenuPrompt(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_TIMER:
+        if (wParam == kFloatingBarsTimerId) {
+            ::KillTimer(Handle(), wParam);
+            ReshowFloatingBars();
+            return 0;
+        }
         OnTimer(wParam);
         return 0;
     case WM_CLOSE:

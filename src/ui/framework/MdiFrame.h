@@ -53,6 +53,10 @@ protected:
     virtual bool InitMenuPopup(HMENU menu);
 
 private:
+    // The frame's own timer that shows the floating bars again above it.
+    static constexpr UINT_PTR kFloatingBarsTimerId = 0xF100;
+    void ReshowFloatingBars();
+
     HWND m_mdiClient = nullptr;
     StatusBar m_statusBar;
     std::vector<DialogBar*> m_bottomBars;
