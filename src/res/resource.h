@@ -903,4 +903,30 @@
 #define IDC_PROGRESS_ITEM               1741    /* the verb and the current item */
 #define IDC_PROGRESS_COUNTER            1742    /* the counter label and the remaining count */
 
+/* Personal folders */
+#define IDS_PERSONAL_CONTAINS_FORMAT    8600    /* "%d %s, %d %s" */
+#define IDS_RESULTS_NOT_SAVED           8601    /* "%s": the folder's name */
+#define IDD_UPDATE_ALL                  481     /* "Updating All Folders" */
+#define IDC_UPDATE_ALL_FOLDER_BAR       1745    /* folders searched in the current personal folder */
+#define IDC_UPDATE_ALL_FOLDER           1746    /* "Searching " and the folder */
+#define IDC_UPDATE_ALL_FOLDERS_LEFT     1747
+#define IDC_UPDATE_ALL_PERSONAL_BAR     1748    /* personal folders */
+#define IDC_UPDATE_ALL_PERSONAL         1749    /* "Updating Folder " and its name */
+#define IDC_UPDATE_ALL_PERSONAL_LEFT    1750
+#define IDC_UPDATE_ALL_SKIP             1751
+#define IDD_NEW_PERSONAL                482     /* "Create New Personal Folder" / "Open New Personal Folder" */
+#define IDD_PERSONAL_INFO               483     /* a personal folder's property page */
+#define IDD_PERSONAL_CRITERIA           484     /* its criteria, in "Add Personal Folder" */
+#define IDC_PERSONAL_NAME               1752
+#define IDC_PERSONAL_CRITERIA           1753    /* "&Criteria..." */
+#define IDC_PERSONAL_INFO_NAME          1754
+#define IDC_PERSONAL_INFO_SIZE          1755
+#define IDC_PERSONAL_INFO_CONTAINS      1756
+#define IDC_PERSONAL_INFO_CREATED       1757
+#define IDC_PERSONAL_INFO_UPDATED       1758
+#define IDC_PERSONAL_CRITERIA_LIST      1759
+#define IDC_PERSONAL_CRITERIA_ADD       1760
+#define IDC_PERSONAL_CRITERIA_EDIT      1761
+#define IDC_PERSONAL_CRITERIA_DELETE    1762
+
 #endif /* TRAILMARK_RESOURCE_H */

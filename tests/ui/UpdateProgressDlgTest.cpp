@@ -15,6 +15,9 @@
 // Tests
 #include "ui/UserDialogDriver.h"
 
+// Standard library
+#include <vector>
+
 // Windows
 #include <commctrl.h>
 
@@ -80,6 +83,26 @@ TEST_F(UpdateProgressDlgTest, ClosesWhenTheWorkEndsAndNeverCountsBelowZero)
     EXPECT_EQ(dialog.Range(), 2);
     EXPECT_EQ(dialog.Remaining(), 0);
     EXPECT_EQ(state->load(), WorkState::Running);
+}
+
+TEST_F(UpdateProgressDlgTest, StepsToldTogetherCountDownByTheirNumber)
+{
+    struct Case {
+        std::vector<long> steps;
+        long remaining;
+    };
+    for (const Case& each : {Case{{4}, 6}, Case{{4, 5}, 1}, Case{{4, 9}, 0}, Case{{0, -3}, 10}}) {
+        CUpdateProgressDlg dialog("Loading Folder Mine", "Reading ", "Files left ");
+        dialog.SetStarter([&](HWND hwnd) {
+            ::PostMessageA(hwnd, UWM_SEARCHSTARTED, 10, 0);
+            for (long steps : each.steps)
+                ::PostMessageA(hwnd, UWM_PROGRESSSTEPS, reinterpret_cast<WPARAM>(kLongPath), steps);
+            ::PostMessageA(hwnd, UWM_WORKDONE, 0, 0);
+            return true;
+        });
+        EXPECT_EQ(dialog.DoModal(Frame().Handle()), IDOK);
+        EXPECT_EQ(dialog.Remaining(), each.remaining) << each.steps.size();
+    }
 }
 
 TEST_F(UpdateProgressDlgTest, AStarterThatFailsClosesTheDialog)

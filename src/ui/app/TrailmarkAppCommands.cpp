@@ -4,6 +4,7 @@
 // Core
 #include "core/app/RecentFileList.h"
 #include "core/app/Settings.h"
+#include "core/search/Personal.h"
 
 // Framework
 #include "ui/framework/Dialog.h"
@@ -15,10 +16,12 @@
 // Application
 #include "ui/app/ToolCommands.h"
 #include "ui/app/UserCommands.h"
+#include "ui/explorer/PersonalPage.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/WindowList.h"
 
 // Search
+#include "ui/search/PersonalCommands.h"
 #include "ui/search/SearchCommands.h"
 #include "ui/search/SearchDialogs.h"
 #include "ui/search/ReportCommands.h"
@@ -113,6 +116,7 @@ bool CTrailmarkApp::OnCommand(UINT id)
         if (index < recent.size()) windows.OpenWindow(std::string(recent[index]), WindowKind::Folder, nullptr, 0);
         return true;
     }
+    if (OnPersonalCommand(id)) return true;
     switch (id) {
     case ID_APP_ABOUT: {
         CAboutDlg about;
@@ -166,10 +170,30 @@ bool CTrailmarkApp::OnCommand(UINT id)
     }
 }
 
+bool CTrailmarkApp::OnPersonalCommand(UINT id)
+{
+    switch (id) {
+    case ID_PERSONAL_NEW:
+    case ID_PERSONAL_NEW_OPEN:
+    case ID_PERSONAL_UPDATE_ALL:
+    case ID_PERSONAL_REMOVE_ALL:
+        if (CPersonalPage* page = PersonalPage()) page->OnPageCommand(id);
+        return true;
+    default: return false;
+    }
+}
+
 bool CTrailmarkApp::OnUpdateCommand(UINT id, ui::CommandState& state)
 {
     if (OnUpdateToolCommand(id, state)) return true;
     if (OnUpdateReportCommand(id, state)) return true;
+    switch (id) {
+    case ID_PERSONAL_NEW:
+    case ID_PERSONAL_NEW_OPEN: state.enabled = m_personal != nullptr; return true;
+    case ID_PERSONAL_UPDATE_ALL:
+    case ID_PERSONAL_REMOVE_ALL: state.enabled = m_personal && m_personal->Count() > 0; return true;
+    default: break;
+    }
     if (id >= ID_REPORT_FIRST && id <= ID_REPORT_LAST) {
         state.enabled = true;
         return true;

@@ -44,7 +44,8 @@ INT_PTR CUpdateProgressDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lPara
 {
     switch (message) {
     case UWM_SEARCHSTARTED: OnStarted(static_cast<long>(wParam)); return TRUE;
-    case UWM_STATUSTEXT: OnStatus(reinterpret_cast<const char*>(wParam)); return TRUE;
+    case UWM_STATUSTEXT: OnStatus(reinterpret_cast<const char*>(wParam), 1); return TRUE;
+    case UWM_PROGRESSSTEPS: OnStatus(reinterpret_cast<const char*>(wParam), static_cast<long>(lParam)); return TRUE;
     case UWM_WORKDONE: End(IDOK); return TRUE;
     default: return ui::Dialog::DialogProc(message, wParam, lParam);
     }
@@ -61,12 +62,12 @@ void CUpdateProgressDlg::OnStarted(long steps)
     ShowCounter();
 }
 
-void CUpdateProgressDlg::OnStatus(const char* text)
+void CUpdateProgressDlg::OnStatus(const char* text, long steps)
 {
     if (text) SetItemText(IDC_PROGRESS_ITEM, ItemLine(text));
-    if (m_remaining <= 0) return;
-    --m_remaining;
-    ::SendMessageA(Item(IDC_PROGRESS_BAR), PBM_STEPIT, 0, 0);
+    if (m_remaining <= 0 || steps <= 0) return;
+    m_remaining -= steps < m_remaining ? steps : m_remaining;
+    ::SendMessageA(Item(IDC_PROGRESS_BAR), PBM_SETPOS, static_cast<WPARAM>(m_range - m_remaining), 0);
     ShowCounter();
 }
 

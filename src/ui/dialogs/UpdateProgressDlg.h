@@ -3,8 +3,9 @@
 // loads and removals and hidden rules run. The worker talks to it with the
 // thread-to-window messages: UWM_SEARCHSTARTED (wParam: the number of steps)
 // sets the range, each UWM_STATUSTEXT (wParam: the current item's text, sent)
-// advances it, and UWM_WORKDONE closes it. "&Stop" asks the worker to stop
-// (state 1) and closes the dialog at once.
+// advances it, UWM_PROGRESSSTEPS (wParam: the text, sent; lParam: a number
+// of steps) advances it by that many at once, and UWM_WORKDONE closes it.
+// "&Stop" asks the worker to stop (state 1) and closes the dialog at once.
 
 // Framework
 #include "ui/framework/Dialog.h"
@@ -18,6 +19,10 @@
 
 // Windows
 #include <windows.h>
+
+// Several steps told at once: a worker with thousands of quick steps would
+// spend most of its time waiting for the dialog to draw each one.
+inline constexpr UINT UWM_PROGRESSSTEPS = WM_USER + 1302;
 
 class CUpdateProgressDlg : public ui::Dialog {
 public:
@@ -44,7 +49,7 @@ protected:
 
 private:
     void OnStarted(long steps);
-    void OnStatus(const char* text);
+    void OnStatus(const char* text, long steps);
     void ShowCounter();
     // The verb and the item, the item shortened to the control's width.
     std::string ItemLine(const std::string& item) const;
