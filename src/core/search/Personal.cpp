@@ -9,6 +9,7 @@
 
 // Platform
 #include "platform/FileSystem.h"
+#include "platform/System.h"
 
 // Standard library
 #include <cctype>
@@ -47,8 +48,10 @@ bool LoadsUnderDialog(const ResultsReader& reader) { return reader.PossibleCount
 std::string FormatPersonalTime(std::uint32_t seconds, const std::string& format)
 {
     if (seconds == 0) return {};
-    const std::time_t time = static_cast<std::time_t>(seconds);
-    const std::tm* local = std::localtime(&time);
+    // The system's zone, as every other date the program shows: the C
+    // library's own reading of TZ differs from it on Windows.
+    const std::time_t time = static_cast<std::time_t>(platform::LocalCalendarSeconds(seconds));
+    const std::tm* local = std::gmtime(&time);
     if (!local) return {};
     char text[256] = "";
     // A result that does not fit gives 0: nothing rather than a cut date.
