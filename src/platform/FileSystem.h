@@ -6,7 +6,9 @@
 // that a file including <windows.h> sees the same functions as the core.
 
 // Standard library
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -33,5 +35,14 @@ bool SetNormalAttributes(const std::string& path);
 // the system lists them. False when the directory cannot be listed.
 bool ForEachDirectoryEntry(const std::string& directory,
                            const std::function<void(const DirectoryEntry&)>& visit);
+
+// A whole file's bytes; none when it cannot be opened or read to its end, or
+// holds more than maxBytes.
+std::optional<std::string> ReadWholeFile(const std::string& path, std::uint64_t maxBytes);
+// Creates (or empties) the file and writes the bytes; true only when every
+// byte was written and the file closed.
+bool WriteWholeFile(const std::string& path, const std::string& bytes);
+// Renames a file; fails when `to` exists, as the oldest systems' call does.
+bool RenameFile(const std::string& from, const std::string& to);
 
 }  // namespace platform

@@ -871,4 +871,62 @@
 #define IDS_INDEXING_DRIVES             8610    /* status bar while it is built, before the count */
 #define IDS_INDEX_ENTRIES               8611    /* Performance page, before the count */
 
+/* Criteria, Reports and Rules managers; the report and rule pages */
+#define IDD_CRITERIA_MANAGER            460
+#define IDD_REPORTS_MANAGER             461
+#define IDD_RULES_MANAGER               462
+#define IDD_REPORT_PAGE                 463     /* "&Name:" and the criteria list */
+#define IDD_RULE_PAGE                   464     /* the report page and the actions */
+#define IDC_REPORT_NAME                 1940
+#define IDC_REPORT_CRITERIA             1941
+#define IDC_REPORT_ADD                  1942    /* drops down "New Criteria" and the criteria list */
+#define IDC_REPORT_EDIT                 1943
+#define IDC_REPORT_DELETE               1944
+#define IDC_RULE_COPY                   1945
+#define IDC_RULE_COPY_DEST              1946
+#define IDC_RULE_MOVE                   1947
+#define IDC_RULE_MOVE_DEST              1948
+#define IDC_RULE_DELETE                 1949
+#define IDC_RULE_SHOW_WINDOW            1950
+#define IDC_RULE_DESCRIPTION            1951
+#define ID_PAGE_NEW_CRITERIA            34500   /* items of the "&Add..." drop-down */
+#define ID_PAGE_CRITERIA_FIRST          34501   /* entry n of the criteria list */
+#define ID_PAGE_CRITERIA_LAST           35500
+#define IDS_ADD_REPORT_TITLE            8500
+#define IDS_EDIT_REPORT_TITLE           8501
+#define IDS_ADD_RULE_TITLE              8502
+#define IDS_EDIT_RULE_TITLE             8503
+
+/* Progress dialog of updates, loads, removals and hidden rules */
+#define IDD_UPDATE_PROGRESS             480
+#define IDC_PROGRESS_BAR                1740
+#define IDC_PROGRESS_ITEM               1741    /* the verb and the current item */
+#define IDC_PROGRESS_COUNTER            1742    /* the counter label and the remaining count */
+
+/* Personal folders */
+#define IDS_PERSONAL_CONTAINS_FORMAT    8600    /* "%d %s, %d %s" */
+#define IDS_RESULTS_NOT_SAVED           8601    /* "%s": the folder's name */
+#define IDD_UPDATE_ALL                  481     /* "Updating All Folders" */
+#define IDC_UPDATE_ALL_FOLDER_BAR       1745    /* folders searched in the current personal folder */
+#define IDC_UPDATE_ALL_FOLDER           1746    /* "Searching " and the folder */
+#define IDC_UPDATE_ALL_FOLDERS_LEFT     1747
+#define IDC_UPDATE_ALL_PERSONAL_BAR     1748    /* personal folders */
+#define IDC_UPDATE_ALL_PERSONAL         1749    /* "Updating Folder " and its name */
+#define IDC_UPDATE_ALL_PERSONAL_LEFT    1750
+#define IDC_UPDATE_ALL_SKIP             1751
+#define IDD_NEW_PERSONAL                482     /* "Create New Personal Folder" / "Open New Personal Folder" */
+#define IDD_PERSONAL_INFO               483     /* a personal folder's property page */
+#define IDD_PERSONAL_CRITERIA           484     /* its criteria, in "Add Personal Folder" */
+#define IDC_PERSONAL_NAME               1752
+#define IDC_PERSONAL_CRITERIA           1753    /* "&Criteria..." */
+#define IDC_PERSONAL_INFO_NAME          1754
+#define IDC_PERSONAL_INFO_SIZE          1755
+#define IDC_PERSONAL_INFO_CONTAINS      1756
+#define IDC_PERSONAL_INFO_CREATED       1757
+#define IDC_PERSONAL_INFO_UPDATED       1758
+#define IDC_PERSONAL_CRITERIA_LIST      1759
+#define IDC_PERSONAL_CRITERIA_ADD       1760
+#define IDC_PERSONAL_CRITERIA_EDIT      1761
+#define IDC_PERSONAL_CRITERIA_DELETE    1762
+
 #endif /* TRAILMARK_RESOURCE_H */

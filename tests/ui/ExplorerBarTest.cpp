@@ -2,7 +2,13 @@
 // Folder dialog and the bookmarks, driven through the program's commands.
 
 // Core
+#include "core/folders/CutList.h"
+#include "core/app/Favorite.h"
+#include "core/app/ObjectList.h"
 #include "core/frame/BookMarks.h"
+
+// Framework
+#include "ui/framework/Clipboard.h"
 
 // Explorer
 #include "ui/explorer/ExplorerBar.h"
@@ -10,9 +16,16 @@
 #include "ui/explorer/OpenFolderDlg.h"
 #include "ui/explorer/TreeMessages.h"
 
+// Frame
+#include "ui/frame/FrameDropTarget.h"
+
 // Tests
 #include "ui/FolderTestSupport.h"
 #include "ui/UserDialogDriver.h"
+
+// Windows
+#include <dbt.h>
+#include <shellapi.h>
 
 namespace {
 
@@ -232,14 +245,30 @@ TEST_F(ExplorerBarTest, AKeyboardWalkOpensOnlyTheItemOnWhichTheSelectionRests)
     EXPECT_EQ(CWindowList::Instance().Windows().front()->Path(), m_folder.Path("c"));
 }
 
-TEST_F(ExplorerBarTest, AFolderCreatedInsideAnExpandedFolderAppearsInTheTree)
+TEST_F(ExplorerBarTest, AFolderCreatedInsideAnExpandedFolderAppearsInTheTreeAndTheOthersStayAsTheyWere)
 {
+    m_folder.Dir("kept");
+    m_folder.Dir("kept\\inner");
+    m_folder.Dir("gone");
     HTREEITEM folder = Tree().FindOrListPath(m_folder.Path());
     ASSERT_NE(folder, nullptr);
     Tree().Expand(folder, TVE_EXPAND);
+    HTREEITEM kept = Tree().FindPath(m_folder.Path("kept"));
+    ASSERT_NE(kept, nullptr);
+    Tree().Expand(kept, TVE_EXPAND);
     EXPECT_EQ(Tree().FindPath(m_folder.Path("New")), nullptr);
     m_folder.Dir("New");
     EXPECT_TRUE(PumpUntil([&] { return Tree().FindPath(m_folder.Path("New")) != nullptr; }, 15000));
+    // The sibling that stayed keeps its item, open as it was.
+    EXPECT_EQ(Tree().FindPath(m_folder.Path("kept")), kept);
+    EXPECT_TRUE(Tree().IsExpanded(kept));
+    EXPECT_NE(Tree().FindPath(m_folder.Path("kept\\inner")), nullptr);
+    // A folder that goes takes its item with it, and a selection in it goes up.
+    ASSERT_TRUE(Tree().SelectPath(m_folder.Path("gone")));
+    ASSERT_TRUE(::RemoveDirectoryA(m_folder.Path("gone").c_str()));
+    EXPECT_TRUE(PumpUntil([&] { return Tree().FindPath(m_folder.Path("gone")) == nullptr; }, 15000));
+    EXPECT_EQ(Tree().Selected(), folder);
+    EXPECT_TRUE(CWindowList::Instance().Windows().empty());
 }
 
 TEST_F(ExplorerBarTest, CtrlThreeTwiceOnTwoWindowsLeavesOneBookmarkOnTheSecond)
@@ -417,6 +446,262 @@ TEST_F(ExplorerBarTest, RenamingAFolderWhoseNameTheCodePageLostRenamesThatFolder
     EXPECT_TRUE(Exists(m_folder.Path("ab")));
     EXPECT_TRUE(Exists(m_folder.Path("cd")));
     EXPECT_TRUE(m_messages.texts.empty());
+}
+
+}  // namespace
+
+// --- Drops on the tree, panes, devices and the Recycle Bin --------------------
+
+namespace {
+
+void SendVolumeChange(HWND frame, UINT event, char letter, WORD flags)
+{
+    DEV_BROADCAST_VOLUME volume = {};
+    volume.dbcv_size = sizeof(volume);
+    volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
+    volume.dbcv_unitmask = 1u << (letter - 'A');
+    volume.dbcv_flags = flags;
+    ::SendMessageA(frame, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&volume));
+}
+
+}  // namespace
+
+TEST_F(ExplorerBarTest, FilesDroppedOnATreeItemAreCopiedOrMovedIntoItsFolder)
+{
+    Settings().SetSetting(Setting::ConfirmOperations, 0);
+    m_folder.Dir("from");
+    m_folder.Dir("into");
+    m_folder.File("from\\copied.txt", 10);
+    m_folder.File("from\\moved.txt", 20);
+    HTREEITEM into = Tree().FindOrListPath(m_folder.Path("into"));
+    ASSERT_NE(into, nullptr);
+    CDesktopPage& page = Bar().DesktopPage();
+    const std::vector<std::string> copied{m_folder.Path("from\\copied.txt")};
+    const std::vector<std::string> moved{m_folder.Path("from\\moved.txt")};
+    // The keys decide as over a files view: none moves, Ctrl copies, Ctrl+Shift links.
+    const DWORD all = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    EXPECT_EQ(page.EffectOver(into, copied, MK_LBUTTON, all), static_cast<DWORD>(DROPEFFECT_MOVE));
+    EXPECT_EQ(page.EffectOver(into, copied, MK_LBUTTON | MK_CONTROL, all), static_cast<DWORD>(DROPEFFECT_COPY));
+    EXPECT_EQ(page.EffectOver(into, copied, MK_LBUTTON | MK_CONTROL | MK_SHIFT, all),
+              static_cast<DWORD>(DROPEFFECT_LINK));
+    EXPECT_EQ(page.EffectOver(into, copied, MK_LBUTTON | MK_CONTROL, DROPEFFECT_MOVE), DROPEFFECT_NONE);
+    // A folder never goes into itself; My Computer holds no files.
+    EXPECT_EQ(page.EffectOver(into, {m_folder.Path("into")}, MK_LBUTTON, all), DROPEFFECT_NONE);
+    EXPECT_EQ(page.EffectOver(Tree().DrivesItem(), copied, MK_LBUTTON, all), DROPEFFECT_NONE);
+
+    EXPECT_EQ(page.DropOnItem(into, copied, DROPEFFECT_COPY), static_cast<DWORD>(DROPEFFECT_COPY));
+    EXPECT_EQ(page.DropOnItem(into, moved, DROPEFFECT_MOVE), static_cast<DWORD>(DROPEFFECT_MOVE));
+    EXPECT_TRUE(PumpUntil([&] {
+        return Exists(m_folder.Path("into\\copied.txt")) && Exists(m_folder.Path("into\\moved.txt")) &&
+               !Exists(m_folder.Path("from\\moved.txt"));
+    }, 15000));
+    EXPECT_TRUE(Exists(m_folder.Path("from\\copied.txt")));
+    PumpUntil([&] { return Frame().RunningThreadList()->Count() == 0; }, 15000);
+}
+
+TEST_F(ExplorerBarTest, DroppingFilesOnTheirOwnFolderAsksBeforeCopiesUnderNewNames)
+{
+    Settings().SetSetting(Setting::ConfirmOperations, 0);
+    m_folder.File("same.txt", 5);
+    HTREEITEM folder = Tree().FindOrListPath(m_folder.Path());
+    ASSERT_NE(folder, nullptr);
+    MessageRecorder messages;
+    messages.answer = IDNO;
+    EXPECT_EQ(Bar().DesktopPage().DropOnItem(folder, {m_folder.Path("same.txt")}, DROPEFFECT_COPY), DROPEFFECT_NONE);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts.front().find("already exist"), std::string::npos);
+}
+
+TEST_F(ExplorerBarTest, AFolderCutFromTheTreeIsGhostedUntilTheClipboardMovesOn)
+{
+    m_folder.Dir("cut");
+    HTREEITEM item = Tree().FindOrListPath(m_folder.Path("cut"));
+    ASSERT_NE(item, nullptr);
+    CDesktopPage& page = Bar().DesktopPage();
+    page.CutItem(item);
+    EXPECT_EQ(TreeView_GetItemState(Tree().Handle(), item, TVIS_CUT) & TVIS_CUT, static_cast<UINT>(TVIS_CUT));
+    ASSERT_EQ(CutList::Instance().Paths(), std::vector<std::string>{m_folder.Path("cut")});
+    PumpFor(2500);
+    EXPECT_EQ(page.CutPath(), m_folder.Path("cut"));
+    // Anything else on the clipboard ends the cut; the next check clears the ghost.
+    ui::SetClipboardText(Frame().Handle(), "something else");
+    EXPECT_TRUE(PumpUntil([&] { return page.CutPath().empty(); }, 5000));
+    EXPECT_EQ(TreeView_GetItemState(Tree().Handle(), item, TVIS_CUT) & TVIS_CUT, 0u);
+}
+
+TEST_F(ExplorerBarTest, TabMovesBetweenTheFilesTheAddressBoxAndTheBar)
+{
+    Settings().SetSetting(Setting::ShowAddressBar, 0);
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    HWND list = view->List().Handle();
+    ::SetFocus(list);
+    Key(list, VK_TAB);
+    EXPECT_EQ(::GetFocus(), Tree().Handle());
+    // Tab in the tree gives the keys back to the window's files.
+    Key(Tree(), VK_TAB);
+    EXPECT_EQ(::GetFocus(), list);
+
+    Command(ID_VIEW_ADDRESS_BAR);
+    ASSERT_TRUE(view->AddressBarVisible());
+    Key(list, VK_TAB);
+    EXPECT_EQ(::GetFocus(), view->LocationBox().Edit());
+    // Shift+Tab goes straight to the bar, past the address box.
+    ::SetFocus(list);
+    ::SendMessageA(view->Handle(), UWM_NEXTPANE, 0, 0);
+    EXPECT_EQ(::GetFocus(), Tree().Handle());
+    Command(ID_VIEW_ADDRESS_BAR);
+}
+
+TEST_F(ExplorerBarTest, TheLastWindowClosedGivesTheKeysToTheBar)
+{
+    CExplorerWindow* window = Open(m_folder.Path());
+    ASSERT_NE(window, nullptr);
+    ::SetFocus(window->ExplorerView()->List().Handle());
+    Command(ID_WINDOW_CLOSE_ALL);
+    ASSERT_TRUE(PumpUntil([] { return CWindowList::Instance().Windows().empty(); }));
+    EXPECT_EQ(::GetFocus(), Tree().Handle());
+}
+
+TEST_F(ExplorerBarTest, ADriveThatComesAndGoesComesAndGoesBelowMyComputer)
+{
+    const char letter = 'Q';
+    const std::string root = std::string(1, letter) + ":\\";
+    ASSERT_EQ(Tree().FindPath(root), nullptr) << "the test's drive letter is in use";
+    ASSERT_TRUE(::DefineDosDeviceA(0, "Q:", m_folder.Path().c_str()));
+    // Until the system says so, the tree does not know.
+    EXPECT_EQ(Tree().FindPath(root), nullptr);
+    SendVolumeChange(Frame().Handle(), DBT_DEVICEARRIVAL, letter, 0);
+    EXPECT_NE(Tree().FindPath(root), nullptr);
+    EXPECT_TRUE(Tree().IsExpanded(Tree().DrivesItem()));
+
+    ::DefineDosDeviceA(DDD_REMOVE_DEFINITION, "Q:", nullptr);
+    SendVolumeChange(Frame().Handle(), DBT_DEVICEREMOVECOMPLETE, letter, 0);
+    EXPECT_EQ(Tree().FindPath(root), nullptr);
+    EXPECT_NE(Tree().FindPath("C:\\"), nullptr);
+}
+
+TEST_F(ExplorerBarTest, EmptyRecycleBinEmptiesItThroughTheTreesItem)
+{
+    ASSERT_NE(Tree().RecycleBinItem(), nullptr);
+    m_folder.File("binned.txt", 100);
+    std::string from = m_folder.Path("binned.txt");
+    from.push_back('\0');
+    SHFILEOPSTRUCTA remove = {};
+    remove.wFunc = FO_DELETE;
+    remove.pFrom = from.c_str();
+    remove.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT;
+    ASSERT_EQ(::SHFileOperationA(&remove), 0);
+    SHQUERYRBINFO bin = {};
+    bin.cbSize = sizeof(bin);
+    ASSERT_EQ(::SHQueryRecycleBinA(nullptr, &bin), S_OK);
+    ASSERT_GT(bin.i64NumItems, 0);
+    DialogScript script;
+    script.Then(IDYES, [](HWND dialog) { Click(dialog, IDYES); });
+    Command(ID_DISK_EMPTY_RECYCLE_BIN);
+    script.ExpectDone();
+    ASSERT_EQ(::SHQueryRecycleBinA(nullptr, &bin), S_OK);
+    EXPECT_EQ(bin.i64NumItems, 0);
+}
+
+TEST_F(ExplorerBarTest, RefreshAllListsTheTreeAgainKeepingWhatWasOpen)
+{
+    m_folder.Dir("kept");
+    HTREEITEM folder = Tree().FindOrListPath(m_folder.Path());
+    ASSERT_NE(folder, nullptr);
+    Tree().Expand(folder, TVE_EXPAND);
+    ASSERT_TRUE(Tree().SelectPath(m_folder.Path("kept")));
+    // A folder the watcher has not reported yet shows after Refresh All.
+    m_folder.Dir("late");
+    Command(ID_VIEW_REFRESH_ALL);
+    EXPECT_NE(Tree().FindPath(m_folder.Path("late")), nullptr);
+    HTREEITEM again = Tree().FindPath(m_folder.Path());
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(Tree().IsExpanded(again));
+    ASSERT_NE(Tree().SelectedNode(), nullptr);
+    EXPECT_EQ(Tree().SelectedNode()->path, m_folder.Path("kept"));
+    EXPECT_TRUE(CWindowList::Instance().Windows().empty());
+}
+
+TEST_F(ExplorerBarTest, FilesDraggedOverTheFramesOwnAreaGoToTheActiveFolderWindow)
+{
+    Settings().SetSetting(Setting::ConfirmOperations, 0);
+    m_folder.Dir("from");
+    m_folder.Dir("shown");
+    m_folder.File("from\\dragged.txt", 3);
+    auto* data = new filedrop::FileListData({m_folder.Path("from\\dragged.txt")});
+    auto* nothing = new filedrop::FileListData({});
+    FrameDropTarget target(Frame().Handle());
+    const DWORD all = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    auto dragOver = [&](IDataObject* offered, DWORD keys) {
+        DWORD effect = all;
+        EXPECT_EQ(target.DragEnter(offered, keys, {0, 0}, &effect), S_OK);
+        target.DragLeave();
+        return effect;
+    };
+    // No window: nowhere to go.
+    EXPECT_EQ(dragOver(data, MK_LBUTTON | MK_CONTROL), DROPEFFECT_NONE);
+    ASSERT_NE(Open(m_folder.Path("shown")), nullptr);
+    EXPECT_EQ(dragOver(data, MK_LBUTTON | MK_CONTROL), DROPEFFECT_COPY);
+    // Only lists of files are taken.
+    EXPECT_EQ(dragOver(nothing, MK_LBUTTON | MK_CONTROL), DROPEFFECT_NONE);
+    DWORD effect = all;
+    target.DragEnter(data, MK_LBUTTON | MK_CONTROL, {0, 0}, &effect);
+    effect = all;
+    EXPECT_EQ(target.Drop(data, MK_CONTROL, {0, 0}, &effect), S_OK);
+    EXPECT_EQ(effect, DROPEFFECT_COPY);
+    EXPECT_TRUE(PumpUntil([&] { return Exists(m_folder.Path("shown\\dragged.txt")); }, 15000));
+    EXPECT_TRUE(Exists(m_folder.Path("from\\dragged.txt")));
+    nothing->Release();
+    data->Release();
+    PumpUntil([&] { return Frame().RunningThreadList()->Count() == 0; }, 15000);
+}
+
+namespace {
+
+TEST_F(ExplorerBarTest, TheFavoritesPageListsTheFavoritesAndOpensThemUnlessTheListChangedBehindIt)
+{
+    m_folder.Dir("one");
+    m_folder.Dir("two");
+    CObjectList& favorites = *m_app->Favorites();
+    const int before = favorites.Count();
+    for (const char* name : {"one", "two"}) {
+        auto favorite = std::make_unique<CFavorite>();
+        favorite->SetName(std::string("Fav ") + name);
+        favorite->SetCommand(m_folder.Path(name));
+        favorites.Add(std::move(favorite));
+    }
+    Bar().SelectTab(ExplorerTab::Favorites);
+    CExplorerTree& tree = Bar().FavoritesPage().Tree();
+    auto itemNamed = [&](const std::string& text) -> HTREEITEM {
+        for (HTREEITEM item = tree.FirstChild(tree.Root()); item; item = tree.NextSibling(item))
+            if (tree.ItemText(item) == text) return item;
+        return nullptr;
+    };
+    auto open = [&](HTREEITEM item) {
+        ::SendMessageA(Bar().FavoritesPage().Handle(), UWM_TREEOPENITEM, reinterpret_cast<WPARAM>(item), 0);
+    };
+    EXPECT_EQ(tree.ItemText(tree.Root()), "Favorites");
+    HTREEITEM first = itemNamed("Fav one");
+    ASSERT_NE(first, nullptr);
+    HTREEITEM second = itemNamed("Fav two");
+    ASSERT_NE(second, nullptr);
+    open(second);
+    ASSERT_EQ(CWindowList::Instance().Windows().size(), 1u);
+    EXPECT_EQ(CWindowList::Instance().Windows().front()->Path(), m_folder.Path("two"));
+    // The first goes behind the page's back: its place now holds "Fav two",
+    // which its item must not open.
+    ::SendMessageA(CWindowList::Instance().Windows().front()->Handle(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpUntil([] { return CWindowList::Instance().Windows().empty(); }));
+    favorites.RemoveAt(before, true);
+    open(first);
+    PumpFor(200);
+    EXPECT_TRUE(CWindowList::Instance().Windows().empty());
+    EXPECT_EQ(itemNamed("Fav one"), nullptr);
+    ASSERT_NE(itemNamed("Fav two"), nullptr);
+    open(itemNamed("Fav two"));
+    ASSERT_EQ(CWindowList::Instance().Windows().size(), 1u);
+    EXPECT_EQ(CWindowList::Instance().Windows().front()->Path(), m_folder.Path("two"));
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 
 // Tests
 #include "ui/FolderTestSupport.h"
+#include "ui/ReportTestSupport.h"
+#include "ui/UserDialogDriver.h"
 
 // Standard library
 #include <map>
@@ -22,32 +24,22 @@ namespace {
 
 using namespace uitest;
 
-CCondition Criteria(const std::string& name, const std::string& folder, const std::string& patterns)
-{
-    CCondition criteria(name);
-    criteria.SetFolder(folder);
-    criteria.SetPatterns(patterns);
-    return criteria;
-}
-
 // The popup the Tools menu's "Create Report" item has become, filled as the
 // menu opens; null when the item is still a plain one.
 HMENU ReportsPopup(HWND frame)
 {
-    HMENU bar = ::GetMenu(frame);
-    for (int i = 0; i < ::GetMenuItemCount(bar); ++i) {
-        HMENU menu = ::GetSubMenu(bar, i);
-        if (!menu) continue;
-        ::SendMessageA(frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), i);
-        for (int j = 0; j < ::GetMenuItemCount(menu); ++j) {
-            MENUITEMINFOA info = {};
-            info.cbSize = sizeof(info);
-            info.fMask = MIIM_ID | MIIM_SUBMENU;
-            if (::GetMenuItemInfoA(menu, static_cast<UINT>(j), TRUE, &info) && info.wID == ID_TOOLS_CREATE_REPORT)
-                return info.hSubMenu;
-        }
-    }
-    return nullptr;
+    return OpenedPopup(frame, [](UINT id, const std::string&) { return id == ID_TOOLS_CREATE_REPORT; });
+}
+
+// The Edit menu's Search popup as it is for the active window, and whether
+// its item is enabled.
+HMENU SearchPopup(HWND frame, bool& enabled)
+{
+    HMENU parent = nullptr;
+    int position = -1;
+    HMENU popup = OpenedPopup(frame, [](UINT, const std::string& text) { return text == "Searc&h"; }, &parent, &position);
+    enabled = popup && !(::GetMenuState(parent, static_cast<UINT>(position), MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED));
+    return popup;
 }
 
 // Command → text of the popup's items.
@@ -121,6 +113,55 @@ TEST_F(ReportWindowTest, TheMenuOpensAReportWhoseOverlappingCriteriaListAFileOnc
     // The window searches its own copy: the list's report may change meanwhile.
     m_app->Reports()->ReportAt(5)->CriteriaAt(0)->SetPatterns("*.none");
     EXPECT_EQ(view->Report().CriteriaAt(0)->Patterns(), "*.txt");
+
+    // The Search popup offers what a report window does, and each item works.
+    view->OnCommand(ID_EDIT_SELECT_ALL);
+    bool enabled = false;
+    HMENU search = SearchPopup(m_app->MainWindow(), enabled);
+    ASSERT_NE(search, nullptr);
+    EXPECT_TRUE(enabled);
+    std::set<UINT> commands;
+    for (const auto& item : Items(search)) {
+        commands.insert(item.first);
+        EXPECT_TRUE(Enabled(item.first)) << item.second << " is offered but does nothing";
+    }
+    for (UINT command : {ID_REPORT_AGAIN, ID_FILE_FIND_TARGET, ID_SEARCH_PROPERTIES})
+        EXPECT_EQ(commands.count(command), 1u) << command;
+    // Adding to a personal folder is offered once something carries it out.
+    commands.erase(ID_SEARCH_ADD_TO_PERSONAL);
+    EXPECT_EQ(commands.size(), 3u);
+
+    // "Properties..." edits the window's copy, whose name stays fixed, and
+    // "Report Again" searches with it; the list's report keeps both criteria.
+    std::string caption;
+    bool nameReadOnly = false;
+    DialogScript script;
+    script.Then(IDC_REPORT_NAME, [&](HWND sheet) {
+        caption = WindowText(sheet);
+        nameReadOnly = ::GetWindowLongA(FindControl(sheet, IDC_REPORT_NAME), GWL_STYLE) & ES_READONLY;
+        SelectEntries(sheet, IDC_REPORT_CRITERIA, {1}, true);
+        ClickNow(sheet, IDC_REPORT_DELETE);
+        Click(sheet, IDOK);
+    });
+    Command(ID_SEARCH_PROPERTIES);
+    script.ExpectDone();
+    EXPECT_EQ(caption, "Properties");
+    EXPECT_TRUE(nameReadOnly);
+    EXPECT_EQ(view->Report().CriteriaCount(), 1);
+    EXPECT_EQ(m_app->Reports()->ReportAt(5)->CriteriaCount(), 2);
+    Command(ID_REPORT_AGAIN);
+    ASSERT_TRUE(PumpUntil([&] { return !view->Running() && !window->Running(); }));
+    paths.clear();
+    for (int row = 0; row < view->RowCount(); ++row) paths.insert(view->ItemAt(row)->path);
+    EXPECT_EQ(paths, (std::multiset<std::string>{m_folder.Path("a.txt"), m_folder.Path("sub\\c.txt")}));
+
+    // Without a query window the popup has nothing to offer.
+    ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpUntil([] { return CWindowList::Instance().Active() == nullptr; }));
+    search = SearchPopup(m_app->MainWindow(), enabled);
+    ASSERT_NE(search, nullptr);
+    EXPECT_EQ(::GetMenuItemCount(search), 0);
+    EXPECT_FALSE(enabled);
 }
 
 TEST_F(ReportWindowTest, WithoutAReportHoldingCriteriaTheItemStaysPlainAndDisabled)

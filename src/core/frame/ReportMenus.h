@@ -3,6 +3,7 @@
 // offered and under which commands.
 
 // Core
+#include "core/app/WindowState.h"
 #include "core/frame/RunTimeMenus.h"
 
 // Standard library
@@ -21,3 +22,9 @@ std::vector<MenuEntry> RulePopupItems(const CRuleList& rules, unsigned firstComm
 // The same for the reports that hold at least one criteria.
 std::vector<MenuEntry> ReportPopupItems(const CReportList& reports, unsigned firstCommand,
                                         const std::string& addText, unsigned addCommand);
+
+// The Edit menu's Search popup for the active window: of `all` (the
+// resource's items, in order) only the commands a window of `kind` carries
+// out, with a separator only between two kept groups. A window that does not
+// search gets nothing; the caller then disables the popup.
+std::vector<MenuEntry> SearchPopupItems(const std::vector<MenuEntry>& all, WindowKind kind);

@@ -39,6 +39,13 @@ CCondition& CReport::AddCriteria(const CCondition& criteria)
     return *m_criteria.back();
 }
 
+bool CReport::RemoveCriteriaAt(int index)
+{
+    if (index < 0 || index >= CriteriaCount()) return false;
+    m_criteria.erase(m_criteria.begin() + index);
+    return true;
+}
+
 std::vector<const CCondition*> CReport::CriteriaArray() const
 {
     std::vector<const CCondition*> array;

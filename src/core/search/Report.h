@@ -32,6 +32,8 @@ public:
     CCondition* CriteriaAt(int index) const;
     // Appends a copy of `criteria`.
     CCondition& AddCriteria(const CCondition& criteria);
+    // Deletes the criteria at `index`; false for a bad index.
+    bool RemoveCriteriaAt(int index);
     // The criteria in order, as a search takes them.
     std::vector<const CCondition*> CriteriaArray() const;
 

@@ -2,6 +2,7 @@
 
 // Core
 #include "core/folders/ActionPath.h"
+#include "core/search/ConditionList.h"
 
 namespace {
 
@@ -39,4 +40,22 @@ std::vector<std::string> CriteriaListLines(const CReport& report)
 std::string DestinationButtonText(const std::string& destination, const std::string& notSetText)
 {
     return destination.size() >= kMinDestinationChars ? destination : notSetText;
+}
+
+std::vector<MenuEntry> AddCriteriaMenuItems(const CConditionList& criteria, const std::string& newText,
+                                            unsigned newCommand, unsigned firstCommand, int maxEntries)
+{
+    std::vector<MenuEntry> entries;
+    MenuEntry item;
+    item.text = newText;
+    item.command = newCommand;
+    entries.push_back(item);
+    const int count = criteria.Count() < maxEntries ? criteria.Count() : maxEntries;
+    if (count > 0) entries.push_back(MenuEntry::Separator());
+    for (int i = 0; i < count; ++i) {
+        item.text = criteria.ConditionAt(i)->Name();
+        item.command = firstCommand + static_cast<unsigned>(i);
+        entries.push_back(item);
+    }
+    return entries;
 }

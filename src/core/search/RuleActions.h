@@ -3,6 +3,7 @@
 // shows the rule: pure steps the rule window and the rule page share.
 
 // Core
+#include "core/frame/RunTimeMenus.h"
 #include "core/search/Rule.h"
 
 // Standard library
@@ -32,6 +33,13 @@ RulePlan PlanRule(const CRule& rule, const std::vector<ItemAbilities>& items);
 // The lines of a report's criteria list: each criteria by its description
 // ("name  And"), the last by its name alone.
 std::vector<std::string> CriteriaListLines(const CReport& report);
+
+// The drop-down of a report page's "Add" button: the new-criteria item, then,
+// after a separator, every entry of `criteria` by name under firstCommand +
+// its index (at most `maxEntries` of them).
+class CConditionList;
+std::vector<MenuEntry> AddCriteriaMenuItems(const CConditionList& criteria, const std::string& newText,
+                                            unsigned newCommand, unsigned firstCommand, int maxEntries);
 
 // A destination button shows the folder once it has two characters at least;
 // otherwise it shows `notSetText`.

@@ -2,6 +2,7 @@
 
 // Core
 #include "core/search/ConditionList.h"
+#include "core/search/Personal.h"
 #include "core/search/Report.h"
 #include "core/search/Rule.h"
 
@@ -30,4 +31,17 @@ void CreateStarterReportsAndRule(const CConditionList& criteria, CReportList& re
         rules.AddRule(std::move(rule));
     }
     rules.SaveAll();
+}
+
+void CreateStarterPersonalFolders(const CConditionList& criteria, CPersonalList& folders, std::uint32_t now)
+{
+    for (int i = 0; i < kStarterCriteriaCount; ++i) {
+        const CCondition* source = criteria.ConditionAt(i);
+        if (!source) break;
+        std::unique_ptr<CPersonal> folder = folders.MakeFolder(now);
+        folder->SetName(source->Name());
+        folder->AddCriteria(*source);
+        folders.Append(std::move(folder));
+    }
+    folders.SaveAll();
 }

@@ -1,11 +1,13 @@
 #pragma once
-// The reports and rule a profile gets at its first start, made from the
-// starter criteria.
+// The reports, rule and personal folders a profile gets at its first start,
+// made from the starter criteria.
 
 // Standard library
+#include <cstdint>
 #include <string>
 
 class CConditionList;
+class CPersonalList;
 class CReportList;
 class CRuleList;
 
@@ -14,3 +16,7 @@ class CRuleList;
 // Each list is saved after it is filled.
 void CreateStarterReportsAndRule(const CConditionList& criteria, CReportList& reports, CRuleList& rules,
                                  const std::string& ruleName);
+
+// One personal folder per criteria 0..4, holding a copy of it and named after
+// it, created at `now`; the list is saved after it is filled.
+void CreateStarterPersonalFolders(const CConditionList& criteria, CPersonalList& folders, std::uint32_t now);

@@ -5,6 +5,8 @@
 
 // Standard library
 #include <cctype>
+#include <cstdio>
+#include <memory>
 
 // POSIX
 #include <dirent.h>
@@ -127,6 +129,49 @@ bool ForEachDirectoryEntry(const std::string& directory,
     }
     ::closedir(listing);
     return true;
+}
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path, std::uint64_t maxBytes)
+{
+    struct stat status;
+    if (!LStat(path, status) || !S_ISREG(status.st_mode)) return std::nullopt;
+    if (static_cast<std::uint64_t>(status.st_size) > maxBytes) return std::nullopt;
+    FilePtr file(std::fopen(HostPath(path).c_str(), "rb"));
+    if (!file) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
+    if (!bytes.empty() && std::fread(&bytes[0], 1, bytes.size(), file.get()) != bytes.size()) return std::nullopt;
+    return bytes;
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes)
+{
+    struct stat status;
+    if (LStat(path, status) && S_ISDIR(status.st_mode)) return false;
+    const std::string host = HostPath(path);
+    if (host.empty()) return false;
+    FilePtr file(std::fopen(host.c_str(), "wb"));
+    if (!file) return false;
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) return false;
+    if (std::fflush(file.get()) != 0 || ::fsync(::fileno(file.get())) != 0) return false;
+    return std::fclose(file.release()) == 0;
+}
+
+bool RenameFile(const std::string& from, const std::string& to)
+{
+    struct stat status;
+    // rename() would replace `to`; the Windows call refuses.
+    if (!LStat(from, status) || LStat(to, status)) return false;
+    const std::string hostFrom = HostPath(from), hostTo = HostPath(to);
+    return !hostFrom.empty() && !hostTo.empty() && std::rename(hostFrom.c_str(), hostTo.c_str()) == 0;
 }
 
 }  // namespace platform

@@ -16,6 +16,9 @@
 #include "ui/dialogs/ToolDialogs.h"
 #include "ui/dialogs/ToolsDlg.h"
 
+// Explorer
+#include "ui/explorer/FolderTreeAccess.h"
+
 // Application
 #include "ui/app/AppletCollector.h"
 #include "ui/app/TrailmarkApp.h"
@@ -119,12 +122,14 @@ bool OnToolCommand(UINT id)
         if (!app.Favorites()) return true;
         CAddFavoriteDlg add(*app.Favorites(), nullptr, true);
         add.DoModal(Owner());
+        FavoritesChanged();
         return true;
     }
     case ID_FAVORITES_MANAGER: {
         if (!app.Favorites()) return true;
         CFavoritesDlg manager(*app.Favorites(), app.Settings());
         manager.DoModal(Owner());
+        FavoritesChanged();
         return true;
     }
     case ID_HELP_TIP_OF_THE_DAY: ShowTipOfTheDay(); return true;

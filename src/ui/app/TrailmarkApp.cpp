@@ -12,6 +12,7 @@
 #include "core/search/ConditionList.h"
 #include "core/search/EntryIndex.h"
 #include "core/search/FindTypeList.h"
+#include "core/search/Personal.h"
 #include "core/search/Report.h"
 #include "core/search/Rule.h"
 #include "core/search/StarterObjects.h"
@@ -41,11 +42,15 @@
 #include "ui/dialogs/ChooseUserDlg.h"
 #include "ui/dialogs/LogonDlg.h"
 
+// Search
+#include "ui/search/PersonalFolder.h"
+
 // Resources
 #include "res/resource.h"
 
 // Standard library
 #include <cstdlib>
+#include <ctime>
 
 // Windows
 #include <commctrl.h>
@@ -258,6 +263,11 @@ void CTrailmarkApp::CreateLists()
     m_rules->LoadAll();
     m_favorites = std::make_unique<CObjectList>(store, favorite, SectionId::Favorites, kListCapacity);
     m_runHistory = std::make_unique<CObjectList>(store, tool, SectionId::Runs, kListCapacity);
+    CUser* user = m_users->GetCurrentUser();
+    m_personal = std::make_unique<CPersonalList>(
+        store, m_programDirectory + "\\" + (user ? user->DirName() : std::string()),
+        [] { return std::unique_ptr<CPersonal>(std::make_unique<CPersonalFolder>()); });
+    m_personal->LoadAll();
     m_criteria = std::make_unique<CConditionList>(store);
     m_criteria->LoadAll();
     m_findTypes = std::make_unique<CFindTypeList>(store);
@@ -271,6 +281,7 @@ void CTrailmarkApp::CreateStarterObjects()
 {
     m_criteria->CreateStarterCriteria();
     CreateStarterReportsAndRule(*m_criteria, *m_reports, *m_rules, ui::LoadString(IDS_ZERO_SIZED_RULE_NAME));
+    CreateStarterPersonalFolders(*m_criteria, *m_personal, static_cast<std::uint32_t>(std::time(nullptr)));
     for (const char* name : kStarterTools) {
         char path[MAX_PATH] = "";
         if (!::SearchPathA(nullptr, name, ".exe", sizeof(path), path, nullptr)) continue;
@@ -411,6 +422,15 @@ bool CTrailmarkApp::StartFolderListWalk(platform::DirectoryLister& lister)
     return m_fastFind->Start(m_mainFrame->RunningThreadList(), lister, m_indexWatch->Watching());
 }
 
+void CTrailmarkApp::FolderTreeChanged()
+{
+    if (!m_settings || m_settings->GetSetting(Setting::FastFind) != 1 || !m_fastFind) return;
+    const StateWord& state = m_fastFind->State();
+    const bool walkRunning = state && state->load() == WorkState::Running;
+    if (!m_folderTableSchedule.FoldersChanged(walkRunning)) return;
+    if (StartFolderListWalk()) m_folderTableSchedule.WalkStarted(true);
+}
+
 int CTrailmarkApp::ExitInstance()
 {
     if (m_folderTableTimer) ::KillTimer(nullptr, m_folderTableTimer);
@@ -447,6 +467,7 @@ void CTrailmarkApp::SaveSession()
     for (CObjectList* list : {static_cast<CObjectList*>(m_users.get()), m_tools.get(),
                               m_favorites.get(), m_runHistory.get()})
         if (list && list->HasElementFactory()) list->SaveAll();
+    if (m_personal) m_personal->SaveAll();
 }
 
 // Each stored list saves itself as it goes.
@@ -461,5 +482,8 @@ void CTrailmarkApp::DestroyLists()
     m_favorites.reset();
     m_runHistory.reset();
     m_findTypes.reset();
+    // The personal folders are written back as they are destroyed.
+    if (m_personal) m_personal->SaveAll();
+    m_personal.reset();
     m_settings.reset();
 }

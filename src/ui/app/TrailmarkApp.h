@@ -39,6 +39,7 @@ class CConditionList;
 class CFindTypeList;
 class CReportList;
 class CRuleList;
+class CPersonalList;
 class FolderListWorker;
 class IndexWatchWorker;
 
@@ -76,6 +77,7 @@ public:
     CFindTypeList* FindTypes() const { return m_findTypes.get(); }
     CReportList* Reports() const { return m_reports.get(); }
     CRuleList* Rules() const { return m_rules.get(); }
+    CPersonalList* PersonalFolders() const { return m_personal.get(); }
     CObjectList* Bookmarks() const { return m_bookmarks.get(); }
     CRecentFileList& RecentFiles() const { return *m_recentFiles; }
     bool HasSettings() const { return m_settings != nullptr; }
@@ -95,6 +97,9 @@ public:
     // A minute of the folder table's schedule passed: walks the disks again
     // when setting 77 says it is time.
     void FolderTableMinute();
+    // The folder tree saw folders come or go on a fixed disk: enough of
+    // these walk the disks at once.
+    void FolderTreeChanged();
     // Walks the fixed drives into the folder table and the entry index, with
     // the index's change watches opened first where the system has them.
     // Tests pass a lister of their own drives.
@@ -128,6 +133,8 @@ private:
     void EnableBackupPrivilege();
     void DestroyLists();
 
+    // The Personal menu's commands, carried out by the Personal page.
+    bool OnPersonalCommand(UINT id);
     void RunShellFile(const char* fileName);
     void OpenAddress(const std::string& address);
     // False when the user cancelled the font dialog.
@@ -167,6 +174,7 @@ private:
     std::unique_ptr<CConditionList> m_criteria;
     std::unique_ptr<CFindTypeList> m_findTypes;
     std::unique_ptr<CReportList> m_reports;
+    std::unique_ptr<CPersonalList> m_personal;
     std::unique_ptr<CObjectList> m_tools;
     std::unique_ptr<CObjectList> m_bookmarks;
     std::unique_ptr<CRecentFileList> m_recentFiles;

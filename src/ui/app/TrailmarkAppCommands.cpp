@@ -4,6 +4,7 @@
 // Core
 #include "core/app/RecentFileList.h"
 #include "core/app/Settings.h"
+#include "core/search/Personal.h"
 
 // Framework
 #include "ui/framework/Dialog.h"
@@ -15,12 +16,15 @@
 // Application
 #include "ui/app/ToolCommands.h"
 #include "ui/app/UserCommands.h"
+#include "ui/explorer/PersonalPage.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/WindowList.h"
 
 // Search
+#include "ui/search/PersonalCommands.h"
 #include "ui/search/SearchCommands.h"
 #include "ui/search/SearchDialogs.h"
+#include "ui/search/ReportCommands.h"
 #include "ui/search/ReportView.h"
 
 // Resources
@@ -88,6 +92,7 @@ UINT_PTR CALLBACK FontDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lPara
 bool CTrailmarkApp::OnCommand(UINT id)
 {
     if (OnToolCommand(id)) return true;
+    if (OnReportCommand(id)) return true;
     CWindowList& windows = CWindowList::Instance();
     if (id >= ID_REPORT_FIRST && id <= ID_REPORT_LAST) {
         OpenReportAt(static_cast<int>(id - ID_REPORT_FIRST));
@@ -111,6 +116,7 @@ bool CTrailmarkApp::OnCommand(UINT id)
         if (index < recent.size()) windows.OpenWindow(std::string(recent[index]), WindowKind::Folder, nullptr, 0);
         return true;
     }
+    if (OnPersonalCommand(id)) return true;
     switch (id) {
     case ID_APP_ABOUT: {
         CAboutDlg about;
@@ -142,7 +148,10 @@ bool CTrailmarkApp::OnCommand(UINT id)
         windows.SetEveryWindowChecked(ID_VIEW_ADDRESS_BAR, show);
         return true;
     }
-    case ID_VIEW_REFRESH_ALL: windows.CommandEveryWindow(ID_VIEW_REFRESH); return true;
+    case ID_VIEW_REFRESH_ALL:
+        windows.CommandEveryWindow(ID_VIEW_REFRESH);
+        if (CMainFrame* frame = MainFrame()) frame->RefreshFolderTree();
+        return true;
     case ID_VIEW_FONT_TREE: ChooseFont(Setting::TreeFont, Setting::TreeFontColor, IDS_SET_TREE_VIEW_FONT); return true;
     case ID_VIEW_FONT_FILES:
         if (ChooseFont(Setting::FolderFont, Setting::FolderFontColor, IDS_SET_FILES_VIEW_FONT))
@@ -161,9 +170,30 @@ bool CTrailmarkApp::OnCommand(UINT id)
     }
 }
 
+bool CTrailmarkApp::OnPersonalCommand(UINT id)
+{
+    switch (id) {
+    case ID_PERSONAL_NEW:
+    case ID_PERSONAL_NEW_OPEN:
+    case ID_PERSONAL_UPDATE_ALL:
+    case ID_PERSONAL_REMOVE_ALL:
+        if (CPersonalPage* page = PersonalPage()) page->OnPageCommand(id);
+        return true;
+    default: return false;
+    }
+}
+
 bool CTrailmarkApp::OnUpdateCommand(UINT id, ui::CommandState& state)
 {
     if (OnUpdateToolCommand(id, state)) return true;
+    if (OnUpdateReportCommand(id, state)) return true;
+    switch (id) {
+    case ID_PERSONAL_NEW:
+    case ID_PERSONAL_NEW_OPEN: state.enabled = m_personal != nullptr; return true;
+    case ID_PERSONAL_UPDATE_ALL:
+    case ID_PERSONAL_REMOVE_ALL: state.enabled = m_personal && m_personal->Count() > 0; return true;
+    default: break;
+    }
     if (id >= ID_REPORT_FIRST && id <= ID_REPORT_LAST) {
         state.enabled = true;
         return true;

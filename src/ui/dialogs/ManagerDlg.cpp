@@ -311,6 +311,7 @@ ManagerButtons CManagerDlg::UpdateButtons()
     for (const auto& [button, enabled] : states)
         if (button) ::EnableWindow(button, enabled ? TRUE : FALSE);
     FocusAwayFromDisabled();
+    OnButtonsUpdated();
     return buttons;
 }
 

@@ -55,6 +55,8 @@ protected:
     virtual HIMAGELIST EntryIcons() const { return nullptr; }
     virtual int EntryIcon(int /*index*/) const { return -1; }
     virtual void OnListChanged() {}
+    // After every change of selection or content, once the buttons are set.
+    virtual void OnButtonsUpdated() {}
     virtual void OnDeleted() {}
 
     int EntryCount() const;

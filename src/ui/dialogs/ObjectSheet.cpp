@@ -63,8 +63,12 @@ void CObjectSheet::OnSheetOK()
 
 void CObjectSheet::OnSheetCancel()
 {
-    if (m_params.editingExisting && m_params.list && m_object)
-        m_object->Reload(m_params.list->Store(), m_params.sectionId);
+    if (m_params.editingExisting && m_object) RestoreObject(*m_object);
     m_newObject.reset();
     if (!m_params.editingExisting) m_object = nullptr;
+}
+
+void CObjectSheet::RestoreObject(CBaseObj& object)
+{
+    if (m_params.list) object.Reload(m_params.list->Store(), m_params.sectionId);
 }

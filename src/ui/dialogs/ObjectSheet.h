@@ -50,6 +50,9 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     virtual void OnSheetOK();
     virtual void OnSheetCancel();
+    // Puts an existing object back as it was before the sheet opened; the
+    // default reloads it from its record.
+    virtual void RestoreObject(CBaseObj& object);
 
 private:
     enum class Outcome { None, Ok, Cancel };

@@ -4,16 +4,25 @@
 #include "core/app/Settings.h"
 #include "core/frame/FolderTitle.h"
 
+// Core
+#include "core/folders/CutList.h"
+#include "core/folders/FileDetails.h"
+#include "core/folders/OperationRules.h"
+
 // Framework
+#include "ui/framework/Clipboard.h"
 #include "ui/framework/ComPtr.h"
 #include "ui/framework/MessageBox.h"
 
 // Folders
+#include "ui/folders/FileDrop.h"
+#include "ui/folders/FolderDrop.h"
+#include "ui/folders/FolderOperThread.h"
 #include "ui/folders/Shell.h"
 
 // Explorer
-#include "ui/explorer/FolderTreeAccess.h"
 #include "ui/explorer/OpenFolderDlg.h"
+#include "ui/explorer/TreeMessages.h"
 
 // Application
 #include "ui/app/TrailmarkApp.h"
@@ -25,6 +34,7 @@
 #include "res/resource.h"
 
 // Standard library
+#include <cstdlib>
 #include <vector>
 
 // Windows
@@ -215,18 +225,89 @@ void CDesktopPage::CopyOrMoveItem(HTREEITEM item, bool move)
         ui::ShowMessage(FrameWindow(), ui::LoadString(IDS_CONFIRM_MOVE_TO) + target + "?",
                         MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
-    std::vector<char> from = PathList(source);
-    std::vector<char> to = PathList(target);
-    SHFILEOPSTRUCTA operation = {};
-    operation.hwnd = FrameWindow();
-    operation.wFunc = move ? FO_MOVE : FO_COPY;
-    operation.pFrom = from.data();
-    operation.pTo = to.data();
-    operation.fFlags = FOF_ALLOWUNDO;
-    ::SHFileOperationA(&operation);
-    FolderTreeOperationDone(target);
-    if (move)
-        if (HTREEITEM parent = m_desktopTree.Parent(item)) m_desktopTree.RefreshItem(parent);
+    // On a worker, as every copy and move: the shell's progress and
+    // questions must not stop the windows. The tree's watchers show the result.
+    const std::string parent = FolderPartOf(source);
+    folderdrop::StartCopyOrMove(move ? fileops::Function::Move : fileops::Function::Copy, {source}, target,
+                                fileops::kRenameOnCollision, FolderWindowShowing(parent),
+                                move ? parent : std::string(), 0);
+}
+
+void CDesktopPage::SetGhosted(const std::string& path, bool ghosted)
+{
+    if (HTREEITEM item = m_desktopTree.FindPath(path))
+        TreeView_SetItemState(m_desktopTree.Handle(), item, ghosted ? TVIS_CUT : 0, TVIS_CUT);
+}
+
+void CDesktopPage::CutItem(HTREEITEM item)
+{
+    const ShellTreeItem* node = m_desktopTree.NodeOf(item);
+    if (!node || node->path.empty()) return;
+    if (!m_cutPath.empty()) SetGhosted(m_cutPath, false);
+    CutList& cut = CutList::Instance();
+    // Owned by the tree: the end of the move is posted there, where it means nothing else.
+    m_cutTag = cut.Begin(reinterpret_cast<std::uintptr_t>(m_desktopTree.Handle()), [] { return std::rand(); });
+    ui::SetClipboardText(Handle(), m_cutTag);
+    cut.Add(node->path);
+    m_cutPath = node->path;
+    SetGhosted(m_cutPath, true);
+    ::SetTimer(Handle(), kCutGhostTimerId, kCutGhostCheckMs, nullptr);
+}
+
+void CDesktopPage::CheckCut()
+{
+    const CutList& cut = CutList::Instance();
+    const bool still = !m_cutTag.empty() && cut.Tag() == m_cutTag && cut.IsCurrent(ui::ClipboardText(Handle())) &&
+                       !cut.Paths().empty() && cut.Paths().front() == m_cutPath;
+    if (still) {
+        // A listing made the item anew since the cut.
+        SetGhosted(m_cutPath, true);
+        return;
+    }
+    ::KillTimer(Handle(), kCutGhostTimerId);
+    if (!m_cutPath.empty()) SetGhosted(m_cutPath, false);
+    m_cutPath.clear();
+    m_cutTag.clear();
+}
+
+bool CDesktopPage::DragItem(HTREEITEM item)
+{
+    const ShellTreeItem* node = m_desktopTree.NodeOf(item);
+    if (!node || node->path.empty()) return false;
+    ui::ComPtr<IShellFolder> desktop = shell::Desktop();
+    if (!IsDriveRoot(node->path) &&
+        !(shell::Attributes(desktop.Get(), node->absoluteId.Get(), SFGAO_FILESYSTEM) & SFGAO_FILESYSTEM))
+        return false;
+    const std::string path = OperationPath(*node);
+    if (path.empty()) return true;
+    auto* data = new filedrop::FileListData({path});
+    auto* source = new filedrop::DragSource();
+    DWORD effect = DROPEFFECT_NONE;
+    ::DoDragDrop(data, source, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK, &effect);
+    source->Release();
+    data->Release();
+    return true;
+}
+
+LRESULT CDesktopPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case UWM_TREEDRAGSTART:
+        DragItem(reinterpret_cast<HTREEITEM>(wParam));
+        return 0;
+    case WM_TIMER:
+        if (wParam == kCutGhostTimerId) {
+            CheckCut();
+            return 0;
+        }
+        break;
+    case WM_DESTROY:
+        ::KillTimer(Handle(), kCutGhostTimerId);
+        break;
+    default:
+        break;
+    }
+    return CDesktopDropPage::WindowProc(message, wParam, lParam);
 }
 
 bool CDesktopPage::ShowItemMenu(HTREEITEM item, POINT point)
@@ -263,6 +344,13 @@ bool CDesktopPage::ShowItemMenu(HTREEITEM item, POINT point)
         shellMenu->GetCommandString(chosen - kFirstShellCommand, GCS_VERBA, nullptr, verb, sizeof(verb));
         if (lstrcmpiA(verb, "rename") == 0) {
             TreeView_EditLabel(m_desktopTree, item);
+            return true;
+        }
+        // A folder cut here goes to the program's own cut list, which the
+        // views paste from.
+        if (lstrcmpiA(verb, "cut") == 0 && !node->path.empty() && !IsDriveRoot(node->path)) {
+            CutItem(item);
+            RedrawSoon();
             return true;
         }
         shell::InvokeMenuCommand(shellMenu.Get(), FrameWindow(), chosen - kFirstShellCommand);

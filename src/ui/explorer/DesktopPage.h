@@ -8,8 +8,8 @@
 #include "core/app/WindowState.h"
 
 // Explorer
+#include "ui/explorer/DesktopDropPage.h"
 #include "ui/explorer/DesktopTree.h"
-#include "ui/explorer/ExplorerPage.h"
 
 // Standard library
 #include <string>
@@ -17,9 +17,13 @@
 // Windows
 #include <windows.h>
 
-class CDesktopPage : public CExplorerPage {
+// The check whether the item cut from the tree is still the cut one.
+inline constexpr UINT_PTR kCutGhostTimerId = 1100;
+inline constexpr UINT kCutGhostCheckMs = 2000;
+
+class CDesktopPage : public CDesktopDropPage {
 public:
-    CDesktopPage() : CExplorerPage(m_desktopTree, false) {}
+    CDesktopPage() : CDesktopDropPage(m_desktopTree, false) {}
     CDesktopTree& DesktopTree() { return m_desktopTree; }
 
     // The page is shown: in Explorer mode the single window follows the tree.
@@ -27,10 +31,19 @@ public:
     // Copies or moves the item's folder into a folder the user chooses.
     void CopyOrMoveItem(HTREEITEM item, bool move);
 
+    // Cuts the item's folder to the program's cut list (a paste moves it);
+    // the item is drawn ghosted while the cut lasts.
+    void CutItem(HTREEITEM item);
+    // The folder drawn ghosted as cut, or empty.
+    const std::string& CutPath() const { return m_cutPath; }
+    // Drags the item's folder out of the tree; false when it has none.
+    bool DragItem(HTREEITEM item);
+
     bool QueryRename() const override;
     bool QueryProperties() const override;
 
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool CreateTree() override;
     void OnOpenItem(HTREEITEM item) override;
     bool CanEditLabel(HTREEITEM item) override;
@@ -40,6 +53,12 @@ protected:
 private:
     void OpenDesktop();
     void StartBrowser();
+    // Ends the ghosting once the cut list or the clipboard moved on.
+    void CheckCut();
+    void SetGhosted(const std::string& path, bool ghosted);
 
     CDesktopTree m_desktopTree;
+    // The cut this page made: its tag and the folder it took.
+    std::string m_cutTag;
+    std::string m_cutPath;
 };

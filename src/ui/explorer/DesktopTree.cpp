@@ -2,14 +2,19 @@
 
 // Framework
 #include "ui/framework/ComPtr.h"
+#include "ui/framework/SystemFunctions.h"
 
 // Folders
 #include "ui/folders/FolderMessages.h"
 #include "ui/folders/NameSpaceNode.h"
 #include "ui/folders/Shell.h"
 
+// Application
+#include "ui/app/TrailmarkApp.h"
+
 // Standard library
 #include <cctype>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -18,6 +23,13 @@
 #include <shlobj.h>
 
 namespace {
+
+// The Recycle Bin's menu command that empties it, and the verb it answers to.
+constexpr UINT kEmptyRecycleBinCommand = 142;
+constexpr char kEmptyVerb[] = "empty";
+constexpr UINT kLastMenuCommand = 0x7FFF;
+// The Recycle Bin's own folders on the first disk.
+constexpr const char* kRecycleFolders[] = {"C:\\Recycled", "C:\\Recycler"};
 
 bool SameText(const std::string& a, const std::string& b)
 {
@@ -50,6 +62,15 @@ ShellTreeItem* MakeItem(NameSpaceNode& node)
     item->openIcon = node.iconIndex;
     item->absoluteId = std::move(node.absoluteId);
     return item;
+}
+
+// What names a listed item among its siblings: its path, or for a virtual
+// folder its name; letter case does not count.
+std::string ChildKey(const std::string& path, const std::string& name)
+{
+    std::string key = path.empty() ? "::" + name : path;
+    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return key;
 }
 
 // "C:\a\b\" and "C:\a\b" name one folder; a drive root keeps its backslash.
@@ -108,11 +129,11 @@ void CDesktopTree::FindCdRoms()
     }
 }
 
-HTREEITEM CDesktopTree::Insert(HTREEITEM parent, ShellTreeItem* node)
+HTREEITEM CDesktopTree::Insert(HTREEITEM parent, ShellTreeItem* node, HTREEITEM after)
 {
     TVINSERTSTRUCTA insert = {};
     insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
+    insert.hInsertAfter = after;
     insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN;
     insert.item.pszText = const_cast<char*>(node->name.c_str());
     insert.item.iImage = node->icon;
@@ -170,9 +191,12 @@ void CDesktopTree::Watch(ShellTreeItem& node)
 void CDesktopTree::OnNodeChanged(ShellTreeItem* node)
 {
     if (!m_watched.count(node) || node == m_refreshingNode || !node->listed) return;
+    // Folders of fixed disks are in the table of all folders.
+    if (shell::DriveTypeOf(node->path) == DRIVE_FIXED)
+        if (CTrailmarkApp* app = CTrailmarkApp::Instance()) app->FolderTreeChanged();
     m_refreshingNode = node;
     HCURSOR old = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
-    RefreshItem(node->handle);
+    ListChangesOf(node->handle);
     ::SetCursor(old);
     m_refreshingNode = nullptr;
 }
@@ -183,6 +207,9 @@ LRESULT CDesktopTree::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnNodeChanged(reinterpret_cast<ShellTreeItem*>(wParam));
         return 0;
     }
+    // The end of a paste of a folder cut from the tree: the watchers list
+    // the folders that changed.
+    if (message == UWM_OPERDONE) return 0;
     return CExplorerTree::WindowProc(message, wParam, lParam);
 }
 
@@ -288,6 +315,54 @@ void CDesktopTree::RefreshItem(HTREEITEM item)
     m_quiet = false;
 }
 
+void CDesktopTree::ListChangesOf(HTREEITEM item)
+{
+    ShellTreeItem* node = NodeOf(item);
+    if (!node) return;
+    if (!node->listed) {
+        RefreshItem(item);
+        return;
+    }
+    NameSpaceNode parent;
+    parent.absoluteId = ui::Pidl(ui::PidlClone(node->absoluteId.Get()));
+    std::vector<NameSpaceNode> children = ChildNodes(parent, ::GetParent(Handle()));
+    // Only the folders that came or went change: the others keep their
+    // items, their listed folders and their watchers.
+    std::unordered_map<std::string, std::size_t> listed;
+    for (std::size_t i = 0; i < children.size(); ++i)
+        listed.emplace(ChildKey(FileSystemPath(children[i].parsingPath), children[i].name), i);
+    std::vector<HTREEITEM> kept(children.size(), nullptr);
+    m_quiet = true;
+    for (HTREEITEM child = FirstChild(item); child;) {
+        const HTREEITEM next = NextSibling(child);
+        const ShellTreeItem* old = NodeOf(child);
+        const auto found = old ? listed.find(ChildKey(old->path, old->name)) : listed.end();
+        if (found != listed.end() && !kept[found->second]) {
+            kept[found->second] = child;
+        } else {
+            // A selection inside a folder that went goes to its parent.
+            for (HTREEITEM up = Selected(); up; up = Parent(up))
+                if (up == child) {
+                    Select(item);
+                    break;
+                }
+            TreeView_DeleteItem(Handle(), child);
+        }
+        child = next;
+    }
+    HTREEITEM previous = TVI_FIRST;
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        if (!kept[i]) kept[i] = Insert(item, MakeItem(children[i]), previous);
+        if (kept[i]) previous = kept[i];
+    }
+    m_quiet = false;
+    TVITEMA data = {};
+    data.mask = TVIF_CHILDREN | TVIF_HANDLE;
+    data.hItem = item;
+    data.cChildren = children.empty() ? 0 : 1;
+    TreeView_SetItem(Handle(), &data);
+}
+
 void CDesktopTree::MarkOpenIn(HTREEITEM first, const std::vector<std::string>& paths)
 {
     for (HTREEITEM item = first; item; item = NextSibling(item)) {
@@ -303,6 +378,108 @@ void CDesktopTree::MarkOpenIn(HTREEITEM first, const std::vector<std::string>& p
         }
         if (node->listed) MarkOpenIn(FirstChild(item), paths);
     }
+}
+
+HTREEITEM CDesktopTree::RecycleBinItem() const
+{
+    ui::Pidl bin;
+    if (FAILED(::SHGetSpecialFolderLocation(nullptr, CSIDL_BITBUCKET, bin.Out())) || !bin) return nullptr;
+    ui::ComPtr<IShellFolder> desktop = shell::Desktop();
+    return desktop ? FindDesktopChild(shell::DisplayName(desktop.Get(), bin.Get(), SHGDN_INFOLDER)) : nullptr;
+}
+
+bool CDesktopTree::EmptyRecycleBin(HWND owner)
+{
+    bool emptied = false;
+    if (HTREEITEM item = RecycleBinItem()) {
+        ui::Pidl parentId(ui::PidlParent(NodeOf(item)->absoluteId.Get()));
+        ui::ComPtr<IShellFolder> parent = shell::BindFolder(parentId.Get());
+        LPCITEMIDLIST relative[] = {ui::PidlLast(NodeOf(item)->absoluteId.Get())};
+        ui::ComPtr<IContextMenu> menu;
+        HMENU popup = ::CreatePopupMenu();
+        if (parent && popup &&
+            SUCCEEDED(parent->GetUIObjectOf(owner, 1, relative, IID_IContextMenu, nullptr, menu.OutVoid())) &&
+            SUCCEEDED(menu->QueryContextMenu(popup, 0, 0, kLastMenuCommand, CMF_NORMAL))) {
+            // Its own command when the menu has it under its verb; a shell
+            // whose menu numbers it otherwise is searched for the verb.
+            char verb[64] = "";
+            UINT command = kEmptyRecycleBinCommand;
+            if (FAILED(menu->GetCommandString(command, GCS_VERBA, nullptr, verb, sizeof(verb))) ||
+                ::lstrcmpiA(verb, kEmptyVerb) != 0) {
+                command = kLastMenuCommand + 1;
+                for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
+                    const UINT id = ::GetMenuItemID(popup, i);
+                    verb[0] = '\0';
+                    if (id != static_cast<UINT>(-1) &&
+                        SUCCEEDED(menu->GetCommandString(id, GCS_VERBA, nullptr, verb, sizeof(verb))) &&
+                        ::lstrcmpiA(verb, kEmptyVerb) == 0)
+                        command = id;
+                }
+            }
+            if (command <= kLastMenuCommand) emptied = shell::InvokeMenuCommand(menu.Get(), owner, command);
+        }
+        if (popup) ::DestroyMenu(popup);
+    }
+    // A shell whose Recycle Bin menu cannot empty it: the call, where the shell has it.
+    if (!emptied) emptied = ui::EmptyRecycleBin(owner);
+    return emptied;
+}
+
+std::vector<std::string> CDesktopTree::RefreshRecycleBin()
+{
+    std::vector<std::string> refreshed;
+    if (HTREEITEM bin = RecycleBinItem()) {
+        RefreshItem(bin);
+        // A window shows the virtual folder under its name.
+        const ShellTreeItem* node = NodeOf(bin);
+        refreshed.push_back(node->path.empty() ? node->name : node->path);
+    }
+    for (const char* folder : kRecycleFolders)
+        if (HTREEITEM item = FindPath(folder)) {
+            RefreshItem(item);
+            refreshed.push_back(folder);
+        }
+    return refreshed;
+}
+
+void CDesktopTree::OnDrivesChanged(treerules::DriveChange change, const std::string& letters)
+{
+    if (change == treerules::DriveChange::DrivesChanged && m_drives) {
+        RefreshItem(m_drives);
+        return;
+    }
+    if (change != treerules::DriveChange::MediaChanged) return;
+    for (char letter : letters) {
+        const std::string root = std::string(1, letter) + ":\\";
+        HTREEITEM drive = FindPath(root);
+        if (drive && Parent(drive) == m_drives) RefreshItem(drive);
+    }
+}
+
+void CDesktopTree::CollectExpanded(HTREEITEM first, std::vector<std::string>& paths) const
+{
+    for (HTREEITEM item = first; item; item = NextSibling(item)) {
+        const ShellTreeItem* node = NodeOf(item);
+        if (!node || !node->listed || !IsExpanded(item)) continue;
+        if (!node->path.empty()) paths.push_back(node->path);
+        CollectExpanded(FirstChild(item), paths);
+    }
+}
+
+void CDesktopTree::RefreshAll()
+{
+    std::vector<std::string> expanded;
+    CollectExpanded(Root(), expanded);
+    const ShellTreeItem* selected = SelectedNode();
+    const std::string selectedPath = selected ? selected->path : std::string();
+    // Nothing opens while the tree is made again.
+    m_quiet = true;
+    Fill();
+    // Parents come before their children in the list.
+    for (const std::string& path : expanded)
+        if (HTREEITEM item = FindOrListPath(path)) Expand(item, TVE_EXPAND);
+    m_quiet = false;
+    if (!selectedPath.empty()) SelectPath(selectedPath);
 }
 
 void CDesktopTree::SetOpenFolders(const std::vector<std::string>& paths) { MarkOpenIn(Root(), paths); }

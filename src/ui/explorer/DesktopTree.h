@@ -4,6 +4,9 @@
 // item's folders are listed when it is first expanded. Each item carries a
 // ShellTreeItem, freed with the item.
 
+// Core
+#include "core/frame/TreeRules.h"
+
 // Framework
 #include "ui/framework/Pidl.h"
 
@@ -68,6 +71,21 @@ public:
     // Lists the item's folders again (after a change below it); an expanded
     // item stays expanded, a selection inside it goes to the item.
     void RefreshItem(HTREEITEM item);
+    // A device change: the drives of My Computer are listed again, or, when
+    // only disks changed, the folders of those drives (letters upper case).
+    void OnDrivesChanged(treerules::DriveChange change, const std::string& letters);
+    // The desktop's Recycle Bin item (found by its display name), or null.
+    HTREEITEM RecycleBinItem() const;
+    // Empties the Recycle Bin through its item's own menu command, or, where
+    // that menu has none, through the shell's call; true when done.
+    bool EmptyRecycleBin(HWND owner);
+    // After deletions and emptying: the items of the Recycle Bin and of its
+    // folders on C: forget their folders and renew their icons. Gives the
+    // paths of the items refreshed, whose windows should list again.
+    std::vector<std::string> RefreshRecycleBin();
+    // Lists the whole tree again from the desktop; the folders that were
+    // expanded, and the selection, are found again where they still exist.
+    void RefreshAll();
     // Marks the listed items of these folders open (drawn bold), and no others.
     void SetOpenFolders(const std::vector<std::string>& paths);
 
@@ -80,11 +98,15 @@ protected:
     void OnDeleteItem(HTREEITEM item, LPARAM data) override;
 
 private:
-    HTREEITEM Insert(HTREEITEM parent, ShellTreeItem* node);
+    HTREEITEM Insert(HTREEITEM parent, ShellTreeItem* node, HTREEITEM after = TVI_LAST);
+    // A watcher's report: the folders that came are inserted in the shell's
+    // order and those that went removed; the rest stay as they are.
+    void ListChangesOf(HTREEITEM item);
     void ListChildren(HTREEITEM item);
     void FindCdRoms();
     HTREEITEM FindIn(HTREEITEM first, const std::string& path) const;
     void MarkOpenIn(HTREEITEM first, const std::vector<std::string>& paths);
+    void CollectExpanded(HTREEITEM first, std::vector<std::string>& paths) const;
     void Watch(ShellTreeItem& node);
     // A watcher saw folders come or go below the node.
     void OnNodeChanged(ShellTreeItem* node);

@@ -69,6 +69,11 @@ bool FolderTreeKnows(const std::string& path)
     return tree && tree->FindPath(path) != nullptr;
 }
 
+void FavoritesChanged()
+{
+    if (s_bar && s_bar->FavoritesPage().Handle()) s_bar->FavoritesPage().Refill();
+}
+
 void FolderTreeOperationDone(const std::string& folder)
 {
     CDesktopTree* tree = FolderTree();
@@ -141,7 +146,7 @@ void CExplorerBar::ApplyTreeLook()
     if (font.lfFaceName[0]) m_treeFont.Reset(::CreateFontIndirectA(&font));
     const auto color = static_cast<COLORREF>(Settings().GetSetting(Setting::TreeFontColor));
     for (CExplorerPage* page : {static_cast<CExplorerPage*>(&m_desktopPage), static_cast<CExplorerPage*>(&m_personalPage),
-                                static_cast<CExplorerPage*>(&m_bookmarksPage)}) {
+                                static_cast<CExplorerPage*>(&m_favoritesPage), static_cast<CExplorerPage*>(&m_bookmarksPage)}) {
         if (m_treeFont.Get()) ::SendMessageA(page->Tree(), WM_SETFONT, reinterpret_cast<WPARAM>(m_treeFont.Get()), TRUE);
         TreeView_SetTextColor(page->Tree(), color);
     }
@@ -233,6 +238,8 @@ void CExplorerBar::ShowCurrentPage()
         }
     }
     if (m_current == ExplorerTab::Desktop && IsVisible()) m_desktopPage.OnShown();
+    // The favorites may have changed while the page was hidden.
+    if (m_current == ExplorerTab::Favorites && m_favoritesPage.Handle()) m_favoritesPage.Refill();
 }
 
 void CExplorerBar::LayoutContent(const RECT& area)

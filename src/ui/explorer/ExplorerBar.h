@@ -15,6 +15,7 @@
 // Explorer
 #include "ui/explorer/BookmarksPage.h"
 #include "ui/explorer/DesktopPage.h"
+#include "ui/explorer/FavoritesPage.h"
 #include "ui/explorer/PersonalPage.h"
 
 // Standard library
@@ -58,6 +59,7 @@ public:
     CDesktopTree& FolderTree() { return m_desktopPage.DesktopTree(); }
     CBookmarksPage& BookmarksPage() { return m_bookmarksPage; }
     CPersonalPage& PersonalPage() { return m_personalPage; }
+    CFavoritesPage& FavoritesPage() { return m_favoritesPage; }
     // The page whose tree has the focus, or null.
     CExplorerPage* FocusedPage();
 

@@ -23,3 +23,5 @@ bool FolderTreeKnows(const std::string& path);
 // A file operation ended in the folder: its tree item, when listed, lists its
 // folders again.
 void FolderTreeOperationDone(const std::string& folder);
+// The favorites were added to or edited: the Favorites page lists them again.
+void FavoritesChanged();

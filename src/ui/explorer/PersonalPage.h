@@ -1,8 +1,7 @@
 #pragma once
 // The Personal page: a root "Personal" with "New Folder" and "Folders", one
-// item per personal folder below "Folders". The personal folders themselves
-// are kept elsewhere; the page shows the names it is given. And the
-// Favorites page, a page of the base kind.
+// item per personal folder below "Folders", in the order of the list. Its
+// menus open, update, clear, delete and rename the folders.
 
 // Explorer
 #include "ui/explorer/ExplorerPage.h"
@@ -28,25 +27,29 @@ public:
     std::string NewFolderName() const;
     void RenameFolder(const std::string& oldName, const std::string& newName);
     void RemoveFolder(const std::string& name);
+    // A folder's item, appended below "Folders".
+    void AddFolder(const std::string& name);
+    // Shows the application's personal folders.
+    void Refill();
+    // The commands of menus 231..234 on the selected item.
+    void OnPageCommand(UINT id) override;
 
 protected:
     bool CreateTree() override;
+    void OnOpenItem(HTREEITEM item) override;
+    bool ShowItemMenu(HTREEITEM item, POINT point) override;
+    bool CanEditLabel(HTREEITEM item) override;
+    bool OnLabelEdited(HTREEITEM item, const char* text) override;
 
 private:
     HTREEITEM InsertItem(HTREEITEM parent, const std::string& text);
+    // The list's index of the folder the item shows; -1 for the other items.
+    int FolderIndexOf(HTREEITEM item) const;
+    void DeleteSelected();
+    void DeleteAll();
+    void NewFolder(bool open);
 
     CExplorerTree m_personalTree;
     HTREEITEM m_newFolder = nullptr;
     HTREEITEM m_folders = nullptr;
-};
-
-class CFavoritesPage : public CExplorerPage {
-public:
-    CFavoritesPage() : CExplorerPage(m_favoritesTree, false) {}
-
-protected:
-    bool CreateTree() override { return m_favoritesTree.Create(Handle(), false); }
-
-private:
-    CExplorerTree m_favoritesTree;
 };

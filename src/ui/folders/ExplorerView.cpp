@@ -280,6 +280,10 @@ LRESULT CExplorerView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case UWM_PREPAREWORKER:
         PrepareNextWorker();
         return 0;
+    case UWM_VIEWFORWARD2:
+        // The folder tree asks for a refresh (after the Recycle Bin changed).
+        if (wParam != UWM_REFRESHVIEW) break;
+        [[fallthrough]];
     case UWM_REFRESHVIEW:
         // A watcher saw a change: list again unless a listing runs already.
         if (!m_job) ListAgain();

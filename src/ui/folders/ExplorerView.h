@@ -115,6 +115,7 @@ protected:
     void OnIconsDone() override;
     void OnDestroy() override;
     bool IsExplorer() const override { return true; }
+    HWND PaneAfterList() const override { return AddressBarVisible() ? m_location.Edit() : nullptr; }
     bool CanEditLabel(int row) override;
     bool RenameRow(int row, const std::string& newName) override;
     bool CanCut(const CFileItem& item) override;
@@ -136,11 +137,6 @@ private:
     bool RunDelete(const std::vector<std::string>& paths, unsigned flags);
     // Tells the user why a request is not issued; true when it may go on.
     bool Accepted(const fileops::Check& check) const;
-    // Leaves out the paths (from another program) that the shell would read
-    // as patterns and tells the user which; true when any path is left.
-    bool KeepExactPaths(std::vector<std::string>& paths) const;
-    void TellLeftOut(const std::vector<std::string>& leftOut) const;
-    void LinkFiles(const std::vector<std::string>& paths, const std::string& target);
     void CopyToClipboard();
     // Renames through the shell's file operation; true only when it was done
     // and the old path is gone (or only its letter case changed).

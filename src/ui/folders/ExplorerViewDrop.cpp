@@ -5,16 +5,14 @@
 #include "ui/folders/ExplorerView.h"
 
 // Core
-#include "core/app/Settings.h"
 #include "core/folders/ActionPath.h"
-#include "core/folders/FileDetails.h"
 
 // Framework
 #include "ui/framework/MessageBox.h"
 
 // Folders
+#include "ui/folders/FolderDrop.h"
 #include "ui/folders/FolderMessages.h"
-#include "ui/folders/FolderOperThread.h"
 #include "ui/folders/ShellOperations.h"
 
 // Application
@@ -25,7 +23,6 @@
 
 namespace {
 
-constexpr char kShortcutSuffix[] = ".lnk";
 // Drag scrolling: the band along an edge where the list scrolls, the part of
 // it nearest the edge where it scrolls on every tick, and the header's room.
 constexpr int kScrollBand = 20;
@@ -33,37 +30,7 @@ constexpr int kScrollNear = 10;
 constexpr int kHeaderBand = 35;
 constexpr int kFarTicksPerLine = 2;
 
-CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 HWND MainWindow() { return CTrailmarkApp::Instance()->MainWindow(); }
-std::string FileNameOf(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
-
-DWORD EffectOf(UINT command)
-{
-    switch (command) {
-    case ID_DROP_MOVE: return DROPEFFECT_MOVE;
-    case ID_DROP_COPY: return DROPEFFECT_COPY;
-    case ID_DROP_LINK: return DROPEFFECT_LINK;
-    default: return DROPEFFECT_NONE;
-    }
-}
-
-// The menu after a drag with the right button: the user picks the effect;
-// the one the keys would give is the default, those the source refuses are grey.
-DWORD ChooseEffect(HWND owner, POINTL point, DWORD proposed, DWORD allowed)
-{
-    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_DROP_MENU));
-    if (!menu) return DROPEFFECT_NONE;
-    HMENU popup = ::GetSubMenu(menu, 0);
-    for (UINT command : {ID_DROP_MOVE, ID_DROP_COPY, ID_DROP_LINK}) {
-        if (!(EffectOf(command) & allowed)) ::EnableMenuItem(popup, command, MF_BYCOMMAND | MF_GRAYED);
-        if (EffectOf(command) == proposed) ::SetMenuDefaultItem(popup, command, FALSE);
-    }
-    ::SetForegroundWindow(owner);
-    const UINT chosen = static_cast<UINT>(
-        ::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, point.x, point.y, 0, owner, nullptr));
-    ::DestroyMenu(menu);
-    return EffectOf(chosen) & allowed;
-}
 
 }  // namespace
 
@@ -111,65 +78,22 @@ DWORD CExplorerView::DropEffect(IDataObject* data, DWORD keyState, POINTL point,
 
 DWORD CExplorerView::DropFiles(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed)
 {
-    std::vector<std::string> paths = filedrop::PathsOf(data);
+    const std::vector<std::string> paths = filedrop::PathsOf(data);
     if (paths.empty()) return DROPEFFECT_NONE;
     DWORD effect = DropEffect(data, keyState, point, allowed);
-    if (m_rightDrag) effect = ChooseEffect(Handle(), point, effect, allowed);
+    if (m_rightDrag) effect = folderdrop::ChooseEffect(Handle(), point, effect, allowed);
     m_rightDrag = false;
-    if (effect == DROPEFFECT_NONE || !KeepExactPaths(paths)) return DROPEFFECT_NONE;
-
+    if (effect == DROPEFFECT_NONE) return effect;
     const int row = FolderRowAt(point);
-    const bool ontoRow = row >= 0;
-    const std::string target = ontoRow ? ActionPathOf(*ItemAt(row)) : m_currentPath;
-    if (target.empty()) {
-        ui::ShowMessage(CTrailmarkApp::Instance()->MainWindow(), ui::LoadString(IDS_WILDCARD_NAME) + ItemAt(row)->path,
-                        MB_OK | MB_ICONSTOP);
+    folderdrop::Target target;
+    target.ontoRow = row >= 0;
+    target.folder = target.ontoRow ? ActionPathOf(*ItemAt(row)) : m_currentPath;
+    if (target.folder.empty()) {
+        ui::ShowMessage(MainWindow(), ui::LoadString(IDS_WILDCARD_NAME) + ItemAt(row)->path, MB_OK | MB_ICONSTOP);
         return DROPEFFECT_NONE;
     }
-    const std::string sourceFolder = FolderPartOf(paths.front());
-    const bool confirm = Settings().GetSetting(Setting::ConfirmOperations) != 0;
-    if (ShowsRecycleBin() && !ontoRow) {
-        if (!Accepted(fileops::CheckRequest(fileops::Function::Delete, paths, {}, [](const std::string& path) {
-                return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-            })))
-            return DROPEFFECT_NONE;
-        SHFILEOPSTRUCTA request = {};
-        request.wFunc = static_cast<UINT>(fileops::Function::Delete);
-        request.fFlags = static_cast<FILEOP_FLAGS>(fileops::DeleteFlags(confirm, true));
-        const bool started = CFolderDelThread::Start(new CFolderDelThread(
-            request, sourceFolder, fileops::PathList(paths), FolderWindowShowing(sourceFolder)));
-        return started ? DROPEFFECT_MOVE : DROPEFFECT_NONE;
-    }
-    if (effect == DROPEFFECT_LINK) {
-        LinkFiles(paths, target);
-        return effect;
-    }
-    const bool move = effect == DROPEFFECT_MOVE;
-    if (confirm &&
-        ui::ShowMessage(MainWindow(), ui::LoadString(move ? IDS_CONFIRM_MOVE_TO : IDS_CONFIRM_COPY_TO) + target + "?",
-                        MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
-        return DROPEFFECT_NONE;
-    unsigned flags = 0;
-    if (!fileops::AnyDroppedNew(paths, target, ontoRow)) {
-        if (ui::ShowMessage(MainWindow(), IDS_DROPPED_ALL_EXIST, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
-            return DROPEFFECT_NONE;
-        flags |= fileops::kRenameOnCollision;
-    }
-    const bool started = RunCopyOrMove(move ? fileops::Function::Move : fileops::Function::Copy, paths, target, flags,
-                                       FolderWindowShowing(sourceFolder), move ? sourceFolder : std::string(), 0);
-    return started ? effect : DROPEFFECT_NONE;
-}
-
-void CExplorerView::LinkFiles(const std::vector<std::string>& paths, const std::string& target)
-{
-    HWND window = FolderWindowShowing(target);
-    if (window) ::SendMessageA(window, UWM_PAUSEWATCHERS, 0, 0);
-    for (const std::string& path : paths)
-        shell::SaveShortcut(path, nullptr, fileops::JoinPath(target, FileNameOf(path) + kShortcutSuffix));
-    if (!window) return;
-    ::SendMessageA(window, UWM_RESUMEWATCHERS, 0, 0);
-    // The window lists its folder again.
-    ::PostMessageA(window, UWM_OPERDONE, 1, 0);
+    target.recycleBin = ShowsRecycleBin();
+    return folderdrop::Drop(paths, target, effect);
 }
 
 // --- The list's own drags ----------------------------------------------------
@@ -246,6 +170,6 @@ bool CExplorerView::StartDrag(bool rightButton)
         data->Release();
     }
     // The items whose listed path the target would read as a pattern.
-    if (!leftOut.empty()) TellLeftOut(leftOut);
+    if (!leftOut.empty()) folderdrop::TellLeftOut(leftOut);
     return dragged || !leftOut.empty();
 }

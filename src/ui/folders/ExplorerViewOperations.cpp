@@ -16,6 +16,7 @@
 #include "ui/framework/MessageBox.h"
 
 // Folders
+#include "ui/folders/FolderDrop.h"
 #include "ui/folders/FolderMessages.h"
 #include "ui/folders/FolderOperThread.h"
 
@@ -128,52 +129,13 @@ private:
 
 }  // namespace
 
-bool CExplorerView::Accepted(const fileops::Check& check) const
-{
-    UINT message = 0;
-    switch (check.refusal) {
-    case fileops::Refusal::None: return true;
-    case fileops::Refusal::EmptyList:
-        ui::ShowMessage(MainWindow(), IDS_NOTHING_TO_DO, MB_OK | MB_ICONSTOP);
-        return false;
-    case fileops::Refusal::SourceMissing: message = IDS_SOURCE_MISSING; break;
-    case fileops::Refusal::TargetInsideSource: message = IDS_TARGET_INSIDE_SOURCE; break;
-    case fileops::Refusal::WildcardName: message = IDS_WILDCARD_NAME; break;
-    }
-    ui::ShowMessage(MainWindow(), ui::LoadString(message) + check.path, MB_OK | MB_ICONSTOP);
-    return false;
-}
-
-bool CExplorerView::KeepExactPaths(std::vector<std::string>& paths) const
-{
-    const std::vector<std::string> leftOut = TakePatternPaths(paths);
-    if (leftOut.empty()) return true;
-    TellLeftOut(leftOut);
-    return !paths.empty();
-}
-
-void CExplorerView::TellLeftOut(const std::vector<std::string>& leftOut) const
-{
-    std::string text = ui::LoadString(IDS_PATTERN_PATHS_LEFT_OUT);
-    for (std::size_t i = 0; i < leftOut.size(); ++i) text += (i ? "\n" : "") + leftOut[i];
-    ui::ShowMessage(MainWindow(), text, MB_OK | MB_ICONSTOP);
-}
+bool CExplorerView::Accepted(const fileops::Check& check) const { return folderdrop::Accepted(check); }
 
 bool CExplorerView::RunCopyOrMove(fileops::Function function, const std::vector<std::string>& paths,
                                   const std::string& target, unsigned flags, HWND notifyWindow,
                                   const std::string& secondFolder, std::uint32_t cutTicket)
 {
-    if (!Accepted(fileops::CheckRequest(function, paths, target, Exists))) {
-        CutList::Instance().MoveDone(cutTicket, false);
-        return false;
-    }
-    SHFILEOPSTRUCTA request = {};
-    request.wFunc = static_cast<UINT>(function);
-    request.fFlags = static_cast<FILEOP_FLAGS>(flags);
-    auto* worker = new CFolderOperThread(request, notifyWindow, secondFolder, fileops::PathList(paths),
-                                         fileops::PathList({target}));
-    worker->SetCutTicket(cutTicket);
-    return CFolderOperThread::Start(worker);
+    return folderdrop::StartCopyOrMove(function, paths, target, flags, notifyWindow, secondFolder, cutTicket);
 }
 
 bool CExplorerView::RunDelete(const std::vector<std::string>& paths, unsigned flags)
@@ -240,7 +202,7 @@ void CExplorerView::CopyToClipboard()
         if (exact.empty()) leftOut.push_back(item->path);
         else if (Exists(exact)) paths.push_back(exact);
     }
-    if (!leftOut.empty()) TellLeftOut(leftOut);
+    if (!leftOut.empty()) folderdrop::TellLeftOut(leftOut);
     if (paths.empty() || !::OpenClipboard(Handle())) return;
     ::EmptyClipboard();
     if (HGLOBAL list = filedrop::MakeFileList(paths))
@@ -275,7 +237,7 @@ void CExplorerView::Paste()
     } else {
         return;
     }
-    if (!KeepExactPaths(paths)) {
+    if (!folderdrop::KeepExactPaths(paths)) {
         CutList::Instance().MoveDone(0, false);
         return;
     }

@@ -268,8 +268,20 @@ LRESULT CFilesView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY:
         return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_SETFOCUS:
+    // The explorer bar's tree gives the keys back with Tab.
+    case UWM_VIEWFORWARD1:
         ::SetFocus(m_list.Handle());
         return 0;
+    case UWM_NEXTPANE: {
+        // Tab goes to the view's next pane, past the last to the explorer
+        // bar; Shift+Tab straight to the bar.
+        HWND next = wParam ? PaneAfterList() : nullptr;
+        if (next)
+            ::SetFocus(next);
+        else
+            ::SendMessageA(CTrailmarkApp::Instance()->MainWindow(), UWM_FOCUSBAR, 0, 0);
+        return 0;
+    }
     case UWM_WORKDONE:
         OnWorkDone();
         return 0;

@@ -131,6 +131,8 @@ protected:
     virtual void OnIconsDone() {}
     virtual void OnDestroy();
     virtual bool IsExplorer() const { return false; }
+    // The pane of the view after its list (Tab), or null: then the explorer bar.
+    virtual HWND PaneAfterList() const { return nullptr; }
     // Label editing: whether the row's name may be edited, and the rename
     // when the edit ends (true keeps the new text).
     virtual bool CanEditLabel(int row) { (void)row; return false; }

@@ -1,5 +1,8 @@
 #include "ui/folders/NameSpaceNode.h"
 
+// Core
+#include "core/frame/TreeRules.h"
+
 // Framework
 #include "ui/framework/ComPtr.h"
 
@@ -14,12 +17,30 @@
 
 namespace {
 
-NameSpaceNode MakeNode(IShellFolder* parentFolder, LPCITEMIDLIST relative, ui::Pidl absolute, int depth)
+// The icon every plain folder shows, asked of the shell once per listing.
+int PlainFolderIcon()
+{
+    SHFILEINFOA info = {};
+    if (!::SHGetFileInfoA("folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof(info),
+                          SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES))
+        return -1;
+    return info.iIcon;
+}
+
+// plainIcon: the plain folder's icon, or -1 to ask the shell for each item.
+NameSpaceNode MakeNode(IShellFolder* parentFolder, LPCITEMIDLIST relative, ui::Pidl absolute, int depth,
+                       int plainIcon = -1)
 {
     NameSpaceNode node;
     node.name = shell::DisplayName(parentFolder, relative, SHGDN_INFOLDER);
     node.parsingPath = shell::DisplayName(parentFolder, relative, SHGDN_FORPARSING);
-    node.iconIndex = shell::IconOfPidl(absolute.Get());
+    // The shell's own icon of an item costs milliseconds (it reads the
+    // folder's settings); thousands of plain folders all show the same one.
+    WIN32_FIND_DATAA data;
+    const bool known = plainIcon >= 0 && shell::FindDataOf(parentFolder, relative, data);
+    node.iconIndex = treerules::TakesPlainFolderIcon(node.parsingPath, known, known ? data.dwFileAttributes : 0)
+                         ? plainIcon
+                         : shell::IconOfPidl(absolute.Get());
     node.absoluteId = std::move(absolute);
     node.depth = depth;
     return node;
@@ -47,13 +68,14 @@ std::vector<NameSpaceNode> ChildNodes(const NameSpaceNode& parent, HWND owner)
     if (!folder) return children;
     ui::ComPtr<IEnumIDList> items;
     if (folder->EnumObjects(owner, SHCONTF_FOLDERS, items.Out()) != S_OK || !items) return children;
+    const int plainIcon = PlainFolderIcon();
     for (;;) {
         ui::Pidl relative;
         ULONG fetched = 0;
         if (items->Next(1, relative.Out(), &fetched) != S_OK || fetched != 1) break;
         ui::Pidl absolute(ui::PidlAppend(parent.absoluteId.Get(), relative.Get()));
         if (!absolute) continue;
-        children.push_back(MakeNode(folder.Get(), relative.Get(), std::move(absolute), parent.depth + 1));
+        children.push_back(MakeNode(folder.Get(), relative.Get(), std::move(absolute), parent.depth + 1, plainIcon));
     }
     return children;
 }

@@ -53,6 +53,7 @@ bool CBasicWindow::CreateDocument(HWND mdiClient)
     DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN;
     if (m_state.showState == kShowMaximized || MaximizeMode() || ExplorerMode() || activeMaximized)
         style |= WS_MAXIMIZE;
+    if (StartsHidden()) style &= ~static_cast<DWORD>(WS_VISIBLE | WS_MAXIMIZE);
     if (ExplorerMode()) style &= ~static_cast<DWORD>(WS_SYSMENU);
     // The rectangle's right and bottom are taken as width and height.
     const RECT rect = {m_state.rect.left, m_state.rect.top, m_state.rect.left + m_state.rect.right,
@@ -60,6 +61,8 @@ bool CBasicWindow::CreateDocument(HWND mdiClient)
     m_creating = true;
     const bool created = Create(mdiClient, m_state.path.c_str(), style, rect);
     m_creating = false;
+    // The client shows every new child whatever its style.
+    if (created && StartsHidden()) ::ShowWindow(Handle(), SW_HIDE);
     return created && Handle();
 }
 
@@ -77,7 +80,7 @@ bool CBasicWindow::OnCreate()
     CWindowList::Instance().Add(this);
     CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame();
     if (!frame) return true;
-    frame->TaskBar().AddWindow(this);
+    if (!StartsHidden()) frame->TaskBar().AddWindow(this);
     frame->OnDocumentOpened(this);
     // Folder windows take their folder's icon themselves.
     const int icon = GetIconIndex();
@@ -168,9 +171,6 @@ bool CBasicWindow::OnCommand(UINT id)
     switch (id) {
     case ID_DISK_MAP_NETWORK_DRIVE: RunNetworkDialog("WNetConnectionDialog"); return true;
     case ID_DISK_DISCONNECT_NETWORK_DRIVE: RunNetworkDialog("WNetDisconnectDialog"); return true;
-    case ID_DISK_EMPTY_RECYCLE_BIN:
-        ui::EmptyRecycleBin(CTrailmarkApp::Instance()->MainWindow());
-        return true;
     default: return false;
     }
 }
@@ -178,6 +178,5 @@ bool CBasicWindow::OnCommand(UINT id)
 bool CBasicWindow::OnUpdateCommand(UINT id, ui::CommandState& state)
 {
     (void)state;
-    return id == ID_DISK_MAP_NETWORK_DRIVE || id == ID_DISK_DISCONNECT_NETWORK_DRIVE ||
-           id == ID_DISK_EMPTY_RECYCLE_BIN;
+    return id == ID_DISK_MAP_NETWORK_DRIVE || id == ID_DISK_DISCONNECT_NETWORK_DRIVE;
 }

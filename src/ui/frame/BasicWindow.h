@@ -33,6 +33,9 @@ public:
     virtual int GetIconIndex() const { return m_iconIndex; }
     // Whether the window is saved with the open windows at shutdown.
     virtual bool RememberAtExit() const { return false; }
+    // A window that works out of sight (a rule run without its window): made
+    // hidden, never activated, without a taskbar button.
+    virtual bool StartsHidden() const { return false; }
     // The first target of commands while this window is active.
     virtual ui::CommandTarget* FirstCommandTarget() { return this; }
     ui::CommandTarget* NextCommandTarget() override;

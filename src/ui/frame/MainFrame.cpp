@@ -360,6 +360,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // The drive buttons follow the drives; the message goes on to the others.
     if (message == WM_DEVICECHANGE) OnDrivesDeviceChange(wParam, lParam);
+    LRESULT barResult = 0;
+    if (OnExplorerBarMessage(message, wParam, lParam, barResult)) return barResult;
     switch (message) {
     case WM_STATUS_PROMPT_MODE:
         Status().SetSimple(wParam == 0);

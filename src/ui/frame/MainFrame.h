@@ -7,6 +7,7 @@
 #include "core/frame/WindowRules.h"
 
 // Framework
+#include "ui/framework/ComPtr.h"
 #include "ui/framework/MdiFrame.h"
 
 // Folders
@@ -74,6 +75,12 @@ public:
     void OnDocumentRenamed(CBasicWindow* window, const std::string& oldPath);
     // Selects the active window's folder in the folder tree.
     void SyncFolderTree();
+    // Lists the folder tree again (Refresh All), its open folders marked.
+    void RefreshFolderTree();
+    // Empties the Recycle Bin through the folder tree's item, then the
+    // tree's Recycle Bin items and the windows that show them list again.
+    void EmptyRecycleBin();
+    void RefreshRecycleBin();
 
     // Shows or takes away the Window menu (it has no place in Explorer mode).
     void ShowWindowMenu(bool show);
@@ -186,6 +193,17 @@ private:
     bool OnExplorerBarCommand(UINT id);
     bool OnUpdateExplorerBarCommand(UINT id, ui::CommandState& state);
     void FillBookmarkMenus(HMENU menu);
+    // The messages for the explorer bar and its tree (focus, device changes,
+    // drags over the frame); true with `result` set when one was handled.
+    bool OnExplorerBarMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The keys go to the tree of the bar's current page, when the bar shows.
+    void FocusExplorerBar();
+    // Volumes came or went, or a disk changed: the folder tree follows.
+    void OnDeviceChange(WPARAM event, LPARAM record);
+    // A drag over the frame's own drop target, handed to the active folder window.
+    LRESULT PassDragToActiveWindow(UINT message, WPARAM wParam, LPARAM lParam);
+    // Registered on the frame while it exists.
+    ui::ComPtr<IDropTarget> m_dropTarget;
     // A menu of commands at the cursor; gives the chosen one, or 0.
     UINT ChooseFromMenu(HMENU menu);
     void ShowBookmarksList();
@@ -198,6 +216,13 @@ private:
     // Panes 0 and 1 show the active folder window's texts.
     void UpdateFolderStatusPanes();
     RunningThreadsPtr m_runningThreads = std::make_shared<RunningThreads>();
+
+    // The Edit menu's Search popup holds only the commands the active query
+    // window carries out; it is rebuilt from the resource's items when the
+    // Edit menu opens.
+    void FillSearchPopup(HMENU menu);
+    HMENU m_searchMenu = nullptr;
+    std::vector<MenuEntry> m_searchEntries;
 
 public:
     // The toolbars (their own file): the seven bars, their commands, drop-down

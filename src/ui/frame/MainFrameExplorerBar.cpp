@@ -6,14 +6,20 @@
 // Core
 #include "core/app/Settings.h"
 #include "core/app/SettingsStore.h"
+#include "core/folders/FileDetails.h"
+#include "core/folders/OperationRules.h"
 #include "core/frame/BookMarks.h"
 
 // Framework
 #include "ui/framework/MessageBox.h"
+#include "ui/framework/SystemFunctions.h"
 
 // Explorer
 #include "ui/explorer/BookMarksDlg.h"
 #include "ui/explorer/OpenFolderDlg.h"
+
+// Folders
+#include "ui/folders/FolderMessages.h"
 
 // Dialogs and workers the bar answers
 #include "ui/dialogs/OptionsSheet.h"
@@ -22,17 +28,25 @@
 // Application
 #include "ui/app/TrailmarkApp.h"
 #include "ui/frame/BasicWindow.h"
+#include "ui/frame/FrameDropTarget.h"
 #include "ui/frame/WindowList.h"
 
 // Resources
 #include "res/resource.h"
 
+// Windows
+#include <dbt.h>
+
 // Standard library
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <set>
 
 namespace {
+
+// The disk whose window is told when the Recycle Bin changes.
+constexpr char kFirstDiskRoot[] = "C:\\";
 
 bool InRange(UINT id, UINT first, UINT last) { return id >= first && id <= last; }
 
@@ -67,6 +81,8 @@ bool CMainFrame::CreateExplorerBar()
     });
     m_explorerBar.Show(true);
     m_explorerBar.LoadState();
+    m_dropTarget = ui::ComPtr<IDropTarget>::Attach(new FrameDropTarget(Handle()));
+    if (FAILED(::RegisterDragDrop(Handle(), m_dropTarget.Get()))) m_dropTarget = {};
     return true;
 }
 
@@ -239,6 +255,9 @@ bool CMainFrame::OnExplorerBarCommand(UINT id)
     case ID_GO_SYNCHRONIZE:
         SyncFolderTree();
         return true;
+    case ID_DISK_EMPTY_RECYCLE_BIN:
+        EmptyRecycleBin();
+        return true;
     default:
         return false;
     }
@@ -296,6 +315,8 @@ bool CMainFrame::OnUpdateExplorerBarCommand(UINT id, ui::CommandState& state)
         state.enabled = active && active->Kind() == WindowKind::Folder;
         return true;
     }
+    case ID_DISK_EMPTY_RECYCLE_BIN:
+        return true;
     default:
         return false;
     }
@@ -318,6 +339,38 @@ void CMainFrame::SyncFolderTree()
     if (active && tree && active->Kind() == WindowKind::Folder) tree->SelectPath(active->Path());
 }
 
+void CMainFrame::RefreshFolderTree()
+{
+    if (CDesktopTree* tree = FolderTree()) tree->RefreshAll();
+    MarkOpenFolders();
+}
+
+void CMainFrame::EmptyRecycleBin()
+{
+    CDesktopTree* tree = FolderTree();
+    const bool emptied = tree ? tree->EmptyRecycleBin(Handle()) : ui::EmptyRecycleBin(Handle());
+    if (emptied) RefreshRecycleBin();
+}
+
+void CMainFrame::RefreshRecycleBin()
+{
+    CDesktopTree* tree = FolderTree();
+    if (!tree || m_closing) return;
+    std::vector<std::string> shown = tree->RefreshRecycleBin();
+    shown.push_back(kFirstDiskRoot);
+    const bool explorerMode = CTrailmarkApp::Instance()->Settings().GetSetting(Setting::ExplorerMode) != 0;
+    for (CBasicWindow* window : CWindowList::Instance().Windows()) {
+        if (window->Kind() != WindowKind::Folder) continue;
+        bool showsOne = false;
+        for (const std::string& path : shown)
+            showsOne = showsOne || fileops::SameFolder(window->Path(), path) ||
+                       (path.find('\\') != std::string::npos && fileops::SameFolder(window->Path(), FolderPartOf(path)));
+        if (!showsOne) continue;
+        ::PostMessageA(window->Handle(), UWM_VIEWFORWARD2, UWM_REFRESHVIEW, 0);
+        if (!explorerMode) ::PostMessageA(window->Handle(), UWM_REFRESHTITLE, 0, 0);
+    }
+}
+
 void CMainFrame::OnDocumentOpened(CBasicWindow* window)
 {
     if (CBookMarkList* list = BookmarkList()) list->AttachWindow(window->Path(), window->Kind(), window);
@@ -331,8 +384,65 @@ void CMainFrame::OnDocumentClosed(CBasicWindow* window)
     if (CBookMarkList* list = BookmarkList()) list->DetachWindow(window);
     MarkOpenFolders();
     // The last window gone, the keys go to the folder tree.
-    if (!m_closing && CWindowList::Instance().Windows().empty() && m_explorerBar.IsVisible())
-        ::SetFocus(m_explorerBar.Page(m_explorerBar.CurrentTab()).Tree());
+    if (!m_closing && CWindowList::Instance().Windows().empty()) FocusExplorerBar();
+}
+
+void CMainFrame::OnDeviceChange(WPARAM event, LPARAM record)
+{
+    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(record);
+    CDesktopTree* tree = FolderTree();
+    if (!header || !tree || m_closing) return;
+    const treerules::DriveChange change =
+        treerules::ChangeOf(static_cast<std::uint32_t>(event), header->dbch_devicetype,
+                            header->dbch_devicetype == DBT_DEVTYP_VOLUME
+                                ? reinterpret_cast<const DEV_BROADCAST_VOLUME*>(header)->dbcv_flags
+                                : 0);
+    if (change == treerules::DriveChange::None) return;
+    const auto* volume = reinterpret_cast<const DEV_BROADCAST_VOLUME*>(header);
+    tree->OnDrivesChanged(change, treerules::DriveLetters(volume->dbcv_unitmask));
+}
+
+LRESULT CMainFrame::PassDragToActiveWindow(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Files dragged over the frame's bars or empty area go to the folder of
+    // the active window; without a folder window they have nowhere to go.
+    CBasicWindow* active = CWindowList::Instance().Active();
+    if (!active || active->Kind() != WindowKind::Folder || m_closing) return DROPEFFECT_NONE;
+    return ::SendMessageA(active->Handle(), message, wParam, lParam);
+}
+
+void CMainFrame::FocusExplorerBar()
+{
+    if (m_explorerBar.IsVisible()) ::SetFocus(m_explorerBar.Page(m_explorerBar.CurrentTab()).Tree());
+}
+
+bool CMainFrame::OnExplorerBarMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    (void)wParam;
+    (void)lParam;
+    result = 0;
+    switch (message) {
+    case UWM_FOCUSBAR:
+        FocusExplorerBar();
+        return true;
+    case WM_DEVICECHANGE:
+        OnDeviceChange(wParam, lParam);
+        result = TRUE;
+        return true;
+    case UWM_DRAGOVER:
+    case UWM_DROP:
+        result = PassDragToActiveWindow(message, wParam, lParam);
+        return true;
+    case UWM_DRAGLEAVE:
+        return true;
+    case WM_DESTROY:
+        if (m_dropTarget) ::RevokeDragDrop(Handle());
+        m_dropTarget = {};
+        // The frame's own handling goes on.
+        return false;
+    default:
+        return false;
+    }
 }
 
 void CMainFrame::OnDocumentNavigated(CBasicWindow* window)

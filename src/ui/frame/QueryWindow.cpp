@@ -15,6 +15,7 @@
 
 // Search
 #include "ui/search/ReportView.h"
+#include "ui/search/RuleView.h"
 #include "ui/search/SearchView.h"
 
 // Resources
@@ -147,7 +148,13 @@ std::unique_ptr<CFilesView> CQueryWindow::MakeView()
 {
     if (m_state.kind == WindowKind::Search) return std::make_unique<CSearchView>(this);
     if (m_state.kind == WindowKind::Report) return std::make_unique<CReportView>(this);
+    if (m_state.kind == WindowKind::Rule) return std::make_unique<CRuleView>(this);
     return CFolderWindow::MakeView();
+}
+
+bool CQueryWindow::StartsHidden() const
+{
+    return m_state.kind == WindowKind::Rule && m_state.flag == kHiddenRuleFlag;
 }
 
 void CQueryWindow::SetTitle(const std::string& title)

@@ -7,7 +7,11 @@
 #include "ui/frame/FolderWindow.h"
 
 // Standard library
+#include <cstdint>
 #include <string>
+
+// The flag of a rule window that stays hidden while its rule runs.
+inline constexpr std::uint8_t kHiddenRuleFlag = 1;
 
 class CQueryWindow : public CFolderWindow {
 public:
@@ -19,6 +23,7 @@ public:
     bool OnCommand(UINT id) override;
     bool OnUpdateCommand(UINT id, ui::CommandState& state) override;
 
+    bool StartsHidden() const override;
     bool Running() const { return m_running; }
     HWND StopButton() const { return m_stopButton; }
     HWND Progress() const { return m_progress; }

@@ -227,6 +227,7 @@ CBasicWindow* CWindowList::OpenWindow(const std::string& path, WindowKind kind, 
         delete window;
         return nullptr;
     }
+    if (window->StartsHidden()) return window;
     if (!explorerMode) Arrange();
     ActivateWindow(window);
     return window;

@@ -12,6 +12,7 @@
 #include "ui/frame/WindowList.h"
 
 // Search
+#include "ui/search/ReportSheet.h"
 #include "ui/search/SearchThread.h"
 
 // Resources
@@ -34,11 +35,16 @@ bool CReportView::OnCommand(UINT id)
     switch (id) {
     case ID_REPORT_AGAIN:
         return CSearchView::OnCommand(ID_SEARCH_AGAIN);
+    case ID_SEARCH_PROPERTIES: {
+        // Changes this window's copy only; "Report Again" runs it.
+        CReportSheet sheet(EditedCopy());
+        sheet.DoModal(CTrailmarkApp::Instance()->MainWindow());
+        return true;
+    }
     // A report is changed in the Reports Manager, not by a new search here.
     case ID_SEARCH_NEW:
     case ID_SEARCH_AGAIN:
     case ID_SEARCH_ADD_TO_REPORTS:
-    case ID_SEARCH_PROPERTIES:
         return true;
     default:
         return CSearchView::OnCommand(id);
@@ -50,10 +56,12 @@ bool CReportView::OnUpdateCommand(UINT id, ui::CommandState& state)
     switch (id) {
     case ID_REPORT_AGAIN:
         return CSearchView::OnUpdateCommand(ID_SEARCH_AGAIN, state);
+    case ID_SEARCH_PROPERTIES:
+        state.enabled = !Running();
+        return true;
     case ID_SEARCH_NEW:
     case ID_SEARCH_AGAIN:
     case ID_SEARCH_ADD_TO_REPORTS:
-    case ID_SEARCH_PROPERTIES:
         state.enabled = false;
         return true;
     default:

@@ -22,6 +22,15 @@ public:
 
 protected:
     void FillRequest(SearchRequest& request) const override;
+    // The copy that "Properties..." edits and the next search runs over.
+    virtual CReport& EditedCopy() { return m_report; }
+    std::string PersonalNameProposal() const override { return m_report.Name(); }
+    std::vector<CCondition> PersonalCriteria() const override
+    {
+        std::vector<CCondition> criteria;
+        for (const CCondition* each : m_report.CriteriaArray()) criteria.push_back(*each);
+        return criteria;
+    }
 
 private:
     CReport m_report;

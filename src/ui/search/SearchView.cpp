@@ -81,9 +81,10 @@ bool CSearchView::Start()
     ClearList();
     SetTotalSize(0);
     SearchRequest request;
-    FillRequest(request);
     request.view = Handle();
     request.window = m_window ? m_window->Handle() : nullptr;
+    // A view may send the run's messages elsewhere (a progress dialog).
+    FillRequest(request);
     request.fastFind = CSearchThread::ChooseFastFind(request.criteria, Settings().GetSetting(Setting::FastFind) != 0,
                                                      Settings().IsWindowsNT());
     ListingJobPtr job = BeginJob();
@@ -112,6 +113,11 @@ void CSearchView::OnWorkDone()
         Start();
         return;
     }
+    ShowResult(result);
+}
+
+void CSearchView::ShowResult(ListingResult& result)
+{
     if (!result.store || result.rows.empty()) return;
     PrepareImageLists(result.needIconThread, result.noOverlays);
     if (!result.noOverlays) {
@@ -228,6 +234,7 @@ void CSearchView::OnOpen(int row)
 
 void CSearchView::OnRowContextMenu(POINT screen)
 {
+    PrepareSelectedItems();
     const std::vector<CFileItem*> selected = SelectedItems();
     if (selected.empty()) return;
     // The shell's menu covers items of one folder: those that share the
@@ -246,12 +253,18 @@ void CSearchView::OnRowContextMenu(POINT screen)
     const UINT position = count > 0 ? static_cast<UINT>(count - 1) : 0;
     ::InsertMenuA(popup, position, MF_BYPOSITION | MF_STRING, ID_FILE_FIND_TARGET,
                   ui::LoadString(IDS_OPEN_ORIGINAL_ITEM).c_str());
-    if (count > 0) ::InsertMenuA(popup, position + 1, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    const UINT own = AddRowMenuItems(popup, position + 1);
+    if (count > 0) ::InsertMenuA(popup, position + 1 + own, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
     const UINT command = static_cast<UINT>(
         ::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, Handle(), nullptr));
     if (command == ID_FILE_FIND_TARGET) OpenOriginalFolder();
-    else if (menu && command >= kFirstShellCommand && command <= kLastShellCommand)
-        shell::InvokeMenuCommand(menu.Get(), Handle(), command - kFirstShellCommand);
+    else if (!OnRowMenuCommand(command) && menu && command >= kFirstShellCommand && command <= kLastShellCommand) {
+        char verb[64] = "";
+        if (FAILED(menu->GetCommandString(command - kFirstShellCommand, GCS_VERBA, nullptr, verb, sizeof(verb))))
+            verb[0] = '\0';
+        verb[sizeof(verb) - 1] = '\0';
+        if (!OnRowShellVerb(verb)) shell::InvokeMenuCommand(menu.Get(), Handle(), command - kFirstShellCommand);
+    }
     ::DestroyMenu(popup);
 }
 
@@ -261,6 +274,7 @@ bool CSearchView::OnCommand(UINT id)
     case ID_SEARCH_NEW: NewSearch(); return true;
     case ID_SEARCH_PROPERTIES: Properties(); return true;
     case ID_SEARCH_ADD_TO_REPORTS: AddToReports(); return true;
+    case ID_SEARCH_ADD_TO_PERSONAL: AddToPersonal(PersonalNameProposal()); return true;
     case ID_FILE_FIND_TARGET: OpenOriginalFolder(); return true;
     case ID_SEARCH_AGAIN:
     case IDC_STOP:
@@ -281,8 +295,7 @@ bool CSearchView::OnUpdateCommand(UINT id, ui::CommandState& state)
         state.enabled = ButtonsEnabled();
         return true;
     case ID_SEARCH_ADD_TO_PERSONAL:
-        // Personal folders are not part of this program yet.
-        state.enabled = false;
+        state.enabled = ButtonsEnabled() && RowCount() > 0;
         return true;
     case ID_FILE_FIND_TARGET:
         state.enabled = m_list.SelectedCount() > 0;

@@ -41,6 +41,9 @@ public:
     void NewSearch();
     void Properties();
     void AddToReports();
+    // "A&dd to Personal...": the shown results become a new personal folder
+    // holding the view's criteria, named as the user says (`name` proposed).
+    void AddToPersonal(const std::string& name);
     void OpenOriginalFolder();
 
 protected:
@@ -50,6 +53,22 @@ protected:
     virtual void FillRequest(SearchRequest& request) const;
     void OnRowContextMenu(POINT screen) override;
     void OnOpen(int row) override;
+    // Shows a finished search's or fill's rows.
+    void ShowResult(ListingResult& result);
+    // The view kind's own items of a row's menu, inserted at `position`; how
+    // many were inserted. A command of theirs goes to OnRowMenuCommand.
+    virtual UINT AddRowMenuItems(HMENU popup, UINT position) { (void)popup; (void)position; return 0; }
+    virtual bool OnRowMenuCommand(UINT command) { (void)command; return false; }
+    // A command of the shell's part of a row's menu, by its verb ("delete",
+    // "cut", ...), before the shell carries it out: true when the view has
+    // dealt with it itself and the shell is not to.
+    virtual bool OnRowShellVerb(const std::string& verb) { (void)verb; return false; }
+    // The selected items are about to be handed to the shell.
+    virtual void PrepareSelectedItems() {}
+    // The name "A&dd to Personal..." proposes: empty for a search.
+    virtual std::string PersonalNameProposal() const { return {}; }
+    // The criteria a new personal folder takes from the view.
+    virtual std::vector<CCondition> PersonalCriteria() const { return {m_searchCriteria}; }
 
 private:
     bool ButtonsEnabled() const;

@@ -3,6 +3,9 @@
 #include "core/search/Report.h"
 #include "core/search/Rule.h"
 
+// Resources
+#include "res/resource.h"
+
 // Tests
 #include "core/app/StoreFixture.h"
 
@@ -69,6 +72,51 @@ TEST_P(ReportMenusTest, ReportsWithoutCriteriaAreLeftOut)
               (std::vector<std::string>{"Texts=6217", "-", "Add Re&port...=32933"}));
     reports.RemoveAt(1, true);
     EXPECT_TRUE(ReportPopupItems(reports, kFirstReport, "Add Re&port...", kAddReport).empty());
+}
+
+TEST(SearchPopup, EachQueryWindowKeepsItsOwnCommandsAndNoLoneSeparator)
+{
+    // The popup as the resource has it.
+    std::vector<MenuEntry> all;
+    const auto add = [&all](const char* text, unsigned command) {
+        MenuEntry entry;
+        entry.text = text;
+        entry.command = command;
+        all.push_back(entry);
+    };
+    add("New", ID_SEARCH_NEW);
+    add("Again", ID_SEARCH_AGAIN);
+    add("Report", ID_REPORT_AGAIN);
+    add("Update", ID_RULE_UPDATE);
+    add("Execute", ID_RULE_EXECUTE);
+    all.push_back(MenuEntry::Separator());
+    add("ToReports", ID_SEARCH_ADD_TO_REPORTS);
+    add("ToPersonal", ID_SEARCH_ADD_TO_PERSONAL);
+    add("Original", ID_FILE_FIND_TARGET);
+    all.push_back(MenuEntry::Separator());
+    add("Properties", ID_SEARCH_PROPERTIES);
+
+    const auto texts = [&all](WindowKind kind) {
+        std::string joined;
+        for (const MenuEntry& entry : SearchPopupItems(all, kind))
+            joined += (entry.kind == MenuEntry::Kind::Separator ? std::string("-") : entry.text) + " ";
+        return joined;
+    };
+    const struct {
+        WindowKind kind;
+        const char* texts;
+    } rows[] = {
+        {WindowKind::Search, "New Again - ToReports ToPersonal Original - Properties "},
+        {WindowKind::Report, "Report - ToPersonal Original - Properties "},
+        {WindowKind::Rule, "Update Execute - ToPersonal Original - Properties "},
+        {WindowKind::Folder, ""},
+        {WindowKind::Personal, ""},
+    };
+    for (const auto& row : rows) EXPECT_EQ(texts(row.kind), row.texts) << static_cast<int>(row.kind);
+
+    // A group left empty leaves no separator behind it.
+    all.erase(all.begin(), all.begin() + 5);
+    EXPECT_EQ(texts(WindowKind::Report), "ToPersonal Original - Properties ");
 }
 
 INSTANTIATE_FOR_EVERY_REGISTRY(ReportMenusTest);

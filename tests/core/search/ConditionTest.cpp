@@ -155,47 +155,10 @@ TEST(DateCondition, MonthsCountBackCalendarMonths)
     EXPECT_FALSE(date.Matches(1709207999, 0, 0, march31));
 }
 
-// Runs a test in a time zone nine hours ahead of UTC all year. Natively the
-// zone is set here; a Windows process takes its zone when it starts, so there
-// CTest runs these tests once more with TZ set (tests/CMakeLists.txt).
-class TokyoTime {
-public:
-    TokyoTime()
-    {
-#ifndef _WIN32
-        const char* previous = std::getenv("TZ");
-        m_hadZone = previous != nullptr;
-        if (previous) m_previous = previous;
-        ::setenv("TZ", kZone, 1);
-        ::tzset();
-#endif
-    }
-    ~TokyoTime()
-    {
-#ifndef _WIN32
-        if (m_hadZone) ::setenv("TZ", m_previous.c_str(), 1);
-        else ::unsetenv("TZ");
-        ::tzset();
-#endif
-    }
-    TokyoTime(const TokyoTime&) = delete;
-    TokyoTime& operator=(const TokyoTime&) = delete;
-    static bool Active()
-    {
-        const char* zone = std::getenv("TZ");
-        return zone && std::string(zone) == kZone;
-    }
-
-private:
-    static constexpr char kZone[] = "Asia/Tokyo";
-    bool m_hadZone = false;
-    std::string m_previous;
-};
-
 TEST(DateConditionInTokyo, BetweenDaysAreTheLocalCalendarDays)
 {
-    TokyoTime zone;
-    if (!TokyoTime::Active()) GTEST_SKIP() << "runs with TZ=Asia/Tokyo";
+    searchtest::TokyoTime zone;
+    if (!searchtest::TokyoTime::Active()) GTEST_SKIP() << "runs with TZ=Asia/Tokyo";
     constexpr std::int64_t kHour = 3600;
     const std::int64_t day = CDateCondition::kSecondsPerDay;
     // The date page's window from 11 March 2026 to 12 March 2026: local midnights.

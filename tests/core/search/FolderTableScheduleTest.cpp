@@ -34,3 +34,24 @@ TEST(FolderTableSchedule, WalksEveryNMinutesButNotOverARunningWalk)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FolderTableSchedule, MoreThanTenTreeReportsWalkAtOnceAndTheNextTimedWalkComesFifteenMinutesLater)
+{
+    FolderTableSchedule schedule;
+    for (int report = 1; report <= 10; ++report) EXPECT_FALSE(schedule.FoldersChanged(false)) << report;
+    // Not over a running walk; the reports keep counting.
+    EXPECT_FALSE(schedule.FoldersChanged(true));
+    EXPECT_TRUE(schedule.FoldersChanged(false));
+    schedule.WalkStarted(true);
+    EXPECT_EQ(schedule.Changes(), 0);
+    // With a period of 60 minutes the next walk still comes after 15.
+    for (int minute = 1; minute < 15; ++minute) EXPECT_FALSE(schedule.MinutePassed(60, false)) << minute;
+    EXPECT_TRUE(schedule.MinutePassed(60, false));
+    schedule.WalkStarted();
+    for (int minute = 1; minute < 60; ++minute) ASSERT_FALSE(schedule.MinutePassed(60, false)) << minute;
+    EXPECT_TRUE(schedule.MinutePassed(60, false));
+}
+
+}  // namespace

@@ -1,6 +1,8 @@
 // Core
 #include "core/app/Settings.h"
+#include "core/search/ConditionList.h"
 #include "core/search/Report.h"
+#include "core/search/RuleActions.h"
 
 // Tests
 #include "core/app/StoreFixture.h"
@@ -46,6 +48,11 @@ TEST(Report, CopiesOwnTheirCriteria)
     EXPECT_EQ(CriteriaNames(assigned), (std::vector<std::string>{"A", "B"}));
     EXPECT_EQ(assigned.CriteriaAt(1)->Folder(), "C:\\Data\\B");
     EXPECT_EQ(assigned.CriteriaAt(5), nullptr);
+
+    EXPECT_FALSE(assigned.RemoveCriteriaAt(2));
+    EXPECT_TRUE(assigned.RemoveCriteriaAt(0));
+    EXPECT_EQ(CriteriaNames(assigned), (std::vector<std::string>{"B"}));
+    EXPECT_EQ(CriteriaNames(original), (std::vector<std::string>{"A", "B"}));
 }
 
 class ReportStoreTest : public StoreTest {
@@ -64,9 +71,12 @@ TEST_P(ReportStoreTest, TwelveCriteriaComeBackInTheirOrderWithTheirValues)
         expected.push_back(name);
     }
     report->CriteriaAt(11)->SetIncludeSubfolders(false);
+    // Only a rule keeps its enabled flag; a report's is not stored.
+    report->SetEnabled(false);
     ASSERT_NE(list.AddReport(std::move(report)), nullptr);
     list.SaveAll();
     EXPECT_EQ(ReadRawText(m_reports + "\\Object0\\Object10", "Name"), std::string("C10", 4));
+    EXPECT_FALSE(HasValue(m_reports + "\\Object0", "Enabled"));
 
     CReportList loaded(Store());
     loaded.LoadAll();
@@ -74,6 +84,7 @@ TEST_P(ReportStoreTest, TwelveCriteriaComeBackInTheirOrderWithTheirValues)
     const CReport& back = *loaded.ReportAt(0);
     EXPECT_EQ(back.Name(), " Report0");
     EXPECT_EQ(back.KeyName(), "Object0");
+    EXPECT_TRUE(back.Enabled());
     EXPECT_EQ(CriteriaNames(back), expected);  // Object10 and Object11 after Object9
     EXPECT_EQ(back.CriteriaAt(7)->Patterns(), "*.7");
     EXPECT_EQ(back.CriteriaAt(7)->Folder(), "C:\\Data\\C7");
@@ -119,6 +130,21 @@ TEST_P(ReportStoreTest, TheListHoldsThirtyReportsWithDefaultNames)
     // A removed report's name is the first one given again.
     loaded.RemoveAt(3, true);
     EXPECT_EQ(loaded.MakeReport()->Name(), " Report3");
+}
+
+TEST_P(ReportStoreTest, TheAddMenuOffersANewCriteriaThenTheListAsItIsNow)
+{
+    CConditionList criteria(Store());
+    const auto commands = [](const std::vector<MenuEntry>& entries) {
+        std::vector<std::string> texts;
+        for (const MenuEntry& entry : entries)
+            texts.push_back(entry.kind == MenuEntry::Kind::Separator ? "-" : entry.text + "=" + std::to_string(entry.command));
+        return texts;
+    };
+    EXPECT_EQ(commands(AddCriteriaMenuItems(criteria, "New", 10, 20, 3)), (std::vector<std::string>{"New=10"}));
+    for (const char* name : {"A", "B", "C", "D"}) criteria.Add(std::make_unique<CCondition>(name));
+    EXPECT_EQ(commands(AddCriteriaMenuItems(criteria, "New", 10, 20, 3)),
+              (std::vector<std::string>{"New=10", "-", "A=20", "B=21", "C=22"}));
 }
 
 INSTANTIATE_FOR_EVERY_REGISTRY(ReportStoreTest);

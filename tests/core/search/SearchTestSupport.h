@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -313,5 +315,42 @@ inline void ReferenceWalk(platform::DirectoryLister& lister, const std::string& 
     for (const std::string& child : children)
         ReferenceWalk(lister, child, patterns, criteria, out, seen);
 }
+
+// Runs a test in a time zone nine hours ahead of UTC all year. Natively the
+// zone is set here; a Windows process takes its zone when it starts, so there
+// CTest runs these tests once more with TZ set (tests/CMakeLists.txt).
+class TokyoTime {
+public:
+    TokyoTime()
+    {
+#ifndef _WIN32
+        const char* previous = std::getenv("TZ");
+        m_hadZone = previous != nullptr;
+        if (previous) m_previous = previous;
+        ::setenv("TZ", kZone, 1);
+        ::tzset();
+#endif
+    }
+    ~TokyoTime()
+    {
+#ifndef _WIN32
+        if (m_hadZone) ::setenv("TZ", m_previous.c_str(), 1);
+        else ::unsetenv("TZ");
+        ::tzset();
+#endif
+    }
+    TokyoTime(const TokyoTime&) = delete;
+    TokyoTime& operator=(const TokyoTime&) = delete;
+    static bool Active()
+    {
+        const char* zone = std::getenv("TZ");
+        return zone && std::string(zone) == kZone;
+    }
+
+private:
+    static constexpr char kZone[] = "Asia/Tokyo";
+    bool m_hadZone = false;
+    std::string m_previous;
+};
 
 }  // namespace searchtest

@@ -1,12 +1,17 @@
 // Core
 #include "core/app/Settings.h"
 #include "core/search/ConditionList.h"
+#include "core/search/Personal.h"
 #include "core/search/Report.h"
 #include "core/search/Rule.h"
 #include "core/search/StarterObjects.h"
 
 // Tests
 #include "core/app/StoreFixture.h"
+
+// Standard library
+#include <set>
+#include <string>
 
 namespace {
 
@@ -49,6 +54,29 @@ TEST_P(StarterObjectsTest, FiveReportsAfterTheCriteriaAndTheZeroSizedRuleAreStor
     // The copies are the reports' own.
     criteria.ConditionAt(0)->SetPatterns("*.changed");
     EXPECT_EQ(reports.ReportAt(0)->CriteriaAt(0)->Patterns(), "*.*");
+}
+
+TEST_P(StarterObjectsTest, FivePersonalFoldersAfterTheCriteriaAreStoredWithResultsFilesOfTheirOwn)
+{
+    CConditionList criteria(Store());
+    criteria.CreateStarterCriteria();
+    CPersonalList folders(Store(), "C:\\Trailmark\\User1234", nullptr);
+    CreateStarterPersonalFolders(criteria, folders, 1700000000);
+
+    CPersonalList stored(Store(), "C:\\Trailmark\\User1234", nullptr);
+    stored.LoadAll();
+    ASSERT_EQ(stored.Count(), 5);
+    std::set<std::string> files;
+    for (int i = 0; i < 5; ++i) {
+        const CPersonal& folder = *stored.FolderAt(i);
+        EXPECT_EQ(folder.Name(), criteria.ConditionAt(i)->Name());
+        ASSERT_EQ(folder.CriteriaCount(), 1);
+        EXPECT_EQ(folder.CriteriaAt(0)->Patterns(), criteria.ConditionAt(i)->Patterns());
+        EXPECT_EQ(folder.Created(), 1700000000u);
+        EXPECT_EQ(folder.Updated(), 0u);
+        files.insert(folder.ResultsFile());
+    }
+    EXPECT_EQ(files.size(), 5u);
 }
 
 INSTANTIATE_FOR_EVERY_REGISTRY(StarterObjectsTest);
