@@ -65,7 +65,7 @@ TEST_F(IndexSearchTest, ChangesAppliedToTheIndexAreWhatTheNextSearchFinds)
     Build();
     Search("X:\\", "*.txt", SizeKind::Equal);  // empty files
     EXPECT_EQ(Found(), (std::set<std::string>{"X:\\a.txt"}));
-    EXPECT_EQ(lister.listings, 0);
+    EXPECT_EQ(lister.listings.load(), 0);
 
     // Created, resized, removed and a folder made and filled after the build.
     platform::FindEntry created;
@@ -91,7 +91,7 @@ TEST_F(IndexSearchTest, ChangesAppliedToTheIndexAreWhatTheNextSearchFinds)
     EXPECT_TRUE(index.RemoveEntry("X:\\", "sub"));
     Search("X:\\", "*.txt");
     EXPECT_EQ(Found(), (std::set<std::string>{"X:\\a.txt", "X:\\made\\inside.txt"}));
-    EXPECT_EQ(lister.listings, 0);
+    EXPECT_EQ(lister.listings.load(), 0);
 }
 
 TEST_F(IndexSearchTest, FoldersTheIndexDoesNotCoverAreListedOnDisk)
@@ -101,7 +101,7 @@ TEST_F(IndexSearchTest, FoldersTheIndexDoesNotCoverAreListedOnDisk)
     tree.File("later/b.txt");  // made after the build, never applied
     Search("X:\\later", "*.txt");
     EXPECT_EQ(Found(), (std::set<std::string>{"X:\\later\\b.txt"}));
-    EXPECT_GT(lister.listings, 0);
+    EXPECT_GT(lister.listings.load(), 0);
 
     index.MarkCovered('X', false);  // a drive still being indexed
     Search("X:\\", "*.txt");
@@ -180,7 +180,7 @@ TEST(IndexSearch, TheFolderListWalkBuildsTheIndexAsideAndCoversWholeDrives)
     EXPECT_EQ(index.Listing("Q:\\")->size(), 0u);  // a stopped walk leaves the old index
 
     std::atomic<int> running{WorkState::Running};
-    const int listingsBefore = lister.listings;
+    const int listingsBefore = lister.listings.load();
     EXPECT_TRUE(FolderListWalk::Run(lister, running, table, &index));
     EXPECT_EQ(lister.listings - listingsBefore, 3);  // one listing per folder serves both
     EXPECT_TRUE(index.Covers("D:\\two"));

@@ -474,7 +474,7 @@ TEST_F(SearchEngineTest, OneListingPerFolderGivesWhatPerPatternListingGives)
             int onDisk = 0;
             for (const std::string& p : SplitSearchPatterns(patterns))
                 onDisk += platform::IsPlainFindPattern(p) ? 0 : 1;
-            EXPECT_EQ(counting.listings, 6 * (1 + onDisk)) << patterns;
+            EXPECT_EQ(counting.listings.load(), 6 * (1 + onDisk)) << patterns;
         }
         SearchOptions fast;
         fast.fastFind = true;
@@ -500,7 +500,7 @@ TEST_F(SearchEngineTest, OneListingPerFolderGivesWhatPerPatternListingGives)
             Search(indexed, {&onX}, fromIndex);
             EXPECT_EQ(sink.paths, expectedOnX) << patterns << " from the index";
             if (allPlain) {
-                EXPECT_EQ(indexed.listings, 0) << patterns;
+                EXPECT_EQ(indexed.listings.load(), 0) << patterns;
             }
         }
     }

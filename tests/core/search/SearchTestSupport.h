@@ -167,7 +167,8 @@ public:
     {
         return m_inner.CanEnterFolder(Map(folder));
     }
-    int listings = 0;
+    // Counted by the search's helper threads too.
+    std::atomic<int> listings{0};
 
 private:
     struct Target {
