@@ -14,9 +14,7 @@ bool ControlDown() { return (::GetKeyState(VK_CONTROL) & 0x8000) != 0; }
 
 void CManagerListBox::Subclass(HWND listBox)
 {
-    Attach(listBox);
-    SetDefaultProc(reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(listBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWindowProc))));
+    SubclassControl(listBox);
 }
 
 LRESULT CManagerListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

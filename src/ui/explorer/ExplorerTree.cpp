@@ -35,9 +35,7 @@ public:
     explicit LabelEdit(bool& cancelled) : m_cancelled(cancelled) {}
     void Subclass(HWND edit)
     {
-        Attach(edit);
-        SetDefaultProc(reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWindowProc))));
+        SubclassControl(edit);
     }
 
 protected:
@@ -89,9 +87,7 @@ bool CExplorerTree::Create(HWND page, bool dialogMode)
                                   0, 0, 0, 0, page, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kExplorerTreeId)),
                                   ::GetModuleHandleA(nullptr), nullptr);
     if (!tree) return false;
-    Attach(tree);
-    SetDefaultProc(reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(tree, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWindowProc))));
+    SubclassControl(tree);
     return true;
 }
 

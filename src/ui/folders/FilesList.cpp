@@ -130,9 +130,7 @@ bool CFilesList::Create(CFilesView& view, DWORD style)
                                   ::GetModuleHandleA(nullptr), nullptr);
     if (!hwnd) return false;
     // Subclassed: the control's own procedure stays the default.
-    Attach(hwnd);
-    SetDefaultProc(reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Window::StaticWindowProc))));
+    SubclassControl(hwnd);
     return true;
 }
 

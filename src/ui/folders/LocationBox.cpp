@@ -353,9 +353,7 @@ void CLocationBox::FocusFiles()
 
 void CLocationBox::EditField::Subclass(HWND edit)
 {
-    Attach(edit);
-    SetDefaultProc(reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWindowProc))));
+    SubclassControl(edit);
 }
 
 LRESULT CLocationBox::EditField::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

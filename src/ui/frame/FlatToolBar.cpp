@@ -409,9 +409,7 @@ public:
     ~QuickFindEdit() override { Detach(); }
     void Subclass(HWND edit)
     {
-        Attach(edit);
-        SetDefaultProc(reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWindowProc))));
+        SubclassControl(edit);
     }
 
 protected:

@@ -16,9 +16,7 @@ CSubClassFrameWnd::~CSubClassFrameWnd()
 
 void CSubClassFrameWnd::Subclass(HWND mdiClient)
 {
-    Attach(mdiClient);
-    SetDefaultProc(reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
-        mdiClient, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ui::Window::StaticWindowProc))));
+    SubclassControl(mdiClient);
 }
 
 void CSubClassFrameWnd::ReloadWallpaper()

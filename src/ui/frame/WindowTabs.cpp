@@ -70,9 +70,7 @@ bool CWindowTabs::Create(HWND bar)
     HWND hwnd = ::CreateWindowExA(0, WC_TABCONTROLA, "", kTabStyles, 0, 0, 0, 0, bar,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_WINDOW_TABS)), instance, nullptr);
     if (!hwnd) return false;
-    Attach(hwnd);
-    SetDefaultProc(reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hwnd, GWLP_WNDPROC,
-                                                                 reinterpret_cast<LONG_PTR>(StaticWindowProc))));
+    SubclassControl(hwnd);
     m_images.Reset(::ImageList_Create(kIconSize, kIconSize, ILC_COLOR8 | ILC_MASK, 5, 0));
     for (UINT id : kKindIcons) {
         HICON icon = static_cast<HICON>(

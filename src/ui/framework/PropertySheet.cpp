@@ -182,9 +182,7 @@ void PropertySheet::CenterOverOwner()
 
 void PropertySheet::Subclass(HWND hwnd)
 {
-    Attach(hwnd);
-    SetDefaultProc(reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWindowProc))));
+    SubclassControl(hwnd);
 }
 
 }  // namespace ui

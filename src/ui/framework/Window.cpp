@@ -49,6 +49,13 @@ HWND Window::Detach()
     return hwnd;
 }
 
+void Window::SubclassControl(HWND hwnd)
+{
+    Attach(hwnd);
+    SetDefaultProc(
+        reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWindowProc))));
+}
+
 LRESULT CALLBACK Window::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     Window* window = FromHandle(hwnd);

@@ -32,6 +32,9 @@ public:
     // Lets the object take over a window made elsewhere (a control or a dialog).
     void Attach(HWND hwnd);
     HWND Detach();
+    // Attaches a control made elsewhere and routes its messages through
+    // WindowProc, its own procedure staying the default.
+    void SubclassControl(HWND hwnd);
 
 protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
