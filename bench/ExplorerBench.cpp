@@ -17,6 +17,7 @@
 #include "ui/app/TrailmarkApp.h"
 
 // Benchmarks
+#include "BenchTiming.h"
 #include "AnswerStartQuestions.h"
 #include "ui/frame/ExplorerWindow.h"
 #include "ui/frame/MainFrame.h"
@@ -31,19 +32,6 @@
 #include <vector>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point from, Clock::time_point to)
-{
-    return std::chrono::duration<double>(to - from).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
 std::string MakeFolder(int count)
 {

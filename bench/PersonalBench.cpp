@@ -22,6 +22,7 @@
 #include "ui/app/TrailmarkApp.h"
 
 // Benchmarks
+#include "BenchTiming.h"
 #include "AnswerStartQuestions.h"
 #include "ui/frame/PersonalWindow.h"
 #include "ui/frame/WindowList.h"
@@ -40,19 +41,6 @@
 #include <vector>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point from, Clock::time_point to)
-{
-    return std::chrono::duration<double>(to - from).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
 // Every file below `folder`, in the order of a walk: folder by folder.
 void CollectFiles(const std::string& folder, std::vector<std::string>& files)

@@ -33,6 +33,7 @@
 #include "ui/app/TrailmarkApp.h"
 
 // Benchmarks
+#include "BenchTiming.h"
 #include "AnswerStartQuestions.h"
 #include "BenchIndex.h"
 #include "ui/frame/QueryWindow.h"
@@ -53,19 +54,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 constexpr char kPattern[] = "*.txt";
-
-double Seconds(Clock::time_point from, Clock::time_point to)
-{
-    return std::chrono::duration<double>(to - from).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
 class QuietSink : public SearchSink {
 public:

@@ -13,6 +13,7 @@
 #include "ui/app/TrailmarkApp.h"
 
 // Benchmarks
+#include "BenchTiming.h"
 #include "AnswerStartQuestions.h"
 #include "ui/explorer/ExplorerBar.h"
 #include "ui/folders/NameSpaceNode.h"
@@ -30,20 +31,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr int kFolders = 2000;
-
-double Seconds(Clock::time_point from, Clock::time_point to)
-{
-    return std::chrono::duration<double>(to - from).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
 // %TEMP%\tm-tree-bench\big with the folders; made once.
 std::string MakeFolders(std::string& parent)
