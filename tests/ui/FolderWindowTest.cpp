@@ -9,6 +9,7 @@
 #include "ui/folders/BaseThread.h"
 
 // Application
+#include "ui/folders/StatusReport.h"
 #include "ui/frame/QueryWindow.h"
 
 // Tests
@@ -27,6 +28,15 @@ protected:
     void StopRun() override { ++stops; }
 };
 
+// A report as a search posts it; the window frees it.
+WPARAM Report(const char* folder, long steps)
+{
+    auto* report = new StatusReport;
+    report->text = folder;
+    report->steps = steps;
+    return reinterpret_cast<WPARAM>(report);
+}
+
 TEST_F(FolderTest, AQueryWindowShowsItsRunWithAStopButton)
 {
     auto* window = OpenDocument(*m_app, new CountingQueryWindow(DocumentState("Search Results")));
@@ -41,6 +51,8 @@ TEST_F(FolderTest, AQueryWindowShowsItsRunWithAStopButton)
     EXPECT_EQ(window->Progress(), nullptr) << "without the folder table the pane shows texts";
     ::SendMessageA(window->Handle(), UWM_STATUSTEXT, reinterpret_cast<WPARAM>("C:\\Data"), 0);
     EXPECT_EQ(window->RunText(), "Searching C:\\Data");
+    ::SendMessageA(window->Handle(), UWM_STATUSREPORT, Report("C:\\Data\\Later", 7), 0);
+    EXPECT_EQ(window->RunText(), "Searching C:\\Data\\Later") << "several folders told at once show the last";
     ::SendMessageA(window->Handle(), UWM_STATUSTEXT, reinterpret_cast<WPARAM>("Adding Results..."), 1);
     EXPECT_EQ(window->RunText(), "Adding Results...");
     ::SendMessageA(window->StopButton(), BM_CLICK, 0, 0);
@@ -50,6 +62,16 @@ TEST_F(FolderTest, AQueryWindowShowsItsRunWithAStopButton)
     EXPECT_FALSE(window->Running());
     EXPECT_EQ(window->StopButton(), nullptr);
     EXPECT_FALSE(window->StatusBarVisible());
+
+    // With the folder table the bar counts the folders, one per folder told.
+    Settings().SetSetting(Setting::FastFind, 1);
+    ::SendMessageA(window->Handle(), UWM_SEARCHSTARTED, 100000, 0);
+    ASSERT_NE(window->Progress(), nullptr);
+    ::SendMessageA(window->Handle(), UWM_STATUSTEXT, reinterpret_cast<WPARAM>("C:\\Data"), 0);
+    ::SendMessageA(window->Handle(), UWM_STATUSREPORT, Report("C:\\Data\\Later", 70000), 0);
+    EXPECT_EQ(::SendMessageA(window->Progress(), PBM_GETPOS, 0, 0), 70001) << "past the 16-bit range";
+    ::SendMessageA(window->Handle(), UWM_RESULTSCHANGED, 0, 0);
+    EXPECT_EQ(window->Progress(), nullptr);
 }
 
 TEST_F(FolderTest, ExplorerModeIgnoresSizingAndMaximizeModeAsksBeforeARestore)

@@ -15,6 +15,7 @@
 
 // Application
 #include "ui/app/IndexWatchThread.h"
+#include "ui/folders/StatusReport.h"
 #include "ui/frame/QueryWindow.h"
 
 // Search
@@ -54,39 +55,51 @@ Paths ResultPaths(const CFilesView& view)
     return paths;
 }
 
-// Runs a step each time the window is told the folder being searched, while
-// the search thread waits for the answer: the step sees the search running.
-class StatusWatch {
+// Sees each message the window is given, while a sender waits.
+class MessageHook {
 public:
-    using Step = std::function<void(const std::string& text)>;
+    using Seen = std::function<void(UINT message, WPARAM wParam, LPARAM lParam)>;
 
-    StatusWatch(HWND window, Step step) : m_window(window)
+    MessageHook(HWND window, Seen seen) : m_window(window)
     {
-        s_step = std::move(step);
+        s_seen = std::move(seen);
         m_original = ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc));
         s_original = m_original;
     }
-    ~StatusWatch()
+    ~MessageHook()
     {
         if (::IsWindow(m_window)) ::SetWindowLongPtrA(m_window, GWLP_WNDPROC, m_original);
-        s_step = nullptr;
+        s_seen = nullptr;
     }
-    StatusWatch(const StatusWatch&) = delete;
-    StatusWatch& operator=(const StatusWatch&) = delete;
+    MessageHook(const MessageHook&) = delete;
+    MessageHook& operator=(const MessageHook&) = delete;
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     {
-        const LRESULT result =
-            ::CallWindowProcA(reinterpret_cast<WNDPROC>(s_original), hwnd, message, wParam, lParam);
-        if (message == UWM_STATUSTEXT && lParam == 0 && wParam && s_step) s_step(reinterpret_cast<const char*>(wParam));
-        return result;
+        // Before the window: it frees what a posted report points to.
+        if (s_seen) s_seen(message, wParam, lParam);
+        return ::CallWindowProcA(reinterpret_cast<WNDPROC>(s_original), hwnd, message, wParam, lParam);
     }
 
-    inline static Step s_step;
+    inline static Seen s_seen;
     inline static LONG_PTR s_original = 0;
     HWND m_window;
     LONG_PTR m_original;
+};
+
+// Runs a step each time the window is told the folder being searched, while
+// the search thread waits for the answer: the step sees the search running.
+class StatusWatch : public MessageHook {
+public:
+    using Step = std::function<void(const std::string& text)>;
+
+    StatusWatch(HWND window, Step step)
+        : MessageHook(window, [step = std::move(step)](UINT message, WPARAM wParam, LPARAM lParam) {
+              if (message == UWM_STATUSTEXT && lParam == 0 && wParam) step(reinterpret_cast<const char*>(wParam));
+          })
+    {
+    }
 };
 
 class SearchWindowTest : public FolderTest {
@@ -94,6 +107,9 @@ protected:
     void SetUp() override
     {
         ASSERT_NO_FATAL_FAILURE(FolderTest::SetUp());
+        // Each folder told as it is entered: the tests stop searches there.
+        m_statusInterval = CSearchThread::StatusInterval();
+        CSearchThread::SetStatusInterval(0);
         Settings().SetSetting(Setting::FastFind, 0);
         m_messages.Clear();
         // a.txt, b.doc, sub\c.txt, sub\deeper\d.txt, sub\deeper\e.doc, other\f.TXT
@@ -106,6 +122,12 @@ protected:
         m_folder.File("sub\\deeper\\e.doc");
         m_folder.Dir("other");
         m_folder.File("other\\f.TXT");
+    }
+
+    void TearDown() override
+    {
+        CSearchThread::SetStatusInterval(m_statusInterval);
+        FolderTest::TearDown();
     }
 
     CQueryWindow* OpenSearch(const std::string& title)
@@ -125,6 +147,7 @@ protected:
 
     CQueryWindow* m_search = nullptr;
     CSearchView* m_view = nullptr;
+    DWORD m_statusInterval = 0;
 };
 
 TEST_F(SearchWindowTest, TextFilesOfAFolderAndItsSubFoldersAreListedWithTheirFolders)
@@ -147,6 +170,37 @@ TEST_F(SearchWindowTest, TextFilesOfAFolderAndItsSubFoldersAreListedWithTheirFol
     EXPECT_EQ(m_view->TotalSize(), 2010.0);
     EXPECT_FALSE(m_search->StatusBarVisible()) << "the run display ended";
     EXPECT_TRUE(m_messages.texts.empty());
+}
+
+// Folders told in batches: every folder is counted once, the text is a
+// folder's, and a search the window hears of only twice still lists all.
+TEST_F(SearchWindowTest, FoldersToldTogetherAreEachCountedOnce)
+{
+    for (int i = 0; i < 30; ++i) m_folder.Dir("many" + std::to_string(i));
+    CSearchThread::SetStatusInterval(60000);
+    ASSERT_NE(OpenSearch("Search Batched"), nullptr);
+    long steps = 0;
+    int reports = 0;
+    std::vector<std::string> texts;
+    std::string last;
+    MessageHook hook(m_search->Handle(), [&](UINT message, WPARAM wParam, LPARAM) {
+        if (message == UWM_STATUSTEXT) ADD_FAILURE() << "a report waits for the window";
+        if (message != UWM_STATUSREPORT) return;
+        const auto* report = reinterpret_cast<const StatusReport*>(wParam);
+        last = report->text;
+        if (report->asIs) return;
+        ++reports;
+        steps += report->steps;
+        texts.push_back(report->text);
+    });
+    ASSERT_TRUE(m_view->StartWith(Criteria(m_folder.Path(), "*.txt"), false));
+    ASSERT_TRUE(WaitSearch());
+    // The top folder, sub, sub\deeper, other and the thirty.
+    EXPECT_EQ(steps, 34);
+    EXPECT_EQ(reports, 2) << "the first folder at once, the rest before the results are added";
+    for (const std::string& text : texts) EXPECT_EQ(text.rfind(m_folder.Path(), 0), 0u) << text;
+    EXPECT_EQ(last, kAddingResultsText) << "the reports arrive in order";
+    EXPECT_EQ(ResultPaths(*m_view), Expected({"a.txt", "sub\\c.txt", "sub\\deeper\\d.txt", "other\\f.TXT"}));
 }
 
 TEST_F(SearchWindowTest, AFolderThatCannotBeEnteredEndsTheRunDisplayWithTheMessage)

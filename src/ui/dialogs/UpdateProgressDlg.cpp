@@ -6,6 +6,7 @@
 
 // Folders
 #include "ui/folders/FolderMessages.h"
+#include "ui/folders/StatusReport.h"
 
 // Resources
 #include "res/resource.h"
@@ -46,6 +47,9 @@ INT_PTR CUpdateProgressDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lPara
     case UWM_SEARCHSTARTED: OnStarted(static_cast<long>(wParam)); return TRUE;
     case UWM_STATUSTEXT: OnStatus(reinterpret_cast<const char*>(wParam), 1); return TRUE;
     case UWM_PROGRESSSTEPS: OnStatus(reinterpret_cast<const char*>(wParam), static_cast<long>(lParam)); return TRUE;
+    case UWM_STATUSREPORT:
+        if (const auto report = TakeStatusReport(wParam)) OnStatus(report->text.c_str(), report->steps);
+        return TRUE;
     case UWM_WORKDONE: End(IDOK); return TRUE;
     default: return ui::Dialog::DialogProc(message, wParam, lParam);
     }

@@ -90,15 +90,18 @@ bool CFolderThread::DoWork()
 
     std::string previousFolder;
     int folderIcon = -1;
+    int plainFolderIcon = -1;
     for (const auto& item : result.store->items) {
         if (Abandoned()) return false;
-        const bool ghosted = shell::Attributes(item->folder, item->relativeId, SFGAO_GHOSTED) != 0;
+        // An item found by path and not bound yet is ghosted by its hidden mark.
+        const bool ghosted = item->folder ? shell::Attributes(item->folder, item->relativeId, SFGAO_GHOSTED) != 0
+                                          : (item->attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
         result.rows.push_back({item.get(), ghosted, ghosted});
         result.totalSize += static_cast<double>(item->sizeBytes);
         if (!m_fillFolderIcons) continue;
         if (lstrcmpiA(item->folderPath.c_str(), previousFolder.c_str()) != 0) {
             previousFolder = item->folderPath;
-            folderIcon = shell::IconOfPath(previousFolder);
+            folderIcon = shell::ContainingFolderIcon(previousFolder, plainFolderIcon);
         }
         item->folderIconIndex = folderIcon;
     }

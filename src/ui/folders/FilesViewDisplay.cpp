@@ -304,6 +304,13 @@ int CFilesView::CompareRows(const ListRow& a, const ListRow& b, const SortKey* k
     if (!a.item || !b.item) return (a.item ? 1 : 0) - (b.item ? 1 : 0);
     IShellFolder* folder = a.item->folder;
     auto shellCompare = [&](LPARAM column, const CFileItem& x, const CFileItem& y) {
+        // Results come from many folders and are bound only when the shell acts
+        // on them: by name, folders first, as a file-system folder orders them.
+        if (m_showsFolderColumn) {
+            if (x.isDirectory != y.isDirectory) return x.isDirectory ? -1 : 1;
+            const int order = lstrcmpiA(x.name.c_str(), y.name.c_str());
+            return order < 0 ? -1 : order > 0 ? 1 : 0;
+        }
         if (!folder || !x.relativeId || !y.relativeId) return 0;
         const HRESULT result = folder->CompareIDs(column, x.relativeId, y.relativeId);
         return FAILED(result) ? 0 : static_cast<int>(static_cast<short>(HRESULT_CODE(result)));

@@ -57,3 +57,4 @@ inline constexpr UINT UWM_FOLDERRENAMED = WM_APP + 3;   // wParam the new path o
 inline constexpr UINT UWM_AFTERLISTING = WM_APP + 4;    // the listing of a new place is shown
 inline constexpr UINT UWM_PREPAREWORKER = WM_APP + 5;   // an explorer view may start its next worker
 inline constexpr UINT UWM_FOCUSBAR = WM_APP + 6;        // to the frame: the keys go to the explorer bar
+inline constexpr UINT UWM_STATUSREPORT = WM_APP + 7;    // wParam a StatusReport, posted (StatusReport.h)

@@ -30,16 +30,23 @@ void CIconThread::LoadIcons()
     for (CFileItem* item : m_work.rows) {
         if (Stopped()) break;
         if (!item) continue;
-        // The identifiers never change once listed; path and kind are copied under the lock.
+        // Path, kind and identifiers are copied under the lock: an item found
+        // by path may be bound while this runs (the identifiers are set once
+        // and live as long as the store).
         std::string path;
         bool isFolder = false;
+        IShellFolder* folder = nullptr;
+        LPCITEMIDLIST relative = nullptr;
+        LPCITEMIDLIST absolute = nullptr;
         {
             platform::LockGuard guard(m_work.store->lock);
             path = PlacePathOf(*item);
             isFolder = item->isDirectory;
+            folder = item->folder;
+            relative = item->relativeId;
+            absolute = item->ownsAbsoluteId ? item->absoluteId : nullptr;
         }
-        const LPCITEMIDLIST absolute = item->ownsAbsoluteId ? item->absoluteId : nullptr;
-        int icon = m_lookup.ExactIcon(item->folder, item->relativeId, absolute, path, isFolder);
+        int icon = m_lookup.ExactIcon(folder, relative, absolute, path, isFolder);
         if (icon == exeIcon && m_work.appIcon != -1) icon = m_work.appIcon;
         {
             platform::LockGuard guard(m_work.store->lock);
@@ -57,14 +64,15 @@ void CIconThread::LoadDetails()
         if (!item) continue;
         FileItem record;
         int icon = -1;
+        LPCITEMIDLIST absolute = nullptr;
         {
             platform::LockGuard guard(m_work.store->lock);
             if (!item->detailsPending) continue;
             record = *item;
             icon = item->iconIndex;
+            absolute = item->ownsAbsoluteId ? item->absoluteId : nullptr;
         }
         // Read outside the lock, then published at once.
-        LPCITEMIDLIST absolute = item->ownsAbsoluteId ? item->absoluteId : nullptr;
         CFileItem::Details details =
             CFileItem::ReadDetails(std::move(record), icon, absolute, true, !absolute, m_work.showHidden, &m_lookup);
         // Only the fields read here are published: the view reads names and

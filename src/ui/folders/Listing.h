@@ -28,9 +28,12 @@ void StopWork(const StateWord& state);
 struct ItemStore {
     // Guards what the icon thread writes while the view reads it: each item's
     // iconIndex and its details (sizes, times, attributes, type, visibility,
-    // detailsPending; see CopyDetails). Names, paths, folderPath, extension and
-    // the shell references are set before the items are handed over and never
-    // written by a worker after: the view reads them without the lock.
+    // detailsPending; see CopyDetails). Names, paths, folderPath and extension
+    // are set before the items are handed over and never written after: the
+    // view reads them without the lock. The shell references are set before
+    // the hand-over too, except that the view binds an item found by path when
+    // the shell is about to act on it (CItemBinder): it sets them once, under
+    // the lock, and the icon thread copies them under the lock.
     platform::Lock lock;
     std::vector<std::unique_ptr<CFileItem>> items;
 };

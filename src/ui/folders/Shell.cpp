@@ -202,6 +202,16 @@ std::string TypeNameOfPidl(LPCITEMIDLIST absolute)
     return TypeName(reinterpret_cast<const char*>(absolute), SHGFI_PIDL);
 }
 
+int ContainingFolderIcon(const std::string& path, int& plainIcon)
+{
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    const bool root = path.size() <= 3 || path.compare(0, 2, "\\\\") == 0;
+    if (root || attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM)))
+        return IconOfPath(path);
+    if (plainIcon == -1) plainIcon = PlainFolderIcon();
+    return plainIcon;
+}
+
 std::string TypeNameOfPath(const std::string& path) { return TypeName(path.c_str(), 0); }
 
 UINT DriveTypeOf(const std::string& path)
@@ -304,6 +314,7 @@ struct KeptAnswers {
     platform::Lock lock;
     std::unordered_map<std::string, bool> hidesExtension;
     std::unordered_map<std::string, int> classIcons;
+    std::unordered_map<std::string, bool> classLinks;  // only for keys of classIcons
     std::unordered_map<std::string, int> extensionIcons;
     std::unordered_map<std::string, std::string> typeNames;
 };
@@ -349,6 +360,7 @@ void LookupCache::Forget()
     platform::LockGuard guard(kept.lock);
     kept.hidesExtension.clear();
     kept.classIcons.clear();
+    kept.classLinks.clear();
     kept.extensionIcons.clear();
     kept.typeNames.clear();
 }
@@ -412,6 +424,27 @@ std::string LookupCache::TypeName(LPCITEMIDLIST absolute, const std::string& pat
     type = absolute ? TypeNameOfPidl(absolute) : TypeNameOfPath(path);
     if (!isFolder) Keep(Kept().typeNames, key, type);
     return type;
+}
+
+bool LookupCache::ClassFacts(const std::string& path, int& icon, bool& link)
+{
+    const std::string key = LowerExtension(path.substr(path.rfind('\\') + 1), false);
+    KeptAnswers& kept = Kept();
+    platform::LockGuard guard(kept.lock);
+    const auto foundIcon = kept.classIcons.find(key);
+    const auto foundLink = kept.classLinks.find(key);
+    if (foundIcon == kept.classIcons.end() || foundLink == kept.classLinks.end()) return false;
+    icon = foundIcon->second;
+    link = foundLink->second;
+    return true;
+}
+
+void LookupCache::KeepClassLink(const std::string& path, bool link)
+{
+    const std::string key = LowerExtension(path.substr(path.rfind('\\') + 1), false);
+    KeptAnswers& kept = Kept();
+    platform::LockGuard guard(kept.lock);
+    if (kept.classIcons.count(key) != 0) kept.classLinks.emplace(key, link);
 }
 
 }  // namespace shell

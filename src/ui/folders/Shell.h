@@ -62,6 +62,12 @@ int IconOfExtension(const std::string& extension);
 int ExecutableIcon();
 // The icon of a folder that has none of its own.
 int PlainFolderIcon();
+// The icon of a local folder shown beside the items it holds: a folder without
+// an icon of its own (no read-only or system mark that lets it name one, not
+// a drive root) shows the plain folder icon, asked once into `plainIcon`
+// (-1 until then) instead of by path for every folder. Reads the folder's
+// attributes: for workers.
+int ContainingFolderIcon(const std::string& path, int& plainIcon);
 std::string TypeNameOfPidl(LPCITEMIDLIST absolute);
 std::string TypeNameOfPath(const std::string& path);
 
@@ -102,6 +108,12 @@ public:
     int ExtensionIcon(const std::string& extension);
     // The type description; files share theirs by extension.
     std::string TypeName(LPCITEMIDLIST absolute, const std::string& path, bool isFolder);
+    // The icon and link mark of a file whose class shares its icon, once an
+    // earlier file of the class told both; false until then.
+    bool ClassFacts(const std::string& path, int& icon, bool& link);
+    // Keeps a bound file's link mark for its class, when ExactIcon found the
+    // class's icon to be shared (a link mark belongs to the class as well).
+    void KeepClassLink(const std::string& path, bool link);
 
     // Forgets every kept answer.
     static void Forget();

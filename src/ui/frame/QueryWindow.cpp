@@ -9,6 +9,7 @@
 
 // Folders
 #include "ui/folders/FolderMessages.h"
+#include "ui/folders/StatusReport.h"
 
 // Application
 #include "ui/app/TrailmarkApp.h"
@@ -119,11 +120,11 @@ void CQueryWindow::RunStarted(int steps)
     PlaceRunControls();
 }
 
-void CQueryWindow::RunStep(const char* text, bool asIs)
+void CQueryWindow::RunStep(const char* text, bool asIs, long steps)
 {
-    if (!m_running) return;
+    if (!m_running || steps <= 0) return;
     if (m_progress) {
-        ::SendMessageA(m_progress, PBM_STEPIT, 0, 0);
+        ::SendMessageA(m_progress, PBM_DELTAPOS, static_cast<WPARAM>(steps), 0);
         return;
     }
     const std::string shown = asIs ? std::string(text ? text : "") : ui::LoadString(IDS_SEARCHING) + (text ? text : "");
@@ -203,6 +204,9 @@ LRESULT CQueryWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case UWM_SEARCHSTARTED: RunStarted(static_cast<int>(wParam)); return 0;
     case UWM_STATUSTEXT: RunStep(reinterpret_cast<const char*>(wParam), lParam == 1); return 0;
+    case UWM_STATUSREPORT:
+        if (const auto report = TakeStatusReport(wParam)) RunStep(report->text.c_str(), report->asIs, report->steps);
+        return 0;
     case UWM_RESULTSCHANGED: RunEnded(); return 0;
     default: return CFolderWindow::WindowProc(message, wParam, lParam);
     }

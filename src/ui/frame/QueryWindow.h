@@ -43,7 +43,8 @@ protected:
 
 private:
     void RunStarted(int steps);
-    void RunStep(const char* text, bool asIs);
+    // One status message, or `steps` folders told at once with the last one's text.
+    void RunStep(const char* text, bool asIs, long steps = 1);
     void RunEnded();
     void PlaceRunControls();
 

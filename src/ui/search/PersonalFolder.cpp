@@ -86,28 +86,6 @@ void RecordRefresher::Refresh(CFileItem& item)
     item.iconIndex = item.isDirectory ? shell::IconOfPath(item.path) : m_cache.ExtensionIcon(item.extension);
 }
 
-void RecordRefresher::Bind(CFileItem& item)
-{
-    if (item.folder || item.folderPath.empty()) return;
-    if (lstrcmpiA(item.folderPath.c_str(), m_folderPath.c_str()) != 0) {
-        m_folderPath = item.folderPath;
-        m_folder.Reset();
-        m_folderId = shell::ParsePath(m_folderPath);
-        if (m_folderId) m_folder = shell::BindFolder(m_folderId.Get());
-    }
-    if (!m_folder) return;
-    ui::Pidl relative = shell::ParseInFolder(m_folder.Get(), item.name);
-    if (!relative) return;
-    item.relativeId = relative.Release();
-    item.absoluteId = ui::PidlAppend(m_folderId.Get(), item.relativeId);
-    // One reference, released with the item; the parent is the same folder.
-    m_folder->AddRef();
-    item.folder = m_folder.Get();
-    item.parentFolder = m_folder.Get();
-    item.ownsParentRef = false;
-    item.ownsAbsoluteId = true;
-}
-
 void ShowResultsNotSaved(HWND owner, const CPersonal& folder)
 {
     char text[1024] = "";

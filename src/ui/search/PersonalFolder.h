@@ -71,25 +71,17 @@ private:
 // The summary texts from the string table.
 PersonalStrings LoadPersonalStrings();
 // Size, times, attributes, type and icon of records read from a results
-// file, copied from a list or added, from the disk by their paths. Binding
-// an item in its folder, which the shell's menu and file operations need,
-// costs the shell a parse per item: it is done only for the items a command
-// is about to act on. Records of one folder usually follow each other: the
-// folder is bound once for them.
+// file, copied from a list or added, from the disk by their paths. The items
+// stay unbound: the view binds those a command is about to hand to the shell
+// (CItemBinder).
 class RecordRefresher {
 public:
     explicit RecordRefresher(bool showHidden = false) : m_showHidden(showHidden) {}
     void Refresh(CFileItem& item);
-    // Binds an item not bound yet; it stays unbound when its file is gone.
-    void Bind(CFileItem& item);
 
 private:
-
     bool m_showHidden;
     shell::LookupCache m_cache;
-    std::string m_folderPath;  // the folder bound last
-    ui::Pidl m_folderId;
-    ui::ComPtr<IShellFolder> m_folder;
 };
 // Says that the results file could not be written.
 void ShowResultsNotSaved(HWND owner, const CPersonal& folder);

@@ -57,7 +57,6 @@ protected:
     UINT AddRowMenuItems(HMENU popup, UINT position) override;
     bool OnRowMenuCommand(UINT command) override;
     bool OnRowShellVerb(const std::string& verb) override;
-    void PrepareSelectedItems() override;
     std::string PersonalNameProposal() const override;
     std::vector<CCondition> PersonalCriteria() const override;
 

@@ -143,16 +143,6 @@ void CPersonalView::OnOperationDone(bool succeeded, std::uint32_t cutTicket)
     Fill();
 }
 
-void CPersonalView::PrepareSelectedItems()
-{
-    // A worker may be reading the items' shell references: they are set
-    // only while none runs.
-    if (HasWorker()) return;
-    RecordRefresher binder;
-    for (int row = m_list.NextSelected(-1); row != -1; row = m_list.NextSelected(row))
-        if (CFileItem* item = ItemAt(row)) binder.Bind(*item);
-}
-
 bool CPersonalView::OnRowShellVerb(const std::string& verb)
 {
     if (lstrcmpiA(verb.c_str(), kDeleteVerb) == 0) {

@@ -107,6 +107,8 @@ void CRuleView::Execute()
     if (!EnsureAction()) return;
     if (m_window) ::ShowWindow(m_window->Handle(), SW_HIDE);
 
+    // The shell says what may be done with each item: all are acted on.
+    BindItems(false);
     std::vector<ItemAbilities> items;
     for (int row = 0; row < RowCount(); ++row) {
         const CFileItem* item = ItemAt(row);

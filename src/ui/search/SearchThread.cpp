@@ -15,6 +15,8 @@
 
 // Folders
 #include "ui/folders/FolderMessages.h"
+#include "ui/folders/ItemBinder.h"
+#include "ui/folders/StatusReport.h"
 #include "ui/folders/Shell.h"
 
 // Application
@@ -22,15 +24,18 @@
 
 // Standard library
 #include <algorithm>
+#include <cctype>
 #include <memory>
 #include <string>
 
 namespace {
 
 constexpr std::size_t kItemGrowth = 100;
-// Wine reports hidden files as hidden, not as ghosted; both mean the same here.
-constexpr ULONG kGhostAttributes = SFGAO_GHOSTED | SFGAO_HIDDEN;
-constexpr ULONG kAskedAttributes = SFGAO_LINK | SFGAO_SHARE | kGhostAttributes;
+// The window shows the folder being searched a few times a second: a wait for
+// the window per folder would cost the search far more than the folder's own
+// listing.
+constexpr DWORD kStatusIntervalMs = 50;
+std::atomic<DWORD> g_statusInterval{kStatusIntervalMs};
 
 // The engine's reports as the window's messages, and the shell's side of
 // each result. Lives on the search thread only.
@@ -42,6 +47,7 @@ public:
         m_appIcon = app ? app->IconIndex(IconFile::App) : -1;
         m_shareIcon = app ? app->IconIndex(IconFile::FolderShare) : -1;
         m_exeIcon = shell::ExecutableIcon();
+        m_statusInterval = g_statusInterval.load();
         m_items.reserve(kItemGrowth);
     }
 
@@ -51,60 +57,79 @@ public:
     }
     void StatusText(const std::string& text, bool asIs) override
     {
-        // Sent, so the text lives until the window has shown it.
-        Send(UWM_STATUSTEXT, reinterpret_cast<WPARAM>(text.c_str()), asIs ? 1 : 0);
+        if (m_statusInterval == 0) {
+            // Each folder as it is entered, the search waiting for the window.
+            // Sent, so the text lives until the window has shown it.
+            Send(UWM_STATUSTEXT, reinterpret_cast<WPARAM>(text.c_str()), asIs ? 1 : 0);
+            return;
+        }
+        if (asIs) {
+            FlushStatus();
+            Post(text, true, 1);
+            return;
+        }
+        m_statusText = text;
+        ++m_statusSteps;
+        if (m_statusOnItsWay->load() || ::GetTickCount() - m_statusPostedAt < m_statusInterval) return;
+        FlushStatus();
     }
     void ResultsChanged() override
     {
+        FlushStatus();
         if (::IsWindow(m_request.window)) ::PostMessageA(m_request.window, UWM_RESULTSCHANGED, 0, 0);
     }
     void ShowMessage(const std::string& text, MessageIcon icon) override
     {
+        FlushStatus();
         const UINT flags = MB_OK | (icon == MessageIcon::Stop ? MB_ICONSTOP : MB_ICONEXCLAMATION);
         ui::ShowMessage(m_request.window, text, flags);
     }
     bool AcceptFolder(const std::string& containing) override
     {
-        m_folder.Reset();
-        m_folderId = ui::Pidl();
-        if (!BindContaining(containing)) return false;
-        m_folder = ui::ComPtr<IShellFolder>(m_chain.back().folder.Get());
-        m_folderId = ui::Pidl(ui::PidlClone(m_chain.back().id.Get()));
-        if (!m_folderId) return false;
-        m_remote = containing.compare(0, 2, "\\\\") == 0 || shell::DriveTypeOf(containing) == DRIVE_REMOTE;
+        // A drive's type is asked once, not for each of its folders.
+        if (containing.compare(0, 2, "\\\\") == 0) {
+            m_remote = true;
+        } else {
+            const char drive = static_cast<char>(std::toupper(static_cast<unsigned char>(containing[0])));
+            if (drive != m_drive) {
+                m_drive = drive;
+                m_driveRemote = shell::DriveTypeOf(containing) == DRIVE_REMOTE;
+            }
+            m_remote = m_driveRemote;
+        }
         if (m_remote) m_network = true;
-        return static_cast<bool>(m_folder);
+        return true;
     }
     bool AdoptResult(FileItem& record) override
     {
-        if (!m_folder) return false;
-        // A name the code page lost would be parsed as another entry or none:
-        // the short name is exact. Without one the entry cannot be reached.
-        const std::string exact = ActionPathOf(record);
-        if (exact.empty()) return false;
-        ui::Pidl relative = shell::ParseInFolder(m_folder.Get(), exact == record.path ? record.name : record.shortName);
-        if (!relative) return false;
+        // Without an exact path the entry cannot be reached: a name the code
+        // page lost and no short name.
+        if (ActionPathOf(record).empty()) return false;
         auto item = std::make_unique<CFileItem>(record);
-        item->relativeId = relative.Release();
-        item->absoluteId = ui::PidlAppend(m_folderId.Get(), item->relativeId);
-        m_folder->AddRef();
-        item->folder = m_folder.Get();
-        item->parentFolder = m_folder.Get();
-        item->ownsParentRef = false;
-        const ULONG attributes = shell::Attributes(item->folder, item->relativeId, kAskedAttributes);
-        AssignIcon(*item, attributes);
+        // The shell sees the item only where it alone can say what it shows;
+        // the view binds the rest when the shell is about to act on them.
+        const ShownFacts facts = m_facts.Of(*item, m_remote);
+        item->iconIndex = facts.icon;
+        if (!m_remote) {
+            if (item->iconIndex == m_exeIcon && m_appIcon != -1) item->iconIndex = m_appIcon;
+            if (facts.link) m_result.links.Add(item.get());
+            if (facts.share) {
+                if (m_shareIcon != -1) item->iconIndex = m_shareIcon;
+                else m_result.shares.Add(item.get());
+            }
+        }
         // The engine read the entry's size, times and attributes: only the
         // type is left, and the list must not ask the shell for it while drawing.
-        item->typeName = m_lookup.TypeName(item->absoluteId, item->path, item->isDirectory);
-        item->hiddenOrSystem = (attributes & kGhostAttributes) != 0 ||
-                               (item->attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
+        item->typeName = m_lookup.TypeName(item->absoluteId, PlacePathOf(*item), item->isDirectory);
+        item->hiddenOrSystem = facts.ghosted || (item->attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
         item->detailsPending = false;
-        m_ghosted.push_back((attributes & kGhostAttributes) != 0);
+        m_ghosted.push_back(facts.ghosted);
         m_items.push_back(std::move(item));
         return true;
     }
     void DeliverResults(SearchResults results) override
     {
+        FlushStatus();
         // The engine keeps exactly the records it adopted, in the same order.
         m_delivered = results.size() == m_items.size();
     }
@@ -126,7 +151,7 @@ public:
             if (!m_request.folderIcons) continue;
             if (item.folderPath != previousFolder) {
                 previousFolder = item.folderPath;
-                folderIcon = FolderIcon(previousFolder, plainFolderIcon);
+                folderIcon = shell::ContainingFolderIcon(previousFolder, plainFolderIcon);
             }
             item.folderIconIndex = folderIcon;
         }
@@ -136,124 +161,53 @@ public:
     }
 
 private:
-    // One folder of the path from the first folder bound down to the one
-    // whose entries are being looked at.
-    struct BoundFolder {
-        std::string path;
-        ui::Pidl id;  // absolute
-        ui::ComPtr<IShellFolder> folder;
-    };
-
-    static bool IsWithin(const std::string& path, const std::string& folder)
-    {
-        if (path.size() < folder.size() || ::CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, path.c_str(),
-                                                             static_cast<int>(folder.size()), folder.c_str(),
-                                                             static_cast<int>(folder.size())) != CSTR_EQUAL)
-            return false;
-        return path.size() == folder.size() || folder.back() == '\\' || path[folder.size()] == '\\';
-    }
-
-    // The drive root or "\\\\server\\share" of a path; the path itself otherwise.
-    static std::string RootOf(const std::string& path)
-    {
-        if (path.size() >= 3 && path[1] == ':' && path[2] == '\\') return path.substr(0, 3);
-        if (path.compare(0, 2, "\\\\") != 0) return path;
-        const std::size_t server = path.find('\\', 2);
-        if (server == std::string::npos) return path;
-        return path.substr(0, std::min(path.find('\\', server + 1), path.size()));
-    }
-
-    // The walk goes depth first: each folder is bound relative to the nearest
-    // folder above it already bound, one name at a time from the root down,
-    // which spares a parse of the whole path from the desktop per folder (each
-    // folder above a match is bound once). A path that will not bind that way
-    // is parsed whole.
-    bool BindContaining(const std::string& containing)
-    {
-        while (!m_chain.empty() && !IsWithin(containing, m_chain.back().path)) m_chain.pop_back();
-        if (m_chain.empty()) BindWhole(RootOf(containing));
-        if (!m_chain.empty() && BindBelow(containing)) return true;
-        m_chain.clear();
-        return BindWhole(containing);
-    }
-
-    bool BindWhole(const std::string& path)
-    {
-        BoundFolder top;
-        top.path = path;
-        top.id = shell::ParsePath(path);
-        if (!top.id) return false;
-        top.folder = shell::BindFolder(top.id.Get());
-        if (!top.folder) return false;
-        m_chain.push_back(std::move(top));
-        return true;
-    }
-
-    bool BindBelow(const std::string& containing)
-    {
-        while (containing.size() > m_chain.back().path.size()) {
-            const BoundFolder& parent = m_chain.back();
-            std::size_t from = parent.path.size();
-            if (containing[from] == '\\') ++from;
-            const std::size_t end = std::min(containing.find('\\', from), containing.size());
-            BoundFolder child;
-            child.path = containing.substr(0, end);
-            ui::Pidl relative = shell::ParseInFolder(parent.folder.Get(), containing.substr(from, end - from));
-            if (!relative) return false;
-            if (FAILED(parent.folder->BindToObject(relative.Get(), nullptr, IID_IShellFolder, child.folder.OutVoid())))
-                return false;
-            child.id = ui::Pidl(ui::PidlAppend(parent.id.Get(), relative.Get()));
-            if (!child.id || !child.folder) return false;
-            m_chain.push_back(std::move(child));
-        }
-        return true;
-    }
-
-    // A local folder without an icon of its own (no read-only or system mark
-    // that lets it name one, not a drive root) shows the shell's folder
-    // icon, asked once by attributes instead of by path for each folder.
-    static int FolderIcon(const std::string& path, int& plainIcon)
-    {
-        const DWORD attributes = ::GetFileAttributesA(path.c_str());
-        const bool root = path.size() <= 3 || path.compare(0, 2, "\\\\") == 0;
-        if (root || attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM)))
-            return shell::IconOfPath(path);
-        if (plainIcon == -1) plainIcon = shell::PlainFolderIcon();
-        return plainIcon;
-    }
-
     void Send(UINT message, WPARAM wParam, LPARAM lParam)
     {
         if (::IsWindow(m_request.window)) ::SendMessageA(m_request.window, message, wParam, lParam);
     }
 
-    void AssignIcon(CFileItem& item, ULONG attributes)
+    // The folders searched since the last report, with the last one's text:
+    // posted, so that the search goes on while the window draws. Reports
+    // follow each other in order, and the window's messages after them too.
+    void FlushStatus()
     {
-        if (m_remote) {
-            // Remote files are not touched: icons by extension; the list asks later.
-            item.iconIndex = item.isDirectory ? shell::IconOfPath(item.path) : m_lookup.ExtensionIcon(item.extension);
-            return;
-        }
-        item.iconIndex = m_lookup.ExactIcon(item.folder, item.relativeId, item.absoluteId, item.path, item.isDirectory);
-        if (item.iconIndex == m_exeIcon && m_appIcon != -1) item.iconIndex = m_appIcon;
-        if (attributes & SFGAO_LINK) m_result.links.Add(&item);
-        if (attributes & SFGAO_SHARE) {
-            if (m_shareIcon != -1) item.iconIndex = m_shareIcon;
-            else m_result.shares.Add(&item);
-        }
+        if (m_statusSteps == 0) return;
+        Post(m_statusText, false, m_statusSteps);
+        m_statusSteps = 0;
+    }
+
+    void Post(const std::string& text, bool asIs, long steps)
+    {
+        if (!::IsWindow(m_request.window)) return;
+        auto report = std::make_unique<StatusReport>();
+        report->text = text;
+        report->asIs = asIs;
+        report->steps = steps;
+        report->onItsWay = m_statusOnItsWay;
+        m_statusOnItsWay->store(true);
+        if (::PostMessageA(m_request.window, UWM_STATUSREPORT, reinterpret_cast<WPARAM>(report.get()), 0))
+            report.release();
+        else
+            m_statusOnItsWay->store(false);
+        m_statusPostedAt = ::GetTickCount();
     }
 
     const SearchRequest& m_request;
     ListingResult& m_result;
     shell::LookupCache m_lookup;
-    ui::ComPtr<IShellFolder> m_folder;  // the folder whose entries are being looked at
-    ui::Pidl m_folderId;
-    std::vector<BoundFolder> m_chain;
+    CShownFacts m_facts;
     std::vector<std::unique_ptr<CFileItem>> m_items;
     std::vector<bool> m_ghosted;
+    std::string m_statusText;
+    long m_statusSteps = 0;  // folders searched since the last report
+    DWORD m_statusInterval = kStatusIntervalMs;
+    std::shared_ptr<std::atomic<bool>> m_statusOnItsWay = std::make_shared<std::atomic<bool>>(false);
+    DWORD m_statusPostedAt = 0;
     int m_appIcon = -1;
     int m_shareIcon = -1;
     int m_exeIcon = -1;
+    char m_drive = '\0';  // the drive whose type m_driveRemote holds
+    bool m_driveRemote = false;
     bool m_remote = false;
     bool m_network = false;
     bool m_delivered = false;
@@ -273,6 +227,10 @@ bool CSearchThread::ChooseFastFind(const std::vector<CCondition>& criteria, bool
         if (condition.IsRemote(platform::SystemDirectoryLister())) return false;
     return true;
 }
+
+void CSearchThread::SetStatusInterval(DWORD milliseconds) { g_statusInterval.store(milliseconds); }
+
+DWORD CSearchThread::StatusInterval() { return g_statusInterval.load(); }
 
 void CSearchThread::OnThreadMessage(const MSG& msg)
 {

@@ -11,6 +11,7 @@
 #include "ui/folders/BaseThread.h"
 
 // Standard library
+#include <atomic>
 #include <vector>
 
 // Windows
@@ -34,6 +35,12 @@ public:
     // Fast Find when the option is on, the system is NT and no criteria
     // looks at a network folder; the walking search otherwise.
     static bool ChooseFastFind(const std::vector<CCondition>& criteria, bool optionOn, bool windowsNT);
+
+    // The window hears of the folders searched at most this often (the
+    // folders in between are counted in the next report); 0 reports each
+    // folder as it is entered. For searches started after the call.
+    static void SetStatusInterval(DWORD milliseconds);
+    static DWORD StatusInterval();
 
 protected:
     void OnThreadMessage(const MSG& msg) override;

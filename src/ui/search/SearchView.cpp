@@ -15,6 +15,7 @@
 // Folders
 #include "ui/folders/ExplorerView.h"
 #include "ui/folders/FolderMessages.h"
+#include "ui/folders/ItemBinder.h"
 #include "ui/folders/Shell.h"
 
 // Application
@@ -211,6 +212,17 @@ void CSearchView::OpenOriginalFolder()
     ListView_EnsureVisible(view.List().Handle(), row, FALSE);
 }
 
+void CSearchView::BindItems(bool selectedOnly)
+{
+    // A listing worker reads the items' references without the lock: they
+    // are set only while none runs.
+    if (HasWorker() || !m_store) return;
+    CItemBinder binder;
+    auto next = [&](int row) { return selectedOnly ? m_list.NextSelected(row) : row + 1 < RowCount() ? row + 1 : -1; };
+    for (int row = next(-1); row != -1; row = next(row))
+        if (CFileItem* item = ItemAt(row)) binder.Bind(*item, *m_store);
+}
+
 void CSearchView::OnOpen(int row)
 {
     CFileItem* item = ItemAt(row);
@@ -229,6 +241,7 @@ void CSearchView::OnOpen(int row)
                         FolderPartOf(exact).c_str(), SW_SHOWNORMAL);
         return;
     }
+    if (!HasWorker() && m_store) CItemBinder().Bind(*item, *m_store);
     shell::InvokeDefaultCommand(item->folder, item->relativeId, Handle());
 }
 

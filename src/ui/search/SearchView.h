@@ -63,8 +63,10 @@ protected:
     // "cut", ...), before the shell carries it out: true when the view has
     // dealt with it itself and the shell is not to.
     virtual bool OnRowShellVerb(const std::string& verb) { (void)verb; return false; }
-    // The selected items are about to be handed to the shell.
-    virtual void PrepareSelectedItems() {}
+    // The selected items (or all) are about to be handed to the shell: those
+    // not bound yet are bound in their folders.
+    void PrepareSelectedItems() { BindItems(true); }
+    void BindItems(bool selectedOnly);
     // The name "A&dd to Personal..." proposes: empty for a search.
     virtual std::string PersonalNameProposal() const { return {}; }
     // The criteria a new personal folder takes from the view.

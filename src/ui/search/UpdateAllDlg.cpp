@@ -11,6 +11,7 @@
 
 // Folders
 #include "ui/folders/FolderMessages.h"
+#include "ui/folders/StatusReport.h"
 
 // Application
 #include "ui/app/TrailmarkApp.h"
@@ -85,11 +86,12 @@ void CUpdateAllDlg::OnSearchStarted(long steps)
     ShowCounters();
 }
 
-void CUpdateAllDlg::OnStatus(const char* text)
+void CUpdateAllDlg::OnStatus(const char* text, long steps)
 {
+    if (steps <= 0) return;
     if (text) SetItemText(IDC_UPDATE_ALL_FOLDER, ui::LoadString(IDS_SEARCHING) + text);
-    ::SendMessageA(Item(IDC_UPDATE_ALL_FOLDER_BAR), PBM_STEPIT, 0, 0);
-    if (m_foldersLeft > 0) --m_foldersLeft;
+    ::SendMessageA(Item(IDC_UPDATE_ALL_FOLDER_BAR), PBM_DELTAPOS, static_cast<WPARAM>(steps), 0);
+    m_foldersLeft = m_foldersLeft > steps ? m_foldersLeft - steps : 0;
     ShowCounters();
 }
 
@@ -155,7 +157,10 @@ INT_PTR CUpdateAllDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case UWM_SEARCHSTARTED: OnSearchStarted(static_cast<long>(wParam)); return TRUE;
-    case UWM_STATUSTEXT: OnStatus(reinterpret_cast<const char*>(wParam)); return TRUE;
+    case UWM_STATUSTEXT: OnStatus(reinterpret_cast<const char*>(wParam), 1); return TRUE;
+    case UWM_STATUSREPORT:
+        if (const auto report = TakeStatusReport(wParam)) OnStatus(report->text.c_str(), report->steps);
+        return TRUE;
     case UWM_WORKDONE: OnSearchEnded(); return TRUE;
     default: return ui::Dialog::DialogProc(message, wParam, lParam);
     }

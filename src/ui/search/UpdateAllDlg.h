@@ -41,7 +41,8 @@ private:
     // Starts the search of queue entry m_current; false when none could start.
     bool StartCurrent();
     void OnSearchStarted(long steps);
-    void OnStatus(const char* text);
+    // One folder searched, or `steps` of them told at once with the last one's text.
+    void OnStatus(const char* text, long steps);
     void OnSearchEnded();
     void Finish();
     void ShowCounters();
