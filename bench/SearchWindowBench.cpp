@@ -28,6 +28,7 @@
 
 // Folders
 #include "ui/folders/FolderMessages.h"
+#include "ui/folders/StatusReport.h"
 
 // Application
 #include "ui/app/TrailmarkApp.h"
@@ -97,16 +98,18 @@ struct Timing {
     int rows = 0;
 };
 
-// The window's texts arrive as sent messages, which bypass the queue: a
-// subclass notes the one that says the engine has ended.
+// The window's texts arrive as posted reports or sent messages: a subclass
+// notes the one that says the engine has ended, as the window takes it.
 Clock::time_point g_engineEnd;
 WNDPROC g_windowProc = nullptr;
 
 LRESULT CALLBACK NoteEngineEnd(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == UWM_STATUSTEXT && lParam == 1 && wParam &&
-        std::strcmp(reinterpret_cast<const char*>(wParam), kAddingResultsText) == 0)
-        g_engineEnd = Clock::now();
+    const char* text = nullptr;
+    if (message == UWM_STATUSTEXT && lParam == 1) text = reinterpret_cast<const char*>(wParam);
+    const auto* report = reinterpret_cast<const StatusReport*>(wParam);
+    if (message == UWM_STATUSREPORT && report && report->asIs) text = report->text.c_str();
+    if (text && std::strcmp(text, kAddingResultsText) == 0) g_engineEnd = Clock::now();
     return ::CallWindowProcA(g_windowProc, hwnd, message, wParam, lParam);
 }
 
