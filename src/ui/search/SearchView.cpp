@@ -228,8 +228,8 @@ void CSearchView::OnOpen(int row)
     CFileItem* item = ItemAt(row);
     if (!item) return;
     // A name the code page lost is opened through its short name; without
-    // one, a folder still opens by its identifier list and a file by the
-    // shell's default command, which knows the item the same way.
+    // one, an item bound when it was listed still opens by its identifier
+    // list (a folder) or the shell's default command (a file).
     const std::string exact = ActionPathOf(*item);
     if (item->isDirectory) {
         CWindowList::Instance().OpenWindow(exact.empty() ? item->path : exact, WindowKind::Folder,
@@ -241,7 +241,6 @@ void CSearchView::OnOpen(int row)
                         FolderPartOf(exact).c_str(), SW_SHOWNORMAL);
         return;
     }
-    if (!HasWorker() && m_store) CItemBinder().Bind(*item, *m_store);
     shell::InvokeDefaultCommand(item->folder, item->relativeId, Handle());
 }
 
