@@ -108,8 +108,10 @@ void COpenFolderDlg::AddTab(UINT captionId)
 bool COpenFolderDlg::AddPage(CExplorerPage& page, const RECT& area)
 {
     if (!page.Create(Handle(), area)) return false;
-    // Above the tab control, which would otherwise paint over it.
-    ::SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // Above the tab control, which would otherwise paint over it, and below
+    // the pages of the tabs before it.
+    HWND after = m_pages.empty() ? HWND_TOP : m_pages.back()->Handle();
+    ::SetWindowPos(page, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     m_pages.push_back(&page);
     return true;
 }
