@@ -13,6 +13,7 @@
 // Explorer
 #include "ui/explorer/DesktopPage.h"
 #include "ui/explorer/DesktopTree.h"
+#include "ui/explorer/OpenFolderDlg.h"
 #include "ui/explorer/PersonalPage.h"
 #include "ui/explorer/TreeMessages.h"
 
@@ -525,6 +526,66 @@ TEST_F(PersonalFolderTest, CriteriaEditedInThePropertiesAreStoredAndSearchedByTh
 
     UpdatePersonalFolder(folder, Frame().Handle());
     EXPECT_EQ(Sorted(StoredPaths(folder)), (Names{m_folder.Path("b.log"), m_folder.Path("c.log")}));
+}
+
+TEST_F(PersonalFolderTest, TheFolderDialogsPersonalTabGivesAFolderAndTheDesktopTabTakesTheChoiceBack)
+{
+    AddFolder("Mine");
+    Settings().SetSetting(Setting::TextInTabs, 1);
+    std::vector<std::string> captions;
+    int openFolderTabs = 0;
+    bool openAfterRoot = false;
+    auto switchTo = [](HWND dialog, int tab) {
+        HWND tabs = FindControl(dialog, IDC_OPEN_FOLDER_TABS);
+        TabCtrl_SetCurSel(tabs, tab);
+        NMHDR change{tabs, IDC_OPEN_FOLDER_TABS, static_cast<UINT>(TCN_SELCHANGE)};
+        ::SendMessageA(dialog, WM_NOTIFY, IDC_OPEN_FOLDER_TABS, reinterpret_cast<LPARAM>(&change));
+    };
+    DialogScript script;
+    script
+        .Then(IDC_OPEN_FOLDER_TABS,
+              [&](HWND dialog) {
+                  HWND tabs = FindControl(dialog, IDC_OPEN_FOLDER_TABS);
+                  for (int i = 0; i < TabCtrl_GetItemCount(tabs); ++i) captions.push_back(TabText(tabs, i));
+                  switchTo(dialog, 1);
+                  CExplorerTree* tree = PersonalTreeOf(dialog);
+                  ASSERT_NE(tree, nullptr);
+                  // The root is no answer: OK leaves the dialog open.
+                  tree->Select(tree->Root());
+                  ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+                  openAfterRoot = ::IsWindowVisible(dialog) != FALSE;
+                  tree->Select(ChildNamed(*tree, tree->Root(), "Mine"));
+                  // Back on the Desktop tab its folder is the choice.
+                  switchTo(dialog, 0);
+                  auto* desktop = dynamic_cast<CDesktopTree*>(ui::Window::FromHandle(FindControl(dialog, kExplorerTreeId)));
+                  ASSERT_NE(desktop, nullptr);
+                  ASSERT_TRUE(desktop->SelectPath(m_folder.Path()));
+                  Click(dialog, IDOK);
+              })
+        .Then(IDC_OPEN_FOLDER_TABS,
+              [&](HWND dialog) {
+                  switchTo(dialog, 1);
+                  CExplorerTree* tree = PersonalTreeOf(dialog);
+                  ASSERT_NE(tree, nullptr);
+                  tree->Select(ChildNamed(*tree, tree->Root(), "Mine"));
+                  Click(dialog, IDOK);
+              })
+        .Then(IDC_OPEN_FOLDER_TABS, [&](HWND dialog) {
+            openFolderTabs = TabCtrl_GetItemCount(FindControl(dialog, IDC_OPEN_FOLDER_TABS));
+            Click(dialog, IDCANCEL);
+        });
+    const FolderChoice desktop = ChooseTargetFolder(Frame().Handle(), "Copy to");
+    EXPECT_EQ(desktop.path, m_folder.Path());
+    EXPECT_EQ(desktop.personalFolder, "");
+    const FolderChoice personal = ChooseTargetFolder(Frame().Handle(), "Copy to");
+    EXPECT_EQ(personal.path, "");
+    EXPECT_EQ(personal.personalFolder, "Mine");
+    // Opening a folder has no Personal tab.
+    EXPECT_EQ(ChooseFolder(Frame().Handle(), "Open Folder"), "");
+    script.ExpectDone();
+    EXPECT_EQ(captions, (Names{"Desktop", "Personal"}));
+    EXPECT_TRUE(openAfterRoot);
+    EXPECT_EQ(openFolderTabs, 1);
 }
 
 TEST_F(PersonalFolderTest, CopyOrMoveToAPersonalFolderAddsTheItemsThereAndMovesNothing)
