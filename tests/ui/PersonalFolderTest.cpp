@@ -557,7 +557,8 @@ TEST_F(PersonalFolderTest, TheFolderDialogsPersonalTabGivesAFolderAndTheDesktopT
                   tree->Select(ChildNamed(*tree, tree->Root(), "Mine"));
                   // Back on the Desktop tab its folder is the choice.
                   switchTo(dialog, 0);
-                  auto* desktop = dynamic_cast<CDesktopTree*>(ui::Window::FromHandle(FindControl(dialog, kExplorerTreeId)));
+                  auto* desktop =
+                      dynamic_cast<CDesktopTree*>(ui::Window::FromHandle(FindControl(dialog, kExplorerTreeId)));
                   ASSERT_NE(desktop, nullptr);
                   ASSERT_TRUE(desktop->SelectPath(m_folder.Path()));
                   Click(dialog, IDOK);

@@ -61,14 +61,6 @@ std::string COpenPersonalPage::FolderName(HTREEITEM item) const
     return item && m_personalTree.Parent(item) ? m_personalTree.ItemText(item) : std::string();
 }
 
-HTREEITEM COpenPersonalPage::FolderItem(const std::string& name) const
-{
-    for (HTREEITEM item = m_personalTree.FirstChild(m_personalTree.Root()); item;
-         item = m_personalTree.NextSibling(item))
-        if (m_personalTree.ItemText(item) == name) return item;
-    return nullptr;
-}
-
 void COpenPersonalPage::OnTreeSelected(HTREEITEM item)
 {
     m_request.personalFolder = FolderName(item);

@@ -50,8 +50,6 @@ class COpenPersonalPage : public CExplorerPage {
 public:
     explicit COpenPersonalPage(OpenFolderRequest& request)
         : CExplorerPage(m_personalTree, true), m_request(request) {}
-    // The folder's item, or null.
-    HTREEITEM FolderItem(const std::string& name) const;
 
 protected:
     bool CreateTree() override;

@@ -228,7 +228,8 @@ LRESULT CPersonalPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE: {
         const LRESULT result = CExplorerPage::WindowProc(message, wParam, lParam);
-        if (result == 0 && m_personalTree.Handle()) m_dropTarget = filedrop::RegisterTarget(m_personalTree.Handle(), *this);
+        if (result == 0 && m_personalTree.Handle())
+            m_dropTarget = filedrop::RegisterTarget(m_personalTree.Handle(), *this);
         return result;
     }
     case WM_DESTROY:
