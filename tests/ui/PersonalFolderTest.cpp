@@ -11,7 +11,11 @@
 #include "ui/folders/FolderMessages.h"
 
 // Explorer
+#include "ui/explorer/DesktopPage.h"
+#include "ui/explorer/DesktopTree.h"
+#include "ui/explorer/OpenFolderDlg.h"
 #include "ui/explorer/PersonalPage.h"
+#include "ui/explorer/TreeMessages.h"
 
 // Application
 #include "ui/frame/PersonalWindow.h"
@@ -63,6 +67,30 @@ private:
     inline static std::vector<std::string>* s_titles = nullptr;
     HHOOK m_hook = nullptr;
 };
+
+BOOL CALLBACK MatchPersonalTree(HWND child, LPARAM found)
+{
+    auto* tree = dynamic_cast<CExplorerTree*>(ui::Window::FromHandle(child));
+    if (tree && ::IsWindowVisible(child) && !dynamic_cast<CDesktopTree*>(tree))
+        *reinterpret_cast<CExplorerTree**>(found) = tree;
+    return TRUE;
+}
+
+// The visible tree of the Open Folder dialog that is no desktop tree: the
+// Personal tab's.
+CExplorerTree* PersonalTreeOf(HWND dialog)
+{
+    CExplorerTree* found = nullptr;
+    ::EnumChildWindows(dialog, MatchPersonalTree, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HTREEITEM ChildNamed(const CExplorerTree& tree, HTREEITEM parent, const std::string& name)
+{
+    for (HTREEITEM item = tree.FirstChild(parent); item; item = tree.NextSibling(item))
+        if (tree.ItemText(item) == name) return item;
+    return nullptr;
+}
 
 class PersonalFolderTest : public FolderTest {
 protected:
@@ -436,12 +464,242 @@ TEST_F(PersonalFolderTest, ANewFolderNeedsAFreeNameAndTakesTheCriteriaAddedInIts
         updated = WindowText(FindControl(sheet, IDC_PERSONAL_INFO_UPDATED));
         Click(sheet, IDOK);
     });
-    ShowPersonalProperties(*made, Frame().Handle());
+    ShowPersonalProperties(*made, Settings(), Frame().Handle());
     properties.ExpectDone();
     EXPECT_EQ(contains, made->ContainsText());
     EXPECT_EQ(created, FormatPersonalTime(made->Created(), "%A, %B %d, %Y %I:%M:%S %p"));
     EXPECT_FALSE(created.empty());
     EXPECT_EQ(updated, "");
+}
+
+TEST_F(PersonalFolderTest, CriteriaEditedInThePropertiesAreStoredAndSearchedByTheNextUpdate)
+{
+    m_folder.File("a.txt");
+    m_folder.File("b.log");
+    m_folder.File("c.log");
+    CPersonalFolder& folder = AddFolder("Notes", "*.txt");
+    CPersonalPage& page = Frame().ExplorerBarWindow().PersonalPage();
+    page.Refill();
+    ASSERT_TRUE(page.SelectFolder("Notes"));
+    auto toCriteriaPage = [](HWND sheet) { PropSheet_SetCurSel(sheet, nullptr, 1); };
+    LRESULT listedBefore = 0;
+
+    // Cancelled after deleting the criteria: the folder keeps it.
+    DialogScript cancelled;
+    cancelled.Then(IDC_PERSONAL_INFO_CREATED, toCriteriaPage)
+        .Then(IDC_PERSONAL_CRITERIA_LIST, [&](HWND sheet) {
+            listedBefore = ::SendMessageA(FindControl(sheet, IDC_PERSONAL_CRITERIA_LIST), LB_GETCOUNT, 0, 0);
+            SelectEntries(sheet, IDC_PERSONAL_CRITERIA_LIST, {0}, false);
+            ClickNow(sheet, IDC_PERSONAL_CRITERIA_DELETE);
+            Click(sheet, IDCANCEL);
+        });
+    page.OnPageCommand(ID_PERSONAL_PROPERTIES);
+    cancelled.ExpectDone();
+    EXPECT_EQ(listedBefore, 1);
+    ASSERT_EQ(folder.CriteriaCount(), 1);
+    EXPECT_EQ(folder.CriteriaAt(0)->Patterns(), "*.txt");
+
+    // Edited and kept with OK.
+    DialogScript edited;
+    edited.Then(IDC_PERSONAL_INFO_CREATED, toCriteriaPage)
+        .Then(IDC_PERSONAL_CRITERIA_LIST,
+              [&](HWND sheet) {
+                  SelectEntries(sheet, IDC_PERSONAL_CRITERIA_LIST, {0}, false);
+                  Click(sheet, IDC_PERSONAL_CRITERIA_EDIT);
+              })
+        .Then(IDC_CRITERIA_PATTERNS,
+              [&](HWND sheet) {
+                  Type(sheet, IDC_CRITERIA_PATTERNS, "*.log");
+                  Click(sheet, IDOK);
+              })
+        .Then(IDC_PERSONAL_CRITERIA_LIST, [&](HWND sheet) { Click(sheet, IDOK); });
+    page.OnPageCommand(ID_PERSONAL_PROPERTIES);
+    edited.ExpectDone();
+    ASSERT_EQ(folder.CriteriaCount(), 1);
+    EXPECT_EQ(folder.CriteriaAt(0)->Patterns(), "*.log");
+    // Stored at once, without the list being saved.
+    CPersonal stored;
+    stored.LoadFrom(Settings(), folder.KeyName(), SectionId::PersonalFolders);
+    ASSERT_EQ(stored.CriteriaCount(), 1);
+    EXPECT_EQ(stored.CriteriaAt(0)->Patterns(), "*.log");
+    EXPECT_EQ(stored.CriteriaAt(0)->Folder(), m_folder.Path());
+
+    UpdatePersonalFolder(folder, Frame().Handle());
+    EXPECT_EQ(Sorted(StoredPaths(folder)), (Names{m_folder.Path("b.log"), m_folder.Path("c.log")}));
+}
+
+TEST_F(PersonalFolderTest, TheFolderDialogsPersonalTabGivesAFolderAndTheDesktopTabTakesTheChoiceBack)
+{
+    AddFolder("Mine");
+    Settings().SetSetting(Setting::TextInTabs, 1);
+    std::vector<std::string> captions;
+    int openFolderTabs = 0;
+    bool openAfterRoot = false;
+    auto switchTo = [](HWND dialog, int tab) {
+        HWND tabs = FindControl(dialog, IDC_OPEN_FOLDER_TABS);
+        TabCtrl_SetCurSel(tabs, tab);
+        NMHDR change{tabs, IDC_OPEN_FOLDER_TABS, static_cast<UINT>(TCN_SELCHANGE)};
+        ::SendMessageA(dialog, WM_NOTIFY, IDC_OPEN_FOLDER_TABS, reinterpret_cast<LPARAM>(&change));
+    };
+    DialogScript script;
+    script
+        .Then(IDC_OPEN_FOLDER_TABS,
+              [&](HWND dialog) {
+                  HWND tabs = FindControl(dialog, IDC_OPEN_FOLDER_TABS);
+                  for (int i = 0; i < TabCtrl_GetItemCount(tabs); ++i) captions.push_back(TabText(tabs, i));
+                  switchTo(dialog, 1);
+                  CExplorerTree* tree = PersonalTreeOf(dialog);
+                  ASSERT_NE(tree, nullptr);
+                  // The root is no answer: OK leaves the dialog open.
+                  tree->Select(tree->Root());
+                  ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+                  openAfterRoot = ::IsWindowVisible(dialog) != FALSE;
+                  tree->Select(ChildNamed(*tree, tree->Root(), "Mine"));
+                  // Back on the Desktop tab its folder is the choice.
+                  switchTo(dialog, 0);
+                  auto* desktop =
+                      dynamic_cast<CDesktopTree*>(ui::Window::FromHandle(FindControl(dialog, kExplorerTreeId)));
+                  ASSERT_NE(desktop, nullptr);
+                  ASSERT_TRUE(desktop->SelectPath(m_folder.Path()));
+                  Click(dialog, IDOK);
+              })
+        .Then(IDC_OPEN_FOLDER_TABS,
+              [&](HWND dialog) {
+                  switchTo(dialog, 1);
+                  CExplorerTree* tree = PersonalTreeOf(dialog);
+                  ASSERT_NE(tree, nullptr);
+                  tree->Select(ChildNamed(*tree, tree->Root(), "Mine"));
+                  Click(dialog, IDOK);
+              })
+        .Then(IDC_OPEN_FOLDER_TABS, [&](HWND dialog) {
+            openFolderTabs = TabCtrl_GetItemCount(FindControl(dialog, IDC_OPEN_FOLDER_TABS));
+            Click(dialog, IDCANCEL);
+        });
+    const FolderChoice desktop = ChooseTargetFolder(Frame().Handle(), "Copy to");
+    EXPECT_EQ(desktop.path, m_folder.Path());
+    EXPECT_EQ(desktop.personalFolder, "");
+    const FolderChoice personal = ChooseTargetFolder(Frame().Handle(), "Copy to");
+    EXPECT_EQ(personal.path, "");
+    EXPECT_EQ(personal.personalFolder, "Mine");
+    // Opening a folder has no Personal tab.
+    EXPECT_EQ(ChooseFolder(Frame().Handle(), "Open Folder"), "");
+    script.ExpectDone();
+    EXPECT_EQ(captions, (Names{"Desktop", "Personal"}));
+    EXPECT_TRUE(openAfterRoot);
+    EXPECT_EQ(openFolderTabs, 1);
+}
+
+TEST_F(PersonalFolderTest, CopyOrMoveToAPersonalFolderAddsTheItemsThereAndMovesNothing)
+{
+    m_folder.File("a.txt");
+    m_folder.File("b.txt");
+    m_folder.Dir("sub");
+    CPersonalFolder& folder = AddFolder("Mine");
+    WriteResults(folder, {m_folder.Path("a.txt")});
+    Settings().SetSetting(Setting::ConfirmOperations, 1);
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    MessageRecorder messages;
+    messages.answer = IDYES;
+    std::vector<std::string> titles;
+    std::vector<int> tabCounts;
+    // Each dialog: the Personal tab, the folder chosen there, OK.
+    auto chooseMine = [&](HWND dialog) {
+        titles.push_back(WindowText(dialog));
+        HWND tabs = FindControl(dialog, IDC_OPEN_FOLDER_TABS);
+        tabCounts.push_back(TabCtrl_GetItemCount(tabs));
+        TabCtrl_SetCurSel(tabs, 1);
+        NMHDR change{tabs, IDC_OPEN_FOLDER_TABS, static_cast<UINT>(TCN_SELCHANGE)};
+        ::SendMessageA(dialog, WM_NOTIFY, IDC_OPEN_FOLDER_TABS, reinterpret_cast<LPARAM>(&change));
+        CExplorerTree* tree = PersonalTreeOf(dialog);
+        ASSERT_NE(tree, nullptr);
+        HTREEITEM item = ChildNamed(*tree, tree->Root(), "Mine");
+        ASSERT_NE(item, nullptr);
+        tree->Select(item);
+        Click(dialog, IDOK);
+    };
+    DialogScript script;
+    script.Then(IDC_OPEN_FOLDER_TABS, chooseMine)
+        .Then(IDC_OPEN_FOLDER_TABS, chooseMine)
+        .Then(IDC_OPEN_FOLDER_TABS, chooseMine);
+
+    // Copied: the one not there yet joins, the files stay where they are.
+    for (const char* name : {"a.txt", "b.txt"})
+        view->List().SetState(view->RowOfName(name), LVIS_SELECTED, LVIS_SELECTED);
+    ASSERT_TRUE(view->OnCommand(ID_FILES_COPY_TO));
+    EXPECT_EQ(Sorted(StoredPaths(folder)), (Names{m_folder.Path("a.txt"), m_folder.Path("b.txt")}));
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], "Add item(s) to folder Mine?");
+
+    // Moved from the menu bar's command: all there already, nothing moves.
+    messages.Clear();
+    view->List().SetState(view->RowOfName("b.txt"), 0, LVIS_SELECTED);
+    ASSERT_TRUE(view->OnCommand(ID_FILE_MOVE_TO));
+    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_EQ(messages.texts[1], "All the file(s) you are trying to add already exist in the personal folder");
+    PumpFor(100);
+    EXPECT_TRUE(Exists(m_folder.Path("a.txt")));
+    EXPECT_EQ(Frame().RunningThreadList()->Count(), 0);
+
+    // The tree's own copy: the second form of the title, the folder joins.
+    CDesktopPage& page = Frame().ExplorerBarWindow().DesktopPage();
+    HTREEITEM sub = page.DesktopTree().FindOrListPath(m_folder.Path("sub"));
+    ASSERT_NE(sub, nullptr);
+    page.CopyOrMoveItem(sub, false);
+    script.ExpectDone();
+    EXPECT_EQ(StoredPaths(folder).back(), m_folder.Path("sub"));
+    EXPECT_EQ(folder.ContainsText(), "2 Files, 1 Folder");
+
+    ASSERT_EQ(titles.size(), 3u);
+    EXPECT_EQ(titles[0], "Copy from " + m_folder.Path() + " to");
+    EXPECT_EQ(titles[1], "Move From " + m_folder.Path() + " to");
+    EXPECT_EQ(titles[2], "Copy sub to");
+    EXPECT_EQ(tabCounts, (std::vector<int>{2, 2, 2}));
+}
+
+TEST_F(PersonalFolderTest, FilesDroppedOnAFoldersItemOnThePersonalPageJoinThatFolder)
+{
+    m_folder.File("a.txt");
+    m_folder.File("b.txt");
+    CPersonalFolder& folder = AddFolder("Mine");
+    WriteResults(folder, {m_folder.Path("a.txt")});
+    CPersonalPage& page = Frame().ExplorerBarWindow().PersonalPage();
+    page.Refill();
+    HTREEITEM item = page.FolderItem("Mine");
+    ASSERT_NE(item, nullptr);
+    Settings().SetSetting(Setting::ConfirmOperations, 1);
+    MessageRecorder messages;
+    messages.answer = IDYES;
+
+    // Only a folder's item takes files, and never as a move.
+    const DWORD all = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    EXPECT_EQ(page.EffectOver(item, all), static_cast<DWORD>(DROPEFFECT_COPY));
+    EXPECT_EQ(page.EffectOver(item, DROPEFFECT_MOVE | DROPEFFECT_LINK), static_cast<DWORD>(DROPEFFECT_LINK));
+    EXPECT_EQ(page.EffectOver(item, DROPEFFECT_MOVE), DROPEFFECT_NONE);
+    for (HTREEITEM other : {page.RootItem(), page.NewFolderItem(), page.FoldersItem()})
+        EXPECT_EQ(page.EffectOver(other, all), DROPEFFECT_NONE);
+    EXPECT_FALSE(page.DropOnFolder(page.FoldersItem(), {m_folder.Path("b.txt")}));
+    EXPECT_TRUE(messages.texts.empty());
+
+    // All there already: said so, nothing changes.
+    EXPECT_FALSE(page.DropOnFolder(item, {m_folder.Path("A.TXT")}));
+    EXPECT_EQ(messages.texts,
+              (Names{"Add item(s) to folder Mine?",
+                     "All the file(s) you are trying to add already exist in the personal folder"}));
+    EXPECT_EQ(StoredPaths(folder), (Names{m_folder.Path("a.txt")}));
+
+    // Refused at the question: nothing added.
+    messages.Clear();
+    messages.answer = IDNO;
+    EXPECT_FALSE(page.DropOnFolder(item, {m_folder.Path("b.txt")}));
+    EXPECT_EQ(StoredPaths(folder), (Names{m_folder.Path("a.txt")}));
+
+    // Agreed: the new file joins, once.
+    messages.answer = IDYES;
+    EXPECT_TRUE(page.DropOnFolder(item, {m_folder.Path("b.txt"), m_folder.Path("a.txt")}));
+    EXPECT_EQ(StoredPaths(folder), (Names{m_folder.Path("a.txt"), m_folder.Path("b.txt")}));
+    EXPECT_EQ(folder.ContainsText(), "2 Files, 0 Folder");
+    EXPECT_TRUE(Exists(m_folder.Path("b.txt")));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "core/search/Report.h"
 
 // Core
+#include "core/app/RegistryKey.h"
 #include "core/app/Settings.h"
 #include "core/app/SettingsStore.h"
 
@@ -46,6 +47,12 @@ bool CReport::RemoveCriteriaAt(int index)
     return true;
 }
 
+void CReport::ReplaceCriteria(const std::vector<CCondition>& criteria)
+{
+    m_criteria.clear();
+    for (const CCondition& each : criteria) m_criteria.push_back(std::make_unique<CCondition>(each));
+}
+
 std::vector<const CCondition*> CReport::CriteriaArray() const
 {
     std::vector<const CCondition*> array;
@@ -84,9 +91,19 @@ void CReport::SaveTo(CSettingsStore& store, const std::string& keyName, int sect
     std::unique_ptr<CRegistryKey> key = OpenRecordKey(store, keyName, sectionId);
     if (!key) return;
     SaveName(*key);
-    for (std::size_t i = 0; i < m_criteria.size() && i < kMaxCriteriaKeys; ++i) {
+    std::size_t i = 0;
+    for (; i < m_criteria.size() && i < kMaxCriteriaKeys; ++i) {
         CRegistryKey criteriaKey(store.Registry(), key->Handle(), CObjectList::ObjectKeyName(static_cast<int>(i)));
         if (criteriaKey.IsOpen()) m_criteria[i]->SaveRecord(criteriaKey);
+    }
+    // A record saved again after criteria were taken away keeps no keys of
+    // those: they would come back at the next load.
+    for (; i < kMaxCriteriaKeys; ++i) {
+        const std::string name = CObjectList::ObjectKeyName(static_cast<int>(i));
+        platform::RegHandle stale = platform::kNoKey;
+        if (store.Registry().OpenKey(key->Handle(), name.c_str(), &stale) != platform::kErrorSuccess) break;
+        store.Registry().CloseKey(stale);
+        DeleteKeyTree(store.Registry(), key->Handle(), name, store.IsWindowsNT());
     }
 }
 

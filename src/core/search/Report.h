@@ -34,6 +34,8 @@ public:
     CCondition& AddCriteria(const CCondition& criteria);
     // Deletes the criteria at `index`; false for a bad index.
     bool RemoveCriteriaAt(int index);
+    // Copies of `criteria` in place of the report's own.
+    void ReplaceCriteria(const std::vector<CCondition>& criteria);
     // The criteria in order, as a search takes them.
     std::vector<const CCondition*> CriteriaArray() const;
 

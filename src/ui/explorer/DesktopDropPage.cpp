@@ -179,22 +179,12 @@ LRESULT CDesktopDropPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE: {
         const LRESULT result = CExplorerPage::WindowProc(message, wParam, lParam);
-        if (result == 0 && m_shellTree.Handle()) {
-            m_dropTarget = new filedrop::DropTarget(*this);
-            if (FAILED(::RegisterDragDrop(m_shellTree.Handle(), m_dropTarget))) {
-                m_dropTarget->Release();
-                m_dropTarget = nullptr;
-            }
-        }
+        if (result == 0 && m_shellTree.Handle()) m_dropTarget = filedrop::RegisterTarget(m_shellTree.Handle(), *this);
         return result;
     }
     case WM_DESTROY:
         StopDragTimer();
-        if (m_dropTarget) {
-            ::RevokeDragDrop(m_shellTree.Handle());
-            m_dropTarget->Release();
-            m_dropTarget = nullptr;
-        }
+        filedrop::RevokeTarget(m_shellTree.Handle(), m_dropTarget);
         break;
     case WM_TIMER:
         if (wParam == kTreeDragTimerId) {

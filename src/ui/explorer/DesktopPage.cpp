@@ -217,10 +217,13 @@ void CDesktopPage::CopyOrMoveItem(HTREEITEM item, bool move)
     if (!node || node->path.empty()) return;
     const std::string title = ui::LoadString(move ? IDS_MOVE_TITLE : IDS_COPY_TITLE) + node->name + " " +
                               ui::LoadString(IDS_TITLE_TO);
-    const std::string target = ChooseFolder(FrameWindow(), title);
-    if (target.empty()) return;
+    const FolderChoice choice = ChooseTargetFolder(FrameWindow(), title);
     const std::string source = OperationPath(*node);
     if (source.empty()) return;
+    // A personal folder only lists the item: nothing moves on the disk.
+    if (AddToChosenPersonal(choice, {source}, FrameWindow())) return;
+    const std::string& target = choice.path;
+    if (target.empty()) return;
     if (move && Settings().GetSetting(Setting::ConfirmOperations) &&
         ui::ShowMessage(FrameWindow(), ui::LoadString(IDS_CONFIRM_MOVE_TO) + target + "?",
                         MB_YESNO | MB_ICONEXCLAMATION) != IDYES)

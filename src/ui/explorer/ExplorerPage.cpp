@@ -44,7 +44,10 @@ LRESULT CExplorerPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (m_tree.Handle()) ::MoveWindow(m_tree, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
         return 0;
     case WM_SETFOCUS:
-        if (m_tree.Handle()) ::SetFocus(m_tree);
+        if (!m_tree.Handle()) return 0;
+        // A dialog's page that gets the focus reports its selection as the choice.
+        if (m_dialogPage) OnTreeSelected(m_tree.Selected());
+        ::SetFocus(m_tree);
         return 0;
     case WM_NOTIFY: {
         auto* header = reinterpret_cast<NMHDR*>(lParam);

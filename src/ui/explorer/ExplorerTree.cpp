@@ -129,6 +129,16 @@ void CExplorerTree::DeleteChildren(HTREEITEM item)
     while (HTREEITEM child = FirstChild(item)) TreeView_DeleteItem(Handle(), child);
 }
 
+HTREEITEM CExplorerTree::AppendItem(HTREEITEM parent, const std::string& text)
+{
+    TVINSERTSTRUCTA insert = {};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = const_cast<char*>(text.c_str());
+    return TreeView_InsertItem(Handle(), &insert);
+}
+
 void CExplorerTree::OpenItem(HTREEITEM item)
 {
     if (item) ::SendMessageA(Page(), UWM_TREEOPENITEM, reinterpret_cast<WPARAM>(item), 0);

@@ -41,6 +41,8 @@ public:
     void Select(HTREEITEM item) { TreeView_SelectItem(Handle(), item); }
     void Expand(HTREEITEM item, UINT how) { TreeView_Expand(Handle(), item, how); }
     void DeleteChildren(HTREEITEM item);
+    // A new last child of parent (TVI_ROOT for a root) with the text.
+    HTREEITEM AppendItem(HTREEITEM parent, const std::string& text);
     // Asks the page to open the item (as a click would).
     void OpenItem(HTREEITEM item);
 

@@ -12,6 +12,7 @@
 
 // Standard library
 #include <string>
+#include <vector>
 
 // Windows
 #include <windows.h>
@@ -23,6 +24,8 @@ struct OpenFolderRequest {
     std::string initialFolder;
     // The chosen folder's file-system path, when the dialog ends with OK.
     std::string path;
+    // Or the name of the chosen personal folder; one of the two is empty.
+    std::string personalFolder;
 };
 
 // The Desktop tab: the desktop tree in dialog mode.
@@ -36,10 +39,28 @@ protected:
     bool CreateTree() override;
     void OnOpenItem(HTREEITEM item) override;
     void OnTreeSelected(HTREEITEM item) override;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     CDesktopTree m_desktopTree;
+    OpenFolderRequest& m_request;
+};
+
+// The Personal tab: the personal folders below a root "Personal".
+class COpenPersonalPage : public CExplorerPage {
+public:
+    explicit COpenPersonalPage(OpenFolderRequest& request)
+        : CExplorerPage(m_personalTree, true), m_request(request) {}
+
+protected:
+    bool CreateTree() override;
+    void OnOpenItem(HTREEITEM item) override;
+    void OnTreeSelected(HTREEITEM item) override;
+
+private:
+    // The name of the personal folder the item shows; empty for the root.
+    std::string FolderName(HTREEITEM item) const;
+
+    CExplorerTree m_personalTree;
     OpenFolderRequest& m_request;
 };
 
@@ -54,12 +75,29 @@ protected:
 
 private:
     void AddTab(UINT captionId);
+    bool AddPage(CExplorerPage& page, const RECT& area);
     void ShowCurrentPage();
 
     OpenFolderRequest& m_request;
     COpenDesktopPage m_desktopPage;
+    COpenPersonalPage m_personalPage;
+    // The pages in the order of their tabs.
+    std::vector<CExplorerPage*> m_pages;
 };
 
 // Runs the dialog titled `title`; the chosen folder, or "" when the user
 // cancelled or chose a place that is no file-system folder.
 std::string ChooseFolder(HWND owner, const std::string& title, const std::string& initialFolder = "");
+
+// The target of a copy or a move: a folder, or a personal folder the items
+// are added to instead. Both empty when the user cancelled.
+struct FolderChoice {
+    std::string path;
+    std::string personalFolder;
+};
+// The dialog with the Personal tab as well.
+FolderChoice ChooseTargetFolder(HWND owner, const std::string& title, const std::string& initialFolder = "");
+// When the choice is a personal folder, the paths are added to it (with its
+// question, filter and messages) and true is given, whether or not anything
+// was added; false for a choice of a file-system folder.
+bool AddToChosenPersonal(const FolderChoice& choice, const std::vector<std::string>& paths, HWND owner);

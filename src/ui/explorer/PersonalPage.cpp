@@ -28,9 +28,9 @@
 bool CPersonalPage::CreateTree()
 {
     if (!m_personalTree.Create(Handle(), false)) return false;
-    HTREEITEM root = InsertItem(TVI_ROOT, ui::LoadString(IDS_PERSONAL_ROOT));
-    m_newFolder = InsertItem(root, ui::LoadString(IDS_PERSONAL_NEW_FOLDER));
-    m_folders = InsertItem(root, ui::LoadString(IDS_PERSONAL_FOLDERS));
+    HTREEITEM root = m_personalTree.AppendItem(TVI_ROOT, ui::LoadString(IDS_PERSONAL_ROOT));
+    m_newFolder = m_personalTree.AppendItem(root, ui::LoadString(IDS_PERSONAL_NEW_FOLDER));
+    m_folders = m_personalTree.AppendItem(root, ui::LoadString(IDS_PERSONAL_FOLDERS));
     Refill();
     m_personalTree.Expand(root, TVE_EXPAND);
     return root && m_newFolder && m_folders;
@@ -46,7 +46,7 @@ void CPersonalPage::Refill()
 
 void CPersonalPage::AddFolder(const std::string& name)
 {
-    InsertItem(m_folders, name);
+    m_personalTree.AppendItem(m_folders, name);
     m_personalTree.Expand(m_folders, TVE_EXPAND);
 }
 
@@ -107,7 +107,7 @@ void CPersonalPage::OnPageCommand(UINT id)
     case ID_PERSONAL_REMOVE_ALL: DeleteAll(); break;
     case ID_PERSONAL_UPDATE_ALL: UpdateAllPersonalFolders(owner); break;
     case ID_PERSONAL_PROPERTIES:
-        if (folder) ShowPersonalProperties(*folder, owner);
+        if (folder) ShowPersonalProperties(*folder, CTrailmarkApp::Instance()->Settings(), owner);
         break;
     case ID_PERSONAL_RENAME:
         if (folder) TreeView_EditLabel(m_personalTree.Handle(), m_personalTree.Selected());
@@ -174,6 +174,73 @@ void CPersonalPage::NewFolder(bool open)
     if (open) OpenPersonalFolder(*folder);
 }
 
+DWORD CPersonalPage::EffectOver(HTREEITEM item, DWORD allowed) const
+{
+    if (FolderIndexOf(item) < 0) return DROPEFFECT_NONE;
+    if (allowed & DROPEFFECT_COPY) return DROPEFFECT_COPY;
+    return allowed & DROPEFFECT_LINK;
+}
+
+bool CPersonalPage::DropOnFolder(HTREEITEM item, const std::vector<std::string>& paths)
+{
+    CPersonalFolder* folder = PersonalFolderAt(FolderIndexOf(item));
+    if (!folder || paths.empty()) return false;
+    return AddToPersonalFolder(*folder, paths, CTrailmarkApp::Instance()->MainWindow());
+}
+
+HTREEITEM CPersonalPage::ItemAt(POINTL screen) const
+{
+    TVHITTESTINFO hit = {};
+    hit.pt = {screen.x, screen.y};
+    ::ScreenToClient(m_personalTree.Handle(), &hit.pt);
+    HTREEITEM item = TreeView_HitTest(m_personalTree.Handle(), &hit);
+    return (hit.flags & TVHT_ONITEM) ? item : nullptr;
+}
+
+DWORD CPersonalPage::OnDragOver(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed, bool enter)
+{
+    (void)keyState;
+    (void)enter;
+    HTREEITEM item = ItemAt(point);
+    const DWORD effect = filedrop::PathsOf(data).empty() ? DROPEFFECT_NONE : EffectOver(item, allowed);
+    TreeView_SelectDropTarget(m_personalTree.Handle(), effect != DROPEFFECT_NONE ? item : nullptr);
+    return effect;
+}
+
+void CPersonalPage::OnDragLeave() { TreeView_SelectDropTarget(m_personalTree.Handle(), nullptr); }
+
+DWORD CPersonalPage::OnDrop(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed)
+{
+    (void)keyState;
+    TreeView_SelectDropTarget(m_personalTree.Handle(), nullptr);
+    HTREEITEM item = ItemAt(point);
+    const DWORD effect = EffectOver(item, allowed);
+    if (effect == DROPEFFECT_NONE) return DROPEFFECT_NONE;
+    // The drag's source waits for the drop to end: the question and the
+    // adding run with the frame in front, as after any drop on the bar.
+    HWND frame = CTrailmarkApp::Instance()->MainWindow();
+    ::SetForegroundWindow(frame);
+    return DropOnFolder(item, filedrop::PathsOf(data)) ? effect : DROPEFFECT_NONE;
+}
+
+LRESULT CPersonalPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE: {
+        const LRESULT result = CExplorerPage::WindowProc(message, wParam, lParam);
+        if (result == 0 && m_personalTree.Handle())
+            m_dropTarget = filedrop::RegisterTarget(m_personalTree.Handle(), *this);
+        return result;
+    }
+    case WM_DESTROY:
+        filedrop::RevokeTarget(m_personalTree.Handle(), m_dropTarget);
+        break;
+    default:
+        break;
+    }
+    return CExplorerPage::WindowProc(message, wParam, lParam);
+}
+
 bool CPersonalPage::CanEditLabel(HTREEITEM item) { return FolderIndexOf(item) >= 0; }
 
 bool CPersonalPage::OnLabelEdited(HTREEITEM item, const char* text)
@@ -194,20 +261,10 @@ bool CPersonalPage::OnLabelEdited(HTREEITEM item, const char* text)
     return true;
 }
 
-HTREEITEM CPersonalPage::InsertItem(HTREEITEM parent, const std::string& text)
-{
-    TVINSERTSTRUCTA insert = {};
-    insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT;
-    insert.item.pszText = const_cast<char*>(text.c_str());
-    return TreeView_InsertItem(m_personalTree, &insert);
-}
-
 void CPersonalPage::SetFolders(const std::vector<std::string>& names)
 {
     m_personalTree.DeleteChildren(m_folders);
-    for (const std::string& name : names) InsertItem(m_folders, name);
+    for (const std::string& name : names) m_personalTree.AppendItem(m_folders, name);
     m_personalTree.Expand(m_folders, TVE_EXPAND);
 }
 

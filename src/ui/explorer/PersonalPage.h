@@ -1,7 +1,11 @@
 #pragma once
 // The Personal page: a root "Personal" with "New Folder" and "Folders", one
 // item per personal folder below "Folders", in the order of the list. Its
-// menus open, update, clear, delete and rename the folders.
+// menus open, update, clear, delete and rename the folders; files dropped on
+// a folder's item are added to that folder.
+
+// Folders
+#include "ui/folders/FileDrop.h"
 
 // Explorer
 #include "ui/explorer/ExplorerPage.h"
@@ -10,7 +14,7 @@
 #include <string>
 #include <vector>
 
-class CPersonalPage : public CExplorerPage {
+class CPersonalPage : public CExplorerPage, private filedrop::DropHandler {
 public:
     CPersonalPage() : CExplorerPage(m_personalTree, false) {}
 
@@ -34,7 +38,16 @@ public:
     // The commands of menus 231..234 on the selected item.
     void OnPageCommand(UINT id) override;
 
+    // The effect of a drag of files over the item: a folder's item takes
+    // them as a copy (or a link) and never as a move, which would make the
+    // source delete them.
+    DWORD EffectOver(HTREEITEM item, DWORD allowed) const;
+    // Adds the files to the folder of the item (after the question and the
+    // filter); false when nothing was added.
+    bool DropOnFolder(HTREEITEM item, const std::vector<std::string>& paths);
+
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool CreateTree() override;
     void OnOpenItem(HTREEITEM item) override;
     bool ShowItemMenu(HTREEITEM item, POINT point) override;
@@ -42,7 +55,12 @@ protected:
     bool OnLabelEdited(HTREEITEM item, const char* text) override;
 
 private:
-    HTREEITEM InsertItem(HTREEITEM parent, const std::string& text);
+    // filedrop::DropHandler: files dragged over the tree.
+    DWORD OnDragOver(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed, bool enter) override;
+    void OnDragLeave() override;
+    DWORD OnDrop(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed) override;
+    HTREEITEM ItemAt(POINTL screen) const;
+
     // The list's index of the folder the item shows; -1 for the other items.
     int FolderIndexOf(HTREEITEM item) const;
     void DeleteSelected();
@@ -52,4 +70,5 @@ private:
     CExplorerTree m_personalTree;
     HTREEITEM m_newFolder = nullptr;
     HTREEITEM m_folders = nullptr;
+    filedrop::DropTarget* m_dropTarget = nullptr;  // registered on the tree
 };

@@ -139,8 +139,10 @@ bool CExplorerView::OnCommand(UINT id)
     case ID_FILE_DELETE: Delete(false); return true;
     case ID_FILES_COPY:
     case ID_EDIT_COPY: CopyToClipboard(); return true;
-    case ID_FILES_COPY_TO: CopyOrMoveToFolder(false); return true;
-    case ID_FILES_MOVE_TO: CopyOrMoveToFolder(true); return true;
+    case ID_FILES_COPY_TO:
+    case ID_FILE_COPY_TO: CopyOrMoveToFolder(false); return true;
+    case ID_FILES_MOVE_TO:
+    case ID_FILE_MOVE_TO: CopyOrMoveToFolder(true); return true;
     case ID_FILES_PASTE:
     case ID_EDIT_PASTE: Paste(); return true;
     case ID_FILES_NEW_FOLDER:
@@ -190,7 +192,9 @@ bool CExplorerView::OnUpdateCommand(UINT id, ui::CommandState& state)
     case ID_FILES_COPY:
     case ID_EDIT_COPY:
     case ID_FILES_COPY_TO:
+    case ID_FILE_COPY_TO:
     case ID_FILES_MOVE_TO:
+    case ID_FILE_MOVE_TO:
         state.enabled = m_list.SelectedCount() > 0 && !SelectedItems().empty();
         return true;
     case ID_FILES_PASTE:

@@ -180,7 +180,10 @@ void CExplorerView::CopyOrMoveToFolder(bool move)
     if (paths.empty()) return;
     const std::string title = ui::LoadString(move ? IDS_MOVE_FROM_TITLE : IDS_COPY_FROM_TITLE) + DisplayPath() + " " +
                               ui::LoadString(IDS_TITLE_TO);
-    const std::string target = ChooseFolder(MainWindow(), title, m_currentPath);
+    const FolderChoice choice = ChooseTargetFolder(MainWindow(), title, m_currentPath);
+    // A personal folder only lists the items: nothing moves on the disk.
+    if (AddToChosenPersonal(choice, paths, MainWindow())) return;
+    const std::string& target = choice.path;
     if (target.empty()) return;
     if (Settings().GetSetting(Setting::ConfirmOperations) != 0 &&
         ui::ShowMessage(MainWindow(), ui::LoadString(move ? IDS_CONFIRM_MOVE_TO : IDS_CONFIRM_COPY_TO) + target + "?",

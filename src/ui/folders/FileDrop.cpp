@@ -238,4 +238,20 @@ void DropTarget::Forget()
     m_data = nullptr;
 }
 
+DropTarget* RegisterTarget(HWND window, DropHandler& handler)
+{
+    auto* target = new DropTarget(handler);
+    if (SUCCEEDED(::RegisterDragDrop(window, target))) return target;
+    target->Release();
+    return nullptr;
+}
+
+void RevokeTarget(HWND window, DropTarget*& target)
+{
+    if (!target) return;
+    ::RevokeDragDrop(window);
+    target->Release();
+    target = nullptr;
+}
+
 }  // namespace filedrop

@@ -100,4 +100,10 @@ private:
     LONG m_references = 1;
 };
 
+// Registers a new target for the handler on the window; null when the
+// window takes no drops (OLE not ready, or registered already).
+DropTarget* RegisterTarget(HWND window, DropHandler& handler);
+// Revokes the window's target and lets it go; nothing when there is none.
+void RevokeTarget(HWND window, DropTarget*& target);
+
 }  // namespace filedrop

@@ -2,6 +2,7 @@
 
 // Core
 #include "core/app/ObjectList.h"
+#include "core/app/SettingsStore.h"
 #include "core/search/CriteriaPages.h"
 #include "core/search/Personal.h"
 
@@ -176,10 +177,20 @@ void CNewPersonalDlg::OnOK()
     End(IDOK);
 }
 
-void ShowPersonalProperties(const CPersonal& folder, HWND owner)
+bool ShowPersonalProperties(CPersonal& folder, CSettingsStore& store, HWND owner)
 {
-    CPersonalInfoPage page(folder, std::string());
+    // The sheet edits copies; the folder takes them only on OK.
+    std::vector<CCondition> criteria;
+    for (const CCondition* each : folder.CriteriaArray()) criteria.push_back(*each);
+    CPersonalInfoPage info(folder, std::string());
+    CPersonalCriteriaPage page(criteria, folder.Name());
     ui::PropertySheet sheet(ui::LoadString(IDS_PROPERTIES));
+    sheet.AddPage(info);
     sheet.AddPage(page);
-    sheet.DoModal(owner);
+    if (sheet.DoModal(owner) != IDOK) return false;
+    // A search running now works on copies of the old ones: the new ones
+    // count from the next update on.
+    folder.ReplaceCriteria(criteria);
+    folder.SaveValues(store);
+    return true;
 }

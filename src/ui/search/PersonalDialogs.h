@@ -17,6 +17,7 @@
 
 class CPersonal;
 class CPersonalList;
+class CSettingsStore;
 
 // Name, size, contents and the two dates of a folder.
 class CPersonalInfoPage : public ui::PropertyPage {
@@ -78,5 +79,7 @@ private:
     std::vector<CCondition> m_criteria;
 };
 
-// The folder's property sheet, its one page showing what it holds.
-void ShowPersonalProperties(const CPersonal& folder, HWND owner);
+// The folder's property sheet: what it holds, and its criteria, which the
+// folder takes on OK (saved at once, searched by its next update). False
+// when cancelled.
+bool ShowPersonalProperties(CPersonal& folder, CSettingsStore& store, HWND owner);

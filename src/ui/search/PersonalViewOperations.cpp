@@ -38,21 +38,13 @@ bool Warned(UINT id) { return ui::ShowMessage(MainWindow(), id, MB_YESNO | MB_IC
 bool CPersonalView::Create(HWND parent, UINT id)
 {
     if (!CSearchView::Create(parent, id)) return false;
-    m_dropTarget = new filedrop::DropTarget(*this);
-    if (FAILED(::RegisterDragDrop(Handle(), m_dropTarget))) {
-        m_dropTarget->Release();
-        m_dropTarget = nullptr;
-    }
+    m_dropTarget = filedrop::RegisterTarget(Handle(), *this);
     return true;
 }
 
 void CPersonalView::OnDestroy()
 {
-    if (m_dropTarget) {
-        ::RevokeDragDrop(Handle());
-        m_dropTarget->Release();
-        m_dropTarget = nullptr;
-    }
+    filedrop::RevokeTarget(Handle(), m_dropTarget);
     CSearchView::OnDestroy();
 }
 

@@ -176,6 +176,38 @@ TEST_P(PersonalStoreTest, ValuesComeBackWithTheirWidthsAndCriteria)
     EXPECT_TRUE(back.CanUpdate());
 }
 
+TEST_P(PersonalStoreTest, CriteriaEditedOnAStoredFolderComeBackAsEditedWithNoneOfTheOldOnes)
+{
+    CPersonalList list(Store(), Folder(), nullptr);
+    CPersonal* folder = list.Append(list.MakeFolder(0));
+    folder->SetName("Mine");
+    for (const char* patterns : {"*.txt", "*.doc", "*.bmp"}) {
+        CCondition criteria(patterns);
+        criteria.SetPatterns(patterns);
+        folder->AddCriteria(criteria);
+    }
+    list.SaveAll();
+
+    // Fewer criteria than were stored, saved into the folder's own key only.
+    CCondition edited("Logs");
+    edited.SetPatterns("*.log");
+    folder->ReplaceCriteria({edited});
+    folder->SaveValues(Store());
+    CPersonalList loaded(Store(), Folder(), nullptr);
+    loaded.LoadAll();
+    ASSERT_EQ(loaded.Count(), 1);
+    ASSERT_EQ(loaded.FolderAt(0)->CriteriaCount(), 1);
+    EXPECT_EQ(loaded.FolderAt(0)->CriteriaAt(0)->Name(), "Logs");
+    EXPECT_EQ(loaded.FolderAt(0)->CriteriaAt(0)->Patterns(), "*.log");
+
+    // None at all: the folder no longer searches.
+    folder->ReplaceCriteria({});
+    folder->SaveValues(Store());
+    loaded.LoadAll();
+    EXPECT_FALSE(loaded.FolderAt(0)->HasCriteria());
+    EXPECT_EQ(loaded.FolderAt(0)->Name(), "Mine");
+}
+
 TEST_P(PersonalStoreTest, NewResultsFilesArePerAndFiveDigitsAndNeverShared)
 {
     CPersonalList list(Store(), Folder(), nullptr);
