@@ -54,6 +54,6 @@ inline constexpr UINT UWM_WINDOWTITLECHANGED = WM_USER + 1087;
 inline constexpr UINT UWM_PAUSEWATCHERS = WM_APP + 1;   // a file operation starts in the folder
 inline constexpr UINT UWM_RESUMEWATCHERS = WM_APP + 2;  // it ended
 inline constexpr UINT UWM_FOLDERRENAMED = WM_APP + 3;   // wParam the new path of the shown folder
-inline constexpr UINT UWM_AFTERLISTING = WM_APP + 4;    // the listing of a new place is shown
+inline constexpr UINT UWM_ROWSDRAWN = WM_APP + 4;       // a files view's new rows are on the screen
 inline constexpr UINT UWM_PREPAREWORKER = WM_APP + 5;   // an explorer view may start its next worker
 inline constexpr UINT UWM_FOCUSBAR = WM_APP + 6;        // to the frame: the keys go to the explorer bar
