@@ -75,19 +75,7 @@ TEST_F(FolderTest, ANavigationBeforeTheRowsAreDrawnWaitsForTheHeldIconThreadAndE
     CExplorerView* view = OpenView(m_folder.Path());
     ASSERT_NE(view, nullptr);
     ASSERT_TRUE(m_window->Navigate(first.Path(), nullptr));
-    // One message at a time, only until the rows are set: their repaint comes
-    // after the posted messages, and the icon thread after it.
-    const DWORD start = ::GetTickCount();
-    MSG msg;
-    while (view->HasWorker() && ::GetTickCount() - start < 60000) {
-        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-            continue;
-        }
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-    ASSERT_FALSE(view->HasWorker());
+    ASSERT_TRUE(PumpUntilRowsSet(*view));
     ASSERT_TRUE(view->HasIconThread()) << "held, the icon thread counts as running";
     ASSERT_TRUE(m_window->Navigate(second.Path(), nullptr));
     EXPECT_TRUE(view->NavigationPending());
