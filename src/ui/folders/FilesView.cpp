@@ -26,6 +26,8 @@ constexpr char kClassName[] = "TrailmarkFilesView";
 constexpr DWORD kModeStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
 constexpr int kModeCount = 4;
 constexpr int kListMode = 2;
+// The shortest timer: it comes once the repaints due are done.
+constexpr UINT kSoonestTimerMs = 0;
 
 CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 
@@ -221,7 +223,7 @@ void CFilesView::AfterRowsShown(bool startIconThread)
         m_iconThreadRunning = true;
     }
     m_afterDrawDue = true;
-    ::SetTimer(Handle(), kRowsDrawnTimer, 0, nullptr);
+    ::SetTimer(Handle(), kRowsDrawnTimer, kSoonestTimerMs, nullptr);
 }
 
 void CFilesView::OnListPainted()

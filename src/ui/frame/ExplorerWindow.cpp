@@ -31,6 +31,8 @@
 namespace {
 
 constexpr char kRecycledPath[] = "C:\\Recycled";
+// The shortest timer: it comes once the repaints due are done.
+constexpr UINT kSoonestTimerMs = 0;
 
 CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 
@@ -240,7 +242,7 @@ void CExplorerWindow::LoadingDone()
 {
     ::KillTimer(Handle(), kLoadingTimerId);
     // A posted message would come before the rows are drawn.
-    if (m_afterListingPending) ::SetTimer(Handle(), kAfterListingTimerId, 0, nullptr);
+    if (m_afterListingPending) ::SetTimer(Handle(), kAfterListingTimerId, kSoonestTimerMs, nullptr);
     if (StatusBarVisible()) ShowStatusBar(false);
     m_loading.reset();
 }
