@@ -292,18 +292,8 @@ TEST_F(FolderTest, TheIconThreadNeverReplacesTheNamesAndPathsTheViewReads)
     CExplorerView* view = OpenView(m_folder.Path());
     ASSERT_NE(view, nullptr);
     ASSERT_TRUE(m_window->Navigate(many.Path(), nullptr));
-    // One message at a time: the loop stops as soon as the list is shown,
-    // with the icon thread just started.
-    const DWORD start = ::GetTickCount();
-    MSG msg;
-    while (view->HasWorker() && ::GetTickCount() - start < 60000) {
-        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-            continue;
-        }
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
+    // Stopped as soon as the list is shown, with the icon thread about to start.
+    ASSERT_TRUE(PumpUntilRowsSet(*view));
     ASSERT_TRUE(view->HasIconThread()) << "the details are read while the list is shown";
     // Where the texts lie, as numbers: a text freed is never read again.
     auto texts = [&] {

@@ -64,6 +64,25 @@ inline bool WaitIdle(const CExplorerWindow& window)
     return PumpUntil([&] { return Idle(window); });
 }
 
+// Pumps one message at a time, only until the view has handled its listing's
+// completion: the rows are set, their repaint and the work held for it (the
+// icon thread) are still to come.
+inline bool PumpUntilRowsSet(const CExplorerView& view)
+{
+    const DWORD start = ::GetTickCount();
+    MSG msg;
+    while (view.HasWorker()) {
+        if (::GetTickCount() - start > 60000) return false;
+        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+            continue;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return true;
+}
+
 inline bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 using Names = std::vector<std::string>;

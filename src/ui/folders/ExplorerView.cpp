@@ -181,14 +181,16 @@ void CExplorerView::OnWorkDone()
     ListingResult result;
     if (!TakeJobResult(result)) return;  // a late message of a listing given up
     if (m_ownerWindow) ::SendMessageA(m_ownerWindow, UWM_LOADINGDONE, 0, 0);
-    // Once the rows are on the screen.
-    ::PostMessageA(Handle(), UWM_PREPAREWORKER, 0, 0);
     if (m_navigationPending) {
+        // For the listing after this one; a fill prepares it once its rows are drawn.
+        ::PostMessageA(Handle(), UWM_PREPAREWORKER, 0, 0);
         NavigatePending();
         return;
     }
     FinishFill(result);
 }
+
+void CExplorerView::AfterRowsDrawn() { PrepareNextWorker(); }
 
 void CExplorerView::FinishFill(ListingResult& result)
 {
@@ -204,10 +206,10 @@ void CExplorerView::FinishFill(ListingResult& result)
     // (Set first: the rows' exact sizes, where known, correct it.)
     const bool realFolder = m_currentPath.find('\\') != std::string::npos;
     SetTotalSize(realFolder ? result.totalSize : 0);
+    std::vector<ListRow> rows = std::move(result.rows);
+    if (!m_listingStopped && m_folderItem && HasParent(*m_folderItem)) rows.insert(rows.begin(), ListRow{});
     m_list.SetRedraw(false);
-    SetRows(std::move(result.rows), std::move(result.store));
-    if (!m_listingStopped && m_folderItem && HasParent(*m_folderItem)) InsertRow(0, ListRow{});
-    Sort();
+    SetRows(std::move(rows), std::move(result.store), true);
     SetFocusRow(HasUpRow() && RowCount() >= 2 ? 1 : 0);
     m_list.SetRedraw(true);
     if (!m_selectAfterFill.empty()) {
@@ -223,7 +225,7 @@ void CExplorerView::FinishFill(ListingResult& result)
         if (row >= 0) m_list.SetState(row, LVIS_SELECTED, LVIS_SELECTED);
     }
     m_selectAfterFillAlso.clear();
-    if (NeedIconThread()) StartIconThread();
+    AfterRowsShown(NeedIconThread());
     m_navigationPending = false;
     m_listingStopped = false;
 }

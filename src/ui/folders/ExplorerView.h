@@ -113,6 +113,7 @@ protected:
     void OnRowContextMenu(POINT screen) override;
     void OnWorkDone() override;
     void OnIconsDone() override;
+    void AfterRowsDrawn() override;
     void OnDestroy() override;
     bool IsExplorer() const override { return true; }
     HWND PaneAfterList() const override { return AddressBarVisible() ? m_location.Edit() : nullptr; }

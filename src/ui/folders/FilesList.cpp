@@ -84,6 +84,12 @@ void CSortHeader::SetMark(int column, bool ascending)
     if (!m_header) return;
     m_sortColumn = column;
     m_ascending = ascending;
+    // Setting an item redraws the whole header, which a themed system draws
+    // slowly: a mark the header shows already stays as it is.
+    bool shownAscending = true;
+    if (Header_GetImageList(m_header) == m_marks && HeaderMarkColumn(m_header, &shownAscending) == column &&
+        (column < 0 || shownAscending == ascending))
+        return;
     // The list hands its small icons to the header whenever they change.
     Header_SetImageList(m_header, m_marks);
     const int count = Header_GetItemCount(m_header);
@@ -218,8 +224,30 @@ LRESULT CALLBACK CFilesList::LabelEditProc(HWND edit, UINT message, WPARAM wPara
 
 void CFilesList::SetRedraw(bool redraw)
 {
-    ::SendMessageA(Handle(), WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
-    if (redraw) ::InvalidateRect(Handle(), nullptr, TRUE);
+    HWND header = Header();
+    if (!redraw) {
+        ::SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
+        if (m_undrawable || !(::GetWindowLongPtrA(Handle(), GWL_STYLE) & WS_VISIBLE)) return;
+        // The control stays drawable by itself; the default handling makes it
+        // not so. Sizing its scroll bars and header for the new rows then
+        // draws nothing at each step (Wine draws every step through the X
+        // server): the frame is drawn once, with the rows. A header change
+        // still to be drawn is kept.
+        m_headerDirty = header && ::GetUpdateRect(header, nullptr, FALSE);
+        ::DefWindowProcA(Handle(), WM_SETREDRAW, FALSE, 0);
+        m_undrawable = true;
+        return;
+    }
+    ::SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
+    if (!m_undrawable) {
+        ::InvalidateRect(Handle(), nullptr, TRUE);
+        return;
+    }
+    ::DefWindowProcA(Handle(), WM_SETREDRAW, TRUE, 0);
+    m_undrawable = false;
+    ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    if (m_headerDirty) ::InvalidateRect(header, nullptr, TRUE);
+    m_headerDirty = false;
 }
 
 LRESULT CFilesList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -259,6 +287,12 @@ LRESULT CFilesList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_GETDLGCODE:
         return DefaultProc(message, wParam, lParam) | DLGC_WANTTAB;
+    case WM_PAINT: {
+        const LRESULT result = DefaultProc(message, wParam, lParam);
+        // Work held until new rows are on the screen follows their first repaint.
+        m_view->OnListPainted();
+        return result;
+    }
     default:
         break;
     }

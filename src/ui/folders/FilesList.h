@@ -75,4 +75,6 @@ private:
     CSortHeader m_sortHeader;
     HWND m_labelEdit = nullptr;
     WNDPROC m_labelEditProc = nullptr;
+    bool m_undrawable = false;   // from SetRedraw(false) to SetRedraw(true)
+    bool m_headerDirty = false;  // the header had a change to draw when that began
 };

@@ -26,6 +26,8 @@ constexpr char kClassName[] = "TrailmarkFilesView";
 constexpr DWORD kModeStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
 constexpr int kModeCount = 4;
 constexpr int kListMode = 2;
+// The shortest timer: it comes once the repaints due are done.
+constexpr UINT kSoonestTimerMs = 0;
 
 CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 
@@ -157,17 +159,11 @@ bool CFilesView::TakeJobResult(ListingResult& result)
     return true;
 }
 
-void CFilesView::SetRows(std::vector<ListRow> rows, ItemStorePtr store)
+void CFilesView::SetRows(std::vector<ListRow> rows, ItemStorePtr store, bool sortFirst)
 {
     m_rows = std::move(rows);
     m_store = std::move(store);
-    m_list.SetCount(RowCount());
-    RecountSelection();
-}
-
-void CFilesView::InsertRow(int position, ListRow row)
-{
-    m_rows.insert(m_rows.begin() + position, row);
+    if (sortFirst) Sort();
     m_list.SetCount(RowCount());
     RecountSelection();
 }
@@ -220,6 +216,35 @@ bool CFilesView::StartIconThread()
     return true;
 }
 
+void CFilesView::AfterRowsShown(bool startIconThread)
+{
+    if (startIconThread) {
+        m_iconStartDue = true;
+        m_iconThreadRunning = true;
+    }
+    m_afterDrawDue = true;
+    ::SetTimer(Handle(), kRowsDrawnTimer, kSoonestTimerMs, nullptr);
+}
+
+void CFilesView::OnListPainted()
+{
+    // Posted, so that the repaint itself holds nothing else.
+    if (m_afterDrawDue) ::PostMessageA(Handle(), UWM_ROWSDRAWN, 0, 0);
+}
+
+void CFilesView::RunAfterRowsDrawn()
+{
+    ::KillTimer(Handle(), kRowsDrawnTimer);
+    if (!m_afterDrawDue) return;
+    m_afterDrawDue = false;
+    if (m_iconStartDue) {
+        m_iconStartDue = false;
+        // Stopped before it began, or not begun at all: it ends as a stopped thread does.
+        if (StopIconThreadRequested() || !StartIconThread()) ::PostMessageA(Handle(), UWM_ICONSDONE, 0, 0);
+    }
+    AfterRowsDrawn();
+}
+
 void CFilesView::SetViewMode(int mode)
 {
     if (mode < 0 || mode >= kModeCount) return;
@@ -246,6 +271,8 @@ void CFilesView::SelectAll(bool invert)
 void CFilesView::OnDestroy()
 {
     ::KillTimer(Handle(), kCutMarkTimer);
+    ::KillTimer(Handle(), kRowsDrawnTimer);
+    m_afterDrawDue = m_iconStartDue = false;
     m_list.EndLabelEdit();
     SaveColumnWidths();
     CancelWork();
@@ -291,6 +318,9 @@ LRESULT CFilesView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         RecountSelection();
         OnIconsDone();
         return 0;
+    case UWM_ROWSDRAWN:
+        RunAfterRowsDrawn();
+        return 0;
     case UWM_REBUILDCOLUMNS:
         RebuildColumns();
         return 0;
@@ -320,6 +350,10 @@ LRESULT CFilesView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         if (wParam == kCutMarkTimer) {
             CheckCutMarks();
+            return 0;
+        }
+        if (wParam == kRowsDrawnTimer) {
+            RunAfterRowsDrawn();
             return 0;
         }
         break;

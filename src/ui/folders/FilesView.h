@@ -42,6 +42,8 @@ class CFilesView : public ui::Window, public ui::CommandTarget {
 public:
     static constexpr int kDetailsMode = 3;
     static constexpr UINT kCutMarkTimer = 1200;
+    // Runs the work held for new rows when the list is not painted (hidden).
+    static constexpr UINT kRowsDrawnTimer = 1201;
 
     CFilesView();
     ~CFilesView() override;
@@ -101,6 +103,8 @@ public:
     const std::string& CutClipboardTag() const { return m_cutClipboardTag; }
     // Fits the columns of Details mode to the window.
     void ResizeColumns();
+    // The list has repainted: work held until new rows were drawn runs next.
+    void OnListPainted();
 
     // For a platform on which the system image lists cannot take overlays.
     void SetPrivateImageListsOnNT(bool privateLists) { m_privateListsOnNT = privateLists; }
@@ -148,10 +152,18 @@ protected:
     // The result of the job, once the worker has delivered it; the rows and
     // the items become the view's.
     bool TakeJobResult(ListingResult& result);
-    void SetRows(std::vector<ListRow> rows, ItemStorePtr store);
-    void InsertRow(int position, ListRow row);
+    // The rows and the items become the view's; with sortFirst they are
+    // sorted before the list learns their count, which sizes it once.
+    void SetRows(std::vector<ListRow> rows, ItemStorePtr store, bool sortFirst = false);
     void SetFocusRow(int row);
     bool StartIconThread();
+    // Holds the icon thread (when asked for) and AfterRowsDrawn until the list
+    // has drawn the rows just set, so that neither delays them: they follow
+    // the list's next repaint, or a timer, which comes after any repaint, when
+    // the list is not painted. The icon thread counts as running from here.
+    void AfterRowsShown(bool startIconThread);
+    // The view's own work that waits for the rows to be drawn.
+    virtual void AfterRowsDrawn() {}
     void SetViewMode(int mode);
     void BuildColumns(bool realFolder);
     // Every column but the first goes; the shown ones come back in their order.
@@ -207,6 +219,7 @@ private:
     void RecountSelection();
     void MarkSelected(int row, bool selected);
     void OnItemChanged(const NMLISTVIEW& change);
+    void RunAfterRowsDrawn();
     // Keys are given for the size, type and date sorts, null otherwise.
     int CompareRows(const ListRow& a, const ListRow& b, const SortKey* keyA, const SortKey* keyB) const;
 
@@ -225,6 +238,8 @@ private:
     shell::LookupCache m_lookup;
     std::string m_cutClipboardTag;
     SelectionSums m_sums;
+    bool m_afterDrawDue = false;    // AfterRowsShown waits for the rows to be drawn
+    bool m_iconStartDue = false;    // and then starts the icon thread
 };
 
 // The width setting of a column kind, and its width when the setting is 0.

@@ -444,8 +444,12 @@ void CFilesView::PrepareImageLists(bool needIconThread, bool noOverlays)
     }
     // The up image belongs to the lists it was added to.
     m_upImage = -1;
-    ListView_SetImageList(m_list.Handle(), m_smallImages, LVSIL_SMALL);
-    ListView_SetImageList(m_list.Handle(), m_largeImages, LVSIL_NORMAL);
+    // The same lists again would hand the header the small icons, and its
+    // sort mark would have to be set, and the header drawn, anew.
+    if (ListView_GetImageList(m_list.Handle(), LVSIL_SMALL) != m_smallImages)
+        ListView_SetImageList(m_list.Handle(), m_smallImages, LVSIL_SMALL);
+    if (ListView_GetImageList(m_list.Handle(), LVSIL_NORMAL) != m_largeImages)
+        ListView_SetImageList(m_list.Handle(), m_largeImages, LVSIL_NORMAL);
     UpdateSortMark();
 }
 

@@ -31,6 +31,8 @@
 namespace {
 
 constexpr char kRecycledPath[] = "C:\\Recycled";
+// The shortest timer: it comes once the repaints due are done.
+constexpr UINT kSoonestTimerMs = 0;
 
 CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 
@@ -209,6 +211,11 @@ void CExplorerWindow::LoadingStarted()
 
 void CExplorerWindow::OnTimer(UINT_PTR id)
 {
+    if (id == kAfterListingTimerId) {
+        ::KillTimer(Handle(), kAfterListingTimerId);
+        if (m_afterListingPending) FinishNavigation();
+        return;
+    }
     if (id != kLoadingTimerId) {
         CFolderWindow::OnTimer(id);
         return;
@@ -234,8 +241,8 @@ void CExplorerWindow::ShowLoading()
 void CExplorerWindow::LoadingDone()
 {
     ::KillTimer(Handle(), kLoadingTimerId);
-    // Posted: the view shows the rows first.
-    if (m_afterListingPending) ::PostMessageA(Handle(), UWM_AFTERLISTING, 0, 0);
+    // A posted message would come before the rows are drawn.
+    if (m_afterListingPending) ::SetTimer(Handle(), kAfterListingTimerId, kSoonestTimerMs, nullptr);
     if (StatusBarVisible()) ShowStatusBar(false);
     m_loading.reset();
 }
@@ -449,9 +456,6 @@ LRESULT CExplorerWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case UWM_PAUSEWATCHERS: StopWatchers(); return 0;
     case UWM_RESUMEWATCHERS: StartWatchers(); return 0;
-    case UWM_AFTERLISTING:
-        if (m_afterListingPending) FinishNavigation();
-        return 0;
     case UWM_FOLDERRENAMED: FolderRenamed(reinterpret_cast<const char*>(wParam)); return 0;
     default: return CFolderWindow::WindowProc(message, wParam, lParam);
     }

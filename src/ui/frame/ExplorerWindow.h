@@ -49,6 +49,9 @@ public:
     // quick listings do not make the window lay itself out twice.
     static constexpr UINT_PTR kLoadingTimerId = 201;
     static constexpr UINT kLoadingDelayMs = 250;
+    // The icon and watchers of a new place wait for this timer: timers come
+    // after repaints, so the listing is on the screen by then.
+    static constexpr UINT_PTR kAfterListingTimerId = 202;
 
     // Whether a history drop-down menu is open.
     static bool HistoryMenuOpen() { return s_historyMenuOpen; }
