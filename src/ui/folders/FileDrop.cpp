@@ -114,7 +114,9 @@ std::vector<std::string> PathsOf(IDataObject* data)
 
 HGLOBAL MakeFileList(const std::vector<std::string>& paths)
 {
-    std::size_t size = sizeof(DROPFILES) + 1;
+    // The list ends with a zero; an empty list gets a second one, as readers
+    // that step past the first name before looking for the end expect.
+    std::size_t size = sizeof(DROPFILES) + (paths.empty() ? 2 : 1);
     for (const std::string& path : paths) size += path.size() + 1;
     HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
     if (!block) return nullptr;
