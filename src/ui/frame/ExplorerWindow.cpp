@@ -372,8 +372,12 @@ void CExplorerWindow::TreeNodeGone(const ShellTreeItem& node)
         const std::string place = DisplayPathOf(*item);
         return treerules::PlaceIsAtOrBelow(place, node.path) && !shell::IsFolderPath(place);
     };
+    // A drive whose disk was taken out answers "not there", not with the
+    // system's "drive not ready" box.
+    const UINT oldMode = ::SetErrorMode(SEM_FAILCRITICALERRORS);
     m_back.RemoveIf(went);
     m_forward.RemoveIf(went);
+    ::SetErrorMode(oldMode);
 }
 
 void CExplorerWindow::ShowHistoryMenu(bool back, LPARAM under)
