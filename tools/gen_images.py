@@ -10,6 +10,7 @@ committed files untouched.
 Pictures are drawn on 16x16 cells in the 16 colours of the standard Windows
 palette (icons are also given a 32x32 image scaled up from the 16x16 one).
 Toolbar strips use silver as the transparent colour, the drive strip teal.
+Drag cursors are 32x32 in black and white.
 """
 
 import math
@@ -1314,6 +1315,88 @@ ICONS = {
 }
 
 
+# --------------------------------------------------------------------------
+# Drag cursors: 32x32 monochrome, an arrow over the dragged page (or a stack
+# of pages) and the effect's sign: a plus for copy, a bent arrow for link,
+# nothing for move. 'K' black, 'W' white, '.' the screen shows through.
+
+ARROW = [
+    "K...........", "KK..........", "KWK.........", "KWWK........",
+    "KWWWK.......", "KWWWWK......", "KWWWWWK.....", "KWWWWWWK....",
+    "KWWWWWWWK...", "KWWWWWWWWK..", "KWWWWWKKKKK.", "KWWKWWK.....",
+    "KWK.KWWK....", "KK..KWWK....", "K....KWWK...", ".....KWWK...",
+    "......KWWK..", "......KWWK..", ".......KK...",
+]
+
+SIGN_COPY = [
+    "KKKKKKKKK", "KWWWWWWWK", "KWWWKWWWK", "KWWWKWWWK", "KWKKKKKWK",
+    "KWWWKWWWK", "KWWWKWWWK", "KWWWWWWWK", "KKKKKKKKK",
+]
+
+SIGN_LINK = [
+    "KKKKKKKKK", "KWWWWWWWK", "KWWWKKKWK", "KWWWWKKWK", "KWWWKWKWK",
+    "KWWKWWWWK", "KWKWWWWWK", "KWWWWWWWK", "KKKKKKKKK",
+]
+
+
+def cursor_page(grid, x0, y0, x1, y1):
+    for y in range(y0, y1 + 1):
+        for x in range(x0, x1 + 1):
+            edge = x in (x0, x1) or y in (y0, y1)
+            grid[y][x] = 'K' if edge else 'W'
+
+
+def cursor_art(grid, art, x0, y0):
+    for dy, line in enumerate(art):
+        for dx, ch in enumerate(line):
+            if ch != '.':
+                grid[y0 + dy][x0 + dx] = ch
+
+
+def drag_cursor(sign, several):
+    grid = [['.'] * 32 for _ in range(32)]
+    if several:
+        cursor_page(grid, 13, 15, 21, 25)
+    cursor_page(grid, 11, 17, 19, 27)
+    if sign:
+        cursor_art(grid, sign, 19, 22)
+    cursor_art(grid, ARROW, 0, 0)
+    return grid
+
+
+def write_cur(path, grid, hot_x=0, hot_y=0):
+    """A one-image monochrome cursor: the colour bits, then the mask bits."""
+    size = len(grid)
+    row_bytes = size // 8
+    xor_bits, and_bits = b'', b''
+    for line in reversed(grid):
+        colour = mask = 0
+        for ch in line:
+            colour = colour << 1 | (1 if ch == 'W' else 0)
+            mask = mask << 1 | (1 if ch == '.' else 0)
+        xor_bits += colour.to_bytes(row_bytes, 'big')
+        and_bits += mask.to_bytes(row_bytes, 'big')
+    image = (struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 1, 0,
+                         len(xor_bits) + len(and_bits), 0, 0, 2, 0) +
+             struct.pack('<BBBBBBBB', 0, 0, 0, 0, 255, 255, 255, 0) +
+             xor_bits + and_bits)
+    out = struct.pack('<HHH', 0, 2, 1)
+    out += struct.pack('<BBBBHHII', size, size, 2, 0, hot_x, hot_y,
+                       len(image), 6 + 16)
+    with open(path, 'wb') as f:
+        f.write(out + image)
+
+
+CURSORS = {
+    'drag_copy.cur': (SIGN_COPY, False),
+    'drag_move.cur': (None, False),
+    'drag_link.cur': (SIGN_LINK, False),
+    'drag_copy_many.cur': (SIGN_COPY, True),
+    'drag_move_many.cur': (None, True),
+    'drag_link_many.cur': (SIGN_LINK, True),
+}
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
@@ -1329,6 +1412,8 @@ def main():
     for name, make in ICONS.items():
         small = make()
         write_ico(os.path.join(out, name), [small, small.scaled(2)])
+    for name, (sign, several) in CURSORS.items():
+        write_cur(os.path.join(out, name), drag_cursor(sign, several))
     write_bmp8(os.path.join(out, 'splash.bmp'), splash())
 
 

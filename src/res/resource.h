@@ -85,6 +85,16 @@
 #define IDI_STOP                        470     /* Stop button of a query window */
 
 /* ------------------------------------------------------------------------
+ * Cursors: the frame's drag cursors, for a drag of one item and of several
+ * ------------------------------------------------------------------------ */
+#define IDC_DRAG_COPY                   490
+#define IDC_DRAG_MOVE                   491
+#define IDC_DRAG_LINK                   492
+#define IDC_DRAG_COPY_MANY              493
+#define IDC_DRAG_MOVE_MANY              494
+#define IDC_DRAG_LINK_MANY              495
+
+/* ------------------------------------------------------------------------
  * Dialogs
  * ------------------------------------------------------------------------ */
 #define IDD_OPTIONS_VIEW                100

@@ -657,6 +657,57 @@ TEST_F(ExplorerBarTest, FilesDraggedOverTheFramesOwnAreaGoToTheActiveFolderWindo
     PumpUntil([&] { return Frame().RunningThreadList()->Count() == 0; }, 15000);
 }
 
+TEST_F(ExplorerBarTest, TheFramesDropTargetShowsTheProgramsCursorOfTheEffectInItsForm)
+{
+    using Form = filedrop::DragCursors::Form;
+    const filedrop::DragCursors several(Form::SeveralItems), one(Form::OneItem);
+    // Six cursors of the program's own, none alike.
+    std::set<HCURSOR> cursors;
+    for (const auto* form : {&several, &one})
+        for (DWORD effect : {DROPEFFECT_COPY, DROPEFFECT_MOVE, DROPEFFECT_LINK}) cursors.insert(form->For(effect));
+    EXPECT_EQ(cursors.size(), 6u);
+    EXPECT_EQ(cursors.count(nullptr), 0u);
+    EXPECT_EQ(several.For(DROPEFFECT_NONE), nullptr);
+
+    m_folder.Dir("shown");
+    m_folder.File("dragged.txt");
+    auto* data = new filedrop::FileListData({m_folder.Path("dragged.txt")});
+    FrameDropTarget frameTarget(Frame().Handle());
+    FrameDropTarget oneItemTarget(Frame().Handle(), Form::OneItem);
+    filedrop::DragSource plainSource;
+    const DWORD all = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    HCURSOR arrow = ::LoadCursorA(nullptr, IDC_ARROW);
+    // The cursor a drag step leaves, and what the program's source says of it.
+    auto step = [&](FrameDropTarget& target, DWORD keys, HRESULT* feedback = nullptr) {
+        ::SetCursor(arrow);
+        DWORD effect = all;
+        target.DragEnter(data, keys, {0, 0}, &effect);
+        const HRESULT said = plainSource.GiveFeedback(effect);
+        if (feedback) *feedback = said;
+        target.DragLeave();
+        return ::GetCursor();
+    };
+    // Nowhere to drop: the system's cursors stay.
+    HRESULT feedback = S_OK;
+    EXPECT_EQ(step(frameTarget, MK_LBUTTON | MK_CONTROL, &feedback), arrow);
+    EXPECT_EQ(feedback, DRAGDROP_S_USEDEFAULTCURSORS);
+
+    ASSERT_NE(Open(m_folder.Path("shown")), nullptr);
+    EXPECT_EQ(step(frameTarget, MK_LBUTTON | MK_CONTROL, &feedback), several.For(DROPEFFECT_COPY));
+    EXPECT_EQ(feedback, S_OK) << "the source leaves the target's cursor standing";
+    EXPECT_EQ(step(frameTarget, MK_LBUTTON | MK_SHIFT), several.For(DROPEFFECT_MOVE));
+    EXPECT_EQ(step(frameTarget, MK_LBUTTON | MK_CONTROL | MK_SHIFT), several.For(DROPEFFECT_LINK));
+    EXPECT_EQ(step(oneItemTarget, MK_LBUTTON | MK_CONTROL), one.For(DROPEFFECT_COPY));
+    data->Release();
+
+    // A source given cursors shows its own where no target of the program did.
+    filedrop::DragSource folderSource(&one);
+    ::SetCursor(arrow);
+    EXPECT_EQ(folderSource.GiveFeedback(DROPEFFECT_MOVE), S_OK);
+    EXPECT_EQ(::GetCursor(), one.For(DROPEFFECT_MOVE));
+    EXPECT_EQ(plainSource.GiveFeedback(DROPEFFECT_MOVE), DRAGDROP_S_USEDEFAULTCURSORS);
+}
+
 namespace {
 
 TEST_F(ExplorerBarTest, TheFavoritesPageListsTheFavoritesAndOpensThemUnlessTheListChangedBehindIt)
@@ -702,6 +753,141 @@ TEST_F(ExplorerBarTest, TheFavoritesPageListsTheFavoritesAndOpensThemUnlessTheLi
     open(itemNamed("Fav two"));
     ASSERT_EQ(CWindowList::Instance().Windows().size(), 1u);
     EXPECT_EQ(CWindowList::Instance().Windows().front()->Path(), m_folder.Path("two"));
+}
+
+
+// The items of the folder tree that an address box may list: the desktop, its
+// folders and the drives.
+std::set<const NameSpaceNode*> TopNodes(const CDesktopTree& tree)
+{
+    std::set<const NameSpaceNode*> nodes{tree.NodeOf(tree.Root())};
+    for (HTREEITEM child = tree.FirstChild(tree.Root()); child; child = tree.NextSibling(child))
+        nodes.insert(tree.NodeOf(child));
+    for (HTREEITEM drive = tree.FirstChild(tree.DrivesItem()); drive; drive = tree.NextSibling(drive))
+        nodes.insert(tree.NodeOf(drive));
+    return nodes;
+}
+
+// The box's entry whose node is the tree's item of the path, or -1.
+int EntryOfTreeItem(const CLocationBox& box, const CDesktopTree& tree, const std::string& path)
+{
+    HTREEITEM item = tree.FindPath(path);
+    for (int i = 0; item && i < box.ItemCount(); ++i)
+        if (box.ItemNode(i) == tree.NodeOf(item)) return i;
+    return -1;
+}
+
+// Every entry's node is one the tree holds now.
+::testing::AssertionResult AllEntriesLive(const CLocationBox& box, const CDesktopTree& tree)
+{
+    const std::set<const NameSpaceNode*> live = TopNodes(tree);
+    for (int i = 0; i < box.ItemCount(); ++i)
+        if (!live.count(box.ItemNode(i)))
+            return ::testing::AssertionFailure() << "entry " << i << " (" << box.ItemText(i) << ") is no tree item";
+    return ::testing::AssertionSuccess();
+}
+
+void OpenList(CExplorerView& view)
+{
+    const CLocationBox& box = view.LocationBox();
+    ::SendMessageA(view.Handle(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(box.Handle()), CBN_DROPDOWN),
+                   reinterpret_cast<LPARAM>(box.Handle()));
+}
+
+std::vector<std::string> HistoryNames(const CExplorerWindow::History& history)
+{
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < history.Count(); ++i) names.push_back(history.At(i)->name);
+    return names;
+}
+
+TEST_F(ExplorerBarTest, AddressBoxesListTheTreesOwnItemsAndLetGoOfADriveThatGoes)
+{
+    CExplorerView* first = OpenView(m_folder.Path());
+    ASSERT_NE(first, nullptr);
+    TempDir other;
+    CExplorerWindow* second = Open(other.Path());
+    ASSERT_NE(second, nullptr);
+    for (CExplorerView* view : {first, second->ExplorerView()}) {
+        const CLocationBox& box = view->LocationBox();
+        ASSERT_TRUE(box.SharesTreeNodes());
+        ASSERT_GE(box.ItemCount(), 3);
+        EXPECT_EQ(box.ItemNode(0), Tree().NodeOf(Tree().Root()));
+        EXPECT_GE(EntryOfTreeItem(box, Tree(), "C:\\"), 2) << "the tree's drive item itself";
+        EXPECT_TRUE(AllEntriesLive(box, Tree()));
+    }
+
+    // Drive letters that change make the tree list its drives again: every
+    // drive item is deleted, and no box keeps one.
+    const char letter = 'Q';
+    const std::string root = std::string(1, letter) + ":\\";
+    ASSERT_EQ(Tree().FindPath(root), nullptr) << "the test's drive letter is in use";
+    ASSERT_TRUE(::DefineDosDeviceA(0, "Q:", m_folder.Path().c_str()));
+    SendVolumeChange(Frame().Handle(), DBT_DEVICEARRIVAL, letter, 0);
+    ASSERT_NE(Tree().FindPath(root), nullptr);
+    for (CExplorerView* view : {first, second->ExplorerView()}) {
+        EXPECT_TRUE(AllEntriesLive(view->LocationBox(), Tree()));
+        EXPECT_EQ(EntryOfTreeItem(view->LocationBox(), Tree(), "C:\\"), -1);
+    }
+    // Opening the list shows the drives as the tree has them now.
+    OpenList(*first);
+    EXPECT_GE(EntryOfTreeItem(first->LocationBox(), Tree(), root), 2);
+    EXPECT_GE(EntryOfTreeItem(first->LocationBox(), Tree(), "C:\\"), 2);
+    EXPECT_TRUE(AllEntriesLive(first->LocationBox(), Tree()));
+    // What was typed in the box stays when its list is made again.
+    second->ExplorerView()->LocationBox().SetText("typed");
+    OpenList(*second->ExplorerView());
+    EXPECT_EQ(second->ExplorerView()->LocationBox().Text(), "typed");
+    EXPECT_GE(EntryOfTreeItem(second->ExplorerView()->LocationBox(), Tree(), root), 2);
+
+    ::DefineDosDeviceA(DDD_REMOVE_DEFINITION, "Q:", nullptr);
+    SendVolumeChange(Frame().Handle(), DBT_DEVICEREMOVECOMPLETE, letter, 0);
+    ASSERT_EQ(Tree().FindPath(root), nullptr);
+    for (CExplorerView* view : {first, second->ExplorerView()}) {
+        EXPECT_TRUE(AllEntriesLive(view->LocationBox(), Tree()));
+        OpenList(*view);
+        EXPECT_EQ(EntryOfTreeItem(view->LocationBox(), Tree(), root), -1);
+        EXPECT_GE(EntryOfTreeItem(view->LocationBox(), Tree(), "C:\\"), 2);
+    }
+}
+
+TEST_F(ExplorerBarTest, AFolderThatGoesFromTheTreeLeavesTheHistoryOfEveryWindowAndTheOthersStay)
+{
+    for (const char* name : {"gone", "kept", "third"}) m_folder.Dir(name);
+    using Places = std::vector<std::string>;
+    CExplorerWindow* first = Open(m_folder.Path("gone"));
+    ASSERT_NE(first, nullptr);
+    ASSERT_TRUE(first->Navigate(m_folder.Path("kept"), nullptr));
+    ASSERT_TRUE(first->Navigate(m_folder.Path(), nullptr));
+    CExplorerWindow* second = Open(m_folder.Path("third"));
+    ASSERT_NE(second, nullptr);
+    ASSERT_TRUE(second->Navigate(m_folder.Path("gone"), nullptr));
+    ASSERT_TRUE(second->Navigate(m_folder.Path("kept"), nullptr));
+    ASSERT_TRUE(second->OnCommand(ID_GO_BACK));
+    ASSERT_TRUE(second->OnCommand(ID_GO_BACK));
+    Settle();
+    ASSERT_EQ(HistoryNames(first->BackList()), (Places{"gone", "kept"}));
+    ASSERT_TRUE(second->BackList().Empty());
+    ASSERT_EQ(HistoryNames(second->ForwardList()), (Places{"kept", "gone"}));
+
+    HTREEITEM folder = Tree().FindOrListPath(m_folder.Path());
+    ASSERT_NE(folder, nullptr);
+    Tree().Expand(folder, TVE_EXPAND);
+    ASSERT_NE(Tree().FindPath(m_folder.Path("gone")), nullptr);
+
+    // Listing the folder again deletes its items, but their folders are
+    // still there: the history keeps them.
+    Tree().RefreshItem(folder);
+    ASSERT_NE(Tree().FindPath(m_folder.Path("gone")), nullptr);
+    EXPECT_EQ(HistoryNames(first->BackList()), (Places{"gone", "kept"}));
+    EXPECT_EQ(HistoryNames(second->ForwardList()), (Places{"kept", "gone"}));
+
+    // A folder that goes, as the tree's watcher sees it, leaves both lists of every window.
+    ASSERT_TRUE(::RemoveDirectoryA(m_folder.Path("gone").c_str()));
+    ASSERT_TRUE(PumpUntil([&] { return Tree().FindPath(m_folder.Path("gone")) == nullptr; }, 15000));
+    EXPECT_EQ(HistoryNames(first->BackList()), Places{"kept"});
+    EXPECT_EQ(HistoryNames(second->ForwardList()), Places{"kept"});
+    EXPECT_TRUE(second->BackList().Empty());
 }
 
 }  // namespace

@@ -345,6 +345,9 @@ TEST_F(PersonalFolderTest, FilesDroppedOrPastedOnAnOpenFolderJoinItOnce)
     // A drop on the window's taskbar button of files all there already.
     auto* data = new filedrop::FileListData({m_folder.Path("B.TXT"), m_folder.Path("a.txt")});
     DragRequest request{data, 0, {-1, -1}, DROPEFFECT_COPY | DROPEFFECT_MOVE};
+    // Over the button the drag is offered as a copy: the files stay where they are.
+    EXPECT_EQ(::SendMessageA(folder.window->Handle(), UWM_DRAGOVER, 0, reinterpret_cast<LPARAM>(&request)),
+              static_cast<LRESULT>(DROPEFFECT_COPY));
     EXPECT_EQ(::SendMessageA(folder.window->Handle(), UWM_DROP, reinterpret_cast<WPARAM>(&request), 0),
               static_cast<LRESULT>(DROPEFFECT_NONE));
     data->Release();

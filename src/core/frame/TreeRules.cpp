@@ -1,5 +1,9 @@
 #include "core/frame/TreeRules.h"
 
+// Standard library
+#include <algorithm>
+#include <cctype>
+
 namespace treerules {
 
 namespace {
@@ -68,6 +72,31 @@ bool TakesPlainFolderIcon(const std::string& parsingPath, bool attributesKnown, 
     const std::size_t server = parsingPath.find('\\', 2);
     const std::size_t share = server == std::string::npos ? server : parsingPath.find('\\', server + 1);
     return share != std::string::npos && share + 1 < parsingPath.size();
+}
+
+namespace {
+
+std::string WithoutTrailingSlashes(std::string path)
+{
+    while (!path.empty() && path.back() == '\\') path.pop_back();
+    return path;
+}
+
+bool SameLetters(char a, char b)
+{
+    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+}
+
+}  // namespace
+
+bool PlaceIsAtOrBelow(const std::string& place, const std::string& folder)
+{
+    // "C:\" becomes "C:", whose places all start "C:\".
+    const std::string base = WithoutTrailingSlashes(folder);
+    const std::string at = WithoutTrailingSlashes(place);
+    if (base.empty() || at.size() < base.size()) return false;
+    if (!std::equal(base.begin(), base.end(), at.begin(), SameLetters)) return false;
+    return at.size() == base.size() || at[base.size()] == '\\';
 }
 
 }  // namespace treerules

@@ -1,7 +1,7 @@
 #pragma once
 // The folder tree's rules that need no window: how a drag near the page's
-// edges scrolls the tree and when a hovered item opens, and which drives a
-// device change concerns.
+// edges scrolls the tree and when a hovered item opens, which drives a device
+// change concerns, and which places an item that goes away takes with it.
 
 // Standard library
 #include <cstdint>
@@ -62,5 +62,12 @@ inline constexpr std::uint32_t kAttributeDirectory = 0x10;
 // below a drive or share, whose attributes the listing gave, and which is not
 // marked read-only or system, the marks of a folder with an icon of its own.
 bool TakesPlainFolderIcon(const std::string& parsingPath, bool attributesKnown, std::uint32_t attributes);
+
+// --- Items that go away -------------------------------------------------------
+
+// Whether the place ("C:\a\b") is the folder ("C:\a") or lies below it;
+// letter case and trailing backslashes do not count, and an empty folder
+// holds nothing.
+bool PlaceIsAtOrBelow(const std::string& place, const std::string& folder);
 
 }  // namespace treerules

@@ -284,7 +284,9 @@ bool CDesktopPage::DragItem(HTREEITEM item)
     const std::string path = OperationPath(*node);
     if (path.empty()) return true;
     auto* data = new filedrop::FileListData({path});
-    auto* source = new filedrop::DragSource();
+    // One folder goes: the frame's cursors in their form for one item.
+    static const filedrop::DragCursors cursors(filedrop::DragCursors::Form::OneItem);
+    auto* source = new filedrop::DragSource(&cursors);
     DWORD effect = DROPEFFECT_NONE;
     ::DoDragDrop(data, source, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK, &effect);
     source->Release();

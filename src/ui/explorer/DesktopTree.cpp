@@ -11,6 +11,8 @@
 
 // Application
 #include "ui/app/TrailmarkApp.h"
+#include "ui/frame/MainFrame.h"
+#include "ui/frame/WindowList.h"
 
 // Standard library
 #include <cctype>
@@ -56,11 +58,9 @@ bool IsSpecialFolder(LPCITEMIDLIST absolute, int csidl)
 ShellTreeItem* MakeItem(NameSpaceNode& node)
 {
     auto* item = new ShellTreeItem;
-    item->name = node.name;
-    item->path = FileSystemPath(node.parsingPath);
-    item->icon = node.iconIndex;
-    item->openIcon = node.iconIndex;
-    item->absoluteId = std::move(node.absoluteId);
+    static_cast<NameSpaceNode&>(*item) = std::move(node);
+    item->path = FileSystemPath(item->parsingPath);
+    item->openIcon = item->iconIndex;
     return item;
 }
 
@@ -136,7 +136,7 @@ HTREEITEM CDesktopTree::Insert(HTREEITEM parent, ShellTreeItem* node, HTREEITEM 
     insert.hInsertAfter = after;
     insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN;
     insert.item.pszText = const_cast<char*>(node->name.c_str());
-    insert.item.iImage = node->icon;
+    insert.item.iImage = node->iconIndex;
     insert.item.iSelectedImage = node->openIcon;
     // Whether it has folders is known when it is first expanded.
     insert.item.cChildren = 1;
@@ -154,10 +154,8 @@ void CDesktopTree::ListChildren(HTREEITEM item)
     ShellTreeItem* node = NodeOf(item);
     if (!node) return;
     node->listed = true;
-    NameSpaceNode parent;
-    parent.absoluteId = ui::Pidl(ui::PidlClone(node->absoluteId.Get()));
     HCURSOR old = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
-    std::vector<NameSpaceNode> children = ChildNodes(parent, ::GetParent(Handle()));
+    std::vector<NameSpaceNode> children = ChildNodes(*node, ::GetParent(Handle()));
     for (NameSpaceNode& child : children) Insert(item, MakeItem(child));
     ::SetCursor(old);
     Watch(*node);
@@ -215,11 +213,18 @@ LRESULT CDesktopTree::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CDesktopTree::OnDeleteItem(HTREEITEM item, LPARAM data)
 {
-    m_watched.erase(Node(data));
+    ShellTreeItem* node = Node(data);
+    m_watched.erase(node);
     if (item == m_drives) m_drives = nullptr;
     if (item == m_network) m_network = nullptr;
     if (item == m_internet) m_internet = nullptr;
-    delete Node(data);
+    // The folder windows' address boxes list this tree's items: each window
+    // lets go of the item before it is freed. The Open Folder dialog's tree
+    // lends its items to no one; a closing program's windows are going too.
+    const CMainFrame* frame = CTrailmarkApp::Instance() ? CTrailmarkApp::Instance()->MainFrame() : nullptr;
+    if (node && !DialogMode() && frame && !frame->IsClosing())
+        CWindowList::Instance().TellEveryWindow(UWM_TREENODEGONE, reinterpret_cast<WPARAM>(node));
+    delete node;
 }
 
 HTREEITEM CDesktopTree::FindIn(HTREEITEM first, const std::string& path) const
@@ -301,12 +306,12 @@ void CDesktopTree::RefreshItem(HTREEITEM item)
     DeleteChildren(item);
     node->listed = false;
     // Listing again keeps the watcher that asked for it.
-    node->icon = node->openIcon = shell::IconOfPidl(node->absoluteId.Get());
+    node->iconIndex = node->openIcon = shell::IconOfPidl(node->absoluteId.Get());
     TVITEMA data = {};
     data.mask = TVIF_CHILDREN | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_HANDLE;
     data.hItem = item;
     data.cChildren = 1;
-    data.iImage = node->icon;
+    data.iImage = node->iconIndex;
     data.iSelectedImage = node->openIcon;
     TreeView_SetItem(Handle(), &data);
     if (wasListed) ListChildren(item);
@@ -323,9 +328,7 @@ void CDesktopTree::ListChangesOf(HTREEITEM item)
         RefreshItem(item);
         return;
     }
-    NameSpaceNode parent;
-    parent.absoluteId = ui::Pidl(ui::PidlClone(node->absoluteId.Get()));
-    std::vector<NameSpaceNode> children = ChildNodes(parent, ::GetParent(Handle()));
+    std::vector<NameSpaceNode> children = ChildNodes(*node, ::GetParent(Handle()));
     // Only the folders that came or went change: the others keep their
     // items, their listed folders and their watchers.
     std::unordered_map<std::string, std::size_t> listed;

@@ -12,6 +12,7 @@
 
 // Folders
 #include "ui/folders/FolderWatcher.h"
+#include "ui/folders/NameSpaceNode.h"
 
 // Explorer
 #include "ui/explorer/ExplorerTree.h"
@@ -26,12 +27,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-// What the tree keeps per item.
-struct ShellTreeItem {
-    ui::Pidl absoluteId;
-    std::string name;  // as the shell shows it in its folder
+// What the tree keeps per item. The folder windows' address boxes list the
+// desktop's and the drives' items themselves (as name-space nodes) and are
+// told when one is deleted (UWM_TREENODEGONE).
+struct ShellTreeItem : NameSpaceNode {
     std::string path;  // the file-system path; empty for a virtual folder
-    int icon = -1;
     int openIcon = -1;
     HTREEITEM handle = nullptr;
     bool listed = false;  // its folders have been listed

@@ -6,8 +6,12 @@
 // Folders
 #include "ui/folders/Shell.h"
 
+// Resources
+#include "res/resource.h"
+
 // Standard library
 #include <cstring>
+#include <utility>
 
 // Windows
 #include <shellapi.h>
@@ -110,7 +114,9 @@ std::vector<std::string> PathsOf(IDataObject* data)
 
 HGLOBAL MakeFileList(const std::vector<std::string>& paths)
 {
-    std::size_t size = sizeof(DROPFILES) + 1;
+    // The list ends with a zero; an empty list gets a second one, as readers
+    // that step past the first name before looking for the end expect.
+    std::size_t size = sizeof(DROPFILES) + (paths.empty() ? 2 : 1);
     for (const std::string& path : paths) size += path.size() + 1;
     HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
     if (!block) return nullptr;
@@ -186,6 +192,47 @@ HRESULT STDMETHODCALLTYPE DragSource::QueryContinueDrag(BOOL escapePressed, DWOR
     if (escapePressed) return DRAGDROP_S_CANCEL;
     if (!(keyState & (MK_LBUTTON | MK_RBUTTON))) return DRAGDROP_S_DROP;
     return S_OK;
+}
+
+namespace {
+
+// Set by a target of the program when it shows its cursor, taken by the
+// source's next feedback; both run on the thread that drags.
+bool g_targetShowsCursor = false;
+
+HCURSOR ProgramCursor(int id)
+{
+    return ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
+}
+
+}  // namespace
+
+void SetTargetShowsCursor(bool shows) { g_targetShowsCursor = shows; }
+
+HRESULT STDMETHODCALLTYPE DragSource::GiveFeedback(DWORD effect)
+{
+    if (std::exchange(g_targetShowsCursor, false)) return S_OK;
+    if (HCURSOR cursor = m_cursors ? m_cursors->For(effect) : nullptr) {
+        ::SetCursor(cursor);
+        return S_OK;
+    }
+    return DRAGDROP_S_USEDEFAULTCURSORS;
+}
+
+DragCursors::DragCursors(Form form)
+{
+    const bool several = form == Form::SeveralItems;
+    m_copy = ProgramCursor(several ? IDC_DRAG_COPY_MANY : IDC_DRAG_COPY);
+    m_move = ProgramCursor(several ? IDC_DRAG_MOVE_MANY : IDC_DRAG_MOVE);
+    m_link = ProgramCursor(several ? IDC_DRAG_LINK_MANY : IDC_DRAG_LINK);
+}
+
+HCURSOR DragCursors::For(DWORD effect) const
+{
+    if (effect & DROPEFFECT_COPY) return m_copy;
+    if (effect & DROPEFFECT_MOVE) return m_move;
+    if (effect & DROPEFFECT_LINK) return m_link;
+    return nullptr;
 }
 
 // --- The target of drags -----------------------------------------------------

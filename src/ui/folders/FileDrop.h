@@ -53,18 +53,42 @@ private:
     LONG m_references = 1;
 };
 
+// The program's own drag cursors for the copy, move and link effects, in the
+// form for a drag of one item or of several.
+class DragCursors {
+public:
+    enum class Form { OneItem, SeveralItems };
+    explicit DragCursors(Form form);
+    // The cursor of the effect (copy before move before link); null for none.
+    HCURSOR For(DWORD effect) const;
+
+private:
+    HCURSOR m_copy;
+    HCURSOR m_move;
+    HCURSOR m_link;
+};
+
+// Whether a drop target of the program shows its own cursor for the drag's
+// current step: the program's drag sources then leave it standing. A target
+// says so on each step and takes it back when the drag leaves or drops, so
+// that a drag from elsewhere leaves nothing behind.
+void SetTargetShowsCursor(bool shows);
+
 // The source side of a drag: the drop happens when the button that began
-// it is released, Escape cancels.
+// it is released, Escape cancels. Its cursors are those a target of the
+// program shows, else its own when it is given some, else the system's.
 class DragSource : public IDropSource {
 public:
+    explicit DragSource(const DragCursors* cursors = nullptr) : m_cursors(cursors) {}
     virtual ~DragSource() = default;
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
     ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escapePressed, DWORD keyState) override;
-    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD effect) override;
 
 private:
+    const DragCursors* m_cursors;  // not owned; outlives the drag
     LONG m_references = 1;
 };
 

@@ -10,6 +10,10 @@
 #include "ui/folders/FolderMessages.h"
 #include "ui/folders/Shell.h"
 
+// Explorer
+#include "ui/explorer/DesktopTree.h"
+#include "ui/explorer/FolderTreeAccess.h"
+
 // Application
 #include "ui/app/TrailmarkApp.h"
 
@@ -102,67 +106,126 @@ int CLocationBox::ItemHeight() const
 void CLocationBox::Fill()
 {
     if (!m_combo) return;
+    // Emptying the list empties the edit field too: what was typed stays.
+    const std::string text = Text();
     ::SendMessageA(m_combo, CB_RESETCONTENT, 0, 0);
-    m_nodes.clear();
+    m_ownNodes.clear();
     m_entries.clear();
     if (m_mode == Mode::Address) FillAddress();
     else FillSearchScope();
+    SetText(text);
+}
+
+void CLocationBox::Forget(const NameSpaceNode* node)
+{
+    if (!node || !m_combo) return;
+    for (int index = ItemCount(); index-- > 0;) {
+        const Entry* entry = EntryAt(index);
+        if (entry && entry->node == node) ::SendMessageA(m_combo, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    }
+    for (Entry& entry : m_entries)
+        if (entry.node == node) entry.node = nullptr;
 }
 
 namespace {
 
 // The desktop, its folders and the drives below the drives folder, numbered
 // as the core's tree numbers them; `drives` is the drives folder's number.
-struct ShellTree {
+struct PlaceTree {
     location::NodeTree tree;
-    std::vector<NameSpaceNode> nodes;
+    std::vector<const NameSpaceNode*> nodes;
     std::size_t drives = location::kNoNode;
 };
 
-std::size_t AddNode(ShellTree& shellTree, std::size_t parent, NameSpaceNode node)
+std::size_t AddNode(PlaceTree& places, std::size_t parent, const NameSpaceNode* node)
 {
-    const std::size_t number = shellTree.nodes.size();
-    shellTree.tree.nodes.push_back({node.name, {}});
-    if (parent != location::kNoNode) shellTree.tree.nodes[parent].children.push_back(number);
-    shellTree.nodes.push_back(std::move(node));
+    const std::size_t number = places.nodes.size();
+    places.tree.nodes.push_back({node->name, {}});
+    if (parent != location::kNoNode) places.tree.nodes[parent].children.push_back(number);
+    places.nodes.push_back(node);
     return number;
 }
 
-ShellTree ReadShellTree(HWND owner)
+// A shell that does not say which folder holds the drives keeps them in the
+// desktop's second folder.
+std::size_t DrivesOrSecond(const PlaceTree& places, std::size_t root, std::size_t drives)
 {
-    ShellTree shellTree;
-    const std::size_t root = AddNode(shellTree, location::kNoNode, DesktopNode());
-    for (NameSpaceNode& child : ChildNodes(shellTree.nodes[root], owner)) {
+    const std::vector<std::size_t>& top = places.tree.nodes[root].children;
+    return drives == location::kNoNode && top.size() >= 2 ? top[1] : drives;
+}
+
+NameSpaceNode* Keep(std::vector<std::unique_ptr<NameSpaceNode>>& kept, NameSpaceNode node)
+{
+    kept.push_back(std::make_unique<NameSpaceNode>(std::move(node)));
+    return kept.back().get();
+}
+
+// The places as the shell lists them, kept in `kept`.
+PlaceTree ReadShellTree(HWND owner, std::vector<std::unique_ptr<NameSpaceNode>>& kept)
+{
+    PlaceTree places;
+    const std::size_t root = AddNode(places, location::kNoNode, Keep(kept, DesktopNode()));
+    for (NameSpaceNode& child : ChildNodes(*places.nodes[root], owner)) {
         const bool drives = IsDrivesNode(child);
-        const std::size_t number = AddNode(shellTree, root, std::move(child));
-        if (drives && shellTree.drives == location::kNoNode) shellTree.drives = number;
+        const std::size_t number = AddNode(places, root, Keep(kept, std::move(child)));
+        if (drives && places.drives == location::kNoNode) places.drives = number;
     }
-    // A shell that does not say which folder holds the drives keeps them in
-    // the desktop's second folder.
-    const std::vector<std::size_t>& top = shellTree.tree.nodes[root].children;
-    if (shellTree.drives == location::kNoNode && top.size() >= 2) shellTree.drives = top[1];
-    if (shellTree.drives != location::kNoNode)
-        for (NameSpaceNode& drive : ChildNodes(shellTree.nodes[shellTree.drives], owner))
-            AddNode(shellTree, shellTree.drives, std::move(drive));
-    return shellTree;
+    places.drives = DrivesOrSecond(places, root, places.drives);
+    if (places.drives != location::kNoNode)
+        for (NameSpaceNode& drive : ChildNodes(*places.nodes[places.drives], owner))
+            AddNode(places, places.drives, Keep(kept, std::move(drive)));
+    return places;
+}
+
+// The places as the folder tree holds them, without asking the shell again;
+// empty while the tree has no desktop.
+PlaceTree ShareTree(const CDesktopTree& folderTree)
+{
+    PlaceTree places;
+    HTREEITEM rootItem = folderTree.Root();
+    if (!rootItem || !folderTree.NodeOf(rootItem)) return places;
+    const std::size_t root = AddNode(places, location::kNoNode, folderTree.NodeOf(rootItem));
+    std::vector<HTREEITEM> topItems;
+    for (HTREEITEM child = folderTree.FirstChild(rootItem); child; child = folderTree.NextSibling(child)) {
+        const std::size_t number = AddNode(places, root, folderTree.NodeOf(child));
+        topItems.push_back(child);
+        if (child == folderTree.DrivesItem()) places.drives = number;
+    }
+    places.drives = DrivesOrSecond(places, root, places.drives);
+    if (places.drives != location::kNoNode) {
+        HTREEITEM drives = topItems[places.drives - root - 1];
+        for (HTREEITEM drive = folderTree.FirstChild(drives); drive; drive = folderTree.NextSibling(drive))
+            AddNode(places, places.drives, folderTree.NodeOf(drive));
+    }
+    return places;
+}
+
+// The folder tree's places when it has them, else the shell's kept in `kept`.
+PlaceTree ReadPlaces(HWND owner, std::vector<std::unique_ptr<NameSpaceNode>>& kept, bool& shared)
+{
+    if (const CDesktopTree* folderTree = FolderTree()) {
+        PlaceTree places = ShareTree(*folderTree);
+        shared = !places.nodes.empty();
+        if (shared) return places;
+    }
+    shared = false;
+    return ReadShellTree(owner, kept);
 }
 
 }  // namespace
 
 void CLocationBox::FillAddress()
 {
-    ShellTree shellTree = ReadShellTree(m_combo);
-    AddNodes(shellTree.nodes, location::AddressModeNodes(shellTree.tree, shellTree.drives));
+    const PlaceTree places = ReadPlaces(m_combo, m_ownNodes, m_shared);
+    AddNodes(places.nodes, location::AddressModeNodes(places.tree, places.drives));
 }
 
-void CLocationBox::AddNodes(std::vector<NameSpaceNode>& read, const std::vector<location::ListedNode>& listed)
+void CLocationBox::AddNodes(const std::vector<const NameSpaceNode*>& read,
+                            const std::vector<location::ListedNode>& listed)
 {
-    m_nodes.reserve(m_nodes.size() + listed.size());
     for (const location::ListedNode& entry : listed) {
-        NameSpaceNode& node = read[entry.node];
-        node.depth = entry.depth;
-        AddEntry({node.name, static_cast<int>(m_nodes.size()), entry.depth, node.iconIndex});
-        m_nodes.push_back(std::move(node));
+        const NameSpaceNode* node = read[entry.node];
+        AddEntry({node->name, node, entry.depth, node->iconIndex});
     }
 }
 
@@ -170,10 +233,10 @@ void CLocationBox::FillSearchScope()
 {
     const std::vector<std::string> roots =
         location::FixedDriveRoots(static_cast<std::uint32_t>(::GetLogicalDrives()), platform::SystemDirectoryLister());
-    AddEntry({location::LocalDrivesText(ui::LoadString(IDS_LOCAL_HARD_DRIVES), roots), -1, 0,
+    AddEntry({location::LocalDrivesText(ui::LoadString(IDS_LOCAL_HARD_DRIVES), roots), nullptr, 0,
               shell::IconOfPath(kIconOfLocalDrives)});
-    ShellTree shellTree = ReadShellTree(m_combo);
-    AddNodes(shellTree.nodes, location::SearchScopeNodes(shellTree.tree, shellTree.drives));
+    const PlaceTree places = ReadPlaces(m_combo, m_ownNodes, m_shared);
+    AddNodes(places.nodes, location::SearchScopeNodes(places.tree, places.drives));
 }
 
 void CLocationBox::AddEntry(Entry entry)
@@ -206,7 +269,7 @@ std::string CLocationBox::ItemText(int index) const
 const NameSpaceNode* CLocationBox::ItemNode(int index) const
 {
     const Entry* entry = EntryAt(index);
-    return entry && entry->node >= 0 ? &m_nodes[static_cast<std::size_t>(entry->node)] : nullptr;
+    return entry ? entry->node : nullptr;
 }
 
 int CLocationBox::ItemDepth(int index) const
@@ -252,7 +315,15 @@ bool CLocationBox::OnParentMessage(UINT message, WPARAM wParam, LPARAM lParam, L
         return true;
     }
     case WM_COMMAND:
-        if (!m_combo || reinterpret_cast<HWND>(lParam) != m_combo || HIWORD(wParam) != CBN_SELENDOK) return false;
+        if (!m_combo || reinterpret_cast<HWND>(lParam) != m_combo) return false;
+        if (HIWORD(wParam) == CBN_DROPDOWN) {
+            // Drives and folders of the tree that came since: listing the
+            // tree's items again asks nothing of the shell.
+            if (m_shared || FolderTree()) Fill();
+            result = 0;
+            return true;
+        }
+        if (HIWORD(wParam) != CBN_SELENDOK) return false;
         Choose(static_cast<int>(::SendMessageA(m_combo, CB_GETCURSEL, 0, 0)));
         result = 0;
         return true;

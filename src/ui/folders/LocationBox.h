@@ -4,7 +4,10 @@
 // in search-scope mode an entry for all local hard drives and each drive. It
 // draws its items (small icon, name indented by depth) itself, tells its
 // parent which item was chosen (UWM_LOCATIONCHOSEN) and gives its edit field
-// the editing keys.
+// the editing keys. Its places are the folder tree's own items while the
+// program has one (the box lets go of one when told it is deleted, and lists
+// the tree's items again whenever its list opens); without a tree it reads
+// them from the shell and keeps them.
 
 // Core
 #include "core/folders/LocationRules.h"
@@ -17,6 +20,7 @@
 #include "ui/folders/NameSpaceNode.h"
 
 // Standard library
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,8 +43,12 @@ public:
     // Takes over a box of a dialog template; the template gives it the styles
     // CBS_DROPDOWN, CBS_OWNERDRAWFIXED and CBS_HASSTRINGS.
     bool Attach(HWND combo, Mode mode);
-    // Lists the places again from the shell.
+    // Lists the places again: the folder tree's, else the shell's.
     void Fill();
+    // The folder tree's item is about to be deleted: every entry of it goes.
+    void Forget(const NameSpaceNode* node);
+    // Whether the places are the folder tree's items.
+    bool SharesTreeNodes() const { return m_shared; }
 
     // The parent hands WM_MEASUREITEM, WM_DRAWITEM and WM_COMMAND here first;
     // true when the message was the box's.
@@ -98,7 +106,7 @@ private:
 
     struct Entry {
         std::string text;
-        int node = -1;  // index into m_nodes; -1 for the local drives entry
+        const NameSpaceNode* node = nullptr;  // null for the local drives entry
         int depth = 0;
         int icon = -1;
     };
@@ -107,8 +115,9 @@ private:
     void FillAddress();
     void FillSearchScope();
     void AddEntry(Entry entry);
-    // Appends the listed nodes, taken out of what was read from the shell.
-    void AddNodes(std::vector<NameSpaceNode>& read, const std::vector<location::ListedNode>& listed);
+    // Appends the listed nodes of those read (the tree's, or the shell's
+    // kept in m_ownNodes).
+    void AddNodes(const std::vector<const NameSpaceNode*>& read, const std::vector<location::ListedNode>& listed);
     void Measure(MEASUREITEMSTRUCT& measure) const;
     void Draw(const DRAWITEMSTRUCT& draw) const;
     const Entry* EntryAt(int index) const;
@@ -120,7 +129,9 @@ private:
     EditField m_edit;
     ui::GdiObject<HFONT> m_font;
     HIMAGELIST m_images = nullptr;  // the system's small icons; not ours to free
-    std::vector<NameSpaceNode> m_nodes;
+    // The places read from the shell when there is no folder tree to share.
+    std::vector<std::unique_ptr<NameSpaceNode>> m_ownNodes;
+    bool m_shared = false;
     std::vector<Entry> m_entries;
     HWND m_fallback = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "core/folders/FileDetails.h"
 #include "core/folders/StatusTexts.h"
 #include "core/frame/FolderTitle.h"
+#include "core/frame/TreeRules.h"
 
 // Framework
 #include "ui/framework/MessageBox.h"
@@ -18,6 +19,9 @@
 #include "ui/folders/FolderRecord.h"
 #include "ui/folders/Shell.h"
 #include "ui/folders/ShellOperations.h"
+
+// Explorer
+#include "ui/explorer/DesktopTree.h"
 
 // Application
 #include "ui/app/TrailmarkApp.h"
@@ -354,6 +358,35 @@ void CExplorerWindow::FolderRenamed(const std::string& newPath)
     FollowListing();
 }
 
+DWORD CExplorerWindow::ViewDropEffect(const DragRequest& request)
+{
+    return ExplorerView()->DropEffect(request.data, request.keyState, request.point, request.allowedEffects);
+}
+
+DWORD CExplorerWindow::ViewDrop(const DragRequest& request)
+{
+    return ExplorerView()->DropFiles(request.data, request.keyState, request.point, request.allowedEffects);
+}
+
+void CExplorerWindow::TreeNodeGone(const ShellTreeItem& node)
+{
+    if (m_view) ExplorerView()->LocationBox().Forget(&node);
+    // The lists keep records of their own, which outlive the tree's items (a
+    // tree listed again keeps the history); only places that went with the
+    // item leave them. Whether a place is still there is asked only of the
+    // few entries below the item.
+    auto went = [&node](const ItemPtr& item) {
+        const std::string place = DisplayPathOf(*item);
+        return treerules::PlaceIsAtOrBelow(place, node.path) && !shell::IsFolderPath(place);
+    };
+    // A drive whose disk was taken out answers "not there", not with the
+    // system's "drive not ready" box.
+    const UINT oldMode = ::SetErrorMode(SEM_FAILCRITICALERRORS);
+    m_back.RemoveIf(went);
+    m_forward.RemoveIf(went);
+    ::SetErrorMode(oldMode);
+}
+
 void CExplorerWindow::ShowHistoryMenu(bool back, LPARAM under)
 {
     const History& history = back ? m_back : m_forward;
@@ -429,31 +462,10 @@ LRESULT CExplorerWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         CutList::Instance().MoveDone(static_cast<std::uint32_t>(lParam), wParam != 0);
         ::SendMessageA(m_view->Handle(), UWM_REFRESHVIEW, 0, 0);
         return 0;
-    case UWM_DRAGOVER: {
-        // The taskbar passes on a drag over this window's button.
-        HWND frame = CTrailmarkApp::Instance()->MainWindow();
-        ::SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        ::SetForegroundWindow(frame);
-        const auto* request = reinterpret_cast<const DragRequest*>(lParam);
-        return request ? ExplorerView()->DropEffect(request->data, request->keyState, request->point,
-                                                    request->allowedEffects)
-                       : DROPEFFECT_NONE;
-    }
-    case UWM_DROP: {
-        const auto* request = reinterpret_cast<const DragRequest*>(wParam);
-        const DWORD effect = request ? ExplorerView()->DropFiles(request->data, request->keyState, request->point,
-                                                                 request->allowedEffects)
-                                     : DROPEFFECT_NONE;
-        return effect & 0xFF;
-    }
     case UWM_FOLDERSIZECHANGED: UpdateFreeSpace(); return 0;
-    case UWM_TREENODEGONE: {
-        const auto* node = reinterpret_cast<const CFileItem*>(wParam);
-        auto same = [node](const ItemPtr& item) { return item.get() == node; };
-        m_back.RemoveIf(same);
-        m_forward.RemoveIf(same);
+    case UWM_TREENODEGONE:
+        if (wParam) TreeNodeGone(*reinterpret_cast<const ShellTreeItem*>(wParam));
         return 0;
-    }
     case UWM_PAUSEWATCHERS: StopWatchers(); return 0;
     case UWM_RESUMEWATCHERS: StartWatchers(); return 0;
     case UWM_FOLDERRENAMED: FolderRenamed(reinterpret_cast<const char*>(wParam)); return 0;

@@ -18,6 +18,8 @@
 #include <memory>
 #include <string>
 
+struct ShellTreeItem;
+
 class CExplorerWindow : public CFolderWindow {
 public:
     using ItemPtr = std::shared_ptr<CFileItem>;
@@ -62,6 +64,8 @@ protected:
     void OnDestroy() override;
     void OnTimer(UINT_PTR id) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    DWORD ViewDropEffect(const DragRequest& request) override;
+    DWORD ViewDrop(const DragRequest& request) override;
 
 private:
     void GoToHistory(bool back, std::size_t index);
@@ -82,6 +86,9 @@ private:
     void UpdateIcon();
     // The menu opens at `under` (screen x, y packed as a message's point), or at the cursor for 0.
     void ShowHistoryMenu(bool back, LPARAM under = 0);
+    // The folder tree is deleting the item: the address box lets go of it,
+    // and the history loses the places that went with it.
+    void TreeNodeGone(const ShellTreeItem& node);
     void LoadingStarted();
     void ShowLoading();
     void LoadingDone();

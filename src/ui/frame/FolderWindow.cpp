@@ -165,6 +165,18 @@ LRESULT CFolderWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case UWM_VIEWCOMMAND:
         if (m_view) ui::RouteCommand(m_view.get(), static_cast<UINT>(wParam));
         return 0;
+    case UWM_DRAGOVER: {
+        // The user is dropping on this window: the program comes forward.
+        HWND frame = CTrailmarkApp::Instance()->MainWindow();
+        ::SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        ::SetForegroundWindow(frame);
+        const auto* request = reinterpret_cast<const DragRequest*>(lParam);
+        return request && m_view ? ViewDropEffect(*request) : DROPEFFECT_NONE;
+    }
+    case UWM_DROP: {
+        const auto* request = reinterpret_cast<const DragRequest*>(wParam);
+        return request && m_view ? ViewDrop(*request) & kDropAnswerMask : DROPEFFECT_NONE;
+    }
     default:
         return CBasicWindow::WindowProc(message, wParam, lParam);
     }

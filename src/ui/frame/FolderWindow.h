@@ -18,6 +18,7 @@
 // Application
 #include "ui/frame/BasicWindow.h"
 #include "ui/frame/PreView.h"
+#include "ui/frame/TabDropTarget.h"
 
 // Standard library
 #include <memory>
@@ -52,6 +53,11 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // The view of the window's kind.
     virtual std::unique_ptr<CFilesView> MakeView();
+    // A drag passed on from the window's taskbar button: the effect the view's
+    // drop rules give it, and the drop carried out by them. A view that takes
+    // no drops answers none.
+    virtual DWORD ViewDropEffect(const DragRequest&) { return DROPEFFECT_NONE; }
+    virtual DWORD ViewDrop(const DragRequest&) { return DROPEFFECT_NONE; }
     void ShowStatusBar(bool show);
     void LayoutPanes();
 

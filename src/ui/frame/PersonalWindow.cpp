@@ -74,21 +74,23 @@ void CPersonalWindow::SwitchTo(CPersonalFolder* folder)
     ShowPersonalPageFor(folder);
 }
 
+DWORD CPersonalWindow::ViewDropEffect(const DragRequest& request)
+{
+    return PersonalView()->DropEffect(request.data, request.allowedEffects);
+}
+
+// Files dropped on the window's taskbar button join the personal folder.
+DWORD CPersonalWindow::ViewDrop(const DragRequest& request)
+{
+    return PersonalView()->DropFiles(request.data, request.allowedEffects);
+}
+
 LRESULT CPersonalWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case UWM_NAVIGATE:
         SwitchTo(FindPersonalFolder(reinterpret_cast<const char*>(wParam)));
         return 0;
-    case UWM_DRAGOVER: {
-        // The taskbar passes on a drag over this window's button.
-        const auto* request = reinterpret_cast<const DragRequest*>(lParam);
-        return request ? PersonalView()->DropEffect(request->data, request->allowedEffects) : DROPEFFECT_NONE;
-    }
-    case UWM_DROP: {
-        const auto* request = reinterpret_cast<const DragRequest*>(wParam);
-        return request ? PersonalView()->DropFiles(request->data, request->allowedEffects) : DROPEFFECT_NONE;
-    }
     default: break;
     }
     return CQueryWindow::WindowProc(message, wParam, lParam);

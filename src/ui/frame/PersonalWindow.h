@@ -30,6 +30,8 @@ protected:
     void OnDestroy() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     std::unique_ptr<CFilesView> MakeView() override;
+    DWORD ViewDropEffect(const DragRequest& request) override;
+    DWORD ViewDrop(const DragRequest& request) override;
 
 private:
     CPersonalFolder* m_personal;

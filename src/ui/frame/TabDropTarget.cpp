@@ -36,5 +36,5 @@ DWORD TabDropTarget::PassOn(UINT message, IDataObject* data, DWORD keyState, POI
     const LRESULT answer = message == UWM_DROP ? ::SendMessageA(window, message, static_cast<WPARAM>(address), 0)
                                                : ::SendMessageA(window, message, 0, address);
     // A window that takes no drags answers 0, which is no effect.
-    return static_cast<DWORD>(answer & 0xFF) & allowed;
+    return static_cast<DWORD>(answer & kDropAnswerMask) & allowed;
 }

@@ -14,6 +14,9 @@ class CWindowTabs;
 
 // What a document window is given with a drag over it (UWM_DRAGOVER's
 // lParam) or a drop on it (UWM_DROP's wParam); the window answers the effect.
+// A window answers a drop with its effect in the low byte.
+inline constexpr LRESULT kDropAnswerMask = 0xFF;
+
 struct DragRequest {
     IDataObject* data = nullptr;
     DWORD keyState = 0;

@@ -111,9 +111,10 @@ void CWindowList::SetEveryWindowChecked(UINT id, bool checked)
     }
 }
 
-void CWindowList::TellEveryWindow(UINT message)
+void CWindowList::TellEveryWindow(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    for (CBasicWindow* window : std::vector<CBasicWindow*>(m_windows)) ::SendMessageA(window->Handle(), message, 0, 0);
+    for (CBasicWindow* window : std::vector<CBasicWindow*>(m_windows))
+        ::SendMessageA(window->Handle(), message, wParam, lParam);
 }
 
 bool CWindowList::HasRoom() const

@@ -44,7 +44,7 @@ public:
     // differs from `checked` (a toggle such as the address bar).
     void SetEveryWindowChecked(UINT id, bool checked);
     // Sends the message to every window.
-    void TellEveryWindow(UINT message);
+    void TellEveryWindow(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
     void Add(CBasicWindow* window);
     void Remove(CBasicWindow* window);

@@ -107,4 +107,31 @@ TEST(TreeRules, OnlyPlainFileSystemFoldersTakeThePlainFolderIcon)
     for (const auto& c : cases) EXPECT_EQ(TakesPlainFolderIcon(c.path, c.known, c.attributes), c.plain) << c.path;
 }
 
+TEST(TreeRules, AFolderThatGoesTakesItselfAndWhatLiesBelowIt)
+{
+    using treerules::PlaceIsAtOrBelow;
+    const struct {
+        const char* place;
+        const char* folder;
+        bool taken;
+    } cases[] = {
+        {"C:\\Data", "C:\\Data", true},
+        {"c:\\data\\", "C:\\DATA", true},          // case and a trailing backslash
+        {"C:\\Data\\Sub\\Deep", "C:\\Data", true},
+        {"C:\\Data\\Sub", "C:\\Data\\", true},
+        {"C:\\Database", "C:\\Data", false},         // a sibling that only starts alike
+        {"C:\\Dat", "C:\\Data", false},
+        {"C:\\Other", "C:\\Data", false},
+        {"Q:\\", "Q:\\", true},                      // a drive that went takes its folders
+        {"Q:\\Sub", "Q:\\", true},
+        {"QR:\\Sub", "Q:", false},
+        {"\\\\server\\share\\x", "\\\\server", true},
+        {"C:\\Data", "", false},                      // a virtual item names no folder
+        {"", "C:\\Data", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PlaceIsAtOrBelow(c.place, c.folder), c.taken) << c.place << " in " << c.folder;
+}
+
 }  // namespace
+
