@@ -1,7 +1,14 @@
 #pragma once
 // A fresh profile asks once how folders should open, and a start shows the
 // tip of the day; the benchmarks answer both as a user in a hurry would, or
-// they would wait for a user on their first run in a new prefix.
+// they would wait for a user on their first run in a new prefix. Every
+// benchmark starts the program the same way (StartForBenchmark).
+
+// Core
+#include "core/app/Settings.h"
+
+// Application
+#include "ui/app/TrailmarkApp.h"
 
 // Standard library
 #include <string>
@@ -20,4 +27,17 @@ inline LRESULT CALLBACK AnswerStartQuestions(int code, WPARAM wParam, LPARAM lPa
         if (text == "Welcome - Tip of the day") ::PostMessageA(window, WM_COMMAND, IDOK, 0);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Starts the program in this process with the start's questions answered,
+// folders in windows of their own and no desktop saved at the end.
+inline bool StartForBenchmark(CTrailmarkApp& app)
+{
+    HHOOK hook = ::SetWindowsHookExA(WH_CBT, AnswerStartQuestions, nullptr, ::GetCurrentThreadId());
+    const bool started = app.InitInstance();
+    if (hook) ::UnhookWindowsHookEx(hook);
+    if (!started) return false;
+    app.Settings().SetSetting(Setting::ExplorerMode, 0);
+    app.Settings().SetSetting(Setting::SaveDesktop, 0);
+    return true;
 }

@@ -124,12 +124,8 @@ Timing Listing(CExplorerWindow& window, const std::string& path, const std::stri
 int main(int argc, char** argv)
 {
     const int runs = argc > 1 && argv[1][0] == '-' ? std::max(1, std::atoi(argv[1] + 1)) : 5;
-    HHOOK hook = ::SetWindowsHookExA(WH_CBT, AnswerStartQuestions, nullptr, ::GetCurrentThreadId());
     CTrailmarkApp app;
-    if (!app.InitInstance()) return 1;
-    if (hook) ::UnhookWindowsHookEx(hook);
-    app.Settings().SetSetting(Setting::ExplorerMode, 0);
-    app.Settings().SetSetting(Setting::SaveDesktop, 0);
+    if (!StartForBenchmark(app)) return 1;
     app.Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
     // Sorted by name, through the shell folder's comparison.
     app.Settings().SetSetting(Setting::Arrangement, 0);

@@ -141,16 +141,12 @@ int main(int argc, char** argv)
     const std::string tree = argv[1];
     const int runs = argc > 2 && argv[2][0] == '-' ? std::max(1, std::atoi(argv[2] + 1)) : 3;
     const int holdSeconds = argc > 3 && argv[3][0] == '-' ? std::max(0, std::atoi(argv[3] + 1)) : 0;
-    HHOOK hook = ::SetWindowsHookExA(WH_CBT, AnswerStartQuestions, nullptr, ::GetCurrentThreadId());
     CTrailmarkApp app;
-    if (!app.InitInstance()) return 1;
-    if (hook) ::UnhookWindowsHookEx(hook);
+    if (!StartForBenchmark(app)) return 1;
     ui::SetMessageHook([](const std::string& text, UINT) {
         std::printf("message: %s\n", text.c_str());
         return IDOK;
     });
-    app.Settings().SetSetting(Setting::ExplorerMode, 0);
-    app.Settings().SetSetting(Setting::SaveDesktop, 0);
     app.Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
 
     std::vector<std::string> files;

@@ -247,12 +247,8 @@ int main(int argc, char** argv)
     // The program reads its own command line at start and would open the
     // benchmark's words as a folder: it is given a plain start.
     __argc = 1;
-    HHOOK hook = ::SetWindowsHookExA(WH_CBT, AnswerStartQuestions, nullptr, ::GetCurrentThreadId());
     CTrailmarkApp app;
-    if (!app.InitInstance()) return 1;
-    if (hook) ::UnhookWindowsHookEx(hook);
-    app.Settings().SetSetting(Setting::ExplorerMode, 0);
-    app.Settings().SetSetting(Setting::SaveDesktop, 0);
+    if (!StartForBenchmark(app)) return 1;
     app.Settings().SetSetting(Setting::FastFind, 0);
     app.Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
     if (quick) {

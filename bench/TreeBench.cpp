@@ -92,12 +92,8 @@ int ChildCount(CDesktopTree& tree, HTREEITEM item)
 int main(int argc, char** argv)
 {
     const int runs = argc > 1 && argv[1][0] == '-' ? std::max(1, std::atoi(argv[1] + 1)) : 5;
-    HHOOK hook = ::SetWindowsHookExA(WH_CBT, AnswerStartQuestions, nullptr, ::GetCurrentThreadId());
     CTrailmarkApp app;
-    if (!app.InitInstance()) return 1;
-    if (hook) ::UnhookWindowsHookEx(hook);
-    app.Settings().SetSetting(Setting::ExplorerMode, 0);
-    app.Settings().SetSetting(Setting::SaveDesktop, 0);
+    if (!StartForBenchmark(app)) return 1;
     CDesktopTree* tree = FolderTree();
     if (!tree) return 1;
 

@@ -59,10 +59,7 @@ void CUpdateProgressDlg::OnStarted(long steps)
 {
     m_range = steps < 0 ? 0 : steps;
     m_remaining = m_range;
-    HWND bar = Item(IDC_PROGRESS_BAR);
-    ::SendMessageA(bar, PBM_SETRANGE32, 0, m_range);
-    ::SendMessageA(bar, PBM_SETSTEP, 1, 0);
-    ::SendMessageA(bar, PBM_SETPOS, 0, 0);
+    ResetProgress(IDC_PROGRESS_BAR, m_range);
     ShowCounter();
 }
 

@@ -6,6 +6,9 @@
 // Standard library
 #include <vector>
 
+// Windows
+#include <commctrl.h>
+
 namespace ui {
 
 INT_PTR Dialog::DoModal(HWND parent)
@@ -30,6 +33,14 @@ std::string Dialog::ItemText(int id) const
     std::vector<char> text(static_cast<std::size_t>(::GetWindowTextLengthA(item)) + 1);
     ::GetWindowTextA(item, text.data(), static_cast<int>(text.size()));
     return text.data();
+}
+
+void Dialog::ResetProgress(int id, long range)
+{
+    HWND bar = Item(id);
+    ::SendMessageA(bar, PBM_SETRANGE32, 0, range);
+    ::SendMessageA(bar, PBM_SETSTEP, 1, 0);
+    ::SendMessageA(bar, PBM_SETPOS, 0, 0);
 }
 
 void Dialog::SetItemText(int id, const std::string& text)

@@ -24,6 +24,8 @@ public:
     HWND Item(int id) const { return ::GetDlgItem(Handle(), id); }
     std::string ItemText(int id) const;
     void SetItemText(int id, const std::string& text);
+    // The progress bar `id` counts from 0 to `range` in steps of one, from the start.
+    void ResetProgress(int id, long range);
     // The most characters the user can type into an edit.
     void LimitText(int id, std::size_t chars)
     {

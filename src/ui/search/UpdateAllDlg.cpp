@@ -40,9 +40,7 @@ CUpdateAllDlg::CUpdateAllDlg(std::vector<CPersonalFolder*> queue) : ui::Dialog(I
 
 BOOL CUpdateAllDlg::OnInitDialog()
 {
-    HWND personalBar = Item(IDC_UPDATE_ALL_PERSONAL_BAR);
-    ::SendMessageA(personalBar, PBM_SETRANGE32, 0, static_cast<LPARAM>(m_queue.size()));
-    ::SendMessageA(personalBar, PBM_SETSTEP, 1, 0);
+    ResetProgress(IDC_UPDATE_ALL_PERSONAL_BAR, static_cast<long>(m_queue.size()));
     SetItemText(IDC_UPDATE_ALL_FOLDER, ui::LoadString(IDS_SEARCHING));
     m_current = 0;
     while (m_current < m_queue.size() && !StartCurrent()) ++m_current;
@@ -79,10 +77,7 @@ void CUpdateAllDlg::ShowCounters()
 void CUpdateAllDlg::OnSearchStarted(long steps)
 {
     m_foldersLeft = steps < 0 ? 0 : steps;
-    HWND bar = Item(IDC_UPDATE_ALL_FOLDER_BAR);
-    ::SendMessageA(bar, PBM_SETRANGE32, 0, m_foldersLeft);
-    ::SendMessageA(bar, PBM_SETSTEP, 1, 0);
-    ::SendMessageA(bar, PBM_SETPOS, 0, 0);
+    ResetProgress(IDC_UPDATE_ALL_FOLDER_BAR, m_foldersLeft);
     ShowCounters();
 }
 
