@@ -11,12 +11,17 @@
 #include "ui/framework/SystemFunctions.h"
 
 // Standard library
+#include <atomic>
 #include <cctype>
 
 namespace shell {
 namespace {
 
 constexpr int kMaxNameBytes = MAX_PATH;
+constexpr int kDriveLetters = 26;
+
+// Each drive letter's type once asked; 0 while not known.
+std::atomic<UINT> g_driveTypes[kDriveLetters] = {};
 constexpr char kExecutablePattern[] = "*.exe";
 
 std::wstring Wide(const std::string& text)
@@ -217,8 +222,20 @@ std::string TypeNameOfPath(const std::string& path) { return TypeName(path.c_str
 UINT DriveTypeOf(const std::string& path)
 {
     if (path.size() < 2 || path[1] != ':') return DRIVE_UNKNOWN;
+    const int letter = std::toupper(static_cast<unsigned char>(path[0])) - 'A';
+    const bool cached = letter >= 0 && letter < kDriveLetters;
+    if (cached)
+        if (const UINT known = g_driveTypes[letter].load()) return known;
     const char root[] = {path[0], ':', '\\', '\0'};
-    return ::GetDriveTypeA(root);
+    const UINT type = ::GetDriveTypeA(root);
+    // A letter without a disk behind it is asked again: it may be mapped later.
+    if (cached && type != DRIVE_UNKNOWN && type != DRIVE_NO_ROOT_DIR) g_driveTypes[letter].store(type);
+    return type;
+}
+
+void ForgetDriveTypes()
+{
+    for (auto& type : g_driveTypes) type.store(0);
 }
 
 bool DriveReady(const std::string& path)

@@ -72,7 +72,11 @@ std::string TypeNameOfPidl(LPCITEMIDLIST absolute);
 std::string TypeNameOfPath(const std::string& path);
 
 // GetDriveTypeA of the drive a path lies on; unknown for paths without one.
+// A drive's type is asked once (under Wine it costs half a millisecond, and
+// every listing wants it) until ForgetDriveTypes; any thread may ask.
 UINT DriveTypeOf(const std::string& path);
+// Drives came, went or were mapped (WM_DEVICECHANGE): their types are asked again.
+void ForgetDriveTypes();
 // A removable or CD-ROM drive without a disk is not ready.
 bool DriveReady(const std::string& path);
 bool IsFolderPath(const std::string& path);

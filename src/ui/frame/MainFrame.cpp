@@ -12,6 +12,7 @@
 
 // Folders
 #include "ui/folders/FolderMessages.h"
+#include "ui/folders/Shell.h"
 
 // Application
 #include "ui/app/TrailmarkApp.h"
@@ -359,7 +360,10 @@ void CMainFrame::ShowMenuPrompt(UINT id, UINT flags)
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // The drive buttons follow the drives; the message goes on to the others.
-    if (message == WM_DEVICECHANGE) OnDrivesDeviceChange(wParam, lParam);
+    if (message == WM_DEVICECHANGE) {
+        shell::ForgetDriveTypes();
+        OnDrivesDeviceChange(wParam, lParam);
+    }
     LRESULT barResult = 0;
     if (OnExplorerBarMessage(message, wParam, lParam, barResult)) return barResult;
     switch (message) {

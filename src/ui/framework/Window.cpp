@@ -1,9 +1,6 @@
 #include "ui/framework/Window.h"
 
 namespace ui {
-namespace {
-constexpr char kObjectProperty[] = "Trailmark.Window";
-}
 
 Window::~Window()
 {
@@ -11,9 +8,13 @@ Window::~Window()
     if (HWND hwnd = Detach()) ::DestroyWindow(hwnd);
 }
 
+// The object lives in the window's user data, which the system's controls
+// leave to the program. A window property would cost a round trip to the
+// window server under Wine for every message: a tree took 60 us per item
+// inserted instead of 1.
 Window* Window::FromHandle(HWND hwnd)
 {
-    return static_cast<Window*>(::GetPropA(hwnd, kObjectProperty));
+    return reinterpret_cast<Window*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
 bool Window::RegisterWindowClass(const char* className, int backgroundColor, const char* cursor, UINT style)
@@ -32,14 +33,14 @@ bool Window::RegisterWindowClass(const char* className, int backgroundColor, con
 void Window::Attach(HWND hwnd)
 {
     m_hwnd = hwnd;
-    ::SetPropA(hwnd, kObjectProperty, this);
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 HWND Window::Detach()
 {
     HWND hwnd = m_hwnd;
     if (hwnd) {
-        ::RemovePropA(hwnd, kObjectProperty);
+        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         // A subclassed window gets its own procedure back.
         if (m_defaultProc != ::DefWindowProcA &&
             reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC)) == StaticWindowProc)
