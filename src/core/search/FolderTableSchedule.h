@@ -1,9 +1,10 @@
 #pragma once
-// When the folder table is walked again: every N minutes (the "Refresh
-// folders list every" setting), never while a walk still runs, never for N of
-// 0 or less. Besides, the folder tree reports folders it saw come or go: after
-// more than ten reports the walk starts at once, and the next timed walk
-// comes a quarter of an hour later.
+// When the folder table is walked again. A timer ticks every N minutes (the
+// "Refresh folders list every" setting; never for N of 0 or less); at a tick
+// the walk starts only when the folder tree has reported folders come or go
+// since the last walk and nothing else is searching: with no report there is
+// nothing new to find. After more than ten reports the walk starts at once,
+// and the next tick comes a quarter of an hour later.
 
 class FolderTableSchedule {
 public:
@@ -12,11 +13,16 @@ public:
     static constexpr int kMinutesAfterChanges = 15;
 
     // One more minute has passed; true when a new walk should start now.
-    bool MinutePassed(int refreshMinutes, bool walkRunning)
+    // `busy`: a walk or a search runs.
+    bool MinutePassed(int refreshMinutes, bool busy)
     {
         ++m_minutes;
         const int period = m_afterChanges ? kMinutesAfterChanges : refreshMinutes;
-        return period > 0 && !walkRunning && m_minutes >= period;
+        if (period <= 0 || m_minutes < period) return false;
+        // The tick: the next one is a period away whether or not a walk starts.
+        m_minutes = 0;
+        m_afterChanges = false;
+        return !busy && m_changes > 0;
     }
     // The folder tree saw folders come or go; true when the walk should start now.
     bool FoldersChanged(bool walkRunning)

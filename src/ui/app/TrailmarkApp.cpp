@@ -31,6 +31,7 @@
 #include "ui/app/AppletCollector.h"
 #include "ui/app/SplashWindow.h"
 #include "ui/app/ToolCommands.h"
+#include "ui/frame/BasicWindow.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/WindowList.h"
 // After the frame's headers: the shell's headers declare a global "Folder".
@@ -49,6 +50,7 @@
 #include "res/resource.h"
 
 // Standard library
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
@@ -411,7 +413,13 @@ void CTrailmarkApp::FolderTableMinute()
     if (!m_settings || m_settings->GetSetting(Setting::FastFind) != 1) return;
     const StateWord& state = m_fastFind->State();
     const bool walkRunning = state && state->load() == WorkState::Running;
-    if (!m_folderTableSchedule.MinutePassed(m_settings->GetSetting(Setting::FolderListRefreshMinutes), walkRunning))
+    // A search window still at work: the walk would compete with it for the disk.
+    const auto& windows = CWindowList::Instance().Windows();
+    const bool searching = std::any_of(windows.begin(), windows.end(), [](const CBasicWindow* window) {
+        return window->Kind() != WindowKind::Folder && !window->CanCloseNow();
+    });
+    if (!m_folderTableSchedule.MinutePassed(m_settings->GetSetting(Setting::FolderListRefreshMinutes),
+                                            walkRunning || searching))
         return;
     if (StartFolderListWalk()) m_folderTableSchedule.WalkStarted();
 }

@@ -5,17 +5,24 @@
 #include <gtest/gtest.h>
 
 // Standard library
+#include <set>
 #include <vector>
 
 namespace {
 
-// The minutes, counted from a walk's start, at which a new walk starts.
-std::vector<int> WalkMinutes(int refreshMinutes, int total, int runningUntil = 0)
+// The minutes at which a walk starts, with the folder tree reporting a
+// change at each minute of `reports` and something else at work until
+// `busyUntil`.
+std::vector<int> WalkMinutes(int refreshMinutes, int total, const std::set<int>& reports, int busyUntil = 0)
 {
     FolderTableSchedule schedule;
     std::vector<int> walks;
     for (int minute = 1; minute <= total; ++minute) {
-        if (schedule.MinutePassed(refreshMinutes, minute <= runningUntil)) {
+        if (reports.count(minute) && schedule.FoldersChanged(minute <= busyUntil)) {
+            walks.push_back(minute);
+            schedule.WalkStarted(true);
+        }
+        if (schedule.MinutePassed(refreshMinutes, minute <= busyUntil)) {
             walks.push_back(minute);
             schedule.WalkStarted();
         }
@@ -23,21 +30,21 @@ std::vector<int> WalkMinutes(int refreshMinutes, int total, int runningUntil = 0
     return walks;
 }
 
-TEST(FolderTableSchedule, WalksEveryNMinutesButNotOverARunningWalk)
+TEST(FolderTableSchedule, ATickWalksOnlyAfterTheTreeReportedChangesAndNothingElseRuns)
 {
-    EXPECT_EQ(WalkMinutes(15, 45), (std::vector<int>{15, 30, 45}));
-    EXPECT_EQ(WalkMinutes(1, 3), (std::vector<int>{1, 2, 3}));
-    EXPECT_TRUE(WalkMinutes(0, 100).empty());
-    EXPECT_TRUE(WalkMinutes(-5, 100).empty());
-    // A first walk that takes 20 minutes: the due walk waits for it to end.
-    EXPECT_EQ(WalkMinutes(15, 40, 20), (std::vector<int>{21, 36}));
+    // Nothing reported: nothing new to find.
+    EXPECT_TRUE(WalkMinutes(15, 100, {}).empty());
+    EXPECT_EQ(WalkMinutes(15, 45, {3, 20, 44}), (std::vector<int>{15, 30, 45}));
+    EXPECT_EQ(WalkMinutes(1, 3, {1, 2, 3}), (std::vector<int>{1, 2, 3}));
+    // A report waits for the next tick, not for the period counted from itself.
+    EXPECT_EQ(WalkMinutes(15, 40, {16}), (std::vector<int>{30}));
+    EXPECT_TRUE(WalkMinutes(0, 100, {1, 50}).empty());
+    EXPECT_TRUE(WalkMinutes(-5, 100, {1, 50}).empty());
+    // Busy at the first tick: the report is kept for the next one.
+    EXPECT_EQ(WalkMinutes(15, 40, {2}, 20), (std::vector<int>{30}));
 }
 
-}  // namespace
-
-namespace {
-
-TEST(FolderTableSchedule, MoreThanTenTreeReportsWalkAtOnceAndTheNextTimedWalkComesFifteenMinutesLater)
+TEST(FolderTableSchedule, MoreThanTenTreeReportsWalkAtOnceAndTheNextTickComesFifteenMinutesLater)
 {
     FolderTableSchedule schedule;
     for (int report = 1; report <= 10; ++report) EXPECT_FALSE(schedule.FoldersChanged(false)) << report;
@@ -46,10 +53,13 @@ TEST(FolderTableSchedule, MoreThanTenTreeReportsWalkAtOnceAndTheNextTimedWalkCom
     EXPECT_TRUE(schedule.FoldersChanged(false));
     schedule.WalkStarted(true);
     EXPECT_EQ(schedule.Changes(), 0);
-    // With a period of 60 minutes the next walk still comes after 15.
+    // With a period of 60 minutes the next tick still comes after 15; it walks for a report since.
+    EXPECT_FALSE(schedule.FoldersChanged(false));
     for (int minute = 1; minute < 15; ++minute) EXPECT_FALSE(schedule.MinutePassed(60, false)) << minute;
     EXPECT_TRUE(schedule.MinutePassed(60, false));
     schedule.WalkStarted();
+    // Then the period again.
+    EXPECT_FALSE(schedule.FoldersChanged(false));
     for (int minute = 1; minute < 60; ++minute) ASSERT_FALSE(schedule.MinutePassed(60, false)) << minute;
     EXPECT_TRUE(schedule.MinutePassed(60, false));
 }
