@@ -890,4 +890,208 @@ TEST_F(ExplorerBarTest, AFolderThatGoesFromTheTreeLeavesTheHistoryOfEveryWindowA
     EXPECT_TRUE(second->BackList().Empty());
 }
 
+
+// --- Keys while the bar has the focus -----------------------------------------
+
+// A window open on a folder with a file selected: any key that reached the
+// window instead of the bar would rename, recycle or move from it.
+class ExplorerBarKeysTest : public ExplorerBarTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(ExplorerBarTest::SetUp());
+        Settings().SetSetting(Setting::ConfirmOperations, 0);
+        m_folder.File("keep.txt");
+        m_view = OpenView(m_folder.Path());
+        ASSERT_NE(m_view, nullptr);
+        const int row = m_view->RowOfName("keep.txt");
+        ASSERT_GE(row, 0);
+        m_view->List().SetState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    }
+    // Selects the folder's item in the folder tree and gives the tree the keys.
+    bool FocusTreeOn(const std::string& path)
+    {
+        if (!Tree().SelectPath(path)) return false;
+        ::SetFocus(Tree());
+        return ::GetFocus() == Tree().Handle();
+    }
+    void WaitOperations()
+    {
+        EXPECT_TRUE(PumpUntil([&] { return Frame().RunningThreadList()->Count() == 0; }, 15000));
+        PumpFor(100);
+    }
+    void ExpectWindowUntouched()
+    {
+        WaitOperations();
+        EXPECT_TRUE(Exists(m_folder.Path("keep.txt")));
+        EXPECT_EQ(m_window->Path(), m_folder.Path());
+        EXPECT_EQ(ListView_GetEditControl(m_view->List().Handle()), nullptr);
+        EXPECT_TRUE(m_messages.texts.empty());
+    }
+
+    CExplorerView* m_view = nullptr;
+};
+
+TEST_F(ExplorerBarKeysTest, KeysTypedWhileATreeLabelIsEditedEditTheNameAndNeverTheWindowsFiles)
+{
+    m_folder.Dir("old");
+    ASSERT_TRUE(FocusTreeOn(m_folder.Path("old")));
+    HWND edit = TreeView_EditLabel(Tree(), Tree().Selected());
+    ASSERT_NE(edit, nullptr);
+    ASSERT_EQ(::GetFocus(), edit);
+    PressKey(VK_END);
+    PressKey(VK_BACK);  // the frame's Up
+    EXPECT_EQ(WindowText(edit), "ol");
+    PressKey(VK_HOME);
+    PressKey(VK_DELETE);  // the frame's Recycle
+    EXPECT_EQ(WindowText(edit), "l");
+    PressKey(VK_F2);  // the frame's Rename
+    EXPECT_EQ(TreeView_GetEditControl(Tree()), edit);
+
+    // The clipboard's keys and undo work on the text.
+    PressKey('A', {VK_CONTROL});
+    PressKey('C', {VK_CONTROL});
+    EXPECT_EQ(ui::ClipboardText(nullptr), "l");
+    // The edit field's undo joins the deletions above: it starts afresh here.
+    ::SendMessageA(edit, EM_EMPTYUNDOBUFFER, 0, 0);
+    TypeText("zz");
+    EXPECT_EQ(WindowText(edit), "zz");
+    PressKey('Z', {VK_CONTROL});
+    EXPECT_EQ(WindowText(edit), "l");
+    PressKey(VK_END);
+    PressKey('V', {VK_CONTROL});
+    EXPECT_EQ(WindowText(edit), "ll");
+    PressKey('A', {VK_CONTROL});
+    PressKey('X', {VK_CONTROL});
+    EXPECT_EQ(WindowText(edit), "");
+    TypeText("lla:ma*");  // no file name holds ':' or '*'
+    EXPECT_EQ(WindowText(edit), "llama");
+    PressKey(VK_RETURN);
+    EXPECT_EQ(TreeView_GetEditControl(Tree()), nullptr);
+    EXPECT_TRUE(Exists(m_folder.Path("llama")));
+    EXPECT_FALSE(Exists(m_folder.Path("old")));
+
+    // Escape ends the edit and keeps the name.
+    ASSERT_TRUE(FocusTreeOn(m_folder.Path("llama")));
+    edit = TreeView_EditLabel(Tree(), Tree().Selected());
+    ASSERT_NE(edit, nullptr);
+    TypeText("gone");
+    PressKey(VK_ESCAPE);  // the frame's Stop
+    EXPECT_EQ(TreeView_GetEditControl(Tree()), nullptr);
+    EXPECT_TRUE(Exists(m_folder.Path("llama")));
+    EXPECT_FALSE(Exists(m_folder.Path("gone")));
+    ExpectWindowUntouched();
+}
+
+TEST_F(ExplorerBarKeysTest, WithTheFolderTreeFocusedTheEditAndFileKeysActOnItsSelectedFolder)
+{
+    for (const char* name : {"named", "copied", "into", "binned", "gone"}) m_folder.Dir(name);
+    ASSERT_TRUE(FocusTreeOn(m_folder.Path("named")));
+    EXPECT_TRUE(Enabled(ID_FILE_RENAME));
+    EXPECT_TRUE(Enabled(ID_FILE_PROPERTIES));
+    EXPECT_TRUE(Enabled(ID_FILE_RECYCLE));
+    EXPECT_TRUE(Enabled(ID_EDIT_CUT));
+    // F2 edits the item's label in the tree.
+    PressKey(VK_F2);
+    ASSERT_NE(TreeView_GetEditControl(Tree()), nullptr);
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(TreeView_GetEditControl(Tree()), nullptr);
+
+    // A drive is neither renamed nor deleted: the keys do nothing at all.
+    ASSERT_TRUE(FocusTreeOn("C:\\"));
+    EXPECT_FALSE(Enabled(ID_FILE_RENAME));
+    EXPECT_FALSE(Enabled(ID_FILE_RECYCLE));
+    EXPECT_FALSE(Enabled(ID_EDIT_CUT));
+    PressKey(VK_F2);
+    PressKey(VK_DELETE);
+    EXPECT_EQ(TreeView_GetEditControl(Tree()), nullptr);
+    EXPECT_TRUE(Exists("C:\\"));
+
+    // Copy one folder, paste it into another.
+    ASSERT_TRUE(FocusTreeOn(m_folder.Path("copied")));
+    PressKey('C', {VK_CONTROL});
+    ASSERT_TRUE(FocusTreeOn(m_folder.Path("into")));
+    EXPECT_TRUE(Enabled(ID_EDIT_PASTE));
+    PressKey('V', {VK_CONTROL});
+    EXPECT_TRUE(PumpUntil([&] { return Exists(m_folder.Path("into\\copied")); }, 15000));
+    EXPECT_TRUE(Exists(m_folder.Path("copied")));
+
+    // Delete recycles the folder, Shift+Delete deletes it.
+    ASSERT_TRUE(FocusTreeOn(m_folder.Path("binned")));
+    PressKey(VK_DELETE);
+    ASSERT_TRUE(FocusTreeOn(m_folder.Path("gone")));
+    PressKey(VK_DELETE, {VK_SHIFT});
+    WaitOperations();
+    EXPECT_FALSE(Exists(m_folder.Path("binned")));
+    EXPECT_FALSE(Exists(m_folder.Path("gone")));
+    ExpectWindowUntouched();
+}
+
+TEST_F(ExplorerBarKeysTest, TheDeleteKeyRemovesBookmarksOnTheBookmarksPageAndDoesNothingOnTheFavoritesPage)
+{
+    Command(ID_BOOKMARK_CREATE_FIRST + 1);
+    Command(ID_BOOKMARK_CREATE_FIRST + 2);
+    ASSERT_EQ(BookmarkList()->Count(), 2);
+    Bar().SelectTab(ExplorerTab::Bookmarks);
+    CBookmarksPage& page = Bar().BookmarksPage();
+    page.Tree().Select(page.ItemOf(1));
+    ::SetFocus(page.Tree());
+    EXPECT_TRUE(Enabled(ID_FILE_RECYCLE));
+    PressKey(VK_DELETE);
+    EXPECT_EQ(BookmarkList()->FindByNumber(1), nullptr);
+    EXPECT_EQ(page.ItemOf(1), nullptr);
+    EXPECT_EQ(BookmarkList()->Count(), 1);
+    // On the root the key clears the list.
+    page.Tree().Select(page.Tree().Root());
+    PressKey(VK_DELETE);
+    EXPECT_EQ(BookmarkList()->Count(), 0);
+    EXPECT_EQ(page.Tree().FirstChild(page.Tree().Root()), nullptr);
+    EXPECT_FALSE(Enabled(ID_FILE_RECYCLE));
+    PressKey(VK_DELETE);
+
+    Bar().SelectTab(ExplorerTab::Favorites);
+    ::SetFocus(Bar().FavoritesPage().Tree());
+    ASSERT_EQ(::GetFocus(), Bar().FavoritesPage().Tree().Handle());
+    EXPECT_FALSE(Enabled(ID_FILE_RECYCLE));
+    EXPECT_FALSE(Enabled(ID_EDIT_COPY));
+    PressKey(VK_DELETE);
+    PressKey(VK_F2);
+    ExpectWindowUntouched();
+}
+
+// The page whose menu is open; a thread timer dismisses the menu with Escape.
+HWND g_menuOwner = nullptr;
+
+void CALLBACK DismissMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    ::KillTimer(nullptr, timer);
+    ::PostMessageA(g_menuOwner, WM_KEYDOWN, VK_ESCAPE, kKeyDownBits);
+}
+
+TEST_F(ExplorerBarTest, InExplorerModeTheItemARightClickSelectsForItsMenuNeverOpens)
+{
+    m_folder.Dir("a");
+    m_folder.Dir("b");
+    Settings().SetSetting(Setting::ExplorerMode, 1);
+    ASSERT_TRUE(Tree().SelectPath(m_folder.Path("a")));
+    HTREEITEM a = Tree().Selected();
+    HTREEITEM b = Tree().FindPath(m_folder.Path("b"));
+    ASSERT_NE(b, nullptr);
+    TreeView_EnsureVisible(Tree(), b);
+    RECT rect = {};
+    ASSERT_TRUE(TreeView_GetItemRect(Tree(), b, &rect, TRUE));
+    POINT point = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ::ClientToScreen(Tree(), &point);
+    const std::size_t windows = CWindowList::Instance().Windows().size();
+    // The menu stays open past the tree's second of waiting.
+    g_menuOwner = Bar().DesktopPage().Handle();
+    constexpr UINT kMenuOpenMs = 1600;
+    ::SetTimer(nullptr, 0, kMenuOpenMs, DismissMenu);
+    ::SendMessageA(Tree(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Tree().Handle()), MAKELPARAM(point.x, point.y));
+    EXPECT_EQ(Tree().Selected(), a);
+    PumpFor(1500);
+    EXPECT_EQ(CWindowList::Instance().Windows().size(), windows);
+    EXPECT_EQ(Tree().Selected(), a);
+}
+
 }  // namespace

@@ -221,6 +221,48 @@ TEST_F(FolderTest, AddressBoxEditingKeysActOnceOnTheText)
     EXPECT_EQ(box.Text(), "yz");
 }
 
+TEST_F(FolderTest, WhileAnAddressIsTypedTheFramesKeysEditItAndShiftTabGoesToTheExplorerBar)
+{
+    m_folder.File("a.txt");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    CLocationBox& box = view->LocationBox();
+    if (!view->AddressBarVisible()) view->OnCommand(ID_VIEW_ADDRESS_BAR);
+    HWND list = view->List().Handle();
+    const int row = view->RowOfName("a.txt");
+    ASSERT_GE(row, 0);
+    view->List().SetState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    HWND edit = box.Edit();
+    ASSERT_NE(edit, nullptr);
+    ::SetFocus(edit);
+    ASSERT_EQ(::GetFocus(), edit);
+
+    box.SetText("C:\\");
+    ::SendMessageA(edit, EM_SETSEL, 3, 3);
+    TypeText("x");
+    PressKey('Z', {VK_CONTROL});  // the frame's Resize Columns
+    EXPECT_EQ(box.Text(), "C:\\");
+    box.SetText("C:\\abc");
+    ::SendMessageA(edit, EM_SETSEL, 3, 3);
+    PressKey(VK_DELETE, {VK_CONTROL});  // the frame's Remove From Folder
+    EXPECT_EQ(box.Text(), "C:\\");
+    // F2 renames no file while the address has the keys.
+    PressKey(VK_F2);
+    EXPECT_EQ(ListView_GetEditControl(list), nullptr);
+    EXPECT_EQ(::GetFocus(), edit);
+
+    // Shift+Tab goes to the explorer bar, or to the files while the bar is hidden.
+    PressKey(VK_TAB, {VK_SHIFT});
+    EXPECT_EQ(::GetFocus(), Frame().ExplorerBarWindow().FolderTree().Handle());
+    Command(ID_VIEW_EXPLORER);
+    ASSERT_FALSE(Frame().ExplorerBarVisible());
+    ::SetFocus(edit);
+    PressKey(VK_TAB, {VK_SHIFT});
+    EXPECT_EQ(::GetFocus(), list);
+    Command(ID_VIEW_EXPLORER);
+    EXPECT_TRUE(m_messages.texts.empty());
+}
+
 TEST_F(FolderTest, BackgroundMenuOffersTheViewItemsAndCarriesThemOut)
 {
     m_folder.File("one.txt");

@@ -51,6 +51,10 @@
 
 namespace uitest {
 
+// The key messages' repeat count and, on release, the previous-state and transition bits.
+constexpr LPARAM kKeyDownBits = 1;
+constexpr LPARAM kKeyUpBits = static_cast<LPARAM>(0xC0000001u);
+
 // Whether the test runner answers the first start's view-mode question itself.
 inline bool& AutoAnswerViewMode()
 {
@@ -392,6 +396,31 @@ protected:
     // A command as the menus give it: through the frame to the active window.
     void Command(UINT id) { ::SendMessageA(m_app->MainWindow(), WM_COMMAND, id, 0); }
     bool Enabled(UINT id) { return ui::QueryCommand(Frame().FirstCommandTarget(), id).enabled; }
+    // A key pressed in the focused window, the keys `held` down with it: the
+    // messages go through the program's own loop, shortcuts and all, and the
+    // loop runs until they and what they posted are done.
+    void PressKey(UINT key, std::initializer_list<int> held = {})
+    {
+        HeldKeys keys(held);
+        HWND focus = ::GetFocus();
+        ::PostMessageA(focus, WM_KEYDOWN, key, kKeyDownBits);
+        ::PostMessageA(focus, WM_KEYUP, key, kKeyUpBits);
+        RunPosted();
+    }
+    // Characters typed into the focused window, through the program's loop.
+    void TypeText(const std::string& text)
+    {
+        HWND focus = ::GetFocus();
+        for (char c : text) ::PostMessageA(focus, WM_CHAR, static_cast<unsigned char>(c), kKeyDownBits);
+        RunPosted();
+    }
+    // Runs the application's message loop over what is posted so far.
+    void RunPosted()
+    {
+        // The quit comes only after every message posted before it.
+        ::PostQuitMessage(0);
+        m_app->RunMessageLoop();
+    }
 
     MessageRecorder m_messages;
     std::unique_ptr<CTrailmarkApp> m_app;

@@ -189,16 +189,23 @@ void CBookmarksPage::OnPageCommand(UINT id)
     }
 }
 
+void CBookmarksPage::DeleteSelection(bool toRecycleBin)
+{
+    (void)toRecycleBin;
+    if (m_bookmarkTree.Selected() == m_bookmarkTree.Root())
+        ClearAll();
+    else
+        Delete();
+}
+
 LRESULT CBookmarksPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // The Delete key reaches the tree itself only where no frame takes it first.
     if (message == WM_NOTIFY) {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->hwndFrom == m_bookmarkTree.Handle() && header->code == TVN_KEYDOWN &&
             reinterpret_cast<const NMTVKEYDOWN*>(header)->wVKey == VK_DELETE) {
-            if (m_bookmarkTree.Selected() == m_bookmarkTree.Root())
-                ClearAll();
-            else
-                Delete();
+            if (QueryBookmarks()) DeleteSelection(true);
             return 1;
         }
     }

@@ -36,6 +36,8 @@ protected:
     void OnOpenItem(HTREEITEM item) override;
     bool ShowItemMenu(HTREEITEM item, POINT point) override;
     void OnPageCommand(UINT id) override;
+    // The Delete key: on the root it clears the list, on a bookmark it removes that one.
+    void DeleteSelection(bool toRecycleBin) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

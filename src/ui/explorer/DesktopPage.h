@@ -39,6 +39,10 @@ public:
     // Drags the item's folder out of the tree; false when it has none.
     bool DragItem(HTREEITEM item);
 
+    bool QueryCut() const override;
+    bool QueryCopy() const override;
+    bool QueryPaste() const override;
+    bool QueryDelete() const override;
     bool QueryRename() const override;
     bool QueryProperties() const override;
 
@@ -49,6 +53,12 @@ protected:
     bool CanEditLabel(HTREEITEM item) override;
     bool OnLabelEdited(HTREEITEM item, const char* text) override;
     bool ShowItemMenu(HTREEITEM item, POINT point) override;
+    void CutSelection() override;
+    void CopySelection() override;
+    void PasteIntoSelection() override;
+    void DeleteSelection(bool toRecycleBin) override;
+    void SelectionProperties() override;
+    std::string PromptFolder() const override;
 
 private:
     void OpenDesktop();

@@ -3,8 +3,17 @@
 // Explorer
 #include "ui/explorer/TreeMessages.h"
 
+// Application
+#include "ui/app/TrailmarkApp.h"
+#include "ui/frame/MainFrame.h"
+
+// Resources
+#include "res/resource.h"
+
 namespace {
 constexpr char kPageClass[] = "TrailmarkExplorerPage";
+// Where a command prompt opens when the selected item has no folder.
+constexpr char kDefaultPromptFolder[] = "C:\\";
 }
 
 bool CExplorerPage::Create(HWND parent, const RECT& rect)
@@ -18,6 +27,57 @@ bool CExplorerPage::Create(HWND parent, const RECT& rect)
 void CExplorerPage::ShowPageMenu(POINT point) { ShowExplorerBarMenu(Handle(), point); }
 
 void CExplorerPage::RedrawSoon() { ::SetTimer(Handle(), kPageRedrawTimerId, kPageRedrawDelayMs, nullptr); }
+
+void CExplorerPage::RenameSelection()
+{
+    if (HTREEITEM selected = m_tree.Selected()) TreeView_EditLabel(m_tree, selected);
+}
+
+bool CExplorerPage::OnUpdateCommand(UINT id, ui::CommandState& state)
+{
+    switch (id) {
+    case ID_EDIT_CUT: state.enabled = QueryCut(); return true;
+    case ID_EDIT_COPY: state.enabled = QueryCopy(); return true;
+    case ID_EDIT_PASTE: state.enabled = QueryPaste(); return true;
+    // The Delete key removes a bookmark on the Bookmarks page.
+    case ID_FILE_RECYCLE:
+    case ID_FILE_DELETE: state.enabled = QueryDelete() || QueryBookmarks(); return true;
+    case ID_FILE_RENAME: state.enabled = QueryRename(); return true;
+    case ID_FILE_PROPERTIES: state.enabled = QueryProperties(); return true;
+    case ID_FILE_COMMAND_PROMPT: return true;
+    default: return false;
+    }
+}
+
+bool CExplorerPage::OnCommand(UINT id)
+{
+    // Keys reach here whatever the menus show: each command asks again.
+    ui::CommandState state;
+    if (!OnUpdateCommand(id, state)) return false;
+    if (!state.enabled) return true;
+    switch (id) {
+    case ID_EDIT_CUT: CutSelection(); break;
+    case ID_EDIT_COPY: CopySelection(); break;
+    case ID_EDIT_PASTE: PasteIntoSelection(); break;
+    case ID_FILE_RECYCLE: DeleteSelection(true); break;
+    case ID_FILE_DELETE: DeleteSelection(false); break;
+    case ID_FILE_RENAME: RenameSelection(); break;
+    case ID_FILE_PROPERTIES: SelectionProperties(); break;
+    case ID_FILE_COMMAND_PROMPT: {
+        const std::string folder = PromptFolder();
+        CTrailmarkApp::Instance()->CommandPromptIn(folder.empty() ? kDefaultPromptFolder : folder);
+        break;
+    }
+    default: break;
+    }
+    return true;
+}
+
+ui::CommandTarget* CExplorerPage::NextCommandTarget()
+{
+    CTrailmarkApp* app = CTrailmarkApp::Instance();
+    return app && app->MainFrame() ? app->MainFrame()->WindowCommandTarget() : nullptr;
+}
 
 void CExplorerPage::OnContextMenu(LPARAM lParam)
 {

@@ -5,10 +5,14 @@
 // tree's items.
 
 // Framework
+#include "ui/framework/Command.h"
 #include "ui/framework/Window.h"
 
 // Explorer
 #include "ui/explorer/ExplorerTree.h"
+
+// Standard library
+#include <string>
 
 // Windows
 #include <windows.h>
@@ -21,7 +25,9 @@ inline constexpr UINT kPageRedrawDelayMs = 100;
 // The explorer bar's own menu at a screen point; its commands go to the frame.
 void ShowExplorerBarMenu(HWND owner, POINT point);
 
-class CExplorerPage : public ui::Window {
+// While the page's tree has the focus the frame gives it the edit and file
+// commands first; the rest go on to the active window.
+class CExplorerPage : public ui::Window, public ui::CommandTarget {
 public:
     // `tree` is the subclass's own tree, made when the page is.
     CExplorerPage(CExplorerTree& tree, bool dialogPage) : m_tree(tree), m_dialogPage(dialogPage) {}
@@ -43,6 +49,13 @@ public:
     // A context command that renamed, cut or deleted: the tree is redrawn soon.
     void RedrawSoon();
 
+    // ui::CommandTarget: cut, copy, paste, recycle and delete, rename,
+    // properties and the command prompt act on the selected item, as far as
+    // the queries allow; every other command goes on to the active window.
+    bool OnCommand(UINT id) override;
+    bool OnUpdateCommand(UINT id, ui::CommandState& state) override;
+    ui::CommandTarget* NextCommandTarget() override;
+
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // The tree is made inside the page's WM_CREATE.
@@ -58,6 +71,17 @@ protected:
     // The menu of the page itself (not over an item): the bar's menu.
     virtual void ShowPageMenu(POINT point);
     virtual void OnPageCommand(UINT id) { (void)id; }
+
+    // The edit and file commands on the selected item; each runs only when its
+    // query said yes.
+    virtual void CutSelection() {}
+    virtual void CopySelection() {}
+    virtual void PasteIntoSelection() {}
+    virtual void DeleteSelection(bool toRecycleBin) { (void)toRecycleBin; }
+    virtual void RenameSelection();
+    virtual void SelectionProperties() {}
+    // The folder a command prompt opens in; "" for the program's default.
+    virtual std::string PromptFolder() const { return {}; }
 
 private:
     void OnContextMenu(LPARAM lParam);

@@ -9,6 +9,9 @@
 // Explorer
 #include "ui/explorer/TreeMessages.h"
 
+// Framework
+#include "ui/framework/Application.h"
+
 // Application
 #include "ui/app/TrailmarkApp.h"
 #include "ui/frame/MainFrame.h"
@@ -28,14 +31,19 @@ bool SettingOn(int id)
     return app && app->HasSettings() && app->Settings().GetSetting(id) != 0;
 }
 
-// The label's edit field: it takes every editing key, even inside a dialog,
-// and refuses the characters no file name may hold.
+// The character Ctrl+A types; the edit field selects all on the key instead.
+constexpr WPARAM kCharSelectAll = 1;
+
+// The label's edit field: it takes every editing key, even inside a dialog
+// and before the frame's shortcuts, and refuses the characters no file name
+// may hold.
 class LabelEdit : public ui::Window {
 public:
     explicit LabelEdit(bool& cancelled) : m_cancelled(cancelled) {}
     void Subclass(HWND edit)
     {
         SubclassControl(edit);
+        ui::Application::SetDirectKeyWindow(edit, ui::Application::IsTextEditingKey);
     }
 
 protected:
@@ -47,11 +55,18 @@ protected:
         case WM_KEYDOWN:
             if (wParam == VK_ESCAPE) m_cancelled = true;
             if (wParam == VK_RETURN && ::GetWindowTextLengthA(Handle()) == 0) return 0;
+            // Older edit fields know no Ctrl+A.
+            if (wParam == 'A' && ::GetKeyState(VK_CONTROL) < 0) {
+                ::SendMessageA(Handle(), EM_SETSEL, 0, -1);
+                return 0;
+            }
             break;
         case WM_CHAR:
+            if (wParam == kCharSelectAll) return 0;
             if (wParam != 0 && std::strchr(kInvalidNameChars, static_cast<int>(wParam))) return 0;
             break;
         case WM_NCDESTROY: {
+            if (ui::Application::DirectKeyWindow() == Handle()) ui::Application::SetDirectKeyWindow(nullptr, nullptr);
             const LRESULT result = DefaultProc(message, wParam, lParam);
             Detach();
             delete this;
@@ -184,16 +199,20 @@ void CExplorerTree::OnContextMenu(LPARAM lParam)
     ::ScreenToClient(Handle(), &client);
     HTREEITEM hit = ItemAtClick(MAKELPARAM(client.x, client.y));
     HTREEITEM before = Selected();
-    // The item under the cursor is the menu's for the time of the menu only.
-    if (hit && hit != before) {
-        ::KillTimer(Handle(), kTreeOpenTimerId);
-        TreeView_SelectItem(Handle(), hit);
-    }
+    // The item under the cursor is the menu's for the time of the menu only;
+    // neither selection is the user's walk, so neither opens anything.
+    const bool borrowed = hit && hit != before;
+    if (borrowed) SelectQuietly(hit);
     ::SendMessageA(Page(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Handle()), MAKELPARAM(point.x, point.y));
-    if (hit && hit != before && ::IsWindow(Handle())) {
-        TreeView_SelectItem(Handle(), before);
-        ::KillTimer(Handle(), kTreeOpenTimerId);
-    }
+    if (borrowed && ::IsWindow(Handle())) SelectQuietly(before);
+}
+
+void CExplorerTree::SelectQuietly(HTREEITEM item)
+{
+    const bool wasQuiet = m_quiet;
+    m_quiet = true;
+    TreeView_SelectItem(Handle(), item);
+    m_quiet = wasQuiet;
 }
 
 bool CExplorerTree::OnKeyDown(WPARAM key)

@@ -39,6 +39,8 @@ public:
     void SetItemText(HTREEITEM item, const std::string& text);
     bool IsExpanded(HTREEITEM item) const;
     void Select(HTREEITEM item) { TreeView_SelectItem(Handle(), item); }
+    // Selects the item for the program's own purpose: it does not open.
+    void SelectQuietly(HTREEITEM item);
     void Expand(HTREEITEM item, UINT how) { TreeView_Expand(Handle(), item, how); }
     void DeleteChildren(HTREEITEM item);
     // A new last child of parent (TVI_ROOT for a root) with the text.

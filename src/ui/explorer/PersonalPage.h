@@ -38,6 +38,11 @@ public:
     // The commands of menus 231..234 on the selected item.
     void OnPageCommand(UINT id) override;
 
+    bool QueryPaste() const override;
+    bool QueryDelete() const override;
+    bool QueryRename() const override;
+    bool QueryProperties() const override;
+
     // The effect of a drag of files over the item: a folder's item takes
     // them as a copy (or a link) and never as a move, which would make the
     // source delete them.
@@ -53,6 +58,9 @@ protected:
     bool ShowItemMenu(HTREEITEM item, POINT point) override;
     bool CanEditLabel(HTREEITEM item) override;
     bool OnLabelEdited(HTREEITEM item, const char* text) override;
+    void PasteIntoSelection() override;
+    void DeleteSelection(bool toRecycleBin) override;
+    void SelectionProperties() override;
 
 private:
     // filedrop::DropHandler: files dragged over the tree.

@@ -87,7 +87,11 @@ bool CExplorerView::AddressEditCommand(UINT id, bool run)
     case ID_EDIT_PASTE:
     case ID_FILE_RECYCLE:
     case ID_GO_UP:
-    case IDC_STOP:  // Escape: nothing to stop here
+    case ID_VIEW_RESIZE_COLUMNS:    // Ctrl+Z
+    case ID_PERSONAL_REMOVE_ITEMS:  // Ctrl+Delete
+    case IDC_STOP:                  // Escape: nothing to stop here
+    case ID_FILE_RENAME:            // F2 and F12 name no file while an address is typed
+    case ID_FILE_PROPERTIES:
         break;
     default:
         return false;
@@ -99,8 +103,11 @@ bool CExplorerView::AddressEditCommand(UINT id, bool run)
     case ID_EDIT_CUT:
     case ID_FILE_DELETE: m_location.Cut(); break;
     case ID_EDIT_PASTE: m_location.Paste(); break;
+    // The edit field reads Ctrl from the keyboard: with it held Delete clears to the end.
+    case ID_PERSONAL_REMOVE_ITEMS:
     case ID_FILE_RECYCLE: ::SendMessageA(edit, WM_KEYDOWN, VK_DELETE, 0); break;
     case ID_GO_UP: ::SendMessageA(edit, WM_CHAR, VK_BACK, 0); break;
+    case ID_VIEW_RESIZE_COLUMNS: ::SendMessageA(edit, EM_UNDO, 0, 0); break;
     default: break;
     }
     return true;

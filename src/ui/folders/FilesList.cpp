@@ -46,17 +46,6 @@ HBITMAP MakeMarkBitmap(bool up)
     return bitmap;
 }
 
-// Keys that reach the name's edit box before any accelerator: all but the
-// program's Ctrl shortcuts, whose clipboard keys still belong to the text.
-bool KeyGoesToLabelEdit(const MSG& msg)
-{
-    if (::GetKeyState(VK_CONTROL) >= 0) return true;
-    switch (msg.wParam) {
-    case 'A': case 'C': case 'V': case 'X': case 'Z': case VK_INSERT: return true;
-    default: return false;
-    }
-}
-
 }  // namespace
 
 // --- Sort mark ---------------------------------------------------------------
@@ -183,7 +172,7 @@ void CFilesList::BeginLabelEdit(HWND edit)
     ::SetPropA(edit, kListProperty, this);
     m_labelEditProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LabelEditProc)));
-    ui::Application::SetDirectKeyWindow(edit, KeyGoesToLabelEdit);
+    ui::Application::SetDirectKeyWindow(edit, ui::Application::IsTextEditingKey);
 }
 
 void CFilesList::EndLabelEdit()

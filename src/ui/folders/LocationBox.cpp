@@ -16,6 +16,7 @@
 
 // Application
 #include "ui/app/TrailmarkApp.h"
+#include "ui/frame/MainFrame.h"
 
 // Resources
 #include "res/resource.h"
@@ -422,6 +423,14 @@ void CLocationBox::FocusFiles()
     if (HWND target = TargetWindow()) ::SendMessageA(target, UWM_FOCUSFILES, 0, 0);
 }
 
+void CLocationBox::FocusBarOrFiles()
+{
+    CTrailmarkApp* app = CTrailmarkApp::Instance();
+    CMainFrame* frame = app ? app->MainFrame() : nullptr;
+    if (frame && frame->ExplorerBarVisible()) ::SendMessageA(frame->Handle(), UWM_FOCUSBAR, 0, 0);
+    else FocusFiles();
+}
+
 void CLocationBox::EditField::Subclass(HWND edit)
 {
     SubclassControl(edit);
@@ -461,7 +470,8 @@ bool CLocationBox::EditField::OnKeyDown(UINT key)
         return true;
     case VK_TAB:
         m_swallowChar = '\t';
-        m_box.FocusFiles();
+        if (shift) m_box.FocusBarOrFiles();
+        else m_box.FocusFiles();
         return true;
     case VK_INSERT:
         if (control) m_box.Copy();

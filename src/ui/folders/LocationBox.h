@@ -82,6 +82,8 @@ public:
     bool GoToText();
     // Tab: the focus goes to the file list of the active window.
     void FocusFiles();
+    // The explorer bar while it is shown, else the files.
+    void FocusBarOrFiles();
     // The window told to navigate, and given the focus, when the frame has no
     // active document window.
     void SetFallbackWindow(HWND window) { m_fallback = window; }

@@ -425,6 +425,13 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 ui::CommandTarget* CMainFrame::FirstCommandTarget()
 {
+    if (m_explorerBar.Handle())
+        if (CExplorerPage* page = m_explorerBar.FocusedPage()) return page;
+    return WindowCommandTarget();
+}
+
+ui::CommandTarget* CMainFrame::WindowCommandTarget()
+{
     if (CBasicWindow* active = CWindowList::Instance().Active()) return active->FirstCommandTarget();
     return this;
 }

@@ -93,8 +93,11 @@ public:
     void Place(int startShowCommand);
 
     ui::CommandTarget* NextCommandTarget() override;
-    // Commands go to the active document window's view first.
+    // Commands go to the explorer bar's page while its tree has the focus,
+    // else to the active document window's view first.
     ui::CommandTarget* FirstCommandTarget() override;
+    // The active window's chain (the frame's when none is open).
+    ui::CommandTarget* WindowCommandTarget();
     // The running operation threads (file operations, folder deletion, the
     // folder list, personal-folder updates).
     const RunningThreadsPtr& RunningThreadList() const { return m_runningThreads; }

@@ -53,6 +53,15 @@ void Application::SetDirectKeyWindow(HWND hwnd, KeyFilter wanted)
     s_directKeys = wanted;
 }
 
+bool Application::IsTextEditingKey(const MSG& msg)
+{
+    if (::GetKeyState(VK_CONTROL) >= 0) return true;
+    switch (msg.wParam) {
+    case 'A': case 'C': case 'V': case 'X': case 'Z': case VK_INSERT: return true;
+    default: return false;
+    }
+}
+
 bool Application::PreTranslate(MSG& msg)
 {
     if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;

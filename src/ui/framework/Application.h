@@ -27,6 +27,10 @@ public:
     // in the middle of its work) instead of becoming accelerator commands.
     using KeyFilter = bool (*)(const MSG& msg);
     static void SetDirectKeyWindow(HWND hwnd, KeyFilter wanted);
+    static HWND DirectKeyWindow() { return s_directKeyWindow; }
+    // The filter of a name being typed: every key without Ctrl, and with Ctrl
+    // the keys that edit the text (select all, copy, cut, paste, undo).
+    static bool IsTextEditingKey(const MSG& msg);
 
     // Runs InitInstance, the message loop and ExitInstance; gives the exit code.
     int Run();
