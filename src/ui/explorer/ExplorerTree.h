@@ -39,6 +39,13 @@ public:
     void SetItemText(HTREEITEM item, const std::string& text);
     bool IsExpanded(HTREEITEM item) const;
     void Select(HTREEITEM item) { TreeView_SelectItem(Handle(), item); }
+    // The program's own selection: it opens nothing, in Explorer mode neither.
+    void SelectQuietly(HTREEITEM item)
+    {
+        m_quiet = true;
+        Select(item);
+        m_quiet = false;
+    }
     void Expand(HTREEITEM item, UINT how) { TreeView_Expand(Handle(), item, how); }
     void DeleteChildren(HTREEITEM item);
     // A new last child of parent (TVI_ROOT for a root) with the text.
