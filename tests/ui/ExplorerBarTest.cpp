@@ -27,6 +27,11 @@
 #include <dbt.h>
 #include <shellapi.h>
 
+// Standard library
+#include <cstring>
+#include <string>
+#include <vector>
+
 namespace {
 
 using namespace uitest;
@@ -445,6 +450,82 @@ TEST_F(ExplorerBarTest, RenamingAFolderWhoseNameTheCodePageLostRenamesThatFolder
     EXPECT_TRUE(Exists(m_folder.Path("named")));
     EXPECT_TRUE(Exists(m_folder.Path("ab")));
     EXPECT_TRUE(Exists(m_folder.Path("cd")));
+    EXPECT_TRUE(m_messages.texts.empty());
+}
+
+// --- A renamed folder: the tree and the windows follow each other ------------
+
+TEST_F(ExplorerBarTest, AFolderRenamedInTheTreeTakesItsWindowsItsBookmarkAndTheWindowsBelowIt)
+{
+    m_folder.Dir("old");
+    m_folder.Dir("old\\inner");
+    m_folder.Dir("other");
+    CExplorerWindow* below = Open(m_folder.Path("old\\inner"));
+    CExplorerWindow* shown = Open(m_folder.Path("old"));
+    ASSERT_TRUE(shown && below);
+    Command(ID_BOOKMARK_CREATE_FIRST);
+    HTREEITEM folder = Tree().FindOrListPath(m_folder.Path());
+    ASSERT_NE(folder, nullptr);
+    Tree().Expand(folder, TVE_EXPAND);
+    HTREEITEM other = Tree().FindPath(m_folder.Path("other"));
+    HTREEITEM item = Tree().FindPath(m_folder.Path("old"));
+    ASSERT_TRUE(other && item);
+    const char typed[] = " new ";
+    ::SendMessageA(Bar().DesktopPage().Handle(), UWM_TREEEDITEND, reinterpret_cast<WPARAM>(item),
+                   reinterpret_cast<LPARAM>(typed));
+    ASSERT_TRUE(Exists(m_folder.Path("new\\inner")));
+    EXPECT_EQ(shown->Path(), m_folder.Path("new"));
+    EXPECT_EQ(WindowText(shown->Handle()), "new");
+    EXPECT_EQ(below->Path(), m_folder.Path("new\\inner"));
+    CBookMark* mark = BookmarkList()->FindByNumber(0);
+    ASSERT_NE(mark, nullptr);
+    EXPECT_EQ(mark->Path(), m_folder.Path("new"));
+    EXPECT_EQ(Bar().BookmarksPage().Tree().ItemText(Bar().BookmarksPage().ItemOf(0)), "1) new");
+    // The tree has the new name at once, drawn open; the sibling kept its item.
+    EXPECT_EQ(Tree().FindPath(m_folder.Path("old")), nullptr);
+    HTREEITEM renamed = Tree().FindPath(m_folder.Path("new"));
+    ASSERT_NE(renamed, nullptr);
+    EXPECT_EQ(Tree().ItemText(renamed), "new");
+    EXPECT_TRUE(Tree().NodeOf(renamed)->open);
+    EXPECT_EQ(Tree().FindPath(m_folder.Path("other")), other);
+    // The window watches its folder under the new name.
+    ASSERT_TRUE(WaitIdle(*shown));
+    m_folder.File("new\\late.txt");
+    EXPECT_TRUE(PumpUntil([&] { return ItemNames(*shown->ExplorerView()).count("late.txt") == 1; }, 20000));
+    EXPECT_TRUE(m_messages.texts.empty());
+}
+
+TEST_F(ExplorerBarTest, AFolderRenamedFromItsWindowRenamesItsTreeItemAtOnceAndTheWindowsBelowFollow)
+{
+    for (const char* name : {"old", "old\\inner", "old\\inner\\deep"}) m_folder.Dir(name);
+    CExplorerWindow* below = Open(m_folder.Path("old\\inner"));
+    CExplorerWindow* shown = Open(m_folder.Path("old"));
+    ASSERT_TRUE(shown && below);
+    HTREEITEM folder = Tree().FindOrListPath(m_folder.Path());
+    ASSERT_NE(folder, nullptr);
+    Tree().Expand(folder, TVE_EXPAND);
+    HTREEITEM item = Tree().FindPath(m_folder.Path("old"));
+    ASSERT_NE(item, nullptr);
+    Tree().Expand(item, TVE_EXPAND);
+    ASSERT_TRUE(Tree().SelectPath(m_folder.Path("old")));
+    DialogScript script;
+    script.Then(IDC_NAME, [](HWND dialog) {
+        Type(dialog, IDC_NAME, "new");
+        Click(dialog, IDOK);
+    });
+    Command(ID_FILE_RENAME);
+    script.ExpectDone();
+    ASSERT_TRUE(Exists(m_folder.Path("new\\inner")));
+    EXPECT_EQ(shown->Path(), m_folder.Path("new"));
+    // Before any watcher could tell (a removable disk has none), the tree
+    // shows the new name, open as it was and still selected.
+    EXPECT_EQ(Tree().FindPath(m_folder.Path("old")), nullptr);
+    HTREEITEM renamed = Tree().FindPath(m_folder.Path("new"));
+    ASSERT_NE(renamed, nullptr);
+    EXPECT_TRUE(Tree().IsExpanded(renamed));
+    EXPECT_EQ(Tree().Selected(), renamed);
+    EXPECT_EQ(below->Path(), m_folder.Path("new\\inner"));
+    EXPECT_EQ(WindowText(below->Handle()), "inner");
     EXPECT_TRUE(m_messages.texts.empty());
 }
 
@@ -1092,6 +1173,215 @@ TEST_F(ExplorerBarTest, InExplorerModeTheItemARightClickSelectsForItsMenuNeverOp
     PumpFor(1500);
     EXPECT_EQ(CWindowList::Instance().Windows().size(), windows);
     EXPECT_EQ(Tree().Selected(), a);
+}
+
+TEST_F(ExplorerBarTest, InExplorerModeTheWindowFollowsTheTreeWhenItsFolderGoes)
+{
+    m_folder.Dir("gone");
+    m_folder.Dir("kept");
+    ASSERT_TRUE(Frame().ApplyWindowMode(1));
+    ASSERT_EQ(CWindowList::Instance().Windows().size(), 1u);
+    CExplorerWindow* window = Open(m_folder.Path("gone"));
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(CWindowList::Instance().Windows().size(), 1u);
+    HTREEITEM folder = Tree().FindOrListPath(m_folder.Path());
+    ASSERT_NE(folder, nullptr);
+    Tree().Expand(folder, TVE_EXPAND);
+    ASSERT_TRUE(Tree().SelectedNode() && Tree().SelectedNode()->path == m_folder.Path("gone"));
+    // Moved away: a folder removed while the window watches it would stay until the watch ends.
+    TempDir elsewhere;
+    ASSERT_TRUE(::MoveFileA(m_folder.Path("gone").c_str(), elsewhere.Path("gone").c_str()));
+    // The watcher's report moves the selection to the parent, which the one window opens.
+    ASSERT_TRUE(PumpUntil([&] { return Tree().FindPath(m_folder.Path("gone")) == nullptr; }, 15000));
+    EXPECT_TRUE(PumpUntil([&] { return window->Path() == m_folder.Path(); }, 5000)) << window->Path();
+    EXPECT_EQ(CWindowList::Instance().Windows().size(), 1u);
+    // A change that leaves the selection where it was opens nothing.
+    ASSERT_TRUE(window->Navigate(m_folder.Path("kept"), nullptr));
+    m_folder.Dir("kept\\sub");
+    m_folder.Dir("late");
+    ASSERT_TRUE(PumpUntil([&] { return Tree().FindPath(m_folder.Path("late")) != nullptr; }, 15000));
+    PumpFor(300);
+    EXPECT_EQ(window->Path(), m_folder.Path("kept"));
+}
+
+// --- The trees' look ----------------------------------------------------------
+
+std::string FaceOf(HWND window)
+{
+    LOGFONTA font = {};
+    auto shown = reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
+    if (!shown || !::GetObjectA(shown, sizeof(font), &font)) return {};
+    return font.lfFaceName;
+}
+
+int IconWidth(HWND tree)
+{
+    int width = 0, height = 0;
+    HIMAGELIST images = TreeView_GetImageList(tree, TVSIL_NORMAL);
+    return images && ImageList_GetIconSize(images, &width, &height) ? width : 0;
+}
+
+TEST_F(ExplorerBarTest, RestoringTheDefaultFontsRedrawsEveryTreeAndTheOpenFolderDialogDrawsAlike)
+{
+    LOGFONTA font = {};
+    font.lfHeight = -19;
+    std::strcpy(font.lfFaceName, "Courier New");
+    FontRecord record{};
+    std::memcpy(record.data(), &font, sizeof(font));
+    Settings().SetFontSetting(Setting::OldFont, record);
+    const COLORREF blue = RGB(0, 0, 160);
+    Settings().SetSetting(Setting::OldFontColor, static_cast<std::int32_t>(blue));
+    ASSERT_NE(FaceOf(Tree()), "Courier New");
+    Command(ID_VIEW_FONT_RESTORE);
+    for (CExplorerPage* page : {static_cast<CExplorerPage*>(&Bar().DesktopPage()),
+                                static_cast<CExplorerPage*>(&Bar().BookmarksPage()),
+                                static_cast<CExplorerPage*>(&Bar().PersonalPage())}) {
+        EXPECT_EQ(FaceOf(page->Tree()), "Courier New");
+        EXPECT_EQ(TreeView_GetTextColor(page->Tree()), blue);
+    }
+    std::string dialogFace;
+    COLORREF dialogColor = 0;
+    DialogScript script;
+    script.Then(IDC_OPEN_FOLDER_TABS, [&](HWND dialog) {
+        if (CDesktopTree* tree = DialogTree(dialog)) {
+            dialogFace = FaceOf(*tree);
+            dialogColor = TreeView_GetTextColor(*tree);
+        }
+        Click(dialog, IDCANCEL);
+    });
+    ChooseFolder(Frame().Handle(), "Look");
+    script.ExpectDone();
+    EXPECT_EQ(dialogFace, "Courier New");
+    EXPECT_EQ(dialogColor, blue);
+}
+
+TEST_F(ExplorerBarTest, TheTreesIconsGrowAndShrinkWithTheLargeIconsOption)
+{
+    const int small = ::GetSystemMetrics(SM_CXSMICON);
+    const int large = ::GetSystemMetrics(SM_CXICON);
+    ASSERT_NE(small, large);
+    EXPECT_EQ(IconWidth(Tree()), small);
+    Settings().SetSetting(Setting::LargeBarIcons, 1);
+    Bar().ApplyOptions({Setting::LargeBarIcons});
+    EXPECT_EQ(IconWidth(Tree()), large);
+    EXPECT_EQ(IconWidth(Bar().BookmarksPage().Tree()), large);
+    EXPECT_EQ(IconWidth(Bar().FavoritesPage().Tree()), large);
+    // A tree made while the option is on starts with large icons.
+    int dialogIcons = 0;
+    DialogScript script;
+    script.Then(IDC_OPEN_FOLDER_TABS, [&](HWND dialog) {
+        if (CDesktopTree* tree = DialogTree(dialog)) dialogIcons = IconWidth(*tree);
+        Click(dialog, IDCANCEL);
+    });
+    ChooseFolder(Frame().Handle(), "Look");
+    script.ExpectDone();
+    EXPECT_EQ(dialogIcons, large);
+    Settings().SetSetting(Setting::LargeBarIcons, 0);
+    Bar().ApplyOptions({Setting::LargeBarIcons});
+    EXPECT_EQ(IconWidth(Tree()), small);
+    EXPECT_EQ(IconWidth(Bar().BookmarksPage().Tree()), small);
+}
+
+// --- After deletions, and the bookmark menus of the Edit toolbar -------------
+
+TEST_F(ExplorerBarTest, ADeleteIntoTheRecycleBinRefreshesItsTreeItemAndAPermanentOneDoesNot)
+{
+    m_folder.File("binned.txt", 10);
+    m_folder.File("gone.txt", 10);
+    Settings().SetSetting(Setting::ConfirmOperations, 0);
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    HTREEITEM bin = Tree().RecycleBinItem();
+    ASSERT_NE(bin, nullptr);
+    // An image that only listing the item again replaces.
+    constexpr int kStale = 4321;
+    auto markStale = [&] {
+        TVITEMA data = {};
+        data.mask = TVIF_HANDLE | TVIF_IMAGE;
+        data.hItem = bin;
+        data.iImage = kStale;
+        TreeView_SetItem(Tree().Handle(), &data);
+    };
+    auto image = [&] {
+        TVITEMA data = {};
+        data.mask = TVIF_HANDLE | TVIF_IMAGE;
+        data.hItem = bin;
+        TreeView_GetItem(Tree().Handle(), &data);
+        return data.iImage;
+    };
+    auto deleteRow = [&](const char* name, UINT command) {
+        view->List().SetState(-1, 0, LVIS_SELECTED);
+        const int row = view->RowOfName(name);
+        ASSERT_GE(row, 0);
+        view->List().SetState(row, LVIS_SELECTED, LVIS_SELECTED);
+        view->OnCommand(command);
+        ASSERT_TRUE(PumpUntil([&] { return Frame().RunningThreadList()->Count() == 0; }));
+        PumpFor(200);
+    };
+    markStale();
+    deleteRow("gone.txt", ID_FILES_DELETE);
+    EXPECT_FALSE(Exists(m_folder.Path("gone.txt")));
+    EXPECT_EQ(image(), kStale);
+    deleteRow("binned.txt", ID_FILES_RECYCLE);
+    EXPECT_FALSE(Exists(m_folder.Path("binned.txt")));
+    EXPECT_NE(image(), kStale);
+}
+
+// The place of each popup menu shown while it lives; each is closed at once.
+class MenuPlaces {
+public:
+    MenuPlaces()
+    {
+        s_active = this;
+        m_timer = ::SetTimer(nullptr, 0, 20, Tick);
+    }
+    ~MenuPlaces()
+    {
+        ::KillTimer(nullptr, m_timer);
+        s_active = nullptr;
+    }
+    MenuPlaces(const MenuPlaces&) = delete;
+    MenuPlaces& operator=(const MenuPlaces&) = delete;
+    std::vector<RECT> shown;
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        HWND menu = ::FindWindowA(MAKEINTATOM(32768), nullptr);
+        if (!s_active || !menu || !::IsWindowVisible(menu)) return;
+        RECT rect;
+        ::GetWindowRect(menu, &rect);
+        s_active->shown.push_back(rect);
+        ::EndMenu();
+    }
+    inline static MenuPlaces* s_active = nullptr;
+    UINT_PTR m_timer = 0;
+};
+
+TEST_F(ExplorerBarTest, TheCreateAndRestoreMenusOpenUnderTheirEditToolbarButtons)
+{
+    for (int n = 0; n < 9; ++n) m_folder.Dir(std::to_string(n));
+    Command(ID_VIEW_TOOLBAR_EDIT);
+    CFlatToolBar* edit = Frame().ToolBarOf(ID_VIEW_TOOLBAR_EDIT);
+    ASSERT_TRUE(edit && ::IsWindowVisible(edit->Handle()));
+    for (int n = 0; n < 9; ++n) {
+        ASSERT_NE(Open(m_folder.Path(std::to_string(n))), nullptr);
+        Command(ID_BOOKMARK_CREATE_FIRST + static_cast<UINT>(n));
+    }
+    ASSERT_EQ(BookmarkList()->Count(), 9);
+    // The pointer is far from the buttons.
+    RECT frame;
+    ::GetWindowRect(Frame().Handle(), &frame);
+    ::SetCursorPos(frame.right - 40, frame.bottom - 40);
+    for (UINT command : {static_cast<UINT>(ID_BOOKMARK_CREATE), static_cast<UINT>(ID_BOOKMARK_RESTORE)}) {
+        const RECT button = edit->ButtonScreenRect(command);
+        ASSERT_GT(button.right, button.left);
+        MenuPlaces places;
+        Command(command);
+        ASSERT_EQ(places.shown.size(), 1u) << command;
+        EXPECT_EQ(places.shown[0].left, button.left) << command;
+        EXPECT_EQ(places.shown[0].top, button.bottom) << command;
+    }
 }
 
 }  // namespace

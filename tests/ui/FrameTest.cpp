@@ -226,6 +226,7 @@ TEST_F(FrameMinimize, OnTheTaskbarOrIntoTheNotificationAreaAndBackWithAClick)
 
     Settings().SetSetting(Setting::IdleWhenMinimized, 1);
     Settings().SetSetting(Setting::MinimizeToTray, 1);
+    Frame().ShowExplorerBar(false);
     ::SendMessageA(frame, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_FALSE(::IsWindowVisible(frame));
     EXPECT_EQ(::GetThreadPriority(::GetCurrentThread()), THREAD_PRIORITY_IDLE);
@@ -236,6 +237,8 @@ TEST_F(FrameMinimize, OnTheTaskbarOrIntoTheNotificationAreaAndBackWithAClick)
     ::SendMessageA(frame, WM_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDOWN);
     EXPECT_TRUE(::IsWindowVisible(frame));
     EXPECT_FALSE(::IsIconic(frame));
+    // The frame comes back with its explorer bar.
+    EXPECT_TRUE(Frame().ExplorerBarVisible());
     EXPECT_EQ(::GetThreadPriority(::GetCurrentThread()), THREAD_PRIORITY_NORMAL);
 }
 

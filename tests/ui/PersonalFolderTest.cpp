@@ -705,4 +705,41 @@ TEST_F(PersonalFolderTest, FilesDroppedOnAFoldersItemOnThePersonalPageJoinThatFo
     EXPECT_TRUE(Exists(m_folder.Path("b.txt")));
 }
 
+// --- The Personal tab and the page's own selections ----------------------------
+
+TEST_F(PersonalFolderTest, OpeningAFolderShowsThePersonalTabWithItsSettingOnSoItsCommandHidesItAgain)
+{
+    CPersonalFolder& folder = AddFolder("Shown");
+    CExplorerBar& bar = Frame().ExplorerBarWindow();
+    if (bar.IsTabShown(ExplorerTab::Personal)) Command(ID_VIEW_PERSONAL_TAB);
+    ASSERT_FALSE(bar.IsTabShown(ExplorerTab::Personal));
+    ASSERT_EQ(Settings().GetSetting(Setting::ShowPersonalTab), 0);
+    ASSERT_NE(OpenAndWait(folder), nullptr);
+    EXPECT_TRUE(bar.IsTabShown(ExplorerTab::Personal));
+    EXPECT_EQ(bar.CurrentTab(), ExplorerTab::Personal);
+    EXPECT_EQ(Settings().GetSetting(Setting::ShowPersonalTab), 1);
+    Command(ID_VIEW_PERSONAL_TAB);
+    EXPECT_FALSE(bar.IsTabShown(ExplorerTab::Personal));
+    EXPECT_EQ(Settings().GetSetting(Setting::ShowPersonalTab), 0);
+}
+
+TEST_F(PersonalFolderTest, InExplorerModeTheNewFoldersSelectionOpensNothing)
+{
+    Settings().SetSetting(Setting::ExplorerMode, 1);
+    CPersonalPage& page = Frame().ExplorerBarWindow().PersonalPage();
+    DialogScript script;
+    script.Then(IDC_PERSONAL_NAME, [](HWND dialog) {
+        Type(dialog, IDC_PERSONAL_NAME, "Quiet");
+        Click(dialog, IDOK);
+    });
+    page.OnPageCommand(ID_PERSONAL_NEW);
+    script.ExpectDone();
+    ASSERT_NE(page.FolderItem("Quiet"), nullptr);
+    EXPECT_EQ(page.Tree().Selected(), page.FolderItem("Quiet"));
+    // Longer than the wait after which a selection the user made opens.
+    PumpFor(1600);
+    EXPECT_TRUE(CWindowList::Instance().Windows().empty());
+    Settings().SetSetting(Setting::ExplorerMode, 0);
+}
+
 }  // namespace

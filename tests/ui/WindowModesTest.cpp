@@ -81,6 +81,19 @@ TEST_F(WindowModes, ExplorerModeCannotBeEnteredWhileAWindowIsBusy)
     EXPECT_EQ(List().Windows().size(), 1u);
 }
 
+TEST_F(WindowModes, EnteringExplorerModeShowsAHiddenExplorerBarAndOpensOnlyTheStartFolder)
+{
+    ASSERT_TRUE(Frame().ApplyWindowMode(0));
+    // The start folder, back in a window of its own, has listed.
+    ASSERT_TRUE(PumpUntil([&] { return List().Windows().size() == 1 && List().Windows().front()->CanCloseNow(); }));
+    Frame().ShowExplorerBar(false);
+    ASSERT_FALSE(Frame().ExplorerBarVisible());
+    ASSERT_TRUE(Frame().ApplyWindowMode(1));
+    EXPECT_TRUE(Frame().ExplorerBarVisible());
+    ASSERT_EQ(List().Windows().size(), 1u);
+    EXPECT_EQ(List().Windows().front()->Path(), "C:\\");
+}
+
 TEST_F(WindowModes, TheWindowMenuListsTheWindowsAndChecksTheActiveOne)
 {
     ASSERT_TRUE(Frame().ApplyWindowMode(0));

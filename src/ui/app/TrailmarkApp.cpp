@@ -148,6 +148,11 @@ bool CTrailmarkApp::InitInstance()
         if (!m_splash->Show(m_mainFrame->Handle())) m_splash.reset();
     }
     SetMainWindow(m_mainFrame->Handle());
+    // An FTP program's name space on the desktop leaves threads behind that
+    // keep the process from ending.
+    if (CDesktopTree* tree = FolderTree())
+        for (HTREEITEM item = tree->FirstChild(tree->Root()); item; item = tree->NextSibling(item))
+            if (tree->IsFtpItem(item)) m_terminateAtExit = true;
     if (m_settings->GetSetting(Setting::ControlPanelFavorites)) StartAppletCollector();
 
     OpenCommandLineFolder();

@@ -152,7 +152,10 @@ bool CTrailmarkApp::OnCommand(UINT id)
         windows.CommandEveryWindow(ID_VIEW_REFRESH);
         if (CMainFrame* frame = MainFrame()) frame->RefreshFolderTree();
         return true;
-    case ID_VIEW_FONT_TREE: ChooseFont(Setting::TreeFont, Setting::TreeFontColor, IDS_SET_TREE_VIEW_FONT); return true;
+    case ID_VIEW_FONT_TREE:
+        if (ChooseFont(Setting::TreeFont, Setting::TreeFontColor, IDS_SET_TREE_VIEW_FONT))
+            if (CMainFrame* frame = MainFrame()) frame->ExplorerBarWindow().ApplyTreeLook();
+        return true;
     case ID_VIEW_FONT_FILES:
         if (ChooseFont(Setting::FolderFont, Setting::FolderFontColor, IDS_SET_FILES_VIEW_FONT))
             windows.TellEveryWindow(UWM_TEXTCOLORCHANGED);
@@ -160,6 +163,7 @@ bool CTrailmarkApp::OnCommand(UINT id)
     case ID_VIEW_FONT_RESTORE:
         RestoreDefaultFonts();
         windows.TellEveryWindow(UWM_TEXTCOLORCHANGED);
+        if (CMainFrame* frame = MainFrame()) frame->ExplorerBarWindow().ApplyTreeLook();
         return true;
     case ID_EDIT_QUICK_FIND: RunQuickFindCommand(MainWindow()); return true;
     case ID_EDIT_QUICK_FIND_SETTINGS: EditQuickFindSettings(MainWindow()); return true;

@@ -17,6 +17,7 @@
 // Folders
 #include "ui/folders/FileDrop.h"
 #include "ui/folders/FolderDrop.h"
+#include "ui/folders/FolderMessages.h"
 #include "ui/folders/FolderOperThread.h"
 #include "ui/folders/Shell.h"
 
@@ -196,6 +197,8 @@ bool CDesktopPage::OnLabelEdited(HTREEITEM item, const char* text)
     const std::string source = OperationPath(*node);
     if (source.empty()) return false;
     const std::string target = source.substr(0, source.rfind('\\') + 1) + name;
+    const std::string oldPath = node->path;
+    const std::string newPath = oldPath.substr(0, slash + 1) + name;
     std::vector<char> from = PathList(source);
     std::vector<char> to = PathList(target);
     SHFILEOPSTRUCTA operation = {};
@@ -204,10 +207,21 @@ bool CDesktopPage::OnLabelEdited(HTREEITEM item, const char* text)
     operation.pFrom = from.data();
     operation.pTo = to.data();
     operation.fFlags = FOF_ALLOWUNDO;
-    if (::SHFileOperationA(&operation) != 0 || operation.fAnyOperationsAborted) return false;
-    if (HTREEITEM parent = m_desktopTree.Parent(item)) m_desktopTree.RefreshItem(parent);
+    // The windows on the folder, or below it, let go of it for the rename.
+    CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame();
+    const std::vector<CBasicWindow*> showing = frame ? frame->FolderWindowsAtOrBelow(oldPath) : std::vector<CBasicWindow*>();
+    for (CBasicWindow* window : showing) ::SendMessageA(window->Handle(), UWM_PAUSEWATCHERS, 0, 0);
+    if (::SHFileOperationA(&operation) != 0 || operation.fAnyOperationsAborted) {
+        for (CBasicWindow* window : showing) ::SendMessageA(window->Handle(), UWM_RESUMEWATCHERS, 0, 0);
+        return false;
+    }
+    // The tree, and the windows showing the folder or a folder below it, take the new name.
+    if (frame)
+        frame->OnFolderRenamed(oldPath, newPath, nullptr);
+    else
+        m_desktopTree.FolderRenamed(oldPath, newPath);
     RedrawSoon();
-    // The refresh made the item anew: the edit keeps nothing of the old one.
+    // The item was made anew: the edit keeps nothing of the old one.
     return false;
 }
 

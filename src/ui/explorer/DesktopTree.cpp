@@ -1,5 +1,9 @@
 #include "ui/explorer/DesktopTree.h"
 
+// Core
+#include "core/app/Settings.h"
+#include "core/app/SettingsStore.h"
+
 // Framework
 #include "ui/framework/ComPtr.h"
 #include "ui/framework/SystemFunctions.h"
@@ -11,10 +15,12 @@
 
 // Application
 #include "ui/app/TrailmarkApp.h"
+#include "ui/frame/BasicWindow.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/WindowList.h"
 
 // Standard library
+#include <algorithm>
 #include <cctype>
 #include <unordered_map>
 #include <utility>
@@ -85,13 +91,20 @@ std::string WithoutTrailingSlash(std::string path)
 bool CDesktopTree::Create(HWND page, bool dialogMode)
 {
     if (!CExplorerTree::Create(page, dialogMode)) return false;
-    // The system's small icons, which the shell's icon indexes refer to.
-    SHFILEINFOA info = {};
-    const auto images = reinterpret_cast<HIMAGELIST>(
-        ::SHGetFileInfoA("C:\\", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-    TreeView_SetImageList(Handle(), images, TVSIL_NORMAL);
+    ApplyIconSize();
     Fill();
     return true;
+}
+
+void CDesktopTree::ApplyIconSize()
+{
+    // The system's icons, which the shell's icon indexes refer to, in either size.
+    CTrailmarkApp* app = CTrailmarkApp::Instance();
+    const bool large = app && app->Settings().GetSetting(Setting::LargeBarIcons) != 0;
+    SHFILEINFOA info = {};
+    const auto images = reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(
+        "C:\\", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | (large ? SHGFI_LARGEICON : SHGFI_SMALLICON)));
+    TreeView_SetImageList(Handle(), images, TVSIL_NORMAL);
 }
 
 void CDesktopTree::Fill()
@@ -193,10 +206,20 @@ void CDesktopTree::OnNodeChanged(ShellTreeItem* node)
     if (shell::DriveTypeOf(node->path) == DRIVE_FIXED)
         if (CTrailmarkApp* app = CTrailmarkApp::Instance()) app->FolderTreeChanged();
     m_refreshingNode = node;
+    const HTREEITEM selectedBefore = Selected();
     HCURSOR old = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
     ListChangesOf(node->handle);
     ::SetCursor(old);
     m_refreshingNode = nullptr;
+    // The one window of Explorer mode follows the tree when the folder it
+    // showed went: it opens where the selection went. Another kind of window
+    // has nothing to do with the tree.
+    const HTREEITEM selected = Selected();
+    if (DialogMode() || selected == selectedBefore || !selected) return;
+    CTrailmarkApp* app = CTrailmarkApp::Instance();
+    if (!app || !app->Settings().GetSetting(Setting::ExplorerMode)) return;
+    const std::vector<CBasicWindow*>& windows = CWindowList::Instance().Windows();
+    if (windows.empty() || windows.front()->Kind() == WindowKind::Folder) OpenItem(selected);
 }
 
 LRESULT CDesktopTree::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -236,6 +259,38 @@ HTREEITEM CDesktopTree::FindIn(HTREEITEM first, const std::string& path) const
             if (HTREEITEM found = FindIn(FirstChild(item), path)) return found;
     }
     return nullptr;
+}
+
+void CDesktopTree::FindAllIn(HTREEITEM first, const std::string& path, std::vector<HTREEITEM>& found) const
+{
+    for (HTREEITEM item = first; item; item = NextSibling(item)) {
+        const ShellTreeItem* node = NodeOf(item);
+        if (node && SameText(WithoutTrailingSlash(node->path), path)) found.push_back(item);
+        else if (node && node->listed) FindAllIn(FirstChild(item), path, found);
+    }
+}
+
+void CDesktopTree::FolderRenamed(const std::string& oldPath, const std::string& newPath)
+{
+    const std::string gone = WithoutTrailingSlash(oldPath);
+    std::vector<HTREEITEM> items;
+    if (!gone.empty()) FindAllIn(Root(), gone, items);
+    if (items.empty()) return;
+    const ShellTreeItem* selected = SelectedNode();
+    const std::string selectedPath = selected ? WithoutTrailingSlash(selected->path) : std::string();
+    const bool selectionFollows = treerules::PlaceIsAtOrBelow(selectedPath, gone);
+    bool expanded = false;
+    std::vector<HTREEITEM> parents;
+    for (HTREEITEM item : items) {
+        expanded = expanded || IsExpanded(item);
+        HTREEITEM parent = Parent(item);
+        if (parent && std::find(parents.begin(), parents.end(), parent) == parents.end()) parents.push_back(parent);
+    }
+    // Only the renamed folder changes among its siblings: theirs stay open.
+    for (HTREEITEM parent : parents) ListChangesOf(parent);
+    if (expanded)
+        if (HTREEITEM renamed = FindPath(newPath)) Expand(renamed, TVE_EXPAND);
+    if (selectionFollows) SelectPath(WithoutTrailingSlash(newPath) + selectedPath.substr(gone.size()));
 }
 
 HTREEITEM CDesktopTree::FindPath(const std::string& path) const

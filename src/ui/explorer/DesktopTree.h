@@ -47,6 +47,8 @@ public:
     // Makes the tree and fills it from the desktop.
     bool Create(HWND page, bool dialogMode);
     void Fill();
+    // Small icons, or large ones with setting 35.
+    void ApplyIconSize();
 
     static ShellTreeItem* Node(LPARAM data) { return reinterpret_cast<ShellTreeItem*>(data); }
     ShellTreeItem* NodeOf(HTREEITEM item) const { return Node(ItemData(item)); }
@@ -89,6 +91,11 @@ public:
     // Marks the listed items of these folders open (drawn bold), and no others.
     void SetOpenFolders(const std::vector<std::string>& paths);
 
+    // A folder was renamed: every listed item of the old path makes way for
+    // the folder's new item, expanded as it was; a selection on or below it
+    // follows it. Nothing opens.
+    void FolderRenamed(const std::string& oldPath, const std::string& newPath);
+
     // Whether the item lies below an FTP name-space folder of the desktop.
     bool IsFtpItem(HTREEITEM item) const;
 
@@ -105,6 +112,7 @@ private:
     void ListChildren(HTREEITEM item);
     void FindCdRoms();
     HTREEITEM FindIn(HTREEITEM first, const std::string& path) const;
+    void FindAllIn(HTREEITEM first, const std::string& path, std::vector<HTREEITEM>& found) const;
     void MarkOpenIn(HTREEITEM first, const std::vector<std::string>& paths);
     void CollectExpanded(HTREEITEM first, std::vector<std::string>& paths) const;
     void Watch(ShellTreeItem& node);

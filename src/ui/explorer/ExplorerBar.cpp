@@ -136,20 +136,37 @@ bool CExplorerBar::Create(ui::MdiFrame& frame)
     return true;
 }
 
-void CExplorerBar::ApplyTreeLook()
+HFONT CreateTreeFont()
 {
     FontRecord record{};
     Settings().GetFontSetting(Setting::TreeFont, record);
     LOGFONTA font = {};
     std::memcpy(&font, record.data(), sizeof(font));
     font.lfFaceName[LF_FACESIZE - 1] = '\0';
-    if (font.lfFaceName[0]) m_treeFont.Reset(::CreateFontIndirectA(&font));
-    const auto color = static_cast<COLORREF>(Settings().GetSetting(Setting::TreeFontColor));
+    return font.lfFaceName[0] ? ::CreateFontIndirectA(&font) : nullptr;
+}
+
+COLORREF TreeTextColor() { return static_cast<COLORREF>(Settings().GetSetting(Setting::TreeFontColor)); }
+
+void CExplorerBar::ApplyTreeLook()
+{
+    // The trees keep drawing with the old font until they have the new one.
+    ui::GdiObject<HFONT> old(m_treeFont.Release());
+    m_treeFont.Reset(CreateTreeFont());
+    const COLORREF color = TreeTextColor();
     for (CExplorerPage* page : {static_cast<CExplorerPage*>(&m_desktopPage), static_cast<CExplorerPage*>(&m_personalPage),
                                 static_cast<CExplorerPage*>(&m_favoritesPage), static_cast<CExplorerPage*>(&m_bookmarksPage)}) {
         if (m_treeFont.Get()) ::SendMessageA(page->Tree(), WM_SETFONT, reinterpret_cast<WPARAM>(m_treeFont.Get()), TRUE);
         TreeView_SetTextColor(page->Tree(), color);
     }
+    if (!m_treeFont.Get()) m_treeFont.Reset(old.Release());
+}
+
+void CExplorerBar::ApplyIconSize()
+{
+    FolderTree().ApplyIconSize();
+    m_bookmarksPage.Refill();
+    m_favoritesPage.Refill();
 }
 
 CExplorerPage& CExplorerBar::Page(ExplorerTab tab)
@@ -284,6 +301,7 @@ void CExplorerBar::ApplyOptions(const std::set<int>& changed)
         if (facts.setting >= 0 && changed.count(facts.setting))
             ShowTab(facts.tab, Settings().GetSetting(facts.setting) != 0);
     if (changed.count(Setting::TabsAtBottom)) PlaceTabs();
+    if (changed.count(Setting::LargeBarIcons)) ApplyIconSize();
 }
 
 CExplorerPage* CExplorerBar::FocusedPage()

@@ -54,6 +54,8 @@ public:
     // The options sheet changed these settings: pages show or hide by 19..21,
     // the tabs move by 30.
     void ApplyOptions(const std::set<int>& changed);
+    // The trees' font and text colour (settings 206 and 49).
+    void ApplyTreeLook();
 
     CDesktopPage& DesktopPage() { return m_desktopPage; }
     CDesktopTree& FolderTree() { return m_desktopPage.DesktopTree(); }
@@ -78,7 +80,8 @@ private:
     ExplorerTab TabAt(int index) const;
     ShownTabs Shown() const;
     void ShowCurrentPage();
-    void ApplyTreeLook();
+    // Small icons in the trees, or large ones with setting 35.
+    void ApplyIconSize();
 
     HWND m_tabs = nullptr;
     CDesktopPage m_desktopPage;

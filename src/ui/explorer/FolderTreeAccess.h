@@ -5,6 +5,9 @@
 // Standard library
 #include <string>
 
+// Windows
+#include <windows.h>
+
 class CBookMarkList;
 class CDesktopTree;
 class CExplorerBar;
@@ -25,3 +28,7 @@ bool FolderTreeKnows(const std::string& path);
 void FolderTreeOperationDone(const std::string& folder);
 // The favorites were added to or edited: the Favorites page lists them again.
 void FavoritesChanged();
+// The trees' font of setting 206 (the caller's to delete; null when none is
+// stored) and their text colour of setting 49.
+HFONT CreateTreeFont();
+COLORREF TreeTextColor();

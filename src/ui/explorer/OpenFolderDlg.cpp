@@ -7,6 +7,7 @@
 #include "ui/framework/MessageBox.h"
 
 // Explorer
+#include "ui/explorer/FolderTreeAccess.h"
 #include "ui/explorer/TreeMessages.h"
 
 // Application
@@ -21,7 +22,15 @@
 // Windows
 #include <commctrl.h>
 
-bool COpenDesktopPage::CreateTree() { return m_desktopTree.Create(Handle(), true); }
+bool COpenDesktopPage::CreateTree()
+{
+    if (!m_desktopTree.Create(Handle(), true)) return false;
+    // It looks like the bar's folder tree.
+    m_font.Reset(CreateTreeFont());
+    if (m_font.Get()) ::SendMessageA(m_desktopTree, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
+    TreeView_SetTextColor(m_desktopTree, TreeTextColor());
+    return true;
+}
 
 void COpenDesktopPage::OnTreeSelected(HTREEITEM item)
 {

@@ -5,6 +5,7 @@
 
 // Framework
 #include "ui/framework/Dialog.h"
+#include "ui/framework/GdiObject.h"
 
 // Explorer
 #include "ui/explorer/DesktopTree.h"
@@ -43,6 +44,7 @@ protected:
 private:
     CDesktopTree m_desktopTree;
     OpenFolderRequest& m_request;
+    ui::GdiObject<HFONT> m_font;  // the bar's tree font, for as long as the tree
 };
 
 // The Personal tab: the personal folders below a root "Personal".

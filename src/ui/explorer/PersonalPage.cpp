@@ -286,7 +286,7 @@ HTREEITEM CPersonalPage::FolderItem(const std::string& name) const
 bool CPersonalPage::SelectFolder(const std::string& name)
 {
     HTREEITEM item = FolderItem(name);
-    if (item) m_personalTree.Select(item);
+    if (item) m_personalTree.SelectQuietly(item);
     return item != nullptr;
 }
 

@@ -137,6 +137,7 @@ CFolderDelThread::CFolderDelThread(const SHFILEOPSTRUCTA& request, std::string f
 {
     m_request = Bound(request, m_sourceText, nullptr);
     m_folderWindow = FolderWindowShowing(m_folder);
+    if (m_request.fFlags & FOF_ALLOWUNDO) m_binWatcher = FrameWindowOfOperations();
     m_token = Register(m_threads, ThreadKind::FolderDeletion, m_state, m_folder);
 }
 
@@ -161,6 +162,8 @@ int CFolderDelThread::ExitInstance()
     Unregister(m_threads, m_token);
     Resume(m_folderWindow);
     TellDone(m_notifyWindow, m_succeeded, 0);
+    // Even a delete stopped half-way may have put items there.
+    if (m_binWatcher) ::PostMessageA(m_binWatcher, UWM_RECYCLEBINCHANGED, 0, 0);
     delete[] m_sourceText;
     m_sourceText = nullptr;
     return m_succeeded ? 0 : 1;

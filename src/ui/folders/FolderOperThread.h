@@ -24,6 +24,8 @@
 HWND FolderWindowShowing(const std::string& folder);
 // The main frame's list of running operation threads; null without a frame.
 RunningThreadsPtr FrameThreadList();
+// The main frame's window, told when items went to the Recycle Bin; null without a frame.
+HWND FrameWindowOfOperations();
 
 // The explorer bar's tree refreshes the node of a folder that an operation
 // changed. The bar sets the hook while its tree exists; unset, nothing is done.
@@ -85,6 +87,7 @@ private:
     char* m_sourceText;
     HWND m_notifyWindow;
     HWND m_folderWindow = nullptr;  // found on the interface thread
+    HWND m_binWatcher = nullptr;    // the frame, for a delete into the Recycle Bin; set before the thread starts
     RunningThreadsPtr m_threads;
     RunningThreads::Token m_token = 0;
     bool m_succeeded = false;

@@ -25,6 +25,12 @@ HWND FolderWindowShowing(const std::string& folder)
     return nullptr;
 }
 
+HWND FrameWindowOfOperations()
+{
+    const CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame();
+    return frame ? frame->Handle() : nullptr;
+}
+
 RunningThreadsPtr FrameThreadList()
 {
     const CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame();

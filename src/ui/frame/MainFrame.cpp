@@ -84,13 +84,16 @@ void CMainFrame::CaptureFontsAtFirstUse()
 {
     CSettingsStore& settings = CTrailmarkApp::Instance()->Settings();
     if (!settings.FontsMissing()) return;
-    // The font the bars' lists and trees are drawn with when nothing is chosen.
+    // The font the trees are drawn with when nothing is chosen: the Bookmarks
+    // tree's own, which no stored font has replaced yet.
+    auto shown = reinterpret_cast<HFONT>(::SendMessageA(m_explorerBar.BookmarksPage().Tree(), WM_GETFONT, 0, 0));
     LOGFONTA font = {};
-    if (!::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font)) return;
+    if (!::GetObjectA(shown ? shown : ::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font)) return;
     FontRecord record{};
     static_assert(sizeof(font) == kFontRecordSize, "a stored font is a LOGFONTA");
     std::memcpy(record.data(), &font, sizeof(font));
     settings.CaptureFonts(record, static_cast<std::int32_t>(::GetSysColor(COLOR_WINDOWTEXT)));
+    m_explorerBar.ApplyTreeLook();
 }
 
 void CMainFrame::LoadPlacement()

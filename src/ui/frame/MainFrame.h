@@ -24,6 +24,7 @@
 
 // Standard library
 #include <string>
+#include <vector>
 
 // Timers of the frame.
 // The notification-area icon of a frame minimized to the tray.
@@ -73,6 +74,12 @@ public:
     void OnDocumentClosed(CBasicWindow* window);
     void OnDocumentNavigated(CBasicWindow* window);
     void OnDocumentRenamed(CBasicWindow* window, const std::string& oldPath);
+    // A folder was renamed (from the tree, or the view of `told`, which has
+    // followed already): the folder tree and the other folder windows on the
+    // folder or below it take the new path.
+    void OnFolderRenamed(const std::string& oldPath, const std::string& newPath, CBasicWindow* told);
+    // The folder windows whose folder is the path or lies below it.
+    std::vector<CBasicWindow*> FolderWindowsAtOrBelow(const std::string& path) const;
     // Selects the active window's folder in the folder tree.
     void SyncFolderTree();
     // Lists the folder tree again (Refresh All), its open folders marked.
@@ -190,6 +197,8 @@ private:
     int m_goFixedCount = 0;
     bool m_diskMenuTrimmed = false;
     bool m_minimized = false;
+    // Set while the windows are told of a renamed folder: their own reports come back here.
+    bool m_followingRename = false;
 
     // The explorer bar and the bookmarks (their own file).
     bool CreateExplorerBar();
@@ -207,8 +216,8 @@ private:
     LRESULT PassDragToActiveWindow(UINT message, WPARAM wParam, LPARAM lParam);
     // Registered on the frame while it exists.
     ui::ComPtr<IDropTarget> m_dropTarget;
-    // A menu of commands at the cursor; gives the chosen one, or 0.
-    UINT ChooseFromMenu(HMENU menu);
+    // A menu that the command shows, under its toolbar button; gives the chosen command, or 0.
+    UINT ChooseFromMenu(HMENU menu, UINT command);
     void ShowBookmarksList();
     // The folders shown in windows are marked in the folder tree.
     void MarkOpenFolders();

@@ -9,6 +9,7 @@
 #include "core/folders/FileDetails.h"
 #include "core/folders/OperationRules.h"
 #include "core/frame/BookMarks.h"
+#include "core/frame/TreeRules.h"
 
 // Framework
 #include "ui/framework/MessageBox.h"
@@ -42,6 +43,8 @@
 #include <cstdio>
 #include <memory>
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -92,11 +95,18 @@ void CMainFrame::ShowExplorerBar(bool show)
     if (show && m_explorerBar.CurrentTab() == ExplorerTab::Desktop) m_explorerBar.DesktopPage().OnShown();
 }
 
-UINT CMainFrame::ChooseFromMenu(HMENU menu)
+UINT CMainFrame::ChooseFromMenu(HMENU menu, UINT command)
 {
+    // Under the command's button of the Edit toolbar, as its drop-down;
+    // while the toolbar is hidden, at the pointer.
     POINT point;
     ::GetCursorPos(&point);
-    return ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0, Handle(), nullptr);
+    if (m_editToolBar.Handle() && ::IsWindowVisible(m_editToolBar.Handle())) {
+        const RECT button = m_editToolBar.ButtonScreenRect(command);
+        if (button.right > button.left) point = {button.left, button.bottom};
+    }
+    return ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, Handle(),
+                            nullptr);
 }
 
 void CMainFrame::CreateBookmark(int number)
@@ -226,7 +236,7 @@ bool CMainFrame::OnExplorerBarCommand(UINT id)
             for (int n = 0; n < kBookmarkCount; ++n)
                 ::AppendMenuA(menu, MF_STRING, ID_BOOKMARK_CREATE_FIRST + static_cast<UINT>(n),
                               FormatItem(IDS_CREATE_BOOKMARK_FORMAT, word, n + 1).c_str());
-            const UINT chosen = ChooseFromMenu(menu);
+            const UINT chosen = ChooseFromMenu(menu, ID_BOOKMARK_CREATE);
             ::DestroyMenu(menu);
             if (!chosen) return true;
             number = static_cast<int>(chosen - ID_BOOKMARK_CREATE_FIRST);
@@ -244,7 +254,7 @@ bool CMainFrame::OnExplorerBarCommand(UINT id)
         for (CBookMark* mark : list->InNumberOrder())
             ::AppendMenuA(menu, MF_STRING, ID_BOOKMARK_RESTORE_FIRST + static_cast<UINT>(mark->Number()),
                           mark->DisplayText(FullPathTitles()).c_str());
-        const UINT chosen = ChooseFromMenu(menu);
+        const UINT chosen = ChooseFromMenu(menu, ID_BOOKMARK_RESTORE);
         ::DestroyMenu(menu);
         if (chosen) RestoreBookmark(static_cast<int>(chosen - ID_BOOKMARK_RESTORE_FIRST));
         return true;
@@ -425,6 +435,9 @@ bool CMainFrame::OnExplorerBarMessage(UINT message, WPARAM wParam, LPARAM lParam
     case UWM_FOCUSBAR:
         FocusExplorerBar();
         return true;
+    case UWM_RECYCLEBINCHANGED:
+        RefreshRecycleBin();
+        return true;
     case WM_DEVICECHANGE:
         OnDeviceChange(wParam, lParam);
         result = TRUE;
@@ -457,5 +470,36 @@ void CMainFrame::OnDocumentRenamed(CBasicWindow* window, const std::string& oldP
     CBookMarkList* list = BookmarkList();
     if (CBookMark* mark = list ? list->Rename(oldPath, window->Path()) : nullptr)
         m_explorerBar.BookmarksPage().SetItemText(mark->Number(), mark->DisplayText(FullPathTitles()));
+    // The window's own view renamed it: the tree has no watcher on a
+    // removable drive, and the other windows none of their own for this.
+    OnFolderRenamed(oldPath, window->Path(), window);
+    MarkOpenFolders();
+}
+
+std::vector<CBasicWindow*> CMainFrame::FolderWindowsAtOrBelow(const std::string& path) const
+{
+    std::vector<CBasicWindow*> found;
+    for (CBasicWindow* window : CWindowList::Instance().Windows())
+        if (window->Kind() == WindowKind::Folder && treerules::PlaceIsAtOrBelow(window->Path(), path))
+            found.push_back(window);
+    return found;
+}
+
+void CMainFrame::OnFolderRenamed(const std::string& oldPath, const std::string& newPath, CBasicWindow* told)
+{
+    if (m_followingRename || m_closing) return;
+    m_followingRename = true;
+    if (CDesktopTree* tree = FolderTree()) tree->FolderRenamed(oldPath, newPath);
+    std::string from = oldPath;
+    while (from.size() > 3 && from.back() == '\\') from.pop_back();
+    std::string to = newPath;
+    while (to.size() > 3 && to.back() == '\\') to.pop_back();
+    // Each window's path is copied first: a window that follows renews its own.
+    std::vector<std::pair<HWND, std::string>> moved;
+    for (CBasicWindow* window : FolderWindowsAtOrBelow(from))
+        if (window != told) moved.emplace_back(window->Handle(), to + window->Path().substr(from.size()));
+    for (const auto& [handle, path] : moved)
+        ::SendMessageA(handle, UWM_FOLDERRENAMED, reinterpret_cast<WPARAM>(path.c_str()), 0);
+    m_followingRename = false;
     MarkOpenFolders();
 }

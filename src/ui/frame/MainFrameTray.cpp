@@ -92,6 +92,8 @@ void CMainFrame::OnTrayNotify(LPARAM mouseMessage)
 {
     if (mouseMessage != WM_LBUTTONDOWN && mouseMessage != WM_RBUTTONDOWN) return;
     RemoveTrayIcon();
+    // The frame comes back with its explorer bar.
+    if (m_explorerBar.Handle() && !m_explorerBar.IsVisible()) m_explorerBar.Show(true);
     ::ShowWindow(Handle(), SW_SHOW);
     ::ShowWindow(Handle(), SW_RESTORE);
     ::SetForegroundWindow(Handle());

@@ -151,6 +151,9 @@ bool CWindowList::EnterExplorerMode(bool starting)
     // The Window menu has nothing to offer with one window; a start in this
     // mode takes it away too, or it would stay from the menu resource.
     if (frame) frame->ShowWindowMenu(false);
+    // The tree is how this mode moves between folders. Shown before the start
+    // folder opens, and without opening the tree's own selection on the way.
+    if (!starting && frame && !frame->ExplorerBarVisible()) frame->ExplorerBarWindow().Show(true);
     // The one folder window fills the document area. A folder named on the
     // command line is kept rather than replaced by the start folder.
     CBasicWindow* window = starting && !m_windows.empty() ? m_windows.front() : OpenStartFolder(true);

@@ -78,6 +78,9 @@ void ShowPersonalPageFor(const CPersonalFolder* folder)
     CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame();
     if (!frame) return;
     CExplorerBar& bar = frame->ExplorerBarWindow();
+    // The tab stays when the user next starts the program: its setting goes on with it.
+    CSettingsStore& settings = CTrailmarkApp::Instance()->Settings();
+    if (!settings.GetSetting(Setting::ShowPersonalTab)) settings.SetSetting(Setting::ShowPersonalTab, 1);
     if (!bar.IsTabShown(ExplorerTab::Personal)) bar.ShowTab(ExplorerTab::Personal, true);
     bar.SelectTab(ExplorerTab::Personal);
     if (folder) bar.PersonalPage().SelectFolder(folder->Name());
