@@ -1221,6 +1221,49 @@ int IconWidth(HWND tree)
     return images && ImageList_GetIconSize(images, &width, &height) ? width : 0;
 }
 
+// Gives tree controls made while it lives a font of their own, unlike the
+// dialogs' font; the system's own comes back after.
+class TreeDefaultFont {
+public:
+    TreeDefaultFont()
+    {
+        // The wide form: the narrow one does not carry the face name over.
+        ::SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(m_saved), &m_saved, 0);
+        LOGFONTW larger = m_saved;
+        larger.lfHeight = m_saved.lfHeight - 5;
+        ::SystemParametersInfoW(SPI_SETICONTITLELOGFONT, sizeof(larger), &larger, 0);
+        ::SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof(font), &font, 0);
+    }
+    ~TreeDefaultFont() { ::SystemParametersInfoW(SPI_SETICONTITLELOGFONT, sizeof(m_saved), &m_saved, 0); }
+    TreeDefaultFont(const TreeDefaultFont&) = delete;
+    TreeDefaultFont& operator=(const TreeDefaultFont&) = delete;
+    LOGFONTA font = {};
+
+private:
+    LOGFONTW m_saved = {};
+};
+
+TEST_F(ExplorerBarTest, AFirstRunStoresTheFontTheTreesAreDrawnWithAndTheWindowTextColour)
+{
+    CloseApp();
+    TreeDefaultFont own;
+    LOGFONTA gui = {};
+    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(gui), &gui);
+    ASSERT_NE(own.font.lfHeight, gui.lfHeight);
+    WipeProgramKeys();
+    ASSERT_NO_FATAL_FAILURE(StartApp());
+    for (int id : {Setting::TreeFont, Setting::FolderFont, Setting::OldFont}) {
+        FontRecord record{};
+        Settings().GetFontSetting(id, record);
+        LOGFONTA stored = {};
+        std::memcpy(&stored, record.data(), sizeof(stored));
+        EXPECT_STREQ(stored.lfFaceName, own.font.lfFaceName) << id;
+        EXPECT_EQ(stored.lfHeight, own.font.lfHeight) << id;
+    }
+    for (int id : {Setting::TreeFontColor, Setting::FolderFontColor, Setting::OldFontColor})
+        EXPECT_EQ(static_cast<COLORREF>(Settings().GetSetting(id)), ::GetSysColor(COLOR_WINDOWTEXT)) << id;
+}
+
 TEST_F(ExplorerBarTest, RestoringTheDefaultFontsRedrawsEveryTreeAndTheOpenFolderDialogDrawsAlike)
 {
     LOGFONTA font = {};

@@ -462,7 +462,8 @@ LRESULT CExplorerWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         CutList::Instance().MoveDone(static_cast<std::uint32_t>(lParam), wParam != 0);
         ::SendMessageA(m_view->Handle(), UWM_REFRESHVIEW, 0, 0);
         // Removable drives have no tree watcher and remote ones may not report: the item lists its folders again.
-        if (const UINT drive = shell::DriveTypeOf(Path()); drive == DRIVE_REMOVABLE || drive == DRIVE_REMOTE)
+        if (const UINT drive = shell::DriveTypeOf(Path());
+            drive == DRIVE_REMOVABLE || drive == DRIVE_REMOTE || Path().compare(0, 2, "\\\\") == 0)
             FolderTreeOperationDone(Path());
         return 0;
     case UWM_FOLDERSIZECHANGED: UpdateFreeSpace(); return 0;
