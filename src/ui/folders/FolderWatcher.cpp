@@ -15,6 +15,7 @@ struct WatchParams {
     std::string path;
     WatchOptions options;
     std::shared_ptr<FolderWatcher::Shared> shared;
+    HANDLE change = INVALID_HANDLE_VALUE;  // made by the owner, closed by the thread
 };
 
 // A deleted folder stays on an NT disk while handles are open on it (ours
@@ -73,13 +74,7 @@ DWORD WINAPI WatchThread(void* parameter)
 {
     std::unique_ptr<WatchParams> params(static_cast<WatchParams*>(parameter));
     ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_IDLE);
-    // Every expanded tree item watches its own folder only: a subtree watch of
-    // a whole drive would report every change on it.
-    HANDLE change = ::FindFirstChangeNotificationA(params->path.c_str(), FALSE, NotifyFilter(*params));
-    if (change == INVALID_HANDLE_VALUE) {
-        params->shared->running.store(false);
-        return 1;
-    }
+    const HANDLE change = params->change;
     const HANDLE handles[] = {params->shared->stopEvent, change};
     for (;;) {
         const DWORD result = ::WaitForMultipleObjects(2, handles, FALSE, kExistenceCheckMs);
@@ -111,9 +106,19 @@ std::unique_ptr<FolderWatcher> FolderWatcher::Start(WatchKind kind, HWND target,
     shared->stopEvent = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
     if (!shared->stopEvent) return nullptr;
     auto* params = new WatchParams{kind, target, path, options, shared};
+    // The notification is made before Start returns: a change just after a
+    // listing must not fall in the time the thread takes to start. Every
+    // expanded tree item watches its own folder only: a subtree watch of a
+    // whole drive would report every change on it.
+    params->change = ::FindFirstChangeNotificationA(path.c_str(), FALSE, NotifyFilter(*params));
+    if (params->change == INVALID_HANDLE_VALUE) {
+        delete params;
+        return nullptr;
+    }
     DWORD threadId = 0;
     HANDLE thread = ::CreateThread(nullptr, 0, WatchThread, params, 0, &threadId);
     if (!thread) {
+        ::FindCloseChangeNotification(params->change);
         delete params;
         return nullptr;
     }
