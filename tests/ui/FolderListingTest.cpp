@@ -331,6 +331,8 @@ std::string LocalDateText(const FILETIME& utc, bool time)
 // then the whole row, its dates in the user's time zone.
 TEST_F(FolderTest, DetailsRowsAreDrawnFromWhatIsKnownAndCompletedByTheThread)
 {
+    constexpr int kShowTimeColumn = Setting::ShowColumnFirst + 4;
+    Settings().SetSetting(kShowTimeColumn, 1);
     CExplorerView* view = OpenView(m_folder.Path());
     ASSERT_NE(view, nullptr);
     ASSERT_EQ(view->ViewMode(), CFilesView::kDetailsMode);
@@ -353,7 +355,7 @@ TEST_F(FolderTest, DetailsRowsAreDrawnFromWhatIsKnownAndCompletedByTheThread)
         return std::string("<no column>");
     };
     EXPECT_EQ(cell(file, ColumnKind::Name), "one.txt");
-    EXPECT_EQ(cell(file, ColumnKind::Size), "3KB") << "the size the listing's identifier carries";
+    EXPECT_EQ(cell(file, ColumnKind::Size), "2KB") << "the size the listing's identifier carries";
     EXPECT_EQ(cell(file, ColumnKind::Modified), "") << "not known before the details";
     EXPECT_EQ(cell(folder, ColumnKind::Size), "");
     EXPECT_TRUE(view->ItemAt(file)->detailsPending) << "drawing read nothing";
@@ -365,7 +367,7 @@ TEST_F(FolderTest, DetailsRowsAreDrawnFromWhatIsKnownAndCompletedByTheThread)
     HANDLE find = ::FindFirstFileA(other.Path("one.txt").c_str(), &data);
     ASSERT_NE(find, INVALID_HANDLE_VALUE);
     ::FindClose(find);
-    EXPECT_EQ(cell(file, ColumnKind::Size), "3KB");
+    EXPECT_EQ(cell(file, ColumnKind::Size), "2KB");
     EXPECT_EQ(cell(file, ColumnKind::Modified), LocalDateText(data.ftLastWriteTime, false));
     EXPECT_EQ(cell(file, ColumnKind::Time), LocalDateText(data.ftLastWriteTime, true));
     EXPECT_EQ(cell(file, ColumnKind::Type), view->ItemAt(file)->typeName);
