@@ -7,6 +7,9 @@
 // Platform
 #include "platform/System.h"
 
+// Folders
+#include "ui/folders/FolderMessages.h"
+
 // Tests
 #include "ui/FolderTestSupport.h"
 
@@ -23,25 +26,6 @@
 namespace {
 
 using namespace uitest;
-
-bool MakeShortcut(const std::string& linkPath, const std::string& target)
-{
-    IShellLinkA* link = nullptr;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                  reinterpret_cast<void**>(&link))))
-        return false;
-    link->SetPath(target.c_str());
-    IPersistFile* file = nullptr;
-    bool saved = false;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        wchar_t wide[MAX_PATH];
-        ::MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, wide, MAX_PATH);
-        saved = SUCCEEDED(file->Save(wide, TRUE));
-        file->Release();
-    }
-    link->Release();
-    return saved;
-}
 
 TEST_F(FolderTest, AFolderWindowListsARealFolderInDetailsMode)
 {
@@ -328,6 +312,89 @@ TEST_F(FolderTest, FilesOfFourGigabytesAndMoreCountWholeOnceTheirDetailsAreRead)
     EXPECT_EQ(view->TotalSize(), static_cast<double>(size));
     view->List().SetState(view->RowOfName("big.dat"), LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_EQ(view->Status("").sizeText, "5120.0MB");
+}
+
+// The date and time texts a cell shows for a UTC file time, in the user's zone.
+std::string LocalDateText(const FILETIME& utc, bool time)
+{
+    FILETIME local = {};
+    SYSTEMTIME shown = {};
+    if (!::FileTimeToLocalFileTime(&utc, &local) || !::FileTimeToSystemTime(&local, &shown)) return {};
+    char text[64] = "";
+    if (time) ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &shown, nullptr, text, sizeof(text));
+    else ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &shown, nullptr, text, sizeof(text));
+    return text;
+}
+
+// Drawing a row of Details mode asks nothing of the disk: until the thread
+// has read the row's details it shows what the listing knows (name, size),
+// then the whole row, its dates in the user's time zone.
+TEST_F(FolderTest, DetailsRowsAreDrawnFromWhatIsKnownAndCompletedByTheThread)
+{
+    constexpr int kShowTimeColumn = Setting::ShowColumnFirst + 4;
+    Settings().SetSetting(kShowTimeColumn, 1);
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(view->ViewMode(), CFilesView::kDetailsMode);
+    TempDir other;
+    other.File("one.txt", 3000);
+    other.Dir("sub");
+    other.Dir("sub2");
+    ASSERT_TRUE(m_window->Navigate(other.Path(), nullptr));
+    ASSERT_TRUE(PumpUntilRowsSet(*view));
+    ASSERT_FALSE(view->NeedIconThread()) << "the listing gave every icon";
+    ASSERT_TRUE(view->HasIconThread()) << "a thread reads the details that Details mode shows";
+    const int file = view->RowOfName("one.txt");
+    const int folder = view->RowOfName("sub");
+    ASSERT_GE(file, 0);
+    ASSERT_GE(folder, 0);
+    const std::vector<ColumnKind> columns = view->Columns();
+    auto cell = [&](int row, ColumnKind kind) {
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            if (columns[c] == kind) return view->CellText(row, static_cast<int>(c));
+        return std::string("<no column>");
+    };
+    EXPECT_EQ(cell(file, ColumnKind::Name), "one.txt");
+    EXPECT_EQ(cell(file, ColumnKind::Size), "2KB") << "the size the listing's identifier carries";
+    EXPECT_EQ(cell(file, ColumnKind::Modified), "") << "not known before the details";
+    EXPECT_EQ(cell(folder, ColumnKind::Size), "");
+    EXPECT_TRUE(view->ItemAt(file)->detailsPending) << "drawing read nothing";
+    EXPECT_TRUE(view->ItemAt(folder)->detailsPending);
+
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_FALSE(view->ItemAt(file)->detailsPending);
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA(other.Path("one.txt").c_str(), &data);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    ::FindClose(find);
+    EXPECT_EQ(cell(file, ColumnKind::Size), "2KB");
+    EXPECT_EQ(cell(file, ColumnKind::Modified), LocalDateText(data.ftLastWriteTime, false));
+    EXPECT_EQ(cell(file, ColumnKind::Time), LocalDateText(data.ftLastWriteTime, true));
+    EXPECT_EQ(cell(file, ColumnKind::Type), view->ItemAt(file)->typeName);
+    EXPECT_FALSE(cell(file, ColumnKind::Type).empty());
+    // Plain folders share one type text, the shell's.
+    const std::string folderType = cell(folder, ColumnKind::Type);
+    EXPECT_FALSE(folderType.empty());
+    EXPECT_EQ(cell(view->RowOfName("sub2"), ColumnKind::Type), folderType);
+    EXPECT_EQ(folderType, shell::TypeNameOfPath(other.Path("sub")));
+}
+
+// An icon thread's end is its run's alone: a message of an older run (or a
+// stray one) does not end the run that is going.
+TEST_F(FolderTest, AnOlderIconRunsEndIsNotTakenForTheCurrentRuns)
+{
+    TempDir many;
+    many.Files(150);
+    Settings().SetSetting(Setting::ViewMode, 2);
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(m_window->Navigate(many.Path(), nullptr));
+    ASSERT_TRUE(PumpUntilRowsSet(*view));
+    ASSERT_TRUE(view->HasIconThread());
+    ::SendMessageA(view->Handle(), UWM_ICONSDONE, 0, 0);
+    EXPECT_TRUE(view->HasIconThread()) << "run 0 is never the one going";
+    ASSERT_TRUE(WaitIdle(*m_window));
+    for (const CFileItem* item : view->AllItems()) EXPECT_FALSE(item->detailsPending) << item->name;
 }
 
 }  // namespace

@@ -20,6 +20,10 @@
 #include <string>
 #include <vector>
 
+// Windows
+#include <objbase.h>
+#include <shlobj.h>
+
 namespace uitest {
 
 // The core tests' temporary folder, named as the program names paths, with
@@ -50,6 +54,26 @@ public:
         }
     }
 };
+
+// A shortcut at linkPath to target, made as the shell makes one.
+inline bool MakeShortcut(const std::string& linkPath, const std::string& target)
+{
+    IShellLinkA* link = nullptr;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                  reinterpret_cast<void**>(&link))))
+        return false;
+    link->SetPath(target.c_str());
+    IPersistFile* file = nullptr;
+    bool saved = false;
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        wchar_t wide[MAX_PATH];
+        ::MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, wide, MAX_PATH);
+        saved = SUCCEEDED(file->Save(wide, TRUE));
+        file->Release();
+    }
+    link->Release();
+    return saved;
+}
 
 // The view is idle: no listing, no icon thread, nothing pending, and the
 // window settled.

@@ -134,3 +134,26 @@ TEST_F(ItemBinderTest, OnlyTheFirstFileOfAClassAndFoldersAreBoundForTheirLooks)
 }
 
 }  // namespace
+
+namespace {
+
+// A name the shell gives as wide text comes back whole however long: a full
+// parsing name may pass MAX_PATH, and in a double-byte code page a long
+// component takes twice its characters in bytes.
+TEST(ShellNames, AWideNameLongerThanAPathIsConvertedWholeAndItsMemoryFreed)
+{
+    constexpr std::size_t kChars = 3 * MAX_PATH;
+    std::wstring wide;
+    for (std::size_t i = 0; i < kChars; ++i) wide += static_cast<wchar_t>(L'a' + i % 26);
+    STRRET strret = {};
+    strret.uType = STRRET_WSTR;
+    strret.pOleStr = static_cast<LPWSTR>(::CoTaskMemAlloc((wide.size() + 1) * sizeof(wchar_t)));
+    ASSERT_NE(strret.pOleStr, nullptr);
+    std::copy(wide.c_str(), wide.c_str() + wide.size() + 1, strret.pOleStr);
+    const std::string text = shell::StrRetText(strret, nullptr);
+    EXPECT_EQ(text.size(), kChars);
+    EXPECT_EQ(text, std::string(wide.begin(), wide.end()));
+    EXPECT_EQ(strret.pOleStr, nullptr) << "the shell's text is freed";
+}
+
+}  // namespace

@@ -4,6 +4,9 @@
 // Framework
 #include "ui/framework/Clipboard.h"
 
+// Frame
+#include "ui/frame/FlatToolBar.h"
+
 // Tests
 #include "ui/FolderTestSupport.h"
 
@@ -317,3 +320,25 @@ TEST_F(FolderTest, BackgroundMenuOffersTheViewItemsAndCarriesThemOut)
 }
 
 }  // namespace
+
+// A typed path longer than MAX_PATH reaches the program whole, not cut at
+// 259 characters and then acted on as another path.
+TEST_F(FolderTest, TypedTextLongerThanAPathIsReadWholeFromTheAddressAndQuickFindBoxes)
+{
+    constexpr std::size_t kLongText = 2 * MAX_PATH + 17;
+    const std::string typed = "C:\\" + std::string(kLongText - 4, 'x') + "\\";
+    ASSERT_EQ(typed.size(), kLongText);
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    CLocationBox& box = view->LocationBox();
+    box.SetText(typed);
+    EXPECT_EQ(box.Text(), typed);
+
+    CMainToolBar& main = Frame().MainToolBar();
+    HWND quickFind = main.QuickFindBox();
+    ASSERT_NE(quickFind, nullptr);
+    ::SetWindowTextA(quickFind, typed.c_str());
+    // Refilling the history list puts the typed text back as it was.
+    main.RefillQuickFind();
+    EXPECT_EQ(ui::WindowText(quickFind), typed);
+}

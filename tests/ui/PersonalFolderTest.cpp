@@ -8,6 +8,7 @@
 
 // Folders
 #include "ui/folders/FileDrop.h"
+#include "ui/folders/ItemBinder.h"
 #include "ui/folders/FolderMessages.h"
 
 // Explorer
@@ -39,12 +40,14 @@ namespace {
 
 using namespace uitest;
 
-// The titles of the windows activated while it lives (the progress dialogs).
+// The titles of the windows activated (the progress dialogs), or with
+// HCBT_CREATEWND made, on this thread while it lives.
 class ActivationRecorder {
 public:
-    ActivationRecorder()
+    explicit ActivationRecorder(int event = HCBT_ACTIVATE)
     {
         s_titles = &titles;
+        s_event = event;
         m_hook = ::SetWindowsHookExA(WH_CBT, Hook, nullptr, ::GetCurrentThreadId());
     }
     ~ActivationRecorder()
@@ -60,11 +63,21 @@ public:
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
     {
-        if (code == HCBT_ACTIVATE && s_titles) s_titles->push_back(WindowText(reinterpret_cast<HWND>(wParam)));
+        if (code == s_event && s_titles) {
+            if (code != HCBT_CREATEWND) {
+                s_titles->push_back(WindowText(reinterpret_cast<HWND>(wParam)));
+            } else {
+                const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+                // A name may be a resource number instead of a text.
+                if (create->lpszName && HIWORD(reinterpret_cast<UINT_PTR>(create->lpszName)))
+                    s_titles->push_back(create->lpszName);
+            }
+        }
         return ::CallNextHookEx(nullptr, code, wParam, lParam);
     }
 
     inline static std::vector<std::string>* s_titles = nullptr;
+    inline static int s_event = HCBT_ACTIVATE;
     HHOOK m_hook = nullptr;
 };
 
@@ -743,3 +756,64 @@ TEST_F(PersonalFolderTest, InExplorerModeTheNewFoldersSelectionOpensNothing)
 }
 
 }  // namespace
+
+TEST_F(PersonalFolderTest, SearchResultsMadeIntoAFolderAreReadOnAWorkerUnderTheAddingWindow)
+{
+    m_folder.File("a.txt", 3000);
+    m_folder.Dir("sub");
+    std::vector<FileItem> records;
+    for (const char* name : {"a.txt", "sub"}) {
+        FileItem record;
+        record.path = m_folder.Path(name);
+        record.name = name;
+        records.push_back(record);
+    }
+    CPersonalFolder& folder = AddFolder("Made");
+    ActivationRecorder created(HCBT_CREATEWND);
+    folder.SetContents(records, Frame().Handle());
+    EXPECT_EQ(std::count(created.titles.begin(), created.titles.end(), ui::LoadString(IDS_ADDING)), 1)
+        << "the records are read while the Adding window shows";
+    EXPECT_EQ(folder.addingStatus, nullptr);
+    EXPECT_TRUE(::IsWindowEnabled(Frame().Handle()));
+    ASSERT_EQ(folder.Items()->items.size(), 2u);
+    const CFileItem& file = *folder.Items()->items[0];
+    EXPECT_FALSE(file.detailsPending);
+    EXPECT_EQ(file.sizeBytes, 3000u);
+    EXPECT_TRUE(folder.Items()->items[1]->isDirectory);
+    EXPECT_FALSE(folder.Items()->items[1]->typeName.empty());
+    EXPECT_TRUE(folder.Loaded());
+}
+
+// A shortcut's overlay is drawn into the view's private lists, which each
+// fill makes anew: the next fill starts again from the system list's image,
+// never from the last fill's composite, which names nothing in the new lists.
+TEST_F(PersonalFolderTest, AShortcutKeepsItsOverlayImageFillAfterFill)
+{
+    m_folder.File("target.txt");
+    ASSERT_TRUE(MakeShortcut(m_folder.Path("link.lnk"), m_folder.Path("target.txt")));
+    CPersonalFolder& folder = AddFolder("Links");
+    WriteResults(folder, {m_folder.Path("link.lnk"), m_folder.Path("target.txt")});
+    CPersonalView* view = OpenAndWait(folder);
+    ASSERT_NE(view, nullptr);
+    view->SetPrivateImageListsOnNT(true);
+    // The shell sees the link mark of bound items only.
+    CItemBinder binder;
+    for (auto& item : folder.Items()->items) ASSERT_TRUE(binder.Bind(*item, *folder.Items())) << item->path;
+    CFileItem* link = nullptr;
+    for (auto& item : folder.Items()->items)
+        if (item->path == m_folder.Path("link.lnk")) link = item.get();
+    ASSERT_NE(link, nullptr);
+    const int systemCount = ImageList_GetImageCount(m_app->SmallImages());
+    int base = -1;
+    for (int fill = 0; fill < 3; ++fill) {
+        view->Fill();
+        PumpUntil([&] { return !view->HasWorker() && !view->HasIconThread(); });
+        ASSERT_FALSE(view->UsesSystemImageLists()) << fill;
+        const int count = ImageList_GetImageCount(view->SmallImages());
+        EXPECT_GE(link->iconIndex, systemCount) << "a composite appended to the copy, fill " << fill;
+        EXPECT_LT(link->iconIndex, count) << "an image of this fill's list, fill " << fill;
+        if (fill == 0) base = link->systemIconIndex;
+        EXPECT_GE(link->systemIconIndex, 0);
+        EXPECT_EQ(link->systemIconIndex, base) << "made from the same system image, fill " << fill;
+    }
+}

@@ -69,6 +69,9 @@ void CFolderThread::CollectOverlays()
     const int shareIcon = CTrailmarkApp::Instance()->IconIndex(IconFile::FolderShare);
     const int exeIcon = shell::ExecutableIcon();
     for (const auto& item : result.store->items) {
+        // A composite of the last fill's private lists names nothing in the next ones.
+        if (item->systemIconIndex >= 0) item->iconIndex = item->systemIconIndex;
+        item->systemIconIndex = -1;
         if (item->iconIndex == exeIcon && appIcon != -1) item->iconIndex = appIcon;
         const ULONG attributes =
             shell::Attributes(item->folder, item->relativeId, SFGAO_LINK | SFGAO_SHARE);

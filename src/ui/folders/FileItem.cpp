@@ -40,11 +40,18 @@ CFileItem::Details CFileItem::ReadDetails(FileItem record, int iconIndex, LPCITE
     request.showHidden = showHidden;
     const bool byPath = usePath || !absoluteId;
     const LPCITEMIDLIST byList = byPath ? nullptr : absoluteId;
-    request.shellTypeName = cache ? cache->TypeName(byList, path, details.record.isDirectory)
-                                  : byPath ? shell::TypeNameOfPath(path) : shell::TypeNameOfPidl(absoluteId);
     if (details.iconIndex == -1)
         details.iconIndex = byPath ? shell::IconOfPath(path) : shell::IconOfPidl(absoluteId);
-    LoadFileDetails(details.record, platform::SystemDirectoryLister(), request);
+    // The status first: a virtual item has no type, and a plain folder's is
+    // every plain folder's, asked once for the cache rather than per row.
+    if (LoadFileDetails(details.record, platform::SystemDirectoryLister(), request) != DetailsOutcome::Loaded)
+        return details;
+    const FileItem& status = details.record;
+    std::string type;
+    if (cache && shell::LookupCache::IsPlainFolder(path, status.attributes)) type = cache->PlainFolderTypeName(path);
+    else if (cache) type = cache->TypeName(byList, path, status.isDirectory);
+    else type = byPath ? shell::TypeNameOfPath(path) : shell::TypeNameOfPidl(absoluteId);
+    if (!type.empty()) details.record.typeName = type;
     return details;
 }
 
@@ -70,6 +77,7 @@ void CFileItem::CopyFrom(const CFileItem& other)
     ReleaseShellReferences();
     static_cast<FileItem&>(*this) = static_cast<const FileItem&>(other);
     iconIndex = other.iconIndex;
+    systemIconIndex = other.systemIconIndex;
     folderIconIndex = other.folderIconIndex;
     ownsParentRef = other.ownsParentRef;
     ownsAbsoluteId = other.ownsAbsoluteId;

@@ -58,6 +58,10 @@ public:
     LPITEMIDLIST relativeId = nullptr;
     LPITEMIDLIST absoluteId = nullptr;
     int iconIndex = -1;
+    // The system list's image under the overlay composite iconIndex names in
+    // a view's private lists; -1 when iconIndex is no composite. A private
+    // list lives for one fill: the next fill starts again from this image.
+    int systemIconIndex = -1;
     int folderIconIndex = -1;
     bool ownsParentRef = true;
     bool ownsAbsoluteId = true;

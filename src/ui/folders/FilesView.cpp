@@ -34,12 +34,16 @@ CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 }  // namespace
 
 CFilesView::CFilesView()
-    : m_stopIconThread(std::make_shared<std::atomic<bool>>(false)),
+    : m_iconRun(std::make_shared<IconRun>()),
       m_viewMode(std::make_shared<std::atomic<int>>(0))
 {
 }
 
-CFilesView::~CFilesView() { DestroyImageLists(); }
+CFilesView::~CFilesView()
+{
+    DestroyImageLists();
+    if (m_iconThreadEnd) ::CloseHandle(m_iconThreadEnd);
+}
 
 bool CFilesView::Create(HWND parent, UINT id)
 {
@@ -163,6 +167,7 @@ void CFilesView::SetRows(std::vector<ListRow> rows, ItemStorePtr store, bool sor
 {
     m_rows = std::move(rows);
     m_store = std::move(store);
+    m_iconRunTakesWanted = false;
     if (sortFirst) Sort();
     m_list.SetCount(RowCount());
     RecountSelection();
@@ -186,6 +191,7 @@ void CFilesView::ClearList()
     if (::GetWindowLongPtrA(m_list.Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL))
         ::ShowScrollBar(m_list.Handle(), SB_BOTH, FALSE);
     if (m_ownsItems) m_store.reset();
+    m_iconRunTakesWanted = false;
 }
 
 void CFilesView::CancelWork()
@@ -194,7 +200,53 @@ void CFilesView::CancelWork()
     if (m_iconThreadRunning) RequestIconThreadStop();
 }
 
-bool CFilesView::StartIconThread()
+bool CFilesView::StopIconThreadRequested() const { return m_iconRun->stop.load(); }
+
+void CFilesView::RequestIconThreadStop() { m_iconRun->stop.store(true); }
+
+// Only the last run's flag: a run once stopped stays stopped, and this one
+// has ended or not begun when the views call it.
+void CFilesView::ClearIconThreadStop() { m_iconRun->stop.store(false); }
+
+void CFilesView::BeginIconRun()
+{
+    RequestIconThreadStop();
+    const unsigned number = m_iconRun->number + 1;
+    m_iconRun = std::make_shared<IconRun>();
+    m_iconRun->number = number;
+    m_iconRunTakesWanted = false;
+    // The older thread ends alone; its store keeps its items alive.
+    if (m_iconThreadEnd) ::CloseHandle(m_iconThreadEnd);
+    m_iconThreadEnd = nullptr;
+}
+
+void CFilesView::StopIconThreadAndWait()
+{
+    RequestIconThreadStop();
+    m_iconRunTakesWanted = false;
+    if (m_iconThreadEnd) {
+        // The thread sends nothing to this one: it stops after its item.
+        ::WaitForSingleObject(m_iconThreadEnd, INFINITE);
+        ::CloseHandle(m_iconThreadEnd);
+        m_iconThreadEnd = nullptr;
+    }
+}
+
+bool CFilesView::AnyDetailsPending() const
+{
+    platform::LockGuard guard(m_store ? &m_store->lock : nullptr);
+    for (const ListRow& row : m_rows)
+        if (row.item && row.item->detailsPending) return true;
+    return false;
+}
+
+bool CFilesView::StartIconThread(bool loadIcons)
+{
+    BeginIconRun();
+    return LaunchIconThread(loadIcons);
+}
+
+bool CFilesView::LaunchIconThread(bool loadIcons)
 {
     IconWork work;
     work.store = m_store;
@@ -204,21 +256,29 @@ bool CFilesView::StartIconThread()
     work.list = m_list.Handle();
     work.appIcon = CTrailmarkApp::Instance()->IconIndex(IconFile::App);
     work.showHidden = Settings().GetSetting(Setting::ShowHiddenFiles) != 0;
-    work.stop = m_stopIconThread;
-    work.viewMode = m_viewMode;
-    ClearIconThreadStop();
+    work.loadIcons = loadIcons;
+    work.run = m_iconRun;
     auto* thread = new CIconThread(std::move(work));
-    if (!thread->CreateThread()) {
+    HANDLE end = nullptr;
+    if (!thread->CreateThread(&end)) {
         delete thread;
         return false;
     }
+    m_iconThreadEnd = end;
+    m_iconRunTakesWanted = true;
     m_iconThreadRunning = true;
     return true;
 }
 
 void CFilesView::AfterRowsShown(bool startIconThread)
 {
-    if (startIconThread) {
+    // Details mode shows what the details hold: a thread reads them, never the drawing.
+    const bool readDetails = ViewMode() == kDetailsMode && AnyDetailsPending();
+    if (startIconThread || readDetails) {
+        BeginIconRun();
+        // Rows drawn before the thread starts already queue their details for it.
+        m_iconRunTakesWanted = true;
+        m_iconLoadsIcons = startIconThread;
         m_iconStartDue = true;
         m_iconThreadRunning = true;
     }
@@ -240,7 +300,8 @@ void CFilesView::RunAfterRowsDrawn()
     if (m_iconStartDue) {
         m_iconStartDue = false;
         // Stopped before it began, or not begun at all: it ends as a stopped thread does.
-        if (StopIconThreadRequested() || !StartIconThread()) ::PostMessageA(Handle(), UWM_ICONSDONE, 0, 0);
+        if (StopIconThreadRequested() || !LaunchIconThread(m_iconLoadsIcons))
+            ::PostMessageA(Handle(), UWM_ICONSDONE, m_iconRun->number, 0);
     }
     AfterRowsDrawn();
 }
@@ -256,6 +317,8 @@ void CFilesView::SetViewMode(int mode)
         Sort();
         m_resortOnModeChange = false;
     }
+    // Rows listed in another mode may still lack the details this one shows.
+    if (mode == kDetailsMode && !m_iconThreadRunning && !m_job && AnyDetailsPending()) StartIconThread(false);
 }
 
 void CFilesView::SelectAll(bool invert)
@@ -313,7 +376,12 @@ LRESULT CFilesView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnWorkDone();
         return 0;
     case UWM_ICONSDONE:
+        // An older run's end: the run now going is not done.
+        if (static_cast<unsigned>(wParam) != m_iconRun->number) return 0;
         m_iconThreadRunning = false;
+        m_iconRunTakesWanted = false;
+        if (m_iconThreadEnd) ::CloseHandle(m_iconThreadEnd);
+        m_iconThreadEnd = nullptr;
         // The details the thread has read give the exact sizes.
         RecountSelection();
         OnIconsDone();

@@ -28,6 +28,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+struct IconRun;
+
 // What a size, type or date sort compares: folders before files, then the
 // value or the type's text.
 struct SortKey {
@@ -156,7 +158,15 @@ protected:
     // sorted before the list learns their count, which sizes it once.
     void SetRows(std::vector<ListRow> rows, ItemStorePtr store, bool sortFirst = false);
     void SetFocusRow(int row);
-    bool StartIconThread();
+    // Starts a new icon run over the rows, stopping the one before (which
+    // keeps its own store and ends on its own). Without loadIcons the thread
+    // reads the pending details only.
+    bool StartIconThread(bool loadIcons = true);
+    // Stops the icon thread and waits for its end: for a fill or removal
+    // that hands its items, still shared with the thread, to other work.
+    void StopIconThreadAndWait();
+    // Whether a row's item still waits for its details (Details mode shows them).
+    bool AnyDetailsPending() const;
     // Holds the icon thread (when asked for) and AfterRowsDrawn until the list
     // has drawn the rows just set, so that neither delays them: they follow
     // the list's next repaint, or a timer, which comes after any repaint, when
@@ -171,9 +181,10 @@ protected:
     void SetTotalSize(double size) { m_totalSize = size; }
     int UpImage();
     shell::LookupCache& Lookup() { return m_lookup; }
-    bool StopIconThreadRequested() const { return m_stopIconThread->load(); }
-    void RequestIconThreadStop() { m_stopIconThread->store(true); }
-    void ClearIconThreadStop() { m_stopIconThread->store(false); }
+    // The stop of the last icon run; a new run starts unstopped.
+    bool StopIconThreadRequested() const;
+    void RequestIconThreadStop();
+    void ClearIconThreadStop();
 
     CFilesList m_list;
     ListingJobPtr m_job;           // the running listing, null when none
@@ -211,7 +222,7 @@ private:
     void AddColumn(ColumnKind kind);
     void DestroyImageLists();
     void SelectAll(bool invert);
-    std::string CellTextLocked(CFileItem& item, ColumnKind kind);
+    std::string CellTextLocked(CFileItem& item, const ListRow& row, ColumnKind kind);
     // The status texts' running sums: rows sized from the listing or their
     // items' details (the caller holds the item lock), the list's selection
     // as notified, and a full count when the notifications cannot tell.
@@ -220,12 +231,22 @@ private:
     void MarkSelected(int row, bool selected);
     void OnItemChanged(const NMLISTVIEW& change);
     void RunAfterRowsDrawn();
+    // A new icon run, the one before stopped; the next UWM_ICONSDONE taken is its.
+    void BeginIconRun();
+    bool LaunchIconThread(bool loadIcons);
     // Keys are given for the size, type and date sorts, null otherwise.
     int CompareRows(const ListRow& a, const ListRow& b, const SortKey* keyA, const SortKey* keyB) const;
 
     ui::CommandTarget* m_next = nullptr;
     std::vector<ColumnKind> m_columns;
-    std::shared_ptr<std::atomic<bool>> m_stopIconThread;
+    // The last icon run (never null). Its thread's end handle is the view's
+    // until UWM_ICONSDONE of that run or a wait; m_iconRunTakesWanted says
+    // whether the run's store is still the rows' store, so that drawn rows
+    // may ask it for their details.
+    std::shared_ptr<IconRun> m_iconRun;
+    HANDLE m_iconThreadEnd = nullptr;
+    bool m_iconRunTakesWanted = false;
+    bool m_iconLoadsIcons = true;   // of the run begun and not launched yet
     std::shared_ptr<std::atomic<int>> m_viewMode;
     HIMAGELIST m_smallImages = nullptr;
     HIMAGELIST m_largeImages = nullptr;

@@ -10,6 +10,7 @@
 #include "ui/framework/MessageBox.h"
 
 // Folders
+#include "ui/folders/IconThread.h"
 #include "ui/folders/Shell.h"
 
 // Application
@@ -117,14 +118,24 @@ int DefaultColumnWidth(ColumnKind kind) { return InfoOf(kind).defaultWidth; }
 
 // --- Cells -------------------------------------------------------------------
 
-std::string CFilesView::CellTextLocked(CFileItem& item, ColumnKind kind)
+std::string CFilesView::CellTextLocked(CFileItem& item, const ListRow& row, ColumnKind kind)
 {
-    if (item.detailsPending && ViewMode() == kDetailsMode)
-        item.LoadDetails(true, !item.ownsAbsoluteId, Settings().GetSetting(Setting::ShowHiddenFiles) != 0, &m_lookup);
     switch (kind) {
     case ColumnKind::Name: return item.name;
     case ColumnKind::InFolder: return item.folderPath;
     case ColumnKind::Ext: return item.extension;
+    default: break;
+    }
+    if (item.detailsPending) {
+        // Drawing reads no disk: the icon thread reads the details, these
+        // first, and the row is drawn again with them. Until then it shows
+        // what the listing knows: the size its identifier carries.
+        if (m_iconRunTakesWanted) m_iconRun->Want(&item);
+        if (kind == ColumnKind::Size && row.sized && row.plainFile)
+            return FormatKilobytes(ui::LoadString(IDS_CELL_KB_FORMAT), SizeInKB(static_cast<std::uint64_t>(row.size)));
+        return {};
+    }
+    switch (kind) {
     case ColumnKind::Size: {
         if (item.modified == 0 || item.isDirectory) return {};
         return FormatKilobytes(ui::LoadString(IDS_CELL_KB_FORMAT), item.sizeKB);
@@ -142,7 +153,7 @@ std::string CFilesView::CellText(int row, int column)
     CFileItem* item = ItemAt(row);
     if (!item || column < 0 || column >= static_cast<int>(m_columns.size())) return {};
     platform::LockGuard guard(m_store->lock);
-    return CellTextLocked(*item, m_columns[static_cast<std::size_t>(column)]);
+    return CellTextLocked(*item, m_rows[static_cast<std::size_t>(row)], m_columns[static_cast<std::size_t>(column)]);
 }
 
 int CFilesView::CellImage(int row)
@@ -461,9 +472,12 @@ void CFilesView::ApplyOverlays(const std::vector<CFileItem*>& links, const std::
         HICON large = LoadSizedIcon(largeId, kLargeIconSize);
         for (CFileItem* item : items) {
             if (item->iconIndex < 0) continue;
+            // A second overlay goes over the first one's composite.
             const int added = AddComposite(m_smallImages, item->iconIndex, small, kSmallIconSize);
             AddComposite(m_largeImages, item->iconIndex, large, kLargeIconSize);
-            if (added >= 0) item->iconIndex = added;
+            if (added < 0) continue;
+            if (item->systemIconIndex < 0) item->systemIconIndex = item->iconIndex;
+            item->iconIndex = added;
         }
         if (small) ::DestroyIcon(small);
         if (large) ::DestroyIcon(large);

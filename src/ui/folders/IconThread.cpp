@@ -9,17 +9,24 @@
 
 namespace {
 
-// Icons arrive in batches; the list is redrawn after each.
+// Icons and details arrive in batches; the list is redrawn after each.
 constexpr std::size_t kRedrawEvery = 64;
-constexpr int kDetailsMode = 3;
 
 }  // namespace
 
+void IconRun::Want(CFileItem* item)
+{
+    platform::LockGuard guard(lock);
+    // A row asks once for each of its cells.
+    if (wanted.size() >= kMostWanted || (!wanted.empty() && wanted.back() == item)) return;
+    wanted.push_back(item);
+}
+
 bool CIconThread::InitInstance()
 {
-    LoadIcons();
+    if (m_work.loadIcons) LoadIcons();
     LoadDetails();
-    if (::IsWindow(m_work.view)) ::PostMessageA(m_work.view, UWM_ICONSDONE, 0, 0);
+    if (::IsWindow(m_work.view)) ::PostMessageA(m_work.view, UWM_ICONSDONE, m_work.run->number, 0);
     return false;
 }
 
@@ -29,6 +36,7 @@ void CIconThread::LoadIcons()
     std::size_t done = 0;
     for (CFileItem* item : m_work.rows) {
         if (Stopped()) break;
+        ServeWanted();
         if (!item) continue;
         // Path, kind and identifiers are copied under the lock: an item found
         // by path may be bound while this runs (the identifiers are set once
@@ -51,6 +59,7 @@ void CIconThread::LoadIcons()
         {
             platform::LockGuard guard(m_work.store->lock);
             item->iconIndex = icon;
+            item->systemIconIndex = -1;
         }
         if (++done % kRedrawEvery == 0) ::InvalidateRect(m_work.list, nullptr, FALSE);
     }
@@ -59,27 +68,52 @@ void CIconThread::LoadIcons()
 
 void CIconThread::LoadDetails()
 {
+    std::size_t done = 0;
     for (CFileItem* item : m_work.rows) {
-        if (Stopped() || (m_work.viewMode && m_work.viewMode->load() == kDetailsMode)) break;
+        if (Stopped()) break;
+        ServeWanted();
         if (!item) continue;
-        FileItem record;
-        int icon = -1;
-        LPCITEMIDLIST absolute = nullptr;
-        {
-            platform::LockGuard guard(m_work.store->lock);
-            if (!item->detailsPending) continue;
-            record = *item;
-            icon = item->iconIndex;
-            absolute = item->ownsAbsoluteId ? item->absoluteId : nullptr;
-        }
-        // Read outside the lock, then published at once.
-        CFileItem::Details details =
-            CFileItem::ReadDetails(std::move(record), icon, absolute, true, !absolute, m_work.showHidden, &m_lookup);
-        // Only the fields read here are published: the view reads names and
-        // paths without the lock, so their texts must never be replaced.
-        platform::LockGuard guard(m_work.store->lock);
-        if (!item->detailsPending) continue;
-        CopyDetails(*item, details.record);
-        item->iconIndex = details.iconIndex;
+        ReadItemDetails(item);
+        if (++done % kRedrawEvery == 0) ::InvalidateRect(m_work.list, nullptr, FALSE);
     }
+    ::InvalidateRect(m_work.list, nullptr, FALSE);
+}
+
+void CIconThread::ServeWanted()
+{
+    std::vector<CFileItem*> wanted;
+    {
+        platform::LockGuard guard(m_work.run->lock);
+        wanted.swap(m_work.run->wanted);
+    }
+    if (wanted.empty()) return;
+    for (CFileItem* item : wanted) {
+        if (Stopped()) return;
+        ReadItemDetails(item);
+    }
+    // The rows drawn without their details are drawn again with them.
+    ::InvalidateRect(m_work.list, nullptr, FALSE);
+}
+
+void CIconThread::ReadItemDetails(CFileItem* item)
+{
+    FileItem record;
+    int icon = -1;
+    LPCITEMIDLIST absolute = nullptr;
+    {
+        platform::LockGuard guard(m_work.store->lock);
+        if (!item->detailsPending) return;
+        record = *item;
+        icon = item->iconIndex;
+        absolute = item->ownsAbsoluteId ? item->absoluteId : nullptr;
+    }
+    // Read outside the lock, then published at once.
+    CFileItem::Details details =
+        CFileItem::ReadDetails(std::move(record), icon, absolute, true, !absolute, m_work.showHidden, &m_lookup);
+    // Only the fields read here are published: the view reads names and
+    // paths without the lock, so their texts must never be replaced.
+    platform::LockGuard guard(m_work.store->lock);
+    if (!item->detailsPending) return;
+    CopyDetails(*item, details.record);
+    item->iconIndex = details.iconIndex;
 }

@@ -368,9 +368,7 @@ void CLocationBox::Draw(const DRAWITEMSTRUCT& draw) const
 
 std::string CLocationBox::Text() const
 {
-    char text[MAX_PATH] = "";
-    if (m_combo) ::GetWindowTextA(m_combo, text, sizeof(text));
-    return text;
+    return ui::WindowText(m_combo);
 }
 
 void CLocationBox::SetText(const std::string& text)

@@ -13,6 +13,7 @@
 // Standard library
 #include <atomic>
 #include <cctype>
+#include <vector>
 
 namespace shell {
 namespace {
@@ -141,14 +142,21 @@ std::string StrRetText(STRRET& strret, LPCITEMIDLIST pidl)
 {
     char text[kMaxNameBytes] = "";
     switch (strret.uType) {
-    case STRRET_WSTR:
-        if (strret.pOleStr) {
-            ::WideCharToMultiByte(CP_ACP, 0, strret.pOleStr, -1, text, sizeof(text), nullptr, nullptr);
-            text[sizeof(text) - 1] = '\0';
-            ui::ShellFree(strret.pOleStr);
-            strret.pOleStr = nullptr;
+    case STRRET_WSTR: {
+        if (!strret.pOleStr) break;
+        // Sized first: in a double-byte code page a long name needs more
+        // bytes than MAX_PATH, and a cut name would be acted on as a path.
+        std::string converted;
+        const int bytes = ::WideCharToMultiByte(CP_ACP, 0, strret.pOleStr, -1, nullptr, 0, nullptr, nullptr);
+        if (bytes > 0) {
+            std::vector<char> buffer(static_cast<std::size_t>(bytes));
+            if (::WideCharToMultiByte(CP_ACP, 0, strret.pOleStr, -1, buffer.data(), bytes, nullptr, nullptr) > 0)
+                converted.assign(buffer.data());
         }
-        break;
+        ui::ShellFree(strret.pOleStr);
+        strret.pOleStr = nullptr;
+        return converted;
+    }
     case STRRET_OFFSET:
         if (pidl) lstrcpynA(text, reinterpret_cast<const char*>(pidl) + strret.uOffset, sizeof(text));
         break;
@@ -441,6 +449,19 @@ std::string LookupCache::TypeName(LPCITEMIDLIST absolute, const std::string& pat
     type = absolute ? TypeNameOfPidl(absolute) : TypeNameOfPath(path);
     if (!isFolder) Keep(Kept().typeNames, key, type);
     return type;
+}
+
+std::string LookupCache::PlainFolderTypeName(const std::string& path)
+{
+    if (m_plainFolderType.empty()) m_plainFolderType = TypeNameOfPath(path);
+    return m_plainFolderType;
+}
+
+bool LookupCache::IsPlainFolder(const std::string& path, std::uint32_t attributes)
+{
+    constexpr std::size_t kDriveRootChars = 3;  // "C:\"
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & (FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY)) &&
+           IsFileSystemPath(path) && path.size() > kDriveRootChars;
 }
 
 bool LookupCache::ClassFacts(const std::string& path, int& icon, bool& link)

@@ -7,6 +7,7 @@
 #include "ui/framework/Pidl.h"
 
 // Standard library
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 
@@ -112,6 +113,12 @@ public:
     int ExtensionIcon(const std::string& extension);
     // The type description; files share theirs by extension.
     std::string TypeName(LPCITEMIDLIST absolute, const std::string& path, bool isFolder);
+    // The type of a plain file-system folder (see IsPlainFolder): every one
+    // shares the first one's answer, asked once for this cache.
+    std::string PlainFolderTypeName(const std::string& path);
+    // A folder of the file system that no desktop.ini may dress up (neither
+    // system nor read-only) and no drive's root.
+    static bool IsPlainFolder(const std::string& path, std::uint32_t attributes);
     // The icon and link mark of a file whose class shares its icon, once an
     // earlier file of the class told both; false until then.
     bool ClassFacts(const std::string& path, int& icon, bool& link);
@@ -121,6 +128,9 @@ public:
 
     // Forgets every kept answer.
     static void Forget();
+
+private:
+    std::string m_plainFolderType;  // the owner's thread alone uses a cache
 };
 
 }  // namespace shell

@@ -552,20 +552,17 @@ void CMainToolBar::RefillQuickFind()
 {
     if (!m_child) return;
     // Emptying the list empties the text too: it is put back.
-    char typed[MAX_PATH] = "";
-    ::GetWindowTextA(m_child, typed, sizeof(typed));
+    const std::string typed = ui::WindowText(m_child);
     ::SendMessageA(m_child, CB_RESETCONTENT, 0, 0);
     if (CFindTypeList* history = CTrailmarkApp::Instance()->FindTypes())
         for (const std::string& text : history->Texts())
             ::SendMessageA(m_child, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    ::SetWindowTextA(m_child, typed);
+    ::SetWindowTextA(m_child, typed.c_str());
 }
 
 bool CMainToolBar::StartQuickSearch()
 {
-    char typed[MAX_PATH] = "";
-    ::GetWindowTextA(m_child, typed, sizeof(typed));
-    CQueryWindow* window = QuickFind(typed);
+    CQueryWindow* window = QuickFind(ui::WindowText(m_child));
     if (!window) return false;
     RefillQuickFind();
     ::SetFocus(window->Handle());

@@ -1,6 +1,17 @@
 #include "ui/framework/Window.h"
 
+// Standard library
+#include <vector>
+
 namespace ui {
+
+std::string WindowText(HWND window)
+{
+    if (!window) return {};
+    std::vector<char> text(static_cast<std::size_t>(::GetWindowTextLengthA(window)) + 1);
+    ::GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
 
 Window::~Window()
 {

@@ -2,10 +2,17 @@
 // The base of every window object: owns its HWND and receives its messages
 // through one static window procedure.
 
+// Standard library
+#include <string>
+
 // Windows
 #include <windows.h>
 
 namespace ui {
+
+// The whole text of a window or control, however long (a typed path may
+// pass MAX_PATH); the control's own limit bounds it.
+std::string WindowText(HWND window);
 
 class Window {
 public:

@@ -270,7 +270,13 @@ void CSearchView::AddToPersonal(const std::string& proposal)
         if (criteria.Name().empty()) criteria.SetName(name);
         folder->AddCriteria(criteria);
     }
-    folder->SetContents(AllItems());
+    // Copied under the lock: the icon thread may still be writing the details.
+    std::vector<FileItem> records;
+    {
+        platform::LockGuard guard(m_store ? &m_store->lock : nullptr);
+        for (const CFileItem* item : AllItems()) records.push_back(*item);
+    }
+    folder->SetContents(records, app->MainWindow());
     folder->SetName(name);
     list->Append(std::move(made));
     list->SaveAll();

@@ -81,8 +81,11 @@ void RecordRefresher::Refresh(CFileItem& item)
     request.computeVisibility = true;
     request.showHidden = m_showHidden;
     LoadFileDetails(item, platform::SystemDirectoryLister(), request);
-    // Files share the shell's answers by extension; a folder's icon is its own.
-    item.typeName = m_cache.TypeName(nullptr, item.path, item.isDirectory);
+    // Files share the shell's answers by extension, plain folders theirs;
+    // a folder's icon is its own.
+    item.typeName = shell::LookupCache::IsPlainFolder(item.path, item.attributes)
+                        ? m_cache.PlainFolderTypeName(item.path)
+                        : m_cache.TypeName(nullptr, item.path, item.isDirectory);
     item.iconIndex = item.isDirectory ? shell::IconOfPath(item.path) : m_cache.ExtensionIcon(item.extension);
 }
 
@@ -97,15 +100,22 @@ void CPersonalFolder::SetItems(ItemStorePtr items) { m_items = items ? std::move
 
 void CPersonalFolder::DiscardItems() { m_items = std::make_shared<ItemStore>(); }
 
-void CPersonalFolder::SetContents(const std::vector<CFileItem*>& records)
+void CPersonalFolder::SetContents(const std::vector<FileItem>& records, HWND owner)
 {
+    // The worker alone fills the new store; it becomes the folder's once the worker has ended.
     auto store = std::make_shared<ItemStore>();
-    RecordRefresher refresher(ShowHidden());
-    for (const CFileItem* record : records) {
-        auto item = std::make_unique<CFileItem>(static_cast<const FileItem&>(*record));
-        refresher.Refresh(*item);
-        store->items.push_back(std::move(item));
-    }
+    const bool showHidden = ShowHidden();
+    RunUnderStatusWindow(
+        ui::LoadString(IDS_ADDING), owner,
+        [&](ProgressReport&) {
+            RecordRefresher refresher(showHidden);
+            for (const FileItem& record : records) {
+                auto item = std::make_unique<CFileItem>(record);
+                refresher.Refresh(*item);
+                store->items.push_back(std::move(item));
+            }
+        },
+        [this](HWND status) { addingStatus = status; });
     m_items = std::move(store);
     SetLoaded(true);
 }

@@ -41,8 +41,9 @@ public:
     void SetItems(ItemStorePtr items);
     void DiscardItems();
     // Copies of the records, each refreshed from the disk (search results
-    // made into a folder).
-    void SetContents(const std::vector<CFileItem*>& records);
+    // made into a folder). The reading runs on a worker under the "Adding"
+    // window over `owner`: a network's results may take long.
+    void SetContents(const std::vector<FileItem>& records, HWND owner);
     std::vector<std::string> ItemPaths() const;
 
     // Reads the results file; false when there is none. From 100 records on

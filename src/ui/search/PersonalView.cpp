@@ -70,6 +70,9 @@ void CPersonalView::ShowFolder()
 void CPersonalView::Fill()
 {
     if (!m_folder || HasWorker()) return;
+    // The fill's worker reworks the folder's items, which the last icon
+    // thread may still be writing: it ends first.
+    StopIconThreadAndWait();
     ClearList();
     SetTotalSize(0);
     m_folder->SetContainsText(ui::LoadString(IDS_UPDATE_IN_PROGRESS));
@@ -176,6 +179,9 @@ void CPersonalView::RemoveSelected()
         ui::ShowMessage(MainWindow(), IDS_CONFIRM_REMOVE_ITEMS, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
     m_folder->SetBusy(true);
+    // The kept items move to a new store: no icon thread may write them
+    // under the old store's lock meanwhile.
+    StopIconThreadAndWait();
     ItemStorePtr kept = RemovePersonalItems(*m_folder, paths, MainWindow());
     ClearList();
     m_folder->SetItems(kept);

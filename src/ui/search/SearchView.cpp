@@ -79,6 +79,9 @@ bool CSearchView::Start()
 {
     if (Running()) return false;
     m_restart = false;
+    // The last results' icon thread has nothing more to give: it stops, on
+    // the items of its own store, which no one else touches now.
+    RequestIconThreadStop();
     ClearList();
     SetTotalSize(0);
     SearchRequest request;
@@ -133,6 +136,7 @@ void CSearchView::ShowResult(ListingResult& result)
     m_list.SetRedraw(true);
     SetTotalSize(result.totalSize);
     if (NeedIconThread()) StartIconThread();
+    else if (ViewMode() == kDetailsMode && AnyDetailsPending()) StartIconThread(false);
 }
 
 bool CSearchView::ButtonsEnabled() const
