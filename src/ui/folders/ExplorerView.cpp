@@ -18,6 +18,7 @@
 
 // Standard library
 #include <ctime>
+#include <unordered_set>
 
 // Windows
 #include <windowsx.h>
@@ -30,6 +31,13 @@ constexpr int kAddressBarHeight = 200;  // with its drop-down list
 CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 
 bool HasParent(const CFileItem& folder) { return !ui::PidlIsEmpty(folder.absoluteId); }
+
+// What tells a row's item from the others across two listings: names the
+// code page lost look alike and differ in their short names.
+std::string PlaceKey(const CFileItem& item)
+{
+    return item.shortName.empty() ? item.name : item.name + '\0' + item.shortName;
+}
 
 }  // namespace
 
@@ -92,7 +100,15 @@ void CExplorerView::Navigate(const std::string& path, FolderPtr folder)
         else StopWork(m_job->state);
         return;
     }
+    // Another folder has no place of the old one's to keep, nor a change to catch up with.
+    if (folder != m_folderItem) {
+        m_keepPlace = m_refreshDue = false;
+        m_keptSelection.clear();
+    }
     m_folderItem = std::move(folder);
+    // The folder's facts are asked again for the new listing.
+    m_acceptsDrops = m_showsFolderPath = m_showsRecycleBin = -1;
+    m_attributesOf = nullptr;
     std::string maskFolder, pattern;
     if (!shell::IsFolderPath(path) && path.find(':') != std::string::npos &&
         listing::SplitMaskPath(path, maskFolder, pattern) && !pattern.empty()) {
@@ -188,6 +204,11 @@ void CExplorerView::OnWorkDone()
         return;
     }
     FinishFill(result);
+    // A change seen while the folder was read may be missing from these rows.
+    if (m_refreshDue) {
+        m_refreshDue = false;
+        ::PostMessageA(Handle(), UWM_REFRESHVIEW, 0, 0);
+    }
 }
 
 void CExplorerView::AfterRowsDrawn() { PrepareNextWorker(); }
@@ -211,7 +232,10 @@ void CExplorerView::FinishFill(ListingResult& result)
     m_list.SetRedraw(false);
     SetRows(std::move(rows), std::move(result.store), true);
     SetFocusRow(HasUpRow() && RowCount() >= 2 ? 1 : 0);
+    const int keptTop = m_keepPlace ? RestorePlace() : -1;
     m_list.SetRedraw(true);
+    // Scrolled once the list draws again: it ignores a scroll while it does not.
+    if (keptTop >= 0) ScrollToTop(keptTop);
     if (!m_selectAfterFill.empty()) {
         const int row = RowOfName(m_selectAfterFill);
         if (row >= 0) {
@@ -261,6 +285,62 @@ void CExplorerView::ListAgain()
     if (m_folderItem) Navigate(DisplayPath(), m_folderItem);
 }
 
+void CExplorerView::RefreshForChange()
+{
+    // A navigation under way lists anew anyway.
+    if (m_navigationPending || !m_folderItem) return;
+    if (m_job) {
+        m_refreshDue = true;
+        return;
+    }
+    KeepPlace();
+    ListAgain();
+}
+
+void CExplorerView::KeepPlace()
+{
+    m_keepPlace = true;
+    m_keptSelection.clear();
+    for (int row = m_list.NextSelected(-1); row != -1; row = m_list.NextSelected(row))
+        if (const CFileItem* item = ItemAt(row)) m_keptSelection.push_back(PlaceKey(*item));
+    const CFileItem* focused = ItemAt(ListView_GetNextItem(m_list.Handle(), -1, LVNI_FOCUSED));
+    m_keptFocus = focused ? PlaceKey(*focused) : std::string();
+    const CFileItem* top = ItemAt(ListView_GetTopIndex(m_list.Handle()));
+    m_keptTop = top ? PlaceKey(*top) : std::string();
+}
+
+int CExplorerView::RestorePlace()
+{
+    m_keepPlace = false;
+    // One pass over the rows, whatever the number selected.
+    const std::unordered_set<std::string> selected(m_keptSelection.begin(), m_keptSelection.end());
+    m_keptSelection.clear();
+    int focusRow = -1, topRow = -1;
+    for (int row = 0; row < RowCount(); ++row) {
+        const CFileItem* item = ItemAt(row);
+        if (!item) continue;
+        const std::string key = PlaceKey(*item);
+        if (selected.count(key)) m_list.SetState(row, LVIS_SELECTED, LVIS_SELECTED);
+        if (focusRow < 0 && !m_keptFocus.empty() && key == m_keptFocus) focusRow = row;
+        if (topRow < 0 && !m_keptTop.empty() && key == m_keptTop) topRow = row;
+    }
+    if (focusRow >= 0) m_list.SetState(focusRow, LVIS_FOCUSED, LVIS_FOCUSED);
+    return topRow;
+}
+
+void CExplorerView::ScrollToTop(int topRow)
+{
+    HWND list = m_list.Handle();
+    RECT first = {};
+    if (ViewMode() == kDetailsMode && ListView_GetItemRect(list, 0, &first, LVIR_BOUNDS)) {
+        // Details scroll by whole rows: the kept top row comes to the top again.
+        const int rowHeight = first.bottom - first.top;
+        ListView_Scroll(list, 0, (topRow - ListView_GetTopIndex(list)) * rowHeight);
+    } else {
+        ListView_EnsureVisible(list, topRow, FALSE);
+    }
+}
+
 void CExplorerView::OnDestroy()
 {
     if (m_nextWorker) m_nextWorker->Dismiss();
@@ -287,8 +367,8 @@ LRESULT CExplorerView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam != UWM_REFRESHVIEW) break;
         [[fallthrough]];
     case UWM_REFRESHVIEW:
-        // A watcher saw a change: list again unless a listing runs already.
-        if (!m_job) ListAgain();
+        // A watcher saw a change (or a file operation ended).
+        RefreshForChange();
         return 0;
     case UWM_LOCATIONCHOSEN:
         OnLocationChosen(reinterpret_cast<const char*>(wParam), lParam);

@@ -19,10 +19,14 @@
 #include "ui/folders/FilesView.h"
 #include "ui/folders/LocationBox.h"
 
+// Framework
+#include "ui/framework/Clipboard.h"
+
 // Standard library
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 // Windows
 #include <shlobj.h>
@@ -103,6 +107,8 @@ public:
     bool AcceptsDrops() const;
     // Starts a drag of the selected files; false when none can be dragged.
     bool StartDrag(bool rightButton);
+    // The target OLE calls for drags over the list; null when none is registered.
+    IDropTarget* ListDropTarget() const { return m_dropTarget; }
     static constexpr UINT_PTR kDragScrollTimer = 10;
     static constexpr UINT kDragScrollMs = 75;
 
@@ -143,6 +149,20 @@ private:
     // and the old path is gone (or only its letter case changed).
     bool RenamePath(const std::string& from, const std::string& to, bool interactive);
     bool SelectionOrFolderHas(ULONG attribute) const;
+    // Whether a row other than the up row is selected, without walking the selection.
+    bool HasSelectedItem() const;
+    // The folder shown is a file-system folder; asked once per listing.
+    bool ShowsFolderPath() const;
+    // The effect of dropping these paths here.
+    DWORD EffectFor(const std::vector<std::string>& paths, DWORD keyState, DWORD allowed);
+    // A watcher's change: listed again keeping the selection, focus and scroll
+    // position; during a listing, once that listing is done.
+    void RefreshForChange();
+    // The rows shown before a refresh of the same folder, given back after it.
+    void KeepPlace();
+    // Gives the selection and focus back; the row to scroll to the top, -1 for none.
+    int RestorePlace();
+    void ScrollToTop(int row);
 
     void StartListing(const std::string& mask);
     // Starts the worker of the next listing ahead of time, when none waits.
@@ -196,4 +216,26 @@ private:
     bool m_rightDrag = false;                     // the drag over the view uses the right button
     int m_dragScrollTicks = 0;
     std::vector<std::string> m_selectAfterFillAlso;  // further names selected once the list is filled
+
+    // The answers the commands' states need from the disk and the shell. The
+    // toolbar asks for the states ten times a second: each is asked once per
+    // listing, per selected item or per clipboard content, never per update.
+    mutable int m_acceptsDrops = -1;  // -1 until asked in this listing
+    mutable int m_showsRecycleBin = -1;
+    mutable int m_showsFolderPath = -1;
+    mutable const CFileItem* m_attributesOf = nullptr;  // the first selected item (or the folder) asked
+    mutable ULONG m_attributesAsked = 0;
+    mutable ULONG m_attributesGiven = 0;
+    mutable ui::ClipboardMark m_pasteMark;  // the clipboard content the paste answer is for
+    mutable std::string m_pasteCutTag;      // and the cut it was for
+    mutable int m_cutOnClipboard = -1;      // the cut is on it; -1 until asked
+    std::vector<std::string> m_dragPaths;   // of the drag over the list, read as it entered
+
+    // A refresh after a change keeps the user's place: the selected names
+    // (lower case), the focused and the top row's names.
+    bool m_refreshDue = false;  // a change came during a listing
+    bool m_keepPlace = false;   // the running listing gives the kept place back
+    std::vector<std::string> m_keptSelection;
+    std::string m_keptFocus;
+    std::string m_keptTop;
 };

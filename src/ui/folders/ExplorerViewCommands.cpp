@@ -177,19 +177,17 @@ bool CExplorerView::OnUpdateCommand(UINT id, ui::CommandState& state)
     case ID_FILES_CREATE_SHORTCUT:
     case ID_FILE_CREATE_SHORTCUT:
     case ID_FILE_OPEN_WITH:
-        state.enabled = !SelectedItems().empty();
+        state.enabled = HasSelectedItem();
         return true;
     case ID_VIEW_ADDRESS_BAR:
         state.checked = AddressBarVisible();
         return true;
     case ID_FILES_RENAME:
-    case ID_FILE_RENAME: {
-        const std::vector<CFileItem*> selected = SelectedItems();
-        state.enabled = !selected.empty()
-                            ? shell::Attributes(selected[0]->folder, selected[0]->relativeId, SFGAO_CANRENAME) != 0
-                            : shell::IsFolderPath(m_currentPath) && FolderPartOf(m_currentPath) != m_currentPath;
+    case ID_FILE_RENAME:
+        state.enabled = ItemAt(m_list.NextSelected(HasUpRow() ? 0 : -1))
+                            ? SelectionOrFolderHas(SFGAO_CANRENAME)
+                            : ShowsFolderPath() && FolderPartOf(m_currentPath) != m_currentPath;
         return true;
-    }
     case ID_FILES_RECYCLE:
     case ID_FILE_RECYCLE:
     case ID_FILES_DELETE:
@@ -202,7 +200,7 @@ bool CExplorerView::OnUpdateCommand(UINT id, ui::CommandState& state)
     case ID_FILE_COPY_TO:
     case ID_FILES_MOVE_TO:
     case ID_FILE_MOVE_TO:
-        state.enabled = m_list.SelectedCount() > 0 && !SelectedItems().empty();
+        state.enabled = HasSelectedItem();
         return true;
     case ID_FILES_PASTE:
     case ID_EDIT_PASTE:
@@ -343,13 +341,36 @@ void CExplorerView::RenameFolder()
 // --- Renaming in the list ----------------------------------------------------
 
 // The first selected item stands for the selection: asking the shell about
-// thousands of items on every update of the menus would stall them.
+// thousands of items on every update of the menus would stall them. Its
+// answers are kept until another item comes first or the folder is listed
+// again, so that the toolbar's updates do not ask the shell (or a slow disk)
+// ten times a second.
 bool CExplorerView::SelectionOrFolderHas(ULONG attribute) const
 {
-    const int row = m_list.NextSelected(HasUpRow() ? 0 : -1);
-    if (const CFileItem* item = ItemAt(row)) return shell::Attributes(item->folder, item->relativeId, attribute) != 0;
-    return m_folderItem && m_folderItem->relativeId &&
-           shell::Attributes(m_folderItem->parentFolder, m_folderItem->relativeId, attribute) != 0;
+    const CFileItem* item = ItemAt(m_list.NextSelected(HasUpRow() ? 0 : -1));
+    if (!item && !(m_folderItem && m_folderItem->relativeId)) return false;
+    const CFileItem* asked = item ? item : m_folderItem.get();
+    if (asked != m_attributesOf) {
+        m_attributesOf = asked;
+        m_attributesAsked = m_attributesGiven = 0;
+    }
+    if ((m_attributesAsked & attribute) != attribute) {
+        m_attributesGiven |= item ? shell::Attributes(item->folder, item->relativeId, attribute)
+                                  : shell::Attributes(m_folderItem->parentFolder, m_folderItem->relativeId, attribute);
+        m_attributesAsked |= attribute;
+    }
+    return (m_attributesGiven & attribute) != 0;
+}
+
+bool CExplorerView::HasSelectedItem() const
+{
+    return m_list.SelectedCount() > (HasUpRow() && m_list.IsSelected(0) ? 1 : 0);
+}
+
+bool CExplorerView::ShowsFolderPath() const
+{
+    if (m_showsFolderPath < 0) m_showsFolderPath = shell::IsFolderPath(m_currentPath) ? 1 : 0;
+    return m_showsFolderPath != 0;
 }
 
 bool CExplorerView::CanEditLabel(int row)

@@ -34,13 +34,23 @@ HWND MainWindow() { return CTrailmarkApp::Instance()->MainWindow(); }
 
 }  // namespace
 
-bool CExplorerView::ShowsRecycleBin() const { return m_folderItem && shell::IsRecycleBin(m_folderItem->absoluteId); }
+bool CExplorerView::ShowsRecycleBin() const
+{
+    if (m_showsRecycleBin < 0) m_showsRecycleBin = m_folderItem && shell::IsRecycleBin(m_folderItem->absoluteId) ? 1 : 0;
+    return m_showsRecycleBin != 0;
+}
 
+// Asked once per listing: the toolbar's Paste and every move of a drag want it.
 bool CExplorerView::AcceptsDrops() const
 {
-    if (ShowsRecycleBin() || shell::IsFolderPath(m_currentPath)) return true;
-    return m_folderItem && m_folderItem->relativeId &&
-           shell::Attributes(m_folderItem->parentFolder, m_folderItem->relativeId, SFGAO_DROPTARGET) != 0;
+    if (m_acceptsDrops < 0)
+        m_acceptsDrops = ShowsRecycleBin() || ShowsFolderPath() ||
+                                 (m_folderItem && m_folderItem->relativeId &&
+                                  shell::Attributes(m_folderItem->parentFolder, m_folderItem->relativeId,
+                                                    SFGAO_DROPTARGET) != 0)
+                             ? 1
+                             : 0;
+    return m_acceptsDrops != 0;
 }
 
 int CExplorerView::FolderRowAt(POINTL point) const
@@ -69,8 +79,12 @@ DWORD CExplorerView::DropEffect(IDataObject* data, DWORD keyState, POINTL point,
     (void)point;
     // Whichever way the drag came, the button that holds it decides whether
     // the drop offers its menu (no button is held any more at the drop).
+    return EffectFor(filedrop::PathsOf(data), keyState, allowed);
+}
+
+DWORD CExplorerView::EffectFor(const std::vector<std::string>& paths, DWORD keyState, DWORD allowed)
+{
     if (keyState & (MK_LBUTTON | MK_RBUTTON)) m_rightDrag = (keyState & MK_RBUTTON) != 0;
-    const std::vector<std::string> paths = filedrop::PathsOf(data);
     if (paths.empty()) return DROPEFFECT_NONE;
     const auto effect = fileops::DragOverEffect(ShowsRecycleBin(), AcceptsDrops(), paths.front(), keyState);
     return static_cast<DWORD>(effect) & allowed;
@@ -80,7 +94,7 @@ DWORD CExplorerView::DropFiles(IDataObject* data, DWORD keyState, POINTL point, 
 {
     const std::vector<std::string> paths = filedrop::PathsOf(data);
     if (paths.empty()) return DROPEFFECT_NONE;
-    DWORD effect = DropEffect(data, keyState, point, allowed);
+    DWORD effect = EffectFor(paths, keyState, allowed);
     if (m_rightDrag) effect = folderdrop::ChooseEffect(Handle(), point, effect, allowed);
     m_rightDrag = false;
     if (effect == DROPEFFECT_NONE) return effect;
@@ -103,9 +117,12 @@ DWORD CExplorerView::OnDragOver(IDataObject* data, DWORD keyState, POINTL point,
     if (enter) {
         m_dragScrollTicks = 0;
         ::SetTimer(Handle(), kDragScrollTimer, kDragScrollMs, nullptr);
+        // The dragged list stays the same until the drag leaves or drops:
+        // read once, not on every move (a lost name costs a disk look-up).
+        m_dragPaths = filedrop::PathsOf(data);
     }
     SetDropRow(FolderRowAt(point));
-    return DropEffect(data, keyState, point, allowed);
+    return EffectFor(m_dragPaths, keyState, allowed);
 }
 
 void CExplorerView::OnDragLeave()
@@ -113,11 +130,13 @@ void CExplorerView::OnDragLeave()
     ::KillTimer(Handle(), kDragScrollTimer);
     SetDropRow(-1);
     m_rightDrag = false;
+    m_dragPaths.clear();
 }
 
 DWORD CExplorerView::OnDrop(IDataObject* data, DWORD keyState, POINTL point, DWORD allowed)
 {
     ::KillTimer(Handle(), kDragScrollTimer);
+    m_dragPaths.clear();
     ::SetForegroundWindow(MainWindow());
     const DWORD effect = DropFiles(data, keyState, point, allowed);
     SetDropRow(-1);

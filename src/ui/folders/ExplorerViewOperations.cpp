@@ -218,7 +218,16 @@ bool CExplorerView::CanPaste() const
     if (!AcceptsDrops()) return false;
     if (::IsClipboardFormatAvailable(CF_HDROP)) return true;
     const CutList& cut = CutList::Instance();
-    return !cut.Paths().empty() && cut.IsCurrent(ui::ClipboardText(Handle()));
+    if (cut.Paths().empty()) return false;
+    // The clipboard is opened for its text only when its content or the cut
+    // changed, not on every update of the toolbar.
+    const ui::ClipboardMark mark = ui::CurrentClipboardMark();
+    if (m_cutOnClipboard < 0 || mark != m_pasteMark || cut.Tag() != m_pasteCutTag) {
+        m_pasteMark = mark;
+        m_pasteCutTag = cut.Tag();
+        m_cutOnClipboard = cut.IsCurrent(ui::ClipboardText(Handle())) ? 1 : 0;
+    }
+    return m_cutOnClipboard != 0;
 }
 
 void CExplorerView::Paste()

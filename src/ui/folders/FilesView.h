@@ -9,6 +9,7 @@
 #include "core/search/Condition.h"
 
 // Framework
+#include "ui/framework/Clipboard.h"
 #include "ui/framework/Command.h"
 #include "ui/framework/Window.h"
 
@@ -258,6 +259,7 @@ private:
     DWORD m_extendedStyle = 0;  // as read at creation, with sub-item images
     shell::LookupCache m_lookup;
     std::string m_cutClipboardTag;
+    ui::ClipboardMark m_cutCheckMark;  // the clipboard's content at the last look for the cut
     SelectionSums m_sums;
     bool m_afterDrawDue = false;    // AfterRowsShown waits for the rows to be drawn
     bool m_iconStartDue = false;    // and then starts the icon thread

@@ -354,10 +354,14 @@ int CFilesView::CompareRows(const ListRow& a, const ListRow& b, const SortKey* k
 void CFilesView::Sort()
 {
     Settings().SetSetting(Setting::Arrangement, m_sortMode);
-    // The selection belongs to the rows, not to their places.
-    std::vector<CFileItem*> selected;
-    for (int row = m_list.NextSelected(-1); row != -1; row = m_list.NextSelected(row))
-        selected.push_back(ItemAt(row));
+    // The selection belongs to the rows, not to their places: the rows carry
+    // their selected mark, read from the list, through the sort.
+    const bool anySelected = m_list.SelectedCount() > 0;
+    if (anySelected) {
+        for (ListRow& row : m_rows) row.selected = false;
+        for (int row = m_list.NextSelected(-1); row != -1; row = m_list.NextSelected(row))
+            if (row < RowCount()) m_rows[static_cast<std::size_t>(row)].selected = true;
+    }
     {
         platform::LockGuard guard(m_store ? &m_store->lock : nullptr);
         // A stable sort stays in bounds even when the shell's answers are not
@@ -385,11 +389,14 @@ void CFilesView::Sort()
     }
     m_resortOnModeChange = ViewMode() >= kListMode;
     UpdateSortMark();
-    if (!selected.empty()) {
-        m_list.SetState(-1, 0, LVIS_SELECTED);
+    if (anySelected) {
+        std::vector<int> selectedRows;
         for (int row = 0; row < RowCount(); ++row)
-            if (std::find(selected.begin(), selected.end(), ItemAt(row)) != selected.end())
-                m_list.SetState(row, LVIS_SELECTED, LVIS_SELECTED);
+            if (m_rows[static_cast<std::size_t>(row)].selected) selectedRows.push_back(row);
+        m_list.SetState(-1, 0, LVIS_SELECTED);
+        for (int row : selectedRows) m_list.SetState(row, LVIS_SELECTED, LVIS_SELECTED);
+        // The sums follow the list, however it told of the changes.
+        RecountSelection();
     }
     ::InvalidateRect(m_list.Handle(), nullptr, TRUE);
 }

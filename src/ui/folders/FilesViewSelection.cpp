@@ -163,7 +163,11 @@ void CFilesView::CheckCutMarks()
 {
     if (m_cutClipboardTag.empty()) return;
     const CutList& cutList = CutList::Instance();
-    // A later cut, or anything else put on the clipboard, ends this one.
+    // A later cut, or anything else put on the clipboard, ends this one. The
+    // clipboard is opened only when its content changed since the last look.
+    const ui::ClipboardMark mark = ui::CurrentClipboardMark();
+    if (cutList.Tag() == m_cutClipboardTag && mark == m_cutCheckMark) return;
+    m_cutCheckMark = mark;
     if (cutList.Tag() != m_cutClipboardTag || !cutList.IsCurrent(ui::ClipboardText(Handle()))) ClearCutMarks();
 }
 

@@ -215,6 +215,11 @@ void CExplorerWindow::LoadingStarted()
 
 void CExplorerWindow::OnTimer(UINT_PTR id)
 {
+    if (id == kFreeSpaceTimerId) {
+        ::KillTimer(Handle(), kFreeSpaceTimerId);
+        UpdateFreeSpace();
+        return;
+    }
     if (id == kAfterListingTimerId) {
         ::KillTimer(Handle(), kAfterListingTimerId);
         if (m_afterListingPending) FinishNavigation();
@@ -466,7 +471,10 @@ LRESULT CExplorerWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             drive == DRIVE_REMOVABLE || drive == DRIVE_REMOTE || Path().compare(0, 2, "\\\\") == 0)
             FolderTreeOperationDone(Path());
         return 0;
-    case UWM_FOLDERSIZECHANGED: UpdateFreeSpace(); return 0;
+    case UWM_FOLDERSIZECHANGED:
+        // Each new report puts the timer off again.
+        ::SetTimer(Handle(), kFreeSpaceTimerId, kFreeSpaceDelayMs, nullptr);
+        return 0;
     case UWM_TREENODEGONE:
         if (wParam) TreeNodeGone(*reinterpret_cast<const ShellTreeItem*>(wParam));
         return 0;

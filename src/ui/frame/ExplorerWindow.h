@@ -54,6 +54,10 @@ public:
     // The icon and watchers of a new place wait for this timer: timers come
     // after repaints, so the listing is on the screen by then.
     static constexpr UINT_PTR kAfterListingTimerId = 202;
+    // The free space is read once a burst of size changes has passed (a copy
+    // reports one for every block it writes), not for each of them.
+    static constexpr UINT_PTR kFreeSpaceTimerId = 203;
+    static constexpr UINT kFreeSpaceDelayMs = 500;
 
     // Whether a history drop-down menu is open.
     static bool HistoryMenuOpen() { return s_historyMenuOpen; }

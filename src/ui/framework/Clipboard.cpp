@@ -1,5 +1,8 @@
 #include "ui/framework/Clipboard.h"
 
+// Framework
+#include "ui/framework/SystemFunctions.h"
+
 // Standard library
 #include <cstring>
 
@@ -35,6 +38,17 @@ std::string ClipboardText(HWND owner)
     }
     ::CloseClipboard();
     return text;
+}
+
+ClipboardMark CurrentClipboardMark()
+{
+    using SequenceProc = DWORD(WINAPI*)();
+    static const SequenceProc sequence = SystemFunctionAs<SequenceProc>("user32.dll", "GetClipboardSequenceNumber");
+    ClipboardMark mark;
+    if (sequence) mark.sequence = sequence();
+    mark.owner = ::GetClipboardOwner();
+    mark.formats = ::CountClipboardFormats();
+    return mark;
 }
 
 }  // namespace ui
