@@ -243,5 +243,20 @@ TEST_F(ViewUpkeep, ADragOverTheListReadsItsFileListOnceAsItEnters)
     data->Release();
 }
 
+TEST_F(ViewUpkeep, ABurstOfSizeChangesReadsTheFreeSpaceOnceAfterIt)
+{
+    CExplorerView* view = OpenQuiet(m_folder.Path());
+    ASSERT_TRUE(view);
+    const std::string before = m_window->FreeSpaceText();
+    ASSERT_FALSE(before.empty());
+    // Enough written to change the text, whatever else the disk is doing.
+    m_folder.File("big.bin", 40 * 1024 * 1024);
+    for (int change = 0; change < kTicks; ++change)
+        ::SendMessageA(m_window->Handle(), UWM_FOLDERSIZECHANGED, 0, 0);
+    EXPECT_EQ(m_window->FreeSpaceText(), before) << "not read for each report";
+    EXPECT_TRUE(PumpUntil([&] { return m_window->FreeSpaceText() != before; }, 10000)) << "read once they stop";
+    EXPECT_FALSE(m_window->FreeSpaceText().empty());
+}
+
 }  // namespace
 }  // namespace uitest
