@@ -111,24 +111,10 @@ void CDesktopPage::PasteIntoSelection()
     const ShellTreeItem* node = m_desktopTree.SelectedNode();
     if (!node || node->path.empty()) return;
     const std::string target = node->path;
-    ui::ComPtr<IDataObject> data;
-    std::vector<std::string> paths;
-    if (SUCCEEDED(::OleGetClipboard(data.Out()))) paths = filedrop::PathsOf(data.Get());
-    fileops::Function function = fileops::Function::Copy;
-    HWND notifyWindow = nullptr;
-    std::string secondFolder;
+    folderdrop::PasteSource source = folderdrop::ClipboardPaste(Handle());
+    std::vector<std::string>& paths = source.paths;
     CutList& cut = CutList::Instance();
-    if (!paths.empty()) {
-        notifyWindow = FolderWindowShowing(FolderPartOf(paths.front()));
-    } else if (CutListIsCurrent(Handle())) {
-        // A cut is pasted by moving it.
-        function = fileops::Function::Move;
-        paths = cut.Paths();
-        notifyWindow = reinterpret_cast<HWND>(cut.Owner());
-        secondFolder = FolderPartOf(paths.front());
-    } else {
-        return;
-    }
+    if (paths.empty()) return;
     if (!folderdrop::KeepExactPaths(paths)) {
         cut.MoveDone(0, false);
         return;
@@ -141,8 +127,9 @@ void CDesktopPage::PasteIntoSelection()
         if (ui::ShowMessage(FrameWindow(), IDS_PASTED_ALL_EXIST, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
         flags |= fileops::kRenameOnCollision;
     }
-    const std::uint32_t ticket = function == fileops::Function::Move ? cut.BeginMove() : 0;
-    folderdrop::StartCopyOrMove(function, paths, target, flags, notifyWindow, secondFolder, ticket);
+    const std::uint32_t ticket = source.function == fileops::Function::Move ? cut.BeginMove() : 0;
+    folderdrop::StartCopyOrMove(source.function, paths, target, flags, source.notifyWindow, source.secondFolder,
+                                ticket);
 }
 
 void CDesktopPage::DeleteSelection(bool toRecycleBin)

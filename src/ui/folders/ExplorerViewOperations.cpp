@@ -232,23 +232,11 @@ bool CExplorerView::CanPaste() const
 
 void CExplorerView::Paste()
 {
-    ui::ComPtr<IDataObject> data;
-    std::vector<std::string> paths;
-    if (SUCCEEDED(::OleGetClipboard(data.Out()))) paths = filedrop::PathsOf(data.Get());
-    fileops::Function function = fileops::Function::Copy;
-    HWND notifyWindow = nullptr;
-    std::string secondFolder;
+    folderdrop::PasteSource source = folderdrop::ClipboardPaste(Handle());
+    std::vector<std::string>& paths = source.paths;
+    const fileops::Function function = source.function;
     CutList& cut = CutList::Instance();
-    if (!paths.empty()) {
-        notifyWindow = FolderWindowShowing(FolderPartOf(paths.front()));
-    } else if (!cut.Paths().empty() && cut.IsCurrent(ui::ClipboardText(Handle()))) {
-        function = fileops::Function::Move;
-        paths = cut.Paths();
-        notifyWindow = reinterpret_cast<HWND>(cut.Owner());
-        secondFolder = FolderPartOf(paths.front());
-    } else {
-        return;
-    }
+    if (paths.empty()) return;
     if (!folderdrop::KeepExactPaths(paths)) {
         CutList::Instance().MoveDone(0, false);
         return;
@@ -266,7 +254,7 @@ void CExplorerView::Paste()
         flags |= fileops::kRenameOnCollision;
     }
     const std::uint32_t ticket = function == fileops::Function::Move ? cut.BeginMove() : 0;
-    RunCopyOrMove(function, paths, target, flags, notifyWindow, secondFolder, ticket);
+    RunCopyOrMove(function, paths, target, flags, source.notifyWindow, source.secondFolder, ticket);
 }
 
 std::string CExplorerView::NewFolder(UINT titleId)

@@ -7,9 +7,12 @@
 #include "core/folders/FileDetails.h"
 
 // Framework
+#include "ui/framework/Clipboard.h"
+#include "ui/framework/ComPtr.h"
 #include "ui/framework/MessageBox.h"
 
 // Folders
+#include "ui/folders/FileDrop.h"
 #include "ui/folders/FolderMessages.h"
 #include "ui/folders/FolderOperThread.h"
 #include "ui/folders/ShellOperations.h"
@@ -87,6 +90,23 @@ bool Accepted(const fileops::Check& check)
     }
     ui::ShowMessage(MainWindow(), ui::LoadString(message) + check.path, MB_OK | MB_ICONSTOP);
     return false;
+}
+
+PasteSource ClipboardPaste(HWND owner)
+{
+    PasteSource source;
+    ui::ComPtr<IDataObject> data;
+    if (SUCCEEDED(::OleGetClipboard(data.Out()))) source.paths = filedrop::PathsOf(data.Get());
+    const CutList& cut = CutList::Instance();
+    if (!source.paths.empty()) {
+        source.notifyWindow = FolderWindowShowing(FolderPartOf(source.paths.front()));
+    } else if (!cut.Paths().empty() && cut.IsCurrent(ui::ClipboardText(owner))) {
+        source.function = fileops::Function::Move;
+        source.paths = cut.Paths();
+        source.notifyWindow = reinterpret_cast<HWND>(cut.Owner());
+        source.secondFolder = FolderPartOf(source.paths.front());
+    }
+    return source;
 }
 
 bool StartCopyOrMove(fileops::Function function, const std::vector<std::string>& paths, const std::string& target,

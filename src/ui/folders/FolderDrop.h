@@ -45,6 +45,16 @@ void TellLeftOut(const std::vector<std::string>& leftOut);
 
 // The refusal of a request's check told to the user; true when there was none.
 bool Accepted(const fileops::Check& check);
+// What a paste brings: the files on the clipboard, copied, or the program's
+// current cut, moved.
+struct PasteSource {
+    std::vector<std::string> paths;  // none: nothing to paste
+    fileops::Function function = fileops::Function::Copy;
+    HWND notifyWindow = nullptr;     // told when the copy or move is done
+    std::string secondFolder;        // the folder a move takes them from
+};
+PasteSource ClipboardPaste(HWND owner);
+
 // A copy or move of the paths into the target folder on a worker of its own,
 // after the request's checks; false when refused or not started.
 bool StartCopyOrMove(fileops::Function function, const std::vector<std::string>& paths, const std::string& target,
