@@ -58,4 +58,4 @@ inline constexpr UINT UWM_ROWSDRAWN = WM_APP + 4;       // a files view's new ro
 inline constexpr UINT UWM_PREPAREWORKER = WM_APP + 5;   // an explorer view may start its next worker
 inline constexpr UINT UWM_FOCUSBAR = WM_APP + 6;        // to the frame: the keys go to the explorer bar
 inline constexpr UINT UWM_STATUSREPORT = WM_APP + 7;    // wParam a StatusReport, posted (StatusReport.h)
-inline constexpr UINT UWM_RECYCLEBINCHANGED = WM_APP + 24;  // to the frame, posted: items went to the Recycle Bin
+inline constexpr UINT UWM_RECYCLEBINCHANGED = WM_APP + 8;   // to the frame, posted: items went to the Recycle Bin
