@@ -10,6 +10,10 @@
 // Application
 #include "ui/app/TrailmarkApp.h"
 
+// Frame
+#include "ui/frame/BasicWindow.h"
+#include "ui/frame/WindowList.h"
+
 // Standard library
 #include <string>
 
@@ -40,4 +44,16 @@ inline bool StartForBenchmark(CTrailmarkApp& app)
     app.Settings().SetSetting(Setting::ExplorerMode, 0);
     app.Settings().SetSetting(Setting::SaveDesktop, 0);
     return true;
+}
+
+// Closes the windows the profile reopened: a navigation to a folder one of
+// them shows would activate it instead.
+inline void CloseEveryWindow()
+{
+    while (!CWindowList::Instance().Windows().empty()) {
+        CBasicWindow* window = CWindowList::Instance().Windows().front();
+        ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+    }
 }

@@ -129,13 +129,7 @@ int main(int argc, char** argv)
     app.Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
     // Sorted by name, through the shell folder's comparison.
     app.Settings().SetSetting(Setting::Arrangement, 0);
-    // Windows the profile reopened would be activated instead of navigated.
-    while (!CWindowList::Instance().Windows().empty()) {
-        CBasicWindow* window = CWindowList::Instance().Windows().front();
-        ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-    }
+    CloseEveryWindow();
 
     char base[MAX_PATH] = "";
     ::GetTempPathA(sizeof(base), base);

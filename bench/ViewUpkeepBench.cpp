@@ -81,12 +81,7 @@ int main(int argc, char** argv)
     if (!StartForBenchmark(app)) return 1;
     app.Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
     app.Settings().SetSetting(Setting::Arrangement, 0);
-    while (!CWindowList::Instance().Windows().empty()) {
-        CBasicWindow* window = CWindowList::Instance().Windows().front();
-        ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-    }
+    CloseEveryWindow();
     const std::string folder = MakeFolder();
     auto* window = dynamic_cast<CExplorerWindow*>(
         CWindowList::Instance().OpenWindow(folder, WindowKind::Folder, nullptr, 0));

@@ -43,16 +43,6 @@ protected:
         Settle();
     }
 
-    static void Select(CFilesView& view, const Names& names)
-    {
-        view.List().SetState(-1, 0, LVIS_SELECTED);
-        for (const std::string& name : names) {
-            const int row = view.RowOfName(name);
-            ASSERT_GE(row, 0) << name;
-            view.List().SetState(row, LVIS_SELECTED, LVIS_SELECTED);
-        }
-    }
-
     // A drop on a folder window, as the window taskbar passes it on.
     static DWORD DropOn(CExplorerWindow& window, const std::vector<std::string>& paths, DWORD keys)
     {
@@ -113,12 +103,12 @@ TEST_F(FileOperationsTest, DeletesPermanentlyAndToTheRecycleBin)
     m_folder.File("kept.txt");
     CExplorerView* view = OpenView(m_folder.Path());
     ASSERT_TRUE(view);
-    Select(*view, {"gone.txt"});
+    SelectRows(*view, {"gone.txt"});
     view->OnCommand(ID_FILES_DELETE);
     WaitOperations();
     EXPECT_FALSE(Exists(m_folder.Path("gone.txt")));
 
-    Select(*view, {"binned.txt"});
+    SelectRows(*view, {"binned.txt"});
     view->OnCommand(ID_FILES_RECYCLE);
     WaitOperations();
     EXPECT_FALSE(Exists(m_folder.Path("binned.txt")));
@@ -156,7 +146,7 @@ TEST_F(FileOperationsTest, CopyAndMoveToAFolderChosenInTheFolderDialog)
 
     // Copy, refused at the question: nothing happens.
     m_messages.answers = {IDNO};
-    Select(*view, {"copied.txt"});
+    SelectRows(*view, {"copied.txt"});
     ui::CommandState state;
     ASSERT_TRUE(view->OnUpdateCommand(ID_FILES_COPY_TO, state));
     EXPECT_TRUE(state.enabled);
@@ -165,21 +155,21 @@ TEST_F(FileOperationsTest, CopyAndMoveToAFolderChosenInTheFolderDialog)
     EXPECT_FALSE(Exists(m_other.Path("target\\copied.txt")));
     // Copy, agreed: both copies are there.
     m_messages.answers = {IDYES};
-    Select(*view, {"copied.txt"});
+    SelectRows(*view, {"copied.txt"});
     view->OnCommand(ID_FILES_COPY_TO);
     WaitOperations();
     EXPECT_TRUE(Exists(m_other.Path("target\\copied.txt")));
     EXPECT_TRUE(Exists(m_folder.Path("copied.txt")));
     // Move, dialog cancelled: no question and nothing moves.
     const std::size_t asked = m_messages.texts.size();
-    Select(*view, {"moved.txt"});
+    SelectRows(*view, {"moved.txt"});
     view->OnCommand(ID_FILES_MOVE_TO);
     WaitOperations();
     EXPECT_EQ(m_messages.texts.size(), asked);
     EXPECT_TRUE(Exists(m_folder.Path("moved.txt")));
     // Move, agreed: the file leaves this folder and its row goes.
     m_messages.answers = {IDYES};
-    Select(*view, {"moved.txt"});
+    SelectRows(*view, {"moved.txt"});
     view->OnCommand(ID_FILES_MOVE_TO);
     WaitOperations();
     script.ExpectDone();
@@ -285,7 +275,7 @@ TEST_F(LostNamesTest, DeletingARowRemovesOnlyItsOwnFileEvenBesideALookAlike)
     // The second, whichever file it is, goes alone: the sizes tell them apart.
     lost[1]->LoadDetails(true, true, true);
     const bool secondIsOther = lost[1]->sizeBytes == 4;
-    Select(*view, {lost[1]->shortName});
+    SelectRows(*view, {lost[1]->shortName});
     view->OnCommand(ID_FILES_DELETE);
     WaitOperations();
     EXPECT_EQ(WideExists(m_lost), secondIsOther);
@@ -301,7 +291,7 @@ TEST_F(LostNamesTest, CopyAndPasteCarryOnlyThatFile)
     ASSERT_TRUE(source);
     CExplorerWindow* target = Open(m_other.Path());
     ASSERT_TRUE(target);
-    Select(*source, {kShownName});
+    SelectRows(*source, {kShownName});
     source->OnCommand(ID_FILES_COPY);
     target->ExplorerView()->OnCommand(ID_FILES_PASTE);
     WaitOperations();
@@ -373,7 +363,7 @@ TEST_F(LostNamesTest, AFolderWhoseNameWasLostIsEnteredByItsShortPathAndActedOnIn
     EXPECT_FALSE(HoldsPattern(view->CurrentPath())) << view->CurrentPath();
     EXPECT_EQ(m_window->Path(), view->CurrentPath()) << "the window's path, read back on a refresh, is exact too";
     ASSERT_EQ(RowNames(*view), Names{"in.txt"});
-    Select(*view, {"in.txt"});
+    SelectRows(*view, {"in.txt"});
     view->OnCommand(ID_FILES_DELETE);
     WaitOperations();
     EXPECT_EQ(::GetFileAttributesW((lostFolder + L"\\in.txt").c_str()), INVALID_FILE_ATTRIBUTES);
@@ -437,7 +427,7 @@ TEST_F(FileOperationsTest, CutAndPasteMovesTheFilesAndEndsTheCut)
     ASSERT_TRUE(source);
     CExplorerWindow* target = Open(m_other.Path());
     ASSERT_TRUE(target);
-    Select(*source, {"moved.txt"});
+    SelectRows(*source, {"moved.txt"});
     source->OnCommand(ID_FILES_CUT);
     ASSERT_EQ(CutList::Instance().Paths().size(), 1u);
     target->ExplorerView()->OnCommand(ID_FILES_PASTE);
@@ -487,7 +477,7 @@ TEST_F(FileOperationsTest, RenameExtensionsChangesEverySelectedItem)
     m_folder.File("two.log");
     CExplorerView* view = OpenView(m_folder.Path());
     ASSERT_TRUE(view);
-    Select(*view, {"one.txt", "two.log"});
+    SelectRows(*view, {"one.txt", "two.log"});
     DialogScript script;
     script.Then(IDC_EXTENSION, [](HWND dialog) {
         EXPECT_EQ(WindowText(FindControl(dialog, IDC_EXTENSION)), "N/A");

@@ -120,6 +120,17 @@ inline Names RowNames(const CFilesView& view)
     return names;
 }
 
+// Selects the rows of the names and no others.
+inline void SelectRows(CFilesView& view, const Names& names)
+{
+    view.List().SetState(-1, 0, LVIS_SELECTED);
+    for (const std::string& name : names) {
+        const int row = view.RowOfName(name);
+        ASSERT_GE(row, 0) << name;
+        view.List().SetState(row, LVIS_SELECTED, LVIS_SELECTED);
+    }
+}
+
 inline Names Sorted(Names names)
 {
     std::sort(names.begin(), names.end());

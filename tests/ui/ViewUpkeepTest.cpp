@@ -29,15 +29,6 @@ protected:
         if (view) ::SendMessageA(m_window->Handle(), UWM_PAUSEWATCHERS, 0, 0);
         return view;
     }
-    static void Select(CFilesView& view, const Names& names)
-    {
-        view.List().SetState(-1, 0, LVIS_SELECTED);
-        for (const std::string& name : names) {
-            const int row = view.RowOfName(name);
-            ASSERT_GE(row, 0) << name;
-            view.List().SetState(row, LVIS_SELECTED, LVIS_SELECTED);
-        }
-    }
     static Names SelectedNames(CFilesView& view)
     {
         Names names;
@@ -118,7 +109,7 @@ TEST_F(ViewUpkeep, AnOperationsEndLooksOnlyAtItsOwnItemsAndKeepsTheOtherRowsSele
     ASSERT_TRUE(view);
     const int rows = view->RowCount();
     const double total = view->TotalSize();
-    Select(*view, {"f00001.txt", "f00002.txt", "f00003.txt", "f00005.txt"});
+    SelectRows(*view, {"f00001.txt", "f00002.txt", "f00003.txt", "f00005.txt"});
     view->List().SetState(view->RowOfName("f00005.txt"), LVIS_FOCUSED, LVIS_FOCUSED);
     ASSERT_TRUE(view->CheckSelection(SFGAO_CANDELETE, IDS_CANNOT_DELETE_SOME));
     ASSERT_EQ(view->OperationItems().size(), 4u);
@@ -148,7 +139,7 @@ TEST_F(ViewUpkeep, ASortKeepsTheSelectedItemsSelected)
     CExplorerView* view = OpenQuiet(m_folder.Path());
     ASSERT_TRUE(view);
     const Names chosen = {"big.dat", "f00000.txt", "f00017.txt"};
-    Select(*view, chosen);
+    SelectRows(*view, chosen);
     view->OnCommand(ID_VIEW_ARRANGE_FIRST + 3);  // by size
     ASSERT_EQ(view->SortMode(), 3);
     EXPECT_EQ(SelectedNames(*view), chosen);
@@ -166,7 +157,7 @@ TEST_F(ViewUpkeep, AWatchersRefreshKeepsTheSelectionFocusAndScrollAndCatchesACha
     ASSERT_TRUE(view);
     ASSERT_EQ(view->ViewMode(), CFilesView::kDetailsMode);
     HWND list = view->List().Handle();
-    Select(*view, {"f00010.txt", "f00150.txt"});
+    SelectRows(*view, {"f00010.txt", "f00150.txt"});
     const int focus = view->RowOfName("f00150.txt");
     view->List().SetState(focus, LVIS_FOCUSED, LVIS_FOCUSED);
     ListView_EnsureVisible(list, view->RowOfName("f00199.txt"), FALSE);
