@@ -10,7 +10,8 @@
 // Application
 #include "ui/app/TrailmarkApp.h"
 
-// Frame
+// Windows of the program
+#include "ui/folders/FilesView.h"
 #include "ui/frame/BasicWindow.h"
 #include "ui/frame/WindowList.h"
 
@@ -46,10 +47,13 @@ inline bool StartForBenchmark(CTrailmarkApp& app)
     return true;
 }
 
-// Closes the windows the profile reopened: a navigation to a folder one of
-// them shows would activate it instead.
-inline void CloseEveryWindow()
+// New folder windows in Details mode, sorted by name (through the shell
+// folder's comparison), and none of the windows the profile reopened: a
+// navigation to a folder one of them shows would activate it instead.
+inline void StartWithoutWindowsInDetails(CTrailmarkApp& app)
 {
+    app.Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
+    app.Settings().SetSetting(Setting::Arrangement, 0);
     while (!CWindowList::Instance().Windows().empty()) {
         CBasicWindow* window = CWindowList::Instance().Windows().front();
         ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);

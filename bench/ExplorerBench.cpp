@@ -126,10 +126,7 @@ int main(int argc, char** argv)
     const int runs = argc > 1 && argv[1][0] == '-' ? std::max(1, std::atoi(argv[1] + 1)) : 5;
     CTrailmarkApp app;
     if (!StartForBenchmark(app)) return 1;
-    app.Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
-    // Sorted by name, through the shell folder's comparison.
-    app.Settings().SetSetting(Setting::Arrangement, 0);
-    CloseEveryWindow();
+    StartWithoutWindowsInDetails(app);
 
     char base[MAX_PATH] = "";
     ::GetTempPathA(sizeof(base), base);

@@ -79,9 +79,7 @@ int main(int argc, char** argv)
     const int runs = argc > 1 && argv[1][0] == '-' ? std::max(1, std::atoi(argv[1] + 1)) : 5;
     CTrailmarkApp app;
     if (!StartForBenchmark(app)) return 1;
-    app.Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
-    app.Settings().SetSetting(Setting::Arrangement, 0);
-    CloseEveryWindow();
+    StartWithoutWindowsInDetails(app);
     const std::string folder = MakeFolder();
     auto* window = dynamic_cast<CExplorerWindow*>(
         CWindowList::Instance().OpenWindow(folder, WindowKind::Folder, nullptr, 0));
