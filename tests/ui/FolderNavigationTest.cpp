@@ -16,6 +16,7 @@ TEST_F(FolderTest, NavigatingTwiceQuicklyListsTheSecondPath)
     second.File("second.txt");
     CExplorerView* view = OpenView(m_folder.Path());
     ASSERT_NE(view, nullptr);
+    ListingsNotWaitedFor();
     ASSERT_TRUE(m_window->Navigate(first.Path(), nullptr));
     ASSERT_TRUE(view->HasWorker());
     ASSERT_TRUE(m_window->Navigate(second.Path(), nullptr));

@@ -157,6 +157,14 @@ protected:
         PumpUntil([] { return CWindowList::Instance().Windows().empty(); });
         Settings().SetSetting(Setting::ViewMode, CFilesView::kDetailsMode);
     }
+    void TearDown() override
+    {
+        CExplorerView::SetQuickListingWait(CExplorerView::kQuickListingMs);
+        AppTest::TearDown();
+    }
+    // A navigation returns with its listing still under way, as a slow
+    // folder's does.
+    static void ListingsNotWaitedFor() { CExplorerView::SetQuickListingWait(0); }
     void Settle() override
     {
         for (CBasicWindow* window : std::vector<CBasicWindow*>(CWindowList::Instance().Windows()))

@@ -85,4 +85,81 @@ TEST_F(FolderTest, ANavigationBeforeTheRowsAreDrawnWaitsForTheHeldIconThreadAndE
     EXPECT_EQ(view->List().Count(), 121);
 }
 
+// A quick listing goes straight from the old rows to the new ones; a slow
+// one empties the list while the worker reads on.
+TEST_F(FolderTest, AQuickListingIsShownWithinTheNavigationWithoutTheOldSelection)
+{
+    m_folder.Files(5, "old");
+    TempDir next;
+    next.Files(3, "new");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    SelectRows(*view, {"old00001.txt", "old00003.txt"});
+    ASSERT_EQ(view->List().SelectedCount(), 2);
+
+    CExplorerView::SetQuickListingWait(10000);
+    ASSERT_TRUE(m_window->Navigate(next.Path(), nullptr));
+    // Nothing pumped: the rows were set within the navigation.
+    EXPECT_FALSE(view->HasWorker());
+    EXPECT_EQ(RowNames(*view), Names({"new00000.txt", "new00001.txt", "new00002.txt"}));
+    EXPECT_EQ(view->List().Count(), 4) << "the up row and three files";
+    EXPECT_EQ(view->List().SelectedCount(), 0) << "the old rows' selection went with them";
+    EXPECT_EQ(ListView_GetNextItem(view->List().Handle(), -1, LVNI_FOCUSED), 1);
+    EXPECT_EQ(view->AddressText(), next.Path());
+    // The report left in the queue finds no listing to take.
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_EQ(view->List().Count(), 4);
+    EXPECT_EQ(RowNames(*view).size(), 3u);
+    EXPECT_FALSE(m_window->AfterListingPending()) << "the icon and the watchers followed";
+
+    ListingsNotWaitedFor();
+    ASSERT_TRUE(m_window->Navigate(m_folder.Path(), nullptr));
+    ASSERT_TRUE(view->HasWorker());
+    EXPECT_EQ(view->RowCount(), 0) << "a listing not in yet empties the list first";
+    EXPECT_EQ(view->List().Count(), 0);
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_EQ(RowNames(*view).size(), 5u);
+    EXPECT_EQ(view->List().Count(), 6);
+}
+
+// A folder in the window's folder or beside it is found from the folder
+// already bound: the same folder as one parsed from the desktop.
+TEST_F(FolderTest, AFolderBesideOrInTheShownOneIsTheSameAsOneParsedFromTheDesktop)
+{
+    m_folder.Dir("in");
+    m_folder.Dir("in\\deeper");
+    m_folder.Dir("beside");
+    m_folder.File("beside\\mark.txt");
+    CExplorerView* view = OpenView(m_folder.Path());
+    ASSERT_NE(view, nullptr);
+    auto expectShown = [&](const std::string& path) {
+        ASSERT_TRUE(WaitIdle(*m_window));
+        const CExplorerWindow::ItemPtr& item = m_window->CurrentItem();
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->path, path);
+        EXPECT_EQ(item->folderPath, path.substr(0, path.rfind('\\')));
+        char parsed[MAX_PATH] = "";
+        ASSERT_TRUE(::SHGetPathFromIDListA(item->absoluteId, parsed));
+        EXPECT_EQ(std::string(parsed), path) << "the identifier list names the folder itself";
+        EXPECT_EQ(m_window->Path(), path);
+    };
+    ASSERT_TRUE(m_window->Navigate(m_folder.Path("in"), nullptr));
+    expectShown(m_folder.Path("in"));
+    ASSERT_TRUE(m_window->Navigate(m_folder.Path("in\\deeper"), nullptr));
+    expectShown(m_folder.Path("in\\deeper"));
+    // Two levels up, then beside, named in another case.
+    ASSERT_TRUE(m_window->Navigate(m_folder.Path(), nullptr));
+    expectShown(m_folder.Path());
+    ASSERT_TRUE(m_window->Navigate(m_folder.Path("in"), nullptr));
+    ASSERT_TRUE(m_window->Navigate(m_folder.Path("BESIDE"), nullptr));
+    ASSERT_TRUE(WaitIdle(*m_window));
+    EXPECT_EQ(RowNames(*view), Names({"mark.txt"}));
+    char parsed[MAX_PATH] = "";
+    ASSERT_TRUE(::SHGetPathFromIDListA(m_window->CurrentItem()->absoluteId, parsed));
+    EXPECT_EQ(::lstrcmpiA(parsed, m_folder.Path("beside").c_str()), 0) << parsed;
+    // Back again through the history's own identifier lists.
+    m_window->OnCommand(ID_GO_BACK);
+    expectShown(m_folder.Path("in"));
+}
+
 }  // namespace

@@ -175,6 +175,7 @@ TEST_F(ViewUpkeep, AWatchersRefreshKeepsTheSelectionFocusAndScrollAndCatchesACha
 
     // A change while the folder is read: the listing has read the folder (its
     // end is queued) when the file comes, and the change is reported then.
+    ListingsNotWaitedFor();
     ::SendMessageA(view->Handle(), UWM_REFRESHVIEW, 0, 0);
     ASSERT_TRUE(view->HasWorker());
     MSG msg;

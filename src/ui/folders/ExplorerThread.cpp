@@ -68,6 +68,7 @@ void CExplorerThread::ListAndReport()
     m_job->result.completed = DoWork();
     m_job->delivered.store(true);
     if (::IsWindow(m_view)) ::PostMessageA(m_view, UWM_WORKDONE, 0, 0);
+    if (m_job->reported) ::SetEvent(m_job->reported);
     SetState(WorkState::Finished);
     SetPriority(THREAD_PRIORITY_IDLE);
 }

@@ -116,15 +116,16 @@ void CExplorerView::Navigate(const std::string& path, FolderPtr folder)
         m_maskPattern = pattern;
         m_maskMode = true;
         m_currentPath = maskFolder;
-        StartListing(pattern);
     } else {
         // The items' paths start with it: a folder whose name the code page
         // lost is reached through its short name, so that they are exact too.
         m_currentPath = IsBelowNetwork() ? path : PlacePathOf(*m_folderItem);
         m_maskMode = false;
-        StartListing({});
+        pattern.clear();
     }
+    // Before the listing: a quick one fills the columns at once.
     BuildColumns(m_folderItem->path.find('\\') != std::string::npos);
+    StartListing(pattern);
     // A virtual folder shows its name, as the window's title does.
     m_location.SetText(m_maskMode ? DisplayPath() : DisplayPathOf(*m_folderItem));
     if (m_ownerWindow) ::SendMessageA(m_ownerWindow, UWM_REFRESHTITLE, 0, 0);
@@ -162,14 +163,31 @@ void CExplorerView::StartListing(const std::string& mask)
         started = worker->CreateThread();
         if (!started) delete worker;
     }
-    // The old rows go while the worker reads the folder: emptying and
-    // repainting the list need not hold the listing up.
+    if (started && WaitForQuickListing()) {
+        // The new rows replace the old ones at once: an empty list drawn in
+        // between would only have taken the worker's processor. The report
+        // still in the queue then finds no listing to take.
+        DropRows();
+        OnWorkDone();
+        return;
+    }
+    // The old rows go while the worker reads the folder on.
     ClearList();
     if (!started) {
         m_job.reset();
         return;
     }
     if (m_ownerWindow) ::SendMessageA(m_ownerWindow, UWM_LOADINGSTARTED, 0, 0);
+}
+
+bool CExplorerView::WaitForQuickListing()
+{
+    // No message is taken meanwhile, not even one sent from another thread:
+    // repaints and ticks would compete with the worker, and a handler run
+    // here would find the view between two listings. A worker that waits
+    // for this thread holds it up for the wait's length only.
+    return m_job && m_job->reported && ::WaitForSingleObject(m_job->reported, s_quickListingMs) == WAIT_OBJECT_0 &&
+           m_job->delivered.load();
 }
 
 DWORD CExplorerView::NextWorkerThreadId() const { return m_nextWorker ? m_nextWorker->ThreadId() : 0; }
@@ -181,6 +199,8 @@ void CExplorerView::PrepareNextWorker()
     if (worker->CreateThread()) m_nextWorker = worker;
     else delete worker;
 }
+
+DWORD CExplorerView::s_quickListingMs = kQuickListingMs;
 
 void CExplorerView::NavigatePending()
 {

@@ -37,6 +37,12 @@ class CExplorerView : public CFilesView, private filedrop::DropHandler {
 public:
     using FolderPtr = std::shared_ptr<CFileItem>;
 
+    // A listing done within this time is shown at once, without the empty
+    // list first; short enough not to be felt as a pause.
+    static constexpr DWORD kQuickListingMs = 100;
+    // How long a navigation waits for its listing (tests make it certain).
+    static void SetQuickListingWait(DWORD milliseconds) { s_quickListingMs = milliseconds; }
+
     // The folder window that holds the view: titles, "up" and navigation.
     void SetOwnerWindow(HWND window)
     {
@@ -164,7 +170,11 @@ private:
     int RestorePlace();
     void ScrollToTop(int row);
 
+    static DWORD s_quickListingMs;
+
     void StartListing(const std::string& mask);
+    // Waits a moment for the listing's report; false when it is not in yet.
+    bool WaitForQuickListing();
     // Starts the worker of the next listing ahead of time, when none waits.
     void PrepareNextWorker();
     void FinishFill(ListingResult& result);

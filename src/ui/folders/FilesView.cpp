@@ -181,15 +181,20 @@ void CFilesView::SetFocusRow(int row)
 void CFilesView::ClearList()
 {
     const bool hadRows = !m_rows.empty();
-    m_list.SetState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    m_rows.clear();
-    m_sums = SelectionSums();
+    DropRows();
     m_list.SetCount(0);
     // Both cost a repaint: only when there is something to take away.
     if (hadRows) ::UpdateWindow(m_list.Handle());
     // An empty list shows no scroll bars until the next fill needs them.
     if (::GetWindowLongPtrA(m_list.Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL))
         ::ShowScrollBar(m_list.Handle(), SB_BOTH, FALSE);
+}
+
+void CFilesView::DropRows()
+{
+    m_list.SetState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    m_rows.clear();
+    m_sums = SelectionSums();
     if (m_ownsItems) m_store.reset();
     m_iconRunTakesWanted = false;
 }

@@ -63,6 +63,9 @@ public:
     virtual void ListAgain() {}
     virtual void PrepareImageLists(bool needIconThread, bool noOverlays);
     virtual void ClearList();
+    // Empties the rows, leaving the list's count (and drawing) to the caller:
+    // rows set at once need not pass through an empty list.
+    void DropRows();
     // Asks the running work to stop (the window is closing).
     virtual void CancelWork();
     // The path the view shows, for titles and status texts.

@@ -10,7 +10,7 @@
 // Folders
 #include "ui/folders/Shell.h"
 
-std::shared_ptr<CFileItem> MakeFolderRecord(LPCITEMIDLIST absolute)
+std::shared_ptr<CFileItem> MakeFolderRecord(LPCITEMIDLIST absolute, IShellFolder* knownParent)
 {
     auto record = std::make_shared<CFileItem>();
     record->absoluteId = ui::PidlClone(absolute);
@@ -29,8 +29,14 @@ std::shared_ptr<CFileItem> MakeFolderRecord(LPCITEMIDLIST absolute)
         ::SHGetPathFromIDListA(record->absoluteId, path);
         record->path = path[0] ? path : record->name;
     } else {
-        ui::Pidl parentList(ui::PidlParent(absolute));
-        ui::ComPtr<IShellFolder> parent = shell::BindFolder(parentList.Get());
+        ui::ComPtr<IShellFolder> parent;
+        if (knownParent) {
+            knownParent->AddRef();
+            parent = ui::ComPtr<IShellFolder>::Attach(knownParent);
+        } else {
+            ui::Pidl parentList(ui::PidlParent(absolute));
+            parent = shell::BindFolder(parentList.Get());
+        }
         if (!parent) return nullptr;
         record->relativeId = ui::PidlClone(ui::PidlLast(absolute));
         // One step down from the parent costs less than the whole way down from the desktop again.

@@ -12,7 +12,7 @@
 
 // The record of an absolute identifier list; null when the shell cannot bind
 // it as a folder.
-std::shared_ptr<CFileItem> MakeFolderRecord(LPCITEMIDLIST absolute);
+std::shared_ptr<CFileItem> MakeFolderRecord(LPCITEMIDLIST absolute, IShellFolder* knownParent = nullptr);
 // The path a window shows for the record: its parsing name when that is a
 // file-system path (its exact path, see ActionPath, when it has one), else
 // its display name.

@@ -65,10 +65,21 @@ struct ListingResult {
 
 // One run of a listing worker, shared by the worker and its view.
 struct ListingJob {
+    ListingJob() : reported(::CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+    ~ListingJob()
+    {
+        if (reported) ::CloseHandle(reported);
+    }
+    ListingJob(const ListingJob&) = delete;
+    ListingJob& operator=(const ListingJob&) = delete;
+
     StateWord state = MakeStateWord();
     ListingResult result;
     // Set by the worker after the result is complete; the view reads the
     // result only when it sees it.
     std::atomic<bool> delivered{false};
+    // Set by a folder's worker once it has posted its report: the view may
+    // wait for a quick listing without taking messages. May be null.
+    HANDLE reported;
 };
 using ListingJobPtr = std::shared_ptr<ListingJob>;

@@ -40,9 +40,37 @@ constexpr UINT kSoonestTimerMs = 0;
 
 CSettingsStore& Settings() { return CTrailmarkApp::Instance()->Settings(); }
 
-std::shared_ptr<CFileItem> RecordFor(const std::string& path, LPCITEMIDLIST absolute)
+// A folder in the one shown or beside it is parsed from its parent, which is
+// bound already: parsing from the desktop reads every folder on the way.
+std::shared_ptr<CFileItem> RecordNear(const std::string& path, const CFileItem& current)
+{
+    if (!IsFileSystemPath(path) || !IsFileSystemPath(current.path)) return nullptr;
+    const std::string folder = FolderPartOf(path);
+    const std::size_t slash = path.rfind('\\');
+    if (folder.empty() || slash == std::string::npos || slash + 1 >= path.size()) return nullptr;
+    IShellFolder* parent = nullptr;
+    ui::Pidl parentList;
+    if (SamePath(folder, current.path)) {
+        parent = current.folder;
+        parentList = ui::Pidl(ui::PidlClone(current.absoluteId));
+    } else if (current.parentFolder && SamePath(folder, current.folderPath)) {
+        parent = current.parentFolder;
+        parentList = ui::Pidl(ui::PidlParent(current.absoluteId));
+    }
+    if (!parent || !parentList) return nullptr;
+    ui::Pidl relative = shell::ParseInFolder(parent, path.substr(slash + 1));
+    // One step down, or it is not the folder asked for.
+    if (!relative || ui::PidlIsEmpty(relative.Get()) || ui::PidlLast(relative.Get()) != relative.Get()) return nullptr;
+    ui::Pidl absolute(ui::PidlAppend(parentList.Get(), relative.Get()));
+    return MakeFolderRecord(absolute.Get(), parent);
+}
+
+std::shared_ptr<CFileItem> RecordFor(const std::string& path, LPCITEMIDLIST absolute,
+                                     const CFileItem* current = nullptr)
 {
     if (absolute) return MakeFolderRecord(absolute);
+    if (current)
+        if (std::shared_ptr<CFileItem> found = RecordNear(path, *current)) return found;
     ui::Pidl parsed = shell::ParsePath(path);
     return parsed ? MakeFolderRecord(parsed.Get()) : nullptr;
 }
@@ -127,11 +155,14 @@ void CExplorerWindow::TellTaskBar(bool iconChanged) const
 
 void CExplorerWindow::FollowListing()
 {
-    // The icon (slow to ask of some shells) and the watchers (ending a change
-    // notification can hold the system up for many milliseconds) follow once
-    // the listing is on the screen; the view has set the title already.
-    if (ExplorerView()->HasWorker()) m_afterListingPending = true;
-    else FinishNavigation();
+    // The icon (slow to ask of some shells), the watchers (ending a change
+    // notification can hold the system up for many milliseconds) and the
+    // drive's free space follow once the listing is on the screen; the view
+    // has set the title already.
+    m_afterListingPending = true;
+    if (!ExplorerView()->HasWorker()) ::SetTimer(Handle(), kAfterListingTimerId, kSoonestTimerMs, nullptr);
+    // A long listing shows the new drive's space meanwhile.
+    else UpdateFreeSpace();
 }
 
 void CExplorerWindow::FinishNavigation()
@@ -140,6 +171,7 @@ void CExplorerWindow::FinishNavigation()
     UpdateIcon();
     TellTaskBar(true);
     StartWatchers();
+    UpdateFreeSpace();
 }
 
 void CExplorerWindow::UpdateIcon()
@@ -293,7 +325,7 @@ bool CExplorerWindow::Navigate(const std::string& target, LPCITEMIDLIST absolute
         return true;
     }
 
-    ItemPtr item = RecordFor(folderTarget, absolute);
+    ItemPtr item = RecordFor(folderTarget, absolute, m_currentItem.get());
     if (!item && m_currentItem) {
         ui::Pidl relative = shell::ParseInFolder(m_currentItem->folder, folderTarget);
         if (relative) {
@@ -318,13 +350,13 @@ bool CExplorerWindow::Navigate(const std::string& target, LPCITEMIDLIST absolute
     }
     m_currentItem = item;
     SetPath(DisplayPathOf(*item));
-    if (CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame()) frame->OnDocumentNavigated(this);
+    // The listing starts first; a quick one is shown before the tree follows.
     // A folder whose name the code page lost goes by its exact path: "??" would be a pattern.
     const std::string viewPath = pattern ? target : PlacePathOf(*item);
     ExplorerView()->Navigate(viewPath, item);
+    if (CMainFrame* frame = CTrailmarkApp::Instance()->MainFrame()) frame->OnDocumentNavigated(this);
     if (Settings().GetSetting(Setting::ExplorerMode)) list.ActivateWindow(this);
     FollowListing();
-    UpdateFreeSpace();
     return true;
 }
 
