@@ -29,11 +29,8 @@ std::shared_ptr<CFileItem> MakeFolderRecord(LPCITEMIDLIST absolute, IShellFolder
         ::SHGetPathFromIDListA(record->absoluteId, path);
         record->path = path[0] ? path : record->name;
     } else {
-        ui::ComPtr<IShellFolder> parent;
-        if (knownParent) {
-            knownParent->AddRef();
-            parent = ui::ComPtr<IShellFolder>::Attach(knownParent);
-        } else {
+        ui::ComPtr<IShellFolder> parent(knownParent);
+        if (!parent) {
             ui::Pidl parentList(ui::PidlParent(absolute));
             parent = shell::BindFolder(parentList.Get());
         }
